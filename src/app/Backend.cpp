@@ -1,0 +1,103 @@
+#include "Backend.h"
+
+#include "chip/HardwarePortIo.h"
+#include "chip/sim/SimulatedPortIo.h"
+#include "chip/sim/SimulatedServices.h"
+#include "platform/LogindPower.h"
+
+#include <cerrno>
+#include <chrono>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+
+namespace hmdx {
+namespace {
+
+class HardwareBackend : public Backend {
+public:
+    HardwareBackend() : m_io([this] { return m_power.canPowerOff(); }) {}
+    PortIo& io() override { return m_io; }
+    PowerOff& power() override { return m_power; }
+    PortClaims& claims() override { return m_claims; }
+
+private:
+    LogindPower m_power;
+    HardwarePortIo m_io;
+    ProcIoports m_claims;
+};
+
+class SimulatedBackend : public Backend {
+public:
+    SimulatedBackend(const sim::Scenario& scenario, std::FILE* trace, std::string dumpFile)
+        : m_chip(scenario), m_io(m_chip, secondsSince(std::chrono::steady_clock::now())),
+          m_power(m_chip), m_claims(m_chip), m_trace(trace), m_dumpFile(std::move(dumpFile)) {
+        m_io.setTrace(trace);
+    }
+    ~SimulatedBackend() override {
+        if (m_trace)
+            std::fclose(m_trace);
+    }
+    PortIo& io() override { return m_io; }
+    PowerOff& power() override { return m_power; }
+    PortClaims& claims() override { return m_claims; }
+
+    void finish() override {
+        if (m_dumpFile.empty())
+            return;
+        std::ofstream out(m_dumpFile, std::ios::trunc);
+        out << m_chip.dump(m_io.portAccesses());
+    }
+
+private:
+    static std::function<int()> secondsSince(std::chrono::steady_clock::time_point start) {
+        return [start] {
+            const auto elapsed = std::chrono::steady_clock::now() - start;
+            return int(std::chrono::duration_cast<std::chrono::seconds>(elapsed).count());
+        };
+    }
+
+    sim::SimulatedChip m_chip;
+    sim::SimulatedPortIo m_io;
+    sim::SimulatedPowerOff m_power;
+    sim::SimulatedPortClaims m_claims;
+    std::FILE* m_trace;
+    std::string m_dumpFile;
+};
+
+std::string reason() {
+    return std::strerror(errno);
+}
+
+} // namespace
+
+std::unique_ptr<Backend> MakeHardwareBackend() {
+    return std::make_unique<HardwareBackend>();
+}
+
+SimulatedBackendResult MakeSimulatedBackend(const CommandLine& options) {
+    sim::Scenario scenario;
+    scenario.model = options.simulateModel;
+    if (!options.scenarioFile.empty()) {
+        std::ifstream file(options.scenarioFile);
+        if (!file)
+            return {nullptr, "Cannot read the scenario file \"" + options.scenarioFile +
+                                 "\": " + reason() + "."};
+        std::stringstream text;
+        text << file.rdbuf();
+        const sim::ScenarioParse parsed = sim::ParseScenario(text.str(), scenario);
+        if (!parsed.scenario)
+            return {nullptr, options.scenarioFile + ": " + parsed.error->message};
+        scenario = *parsed.scenario;
+    }
+    std::FILE* trace = nullptr;
+    if (!options.traceFile.empty()) {
+        trace = std::fopen(options.traceFile.c_str(), "w");
+        if (!trace)
+            return {nullptr,
+                    "Cannot write the trace file \"" + options.traceFile + "\": " + reason() + "."};
+    }
+    return {std::make_unique<SimulatedBackend>(scenario, trace, options.dumpFile), {}};
+}
+
+} // namespace hmdx

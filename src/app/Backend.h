@@ -1,0 +1,34 @@
+#pragma once
+
+#include "CommandLine.h"
+#include "chip/PortClaims.h"
+#include "chip/PortIo.h"
+#include "platform/PowerOff.h"
+
+#include <memory>
+#include <string>
+
+namespace hmdx {
+
+// What the program runs on: the real ports, or the simulated chip.
+class Backend {
+public:
+    virtual ~Backend() = default;
+    virtual PortIo& io() = 0;
+    virtual PowerOff& power() = 0;
+    virtual PortClaims& claims() = 0;
+    // Called on every way out of the program (the simulation writes its dump here).
+    virtual void finish() {}
+};
+
+std::unique_ptr<Backend> MakeHardwareBackend();
+
+struct SimulatedBackendResult {
+    std::unique_ptr<Backend> backend;
+    std::string error; // for the user, when backend is empty
+};
+
+// Reads the scenario file (if any) and opens the trace; the clock starts now.
+SimulatedBackendResult MakeSimulatedBackend(const CommandLine& options);
+
+} // namespace hmdx

@@ -1,0 +1,90 @@
+#include "CommandLine.h"
+
+#include "chip/sim/Scenario.h"
+
+#include <utility>
+
+namespace hmdx {
+namespace {
+
+// Options that take a file or folder, as "--opt VALUE" or "--opt=VALUE".
+struct ValueOption {
+    const char* name;
+    std::string CommandLine::*target;
+};
+
+constexpr ValueOption kValueOptions[] = {
+    {"--scenario", &CommandLine::scenarioFile},
+    {"--sim-trace", &CommandLine::traceFile},
+    {"--sim-dump", &CommandLine::dumpFile},
+    {"--data-dir", &CommandLine::dataDir},
+};
+
+std::optional<std::string> takeValue(const std::vector<std::string>& args, size_t& i,
+                                     const std::string& name) {
+    const std::string& arg = args[i];
+    if (arg.size() > name.size() && arg.compare(0, name.size() + 1, name + "=") == 0)
+        return arg.substr(name.size() + 1);
+    if (arg == name && i + 1 < args.size())
+        return args[++i];
+    return std::nullopt;
+}
+
+bool matches(const std::string& arg, const std::string& name) {
+    return arg == name || arg.rfind(name + "=", 0) == 0;
+}
+
+} // namespace
+
+CommandLineParse ParseCommandLine(const std::vector<std::string>& args) {
+    CommandLine cl;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--help" || arg == "-h") {
+            cl.help = true;
+        } else if (arg == "--version") {
+            cl.version = true;
+        } else if (arg == "--simulate") {
+            cl.simulate = true;
+        } else if (arg.rfind("--simulate=", 0) == 0) {
+            cl.simulate = true;
+            cl.simulateModel = arg.substr(11);
+            if (!sim::IsKnownModelName(cl.simulateModel))
+                return {std::nullopt, "unknown chip model '" + cl.simulateModel +
+                                          "' (use hma, hmb, hmc or hmdf)"};
+        } else {
+            bool known = false;
+            for (const ValueOption& option : kValueOptions) {
+                if (!matches(arg, option.name))
+                    continue;
+                auto value = takeValue(args, i, option.name);
+                if (!value || value->empty())
+                    return {std::nullopt, std::string(option.name) + " needs a value"};
+                cl.*option.target = std::move(*value);
+                known = true;
+            }
+            if (!known)
+                return {std::nullopt, "unknown option '" + arg + "'"};
+        }
+    }
+    if (!cl.scenarioFile.empty())
+        cl.simulate = true;
+    if (!cl.simulate && !(cl.traceFile.empty() && cl.dumpFile.empty()))
+        return {std::nullopt, "--sim-trace and --sim-dump need --simulate or --scenario"};
+    return {cl, {}};
+}
+
+std::string UsageText() {
+    return "Usage: hmdx [options]\n"
+           "Watches the motherboard's hardware monitor chip: voltages, fans, temperatures\n"
+           "and the case switch.\n\n"
+           "  --simulate[=MODEL]   run on a simulated chip (hma, hmb, hmc, hmdf; default hmb)\n"
+           "  --scenario FILE      script the simulated chip (implies --simulate)\n"
+           "  --sim-trace FILE     write every port access of the simulation to FILE\n"
+           "  --sim-dump FILE      write the simulated registers to FILE when hmdx ends\n"
+           "  --data-dir DIR       keep the settings file in DIR instead of the program's folder\n"
+           "  --help               show this help\n"
+           "  --version            show the version\n";
+}
+
+} // namespace hmdx

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace hmdx {
+
+struct CommandLine {
+    bool simulate = false;
+    std::string simulateModel = "hmb";
+    std::string scenarioFile; // implies simulate
+    std::string traceFile;
+    std::string dumpFile;
+    std::string dataDir;
+    bool help = false;
+    bool version = false;
+};
+
+struct CommandLineParse {
+    std::optional<CommandLine> options;
+    std::string error; // set when options is empty
+};
+
+// Arguments after the program name.
+CommandLineParse ParseCommandLine(const std::vector<std::string>& args);
+
+std::string UsageText();
+
+} // namespace hmdx

@@ -1,0 +1,55 @@
+#include "Program.h"
+
+#include "Backend.h"
+#include "chip/Module1.h"
+
+#include <iostream>
+
+namespace hmdx {
+namespace {
+
+struct BackendChoice {
+    std::unique_ptr<Backend> backend;
+    std::string error;
+};
+
+BackendChoice chooseBackend(const CommandLine& options) {
+    if (!options.simulate)
+        return {MakeHardwareBackend(), {}};
+    SimulatedBackendResult sim = MakeSimulatedBackend(options);
+    return {std::move(sim.backend), std::move(sim.error)};
+}
+
+void explainOnConsole(StartupOutcome outcome) {
+    if (outcome == StartupOutcome::DriverFailed)
+        std::cerr << "hmdx: no raw access to I/O ports. Run as root, or grant the binary "
+                     "alone: sudo setcap cap_sys_rawio+ep $(command -v hmdx)\n";
+    else if (outcome == StartupOutcome::AlreadyRunning)
+        std::cerr << "hmdx: already running.\n";
+}
+
+} // namespace
+
+int RunProgram(const CommandLine& options, ProgramEnvironment& env) {
+    BackendChoice choice = chooseBackend(options);
+    if (!choice.backend) {
+        std::cerr << "hmdx: " << choice.error << "\n";
+        env.boxes.inform(choice.error);
+        return kExitUsage;
+    }
+    Backend& backend = *choice.backend;
+    Module1 m(backend.io());
+    StartupServices services{env.instance, backend.claims(), env.boxes,
+                             options.dataDir.empty() ? env.programFolder
+                                                     : std::filesystem::path(options.dataDir),
+                             env.programFolder};
+    const StartupOutcome outcome = Main(m, services);
+    explainOnConsole(outcome);
+    // The main window opens here once it exists; until then start-up is the whole run.
+    backend.finish();
+    return outcome == StartupOutcome::Ready || outcome == StartupOutcome::AlreadyRunning
+               ? kExitOk
+               : kExitStartupFailed;
+}
+
+} // namespace hmdx

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "PortIo.h"
+
+#include <cstdint>
+
+namespace hmdx {
+
+// Index/data access to the monitor chip's registers. Callers select the bank they need
+// first; nothing here assumes which bank another routine left selected.
+class ChipBus {
+public:
+    explicit ChipBus(PortIo& io) : m_io(io) {}
+
+    uint16_t ChipIndexPort = 0x295; // data port is one above
+
+    void WriteChipReg(int reg, uint8_t value);
+    uint8_t ReadChipReg(int reg);
+    // Keeps the vendor-byte select (bit 7) of 0x4E across bank changes.
+    void SelectBank(int bank);
+    int32_t ReadVendorID();
+
+    // Read-modify-write of single bits (always writes back).
+    void setBits(int reg, uint8_t bits);
+    void clearBits(int reg, uint8_t bits);
+
+private:
+    PortIo& m_io;
+};
+
+} // namespace hmdx

@@ -1,0 +1,86 @@
+#include "ChipModels.h"
+
+#include <array>
+
+namespace hmdx {
+namespace {
+
+constexpr uint16_t items(std::initializer_list<int> list) {
+    uint16_t mask = 0;
+    for (int i : list)
+        mask |= uint16_t(1U << i);
+    return mask;
+}
+
+struct ModelEntry {
+    uint8_t chipId;
+    ChipModel model;
+};
+
+constexpr ChipModel kHma{
+    .model = Model::HMA,
+    .name = "HMA",
+    .dataFile = "hma.dat",
+    .absentItems = items({7, 8}),
+    .noBeepItems = items({12, 13, 14}),
+    .monitorBit5D = false,
+    .bank4Beep = false,
+    .convertedNegRails = false,
+    .pwmFans = false,
+    .pwmRegister = {0, 0, 0},
+};
+constexpr ChipModel kHmb{
+    .model = Model::HMB,
+    .name = "HMB",
+    .dataFile = "hmb.dat",
+    .absentItems = 0,
+    .noBeepItems = 0,
+    .monitorBit5D = true,
+    .bank4Beep = true,
+    .convertedNegRails = true,
+    .pwmFans = true,
+    .pwmRegister = {0, 0x5B, 0}, // channel 2 has no output register on this model
+};
+constexpr ChipModel kHmc{
+    .model = Model::HMC,
+    .name = "HMC",
+    .dataFile = "hmc.dat",
+    .absentItems = items({1, 6, 7, 8, 11, 14, 15}),
+    .noBeepItems = 0,
+    .monitorBit5D = false,
+    .bank4Beep = true,
+    .convertedNegRails = true,
+    .pwmFans = true,
+    .pwmRegister = {0, 0x5A, 0x5B},
+};
+constexpr ChipModel kHmdf{
+    .model = Model::HMDF,
+    .name = "HMDF",
+    .dataFile = "HmdF.dat",
+    .absentItems = items({1, 11, 14, 15}),
+    .noBeepItems = 0,
+    .monitorBit5D = true,
+    .bank4Beep = true,
+    .convertedNegRails = true,
+    .pwmFans = true,
+    .pwmRegister = {0, 0x5A, 0x5B},
+};
+
+constexpr std::array<ModelEntry, 5> kModels{{
+    {0x10, kHma},
+    {0x11, kHma},
+    {0x30, kHmb},
+    {0x40, kHmc},
+    {0x21, kHmdf},
+}};
+
+} // namespace
+
+const ChipModel* FindChipModel(uint8_t chipId) {
+    for (const auto& entry : kModels)
+        if (entry.chipId == chipId)
+            return &entry.model;
+    return nullptr;
+}
+
+} // namespace hmdx

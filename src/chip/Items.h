@@ -1,0 +1,23 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace hmdx {
+
+// Monitored items are numbered the same everywhere: 0..8 voltages, 9..11 fans,
+// 12..14 temperatures, 15 case open.
+inline constexpr int kItemCount = 16;
+inline constexpr int kVoltItems = 9;
+inline constexpr int kFirstFanItem = 9;
+inline constexpr int kFirstTempItem = 12;
+inline constexpr int kCaseOpenItem = 15;
+
+// Per-item switches are bytes holding 1 or 0, tested with "== 1".
+using ItemBytes = std::array<uint8_t, kItemCount>;
+
+// 16-bit booleans as the stored settings and the guard flags hold them.
+inline constexpr int16_t kTrue = -1;
+inline constexpr int16_t kFalse = 0;
+
+} // namespace hmdx

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "ChipBus.h"
+#include "ChipModels.h"
+#include "Items.h"
+#include "SuperIo.h"
+#include "settings/SettingsFile.h"
+#include "settings/SettingsModel.h"
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <memory>
+
+namespace hmdx {
+
+// The program-wide state: chip identity and access, the settings, the fault counters and the
+// guard flags. One object per run; a test builds a fresh one.
+class Module1 {
+public:
+    explicit Module1(PortIo& port) : io(port), bus(port), sio(port) {}
+    Module1(const Module1&) = delete;
+    Module1& operator=(const Module1&) = delete;
+
+    PortIo& io;
+    ChipBus bus;
+    SuperIo sio;
+
+    uint16_t ChipAddress = 0x295;
+    int16_t SioSavedActivate = 0;
+    int32_t VendorID = 0;
+    uint8_t ChipID = 0;
+    ItemBytes ItemPresent{};
+    ItemBytes ItemBeepCapable{};
+
+    SettingsModel settings;
+    std::unique_ptr<SettingsFile> settingsFile; // none until the chip model is known
+
+    std::array<int16_t, kItemCount> WarnCount{};
+    int16_t LimitGuard = kFalse;
+    int16_t FanGuard = kFalse;
+    std::array<int16_t, 4> FanPwmChannel{}; // by fan number 1..3; 0 = no channel
+
+    std::filesystem::path HelpFile;
+    // Lets pending window events run; the window installs it, tests leave it empty.
+    std::function<void()> pumpEvents;
+
+    // The model of ChipID, or nullptr for a chip no model describes.
+    const ChipModel* model() const { return FindChipModel(ChipID); }
+
+    // Convenience forwarding to the register routines.
+    void SelectBank(int bank) { bus.SelectBank(bank); }
+    uint8_t ReadChipReg(int reg) { return bus.ReadChipReg(reg); }
+    void WriteChipReg(int reg, uint8_t value) { bus.WriteChipReg(reg, value); }
+};
+
+// Monitoring on the chip (register 0x40 bit 0, and 0x5D bit 0 where the model has it).
+void StartMonitor(Module1& m);
+void StopMonitor(Module1& m);
+
+// ItemPresent and ItemBeepCapable from the chip model table.
+void InitChipItems(Module1& m);
+
+} // namespace hmdx

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "PortIo.h"
+#include "platform/MessageBoxes.h"
+#include "platform/PowerOff.h"
+
+namespace hmdx {
+
+inline constexpr const char* kShutdownQuestion = "Do you want to shut down your System?";
+inline constexpr const char* kShutdownTitle = "Board Sentinel";
+inline constexpr const char* kShutdownRefused =
+    " You don't have the priviledge to shut down VUradav1 ";
+
+// The warnings' Shut Down action: asks, then powers the system off if permitted.
+void ShutdownSystem(MessageBoxes& boxes, PortIo& io, PowerOff& power);
+
+} // namespace hmdx

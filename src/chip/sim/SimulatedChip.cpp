@@ -1,0 +1,185 @@
+#include "SimulatedChip.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace hmdx::sim {
+namespace {
+
+constexpr int kAnyBank = -1;
+constexpr uint16_t kDefaultIndexPort = 0x295;
+constexpr int kCaseOpenReg = 0x42;
+constexpr uint8_t kCaseOpenBit = 0x10;
+constexpr int kCaseClearReg = 0x46;
+constexpr uint8_t kCaseClearBit = 0x80;
+constexpr int kVendorReg = 0x4F;
+
+struct RegisterValue {
+    int bank;
+    int reg;
+    uint8_t value;
+};
+
+// What the chip holds when the program starts, apart from readings, chip ID and VID pins.
+constexpr RegisterValue kPowerOn[] = {
+    {0, 0x40, 0x01},                // monitoring running
+    {0, 0x47, 0xF0},                // fans 1 and 2 at divisor 8
+    {0, 0x48, 0x2D},                // serial bus address
+    {0, 0x4B, 0xC0},                // fan 3 at divisor 8
+    {0, 0x4D, 0x15},                // fan inputs enabled
+    {0, 0x4E, 0x80},                // bank 0; 0x4F shows the vendor's high byte
+    {0, 0x5A, 0xFF},                // PWM outputs at full speed
+    {0, 0x5B, 0xFF},                //
+    {1, 0x53, 75},   {1, 0x55, 80}, // Temp2 hysteresis and overtemperature
+    {2, 0x53, 75},   {2, 0x55, 80}, // Temp3
+};
+
+// Bits the program cannot change: status and identity registers, and the VID pins.
+constexpr RegisterValue kFixedBits[] = {
+    {kAnyBank, 0x41, 0xFF}, {kAnyBank, kCaseOpenReg, 0xFF}, {kAnyBank, kVendorReg, 0xFF},
+    {kAnyBank, 0x47, 0x0F}, {kAnyBank, 0x49, 0x01},         {0, 0x58, 0xFF},
+};
+
+uint8_t FixedBits(int bank, int reg) {
+    for (const auto& rule : kFixedBits)
+        if (rule.reg == reg && (rule.bank == kAnyBank || rule.bank == bank))
+            return rule.value;
+    return 0x00;
+}
+
+std::optional<SimulatedSuperIo> SuperIoOf(const Scenario& scenario) {
+    const uint16_t port = scenario.effectiveSuperIoPort();
+    if (port == 0)
+        return std::nullopt;
+    return SimulatedSuperIo(port, scenario.base, scenario.activate);
+}
+
+} // namespace
+
+SimulatedChip::SimulatedChip(const Scenario& scenario)
+    : m_scenario(scenario), m_profile(&ProfileOrDefault(scenario.model)), m_readings(*m_profile),
+      m_superIo(SuperIoOf(scenario)), m_pending(scenario.writes) {
+    std::stable_sort(m_pending.begin(), m_pending.end(),
+                     [](const auto& a, const auto& b) { return a.atSecond < b.atSecond; });
+    powerOn();
+    applyDueWrites();
+}
+
+void SimulatedChip::powerOn() {
+    for (const auto& cell : kPowerOn)
+        m_regs.at(cell.bank, cell.reg) = cell.value;
+    m_regs.at(0, 0x58) = m_scenario.effectiveChipId();
+    m_regs.at(0, 0x47) |= kDemoVid & 0x0F;
+    m_regs.at(0, 0x49) |= (kDemoVid >> 4) & 0x01;
+    if (m_profile->monitorBit5D)
+        m_regs.at(0, 0x5D) |= 0x01;
+    m_readings.writeAll(m_regs);
+}
+
+void SimulatedChip::advanceTo(int second) {
+    while (m_second < second) {
+        ++m_second;
+        // Readings only change while the chip converts.
+        if (!m_scenario.hold && monitoring())
+            m_readings.drift(m_regs);
+        applyDueWrites();
+    }
+}
+
+void SimulatedChip::applyDueWrites() {
+    for (; m_nextWrite < m_pending.size() && m_pending[m_nextWrite].atSecond <= m_second;
+         ++m_nextWrite) {
+        const ScheduledWrite& write = m_pending[m_nextWrite];
+        poke(write.bank, write.reg, write.value);
+    }
+}
+
+bool SimulatedChip::monitoring() const {
+    return m_regs.at(0, 0x40) & 0x01;
+}
+
+std::optional<uint16_t> SimulatedChip::monitorIndexPort() const {
+    if (!m_superIo)
+        return kDefaultIndexPort;
+    // An inactive logical device does not decode its ports at all.
+    if (!m_superIo->monitorActive())
+        return std::nullopt;
+    return uint16_t((m_superIo->monitorBase() & ~7) + 5);
+}
+
+uint8_t SimulatedChip::in(uint16_t port) {
+    if (m_superIo && m_superIo->decodes(port))
+        return m_superIo->in(port);
+    const std::optional<uint16_t> index = monitorIndexPort();
+    if (index && port == *index)
+        return m_index;
+    if (index && port == *index + 1)
+        return peek(m_regs.selectedBank(), m_index);
+    return 0xFF;
+}
+
+void SimulatedChip::out(uint16_t port, uint8_t value) {
+    if (m_superIo && m_superIo->decodes(port)) {
+        m_superIo->out(port, value);
+        return;
+    }
+    const std::optional<uint16_t> index = monitorIndexPort();
+    if (index && port == *index)
+        m_index = value;
+    else if (index && port == *index + 1)
+        writeRegister(m_index, value);
+}
+
+void SimulatedChip::writeRegister(int reg, uint8_t value) {
+    const int bank = m_regs.selectedBank();
+    const uint8_t fixed = FixedBits(bank, reg);
+    uint8_t& cell = m_regs.at(bank, reg);
+    cell = uint8_t((cell & fixed) | (value & ~fixed));
+    if (reg == kCaseClearReg && (value & kCaseClearBit))
+        m_regs.at(0, kCaseOpenReg) &= uint8_t(~kCaseOpenBit);
+    if (reg == 0x47 || reg == 0x4B)
+        m_readings.writeFans(m_regs);
+}
+
+uint8_t SimulatedChip::peek(int bank, int reg) const {
+    if (!RegisterFile::isValid(bank, reg))
+        return 0xFF;
+    if (reg == kVendorReg) {
+        const bool high = m_regs.at(0, RegisterFile::kBankSelect) & 0x80;
+        return uint8_t(high ? m_scenario.vendor >> 8 : m_scenario.vendor & 0xFF);
+    }
+    return m_regs.at(bank, reg);
+}
+
+void SimulatedChip::poke(int bank, int reg, uint8_t value) {
+    if (!RegisterFile::isValid(bank, reg))
+        return;
+    m_regs.at(bank, reg) = value;
+    m_readings.follow(m_regs, bank, reg);
+    if (reg == 0x47 || reg == 0x4B)
+        m_readings.writeFans(m_regs);
+}
+
+uint8_t SimulatedChip::peekSio(int reg) const {
+    return m_superIo ? m_superIo->monitorReg(reg) : 0xFF;
+}
+
+std::string SimulatedChip::dump(long long portAccesses) const {
+    std::string text;
+    text.reserve(RegisterFile::kBanks * 256 * 8 + 64);
+    char line[48];
+    for (int bank = 0; bank < RegisterFile::kBanks; ++bank)
+        for (int reg = 0; reg <= 0xFF; ++reg) {
+            std::snprintf(line, sizeof line, "%d:%02x %02x\n", bank, reg, peek(bank, reg));
+            text += line;
+        }
+    if (m_superIo)
+        for (int reg : {0x30, 0x60, 0x61}) {
+            std::snprintf(line, sizeof line, "sio:%02x %02x\n", reg, peekSio(reg));
+            text += line;
+        }
+    std::snprintf(line, sizeof line, "shutdown %d\nports %lld\n", m_powerOffRequests, portAccesses);
+    return text + line;
+}
+
+} // namespace hmdx::sim

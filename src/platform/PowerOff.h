@@ -1,0 +1,12 @@
+#pragma once
+
+namespace hmdx {
+
+// Asks the operating system for an orderly power-off (no forcing of other programs).
+class PowerOff {
+public:
+    virtual ~PowerOff() = default;
+    virtual void requestPowerOff() = 0;
+};
+
+} // namespace hmdx

@@ -1,0 +1,13 @@
+#pragma once
+
+namespace hmdx {
+
+// Whether another copy of the program already runs for this user. The first caller becomes
+// the running instance for as long as the process lives.
+class SingleInstance {
+public:
+    virtual ~SingleInstance() = default;
+    virtual bool anotherIsRunning() = 0;
+};
+
+} // namespace hmdx

@@ -1,0 +1,254 @@
+#include "SettingsFile.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cmath>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <system_error>
+#include <unistd.h>
+#include <utility>
+
+namespace hmdx {
+
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+
+class Fd {
+public:
+    explicit Fd(int fd) : m_fd(fd) {}
+    Fd(const Fd&) = delete;
+    Fd& operator=(const Fd&) = delete;
+    ~Fd() {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    int get() const { return m_fd; }
+    // Closes now so that a failing close (a delayed write error) can be reported.
+    int close() {
+        const int rc = ::close(std::exchange(m_fd, -1));
+        return rc == 0 ? 0 : errno;
+    }
+
+private:
+    int m_fd;
+};
+
+std::string reason(int err) {
+    return std::generic_category().message(err);
+}
+
+// Reads up to `limit` bytes; returns 0 or the errno of the failure (ENOENT: no such file).
+// O_NONBLOCK: a FIFO put in place of the file must not hang the program.
+int readFile(const std::filesystem::path& path, std::size_t limit, Bytes& out, mode_t& mode) {
+    Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    if (fd.get() < 0)
+        return errno;
+    struct stat st {};
+    if (::fstat(fd.get(), &st) != 0)
+        return errno;
+    mode = st.st_mode;
+    out.clear();
+    uint8_t chunk[4096];
+    while (out.size() < limit) {
+        const ssize_t n = ::read(fd.get(), chunk, std::min(sizeof chunk, limit - out.size()));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return errno;
+        if (n == 0)
+            break;
+        out.insert(out.end(), chunk, chunk + n);
+    }
+    return 0;
+}
+
+int writeAll(int fd, const Bytes& data) {
+    std::size_t done = 0;
+    while (done < data.size()) {
+        const ssize_t n = ::write(fd, data.data() + done, data.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return errno;
+        done += static_cast<std::size_t>(n);
+    }
+    return 0;
+}
+
+int fillTempFile(int fd, const Bytes& data, mode_t mode) {
+    if (::fchmod(fd, mode) != 0)
+        return errno;
+    if (const int err = writeAll(fd, data))
+        return err;
+    return ::fsync(fd) == 0 ? 0 : errno;
+}
+
+// Makes the rename itself survive a power cut. Not every file system can sync a folder,
+// and the new file is in place already, so a failure here is not reported.
+void syncFolder(const std::filesystem::path& folder) {
+    Fd fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (fd.get() >= 0)
+        ::fsync(fd.get());
+}
+
+// Writes a temporary file beside the target and renames it over the target, so that the
+// target is always either the whole old or the whole new file.
+int replaceFile(const std::filesystem::path& path, const Bytes& data, mode_t mode) {
+    std::filesystem::path folder = path.parent_path();
+    if (folder.empty())
+        folder = ".";
+    std::string temp = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
+    Fd fd(::mkostemp(temp.data(), O_CLOEXEC));
+    if (fd.get() < 0)
+        return errno;
+    int err = fillTempFile(fd.get(), data, mode);
+    if (const int closeErr = fd.close(); err == 0)
+        err = closeErr;
+    if (err == 0 && ::rename(temp.c_str(), path.c_str()) != 0)
+        err = errno;
+    if (err != 0) {
+        ::unlink(temp.c_str());
+        return err;
+    }
+    syncFolder(folder);
+    return 0;
+}
+
+template <typename T, std::size_t N, typename Usable>
+void repairArray(const char* name, std::array<T, N>& values, const std::array<T, N>& factory,
+                 Usable usable, std::vector<std::string>& replaced) {
+    for (std::size_t i = 0; i + 1 < N; ++i) {
+        if (!usable(values[i])) {
+            values[i] = factory[i];
+            replaced.push_back(std::string(name) + "(" + std::to_string(i) + ")");
+        }
+    }
+}
+
+bool isFinite(float v) {
+    return std::isfinite(v);
+}
+
+// Readings are multiplied by the factor; zero, negative or infinite factors give no volts.
+bool isVoltFactor(float v) {
+    return std::isfinite(v) && v > 0.0f;
+}
+
+// The speed formula forms divisor × count (count up to 255) as a 16-bit signed product.
+bool isFanDivisor(int16_t v) {
+    return v >= 1 && v <= 128;
+}
+
+// The limit up-down holds 255 − limit in 1..255, and a count of 0 has no speed.
+bool isFanCountLimit(int16_t v) {
+    return v >= 1 && v <= 254;
+}
+
+std::string joined(const std::vector<std::string>& names) {
+    std::string text;
+    for (const std::string& name : names)
+        text += (text.empty() ? "" : ", ") + name;
+    return text;
+}
+
+std::string quoted(const std::filesystem::path& path) {
+    return "\"" + path.string() + "\"";
+}
+
+SettingsLoadResult repairedLoad(const std::filesystem::path& path,
+                                std::vector<std::string> replaced) {
+    SettingsLoadResult result;
+    result.outcome = SettingsLoadResult::Outcome::Loaded;
+    if (!replaced.empty())
+        result.message = "The settings file " + quoted(path) +
+                         " holds values that cannot be used. These entries take their factory "
+                         "values: " +
+                         joined(replaced) + ".";
+    result.replaced = std::move(replaced);
+    return result;
+}
+
+// `err` is 0 when the file was read but was too short.
+SettingsLoadResult failedLoad(const std::filesystem::path& path, int err, std::size_t size) {
+    constexpr const char* kFactoryInUse =
+        " Factory settings are in use; the file stays as it is until you save.";
+    SettingsLoadResult result;
+    if (err == ENOENT) {
+        result.outcome = SettingsLoadResult::Outcome::Missing;
+    } else if (err != 0) {
+        result.outcome = SettingsLoadResult::Outcome::Unreadable;
+        result.message = "The settings file " + quoted(path) + " cannot be read: " + reason(err) +
+                         "." + kFactoryInUse;
+    } else {
+        result.outcome = SettingsLoadResult::Outcome::TooShort;
+        result.message = "The settings file " + quoted(path) + " is too short (" +
+                         std::to_string(size) + " of " + std::to_string(kSettingsRecordSize) +
+                         " bytes)." + kFactoryInUse;
+    }
+    return result;
+}
+
+} // namespace
+
+SettingsFile::SettingsFile(std::filesystem::path path) : m_path(std::move(path)) {}
+
+SettingsLoadResult SettingsFile::load(SettingsModel& model, const SettingsItemBytes& itemPresent,
+                                      const SettingsItemBytes& itemBeepCapable) {
+    Bytes bytes;
+    mode_t mode = 0;
+    const int err = readFile(m_path, kSettingsRecordSize, bytes, mode);
+    if (err == 0 && bytes.size() == kSettingsRecordSize) {
+        std::copy(bytes.begin(), bytes.end(), m_record.begin());
+        DecodeSettings(m_record, model, itemPresent, itemBeepCapable);
+        return repairedLoad(m_path, RepairSettings(model));
+    }
+    SetDefaultSettings(model, itemPresent, itemBeepCapable);
+    return failedLoad(m_path, err, bytes.size());
+}
+
+std::optional<std::string> SettingsFile::save(const SettingsModel& model) {
+    SettingsRecord record = m_record;
+    EncodeSettings(model, record);
+    Bytes old;
+    mode_t mode = 0;
+    int err = readFile(m_path, SIZE_MAX, old, mode);
+    const bool exists = err != ENOENT;
+    if (!exists)
+        err = 0;
+    if (err == 0) {
+        Bytes data(record.begin(), record.end());
+        if (old.size() > kSettingsRecordSize)
+            data.insert(data.end(), old.begin() + kSettingsRecordSize, old.end());
+        // The file holds the password: a new one is for its owner's eyes only.
+        err = replaceFile(m_path, data, exists ? (mode & 0777) : 0600);
+    }
+    if (err != 0)
+        return "The settings could not be saved to " + quoted(m_path) + ": " + reason(err) +
+               ". Your settings are kept in memory; the file is unchanged.";
+    m_record = record;
+    return std::nullopt;
+}
+
+std::vector<std::string> RepairSettings(SettingsModel& model) {
+    SettingsModel factory;
+    SettingsItemBytes all;
+    all.fill(1);
+    SetDefaultSettings(factory, all, all);
+    std::vector<std::string> replaced;
+    repairArray("VoltScaleMin", model.VoltScaleMin, factory.VoltScaleMin, isFinite, replaced);
+    repairArray("VoltScaleMax", model.VoltScaleMax, factory.VoltScaleMax, isFinite, replaced);
+    repairArray("VoltLoLimit", model.VoltLoLimit, factory.VoltLoLimit, isFinite, replaced);
+    repairArray("VoltHiLimit", model.VoltHiLimit, factory.VoltHiLimit, isFinite, replaced);
+    repairArray("VoltFactor", model.VoltFactor, factory.VoltFactor, isVoltFactor, replaced);
+    repairArray("FanDivisor", model.FanDivisor, factory.FanDivisor, isFanDivisor, replaced);
+    repairArray("FanCountLimit", model.FanCountLimit, factory.FanCountLimit, isFanCountLimit,
+                replaced);
+    repairArray("TempLoLimit", model.TempLoLimit, factory.TempLoLimit, isFinite, replaced);
+    repairArray("TempHiLimit", model.TempHiLimit, factory.TempHiLimit, isFinite, replaced);
+    return replaced;
+}
+
+} // namespace hmdx

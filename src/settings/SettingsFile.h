@@ -1,0 +1,52 @@
+#pragma once
+
+#include "SettingsRecord.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace hmdx {
+
+struct SettingsLoadResult {
+    enum class Outcome {
+        Loaded,     // the record was read (some entries may have been replaced)
+        Missing,    // no file: factory defaults, nothing to tell the user
+        Unreadable, // could not be opened or read: factory defaults
+        TooShort,   // shorter than one record: factory defaults
+    };
+    Outcome outcome = Outcome::Missing;
+    std::vector<std::string>
+        replaced;        // entries that took their factory default, e.g. "VoltFactor(3)"
+    std::string message; // for the user; empty when there is nothing to say
+};
+
+// One chip model's data file. Keeps the last record read or written, so the spare entries
+// the program does not use go back to the file as they came.
+class SettingsFile {
+public:
+    explicit SettingsFile(std::filesystem::path path);
+
+    const std::filesystem::path& path() const { return m_path; }
+    const SettingsRecord& record() const { return m_record; }
+
+    // Fills the model from the file. Never fails: what cannot be used is replaced by
+    // factory values and the result says what and why. The file itself is not touched.
+    SettingsLoadResult load(SettingsModel& model, const SettingsItemBytes& itemPresent,
+                            const SettingsItemBytes& itemBeepCapable);
+
+    // Writes the model so that the file is at every moment either the old or the new record
+    // (bytes the old file had past the record are kept). On failure returns a message naming
+    // the file and the system's reason, and the old file is untouched.
+    std::optional<std::string> save(const SettingsModel& model);
+
+private:
+    std::filesystem::path m_path;
+    SettingsRecord m_record{};
+};
+
+// Entries that would crash or corrupt later work get their factory value; returns their names.
+std::vector<std::string> RepairSettings(SettingsModel& model);
+
+} // namespace hmdx
