@@ -10,24 +10,30 @@ bool hasMonitorBit5D(const Module1& m) {
     return model && model->monitorBit5D;
 }
 
-} // namespace
-
-void StartMonitor(Module1& m) {
+// Register 0x40 bit 0 runs the chip's conversions; some models also gate them with 0x5D bit 0.
+void setMonitoring(Module1& m, bool on) {
+    const auto apply = [&](int reg) {
+        if (on)
+            m.bus.setBits(reg, 0x01);
+        else
+            m.bus.clearBits(reg, 0x01);
+    };
     m.bus.SelectBank(0);
-    m.bus.setBits(reg::kConfig, 0x01);
+    apply(reg::kConfig);
     if (hasMonitorBit5D(m)) {
         m.bus.SelectBank(0);
-        m.bus.setBits(reg::kMonitor5D, 0x01);
+        apply(reg::kMonitor5D);
     }
 }
 
+} // namespace
+
+void StartMonitor(Module1& m) {
+    setMonitoring(m, true);
+}
+
 void StopMonitor(Module1& m) {
-    m.bus.SelectBank(0);
-    m.bus.clearBits(reg::kConfig, 0x01);
-    if (hasMonitorBit5D(m)) {
-        m.bus.SelectBank(0);
-        m.bus.clearBits(reg::kMonitor5D, 0x01);
-    }
+    setMonitoring(m, false);
     if (m.pumpEvents)
         m.pumpEvents();
 }

@@ -18,8 +18,8 @@ std::string claimedMessage(uint16_t indexPort, const std::string& driver) {
     return "The monitor chip's ports " + hex(indexPort, 3) + "-" + hex(indexPort + 1U, 3) +
            " are in use by the kernel driver \"" + driver +
            "\". Two programs moving the chip's bank register at once corrupt each other's "
-           "readings and limits. Unload the driver (sudo modprobe -r " +
-           driver + ") and start hmdx again.";
+           "readings and limits. Unload it with \"sudo modprobe -r " +
+           driver + "\" and start hmdx again.";
 }
 
 class Startup {

@@ -62,13 +62,6 @@ TEST(ChipBus, VendorIdReadsHighThenLowByte) {
                                      }));
 }
 
-TEST(ChipBus, SwappedVendorBytesAreNotTheVendor) {
-    sim::Scenario s = ScenarioFor("hmb");
-    s.vendor = 0xA35C;
-    SimRig rig(s);
-    EXPECT_EQ(rig.m.bus.ReadVendorID(), 0xA35C);
-}
-
 // Answers reads from a per-port script; for probing what the simulator cannot be made to do.
 class ScriptedPortIo : public PortIo {
 public:

@@ -35,16 +35,6 @@ TEST(SetVcoreLimitsFromVID, NominalPlusMinusTwoTenths) {
     }
 }
 
-TEST(SetVcoreLimitsFromVID, StoresTheDoubleResultRoundedToFloat) {
-    std::unique_ptr<SimRig> holder;
-    SimRig& rig = *makeRig(holder, "hmb");
-    rig.chip.poke(0, 0x47, 0x03);
-    rig.chip.poke(0, 0x49, 0x00);
-    SetVcoreLimitsFromVID(rig.m);
-    EXPECT_EQ(rig.m.settings.VoltLoLimit[0], float(2.05 - 0.05 * 3 - 0.2));
-    EXPECT_EQ(rig.m.settings.VoltHiLimit[0], float(2.05 - 0.05 * 3 + 0.2));
-}
-
 struct BeepCase {
     const char* name;
     const char* model;
@@ -62,6 +52,8 @@ TEST(ProgramBeepMasks, MasksFromSwitches) {
              BeepCase{"none beeping", "hmb", 1, 0, 0x00, 0x80, 0xA7, 0xA4},
              BeepCase{"beep without monitoring", "hmb", 0, 1, 0x00, 0x80, 0x03, 0x00},
              BeepCase{"hmc all", "hmc", 1, 1, 0xFF, 0xBF, 0x00, 0x03},
+             BeepCase{"hmdf none", "hmdf", 1, 0, 0x00, 0x80, 0xFF, 0xFC},
+             BeepCase{"hma leaves bank 4 alone", "hma", 1, 1, 0xFF, 0xBF, 0x5A, 0x5A},
          }) {
         std::unique_ptr<SimRig> holder;
         SimRig& rig = *makeRig(holder, c.model);
@@ -92,21 +84,6 @@ TEST(ProgramBeepMasks, SingleItemsSetTheirOwnBit) {
         const uint8_t global = c.reg == 0x57 ? 0x80 : 0x00;
         EXPECT_EQ(rig.chip.peek(0, c.reg), c.bit | global) << "item " << c.item;
     }
-}
-
-TEST(ProgramBeepMasks, HmaNeverTouchesBankFour) {
-    std::unique_ptr<SimRig> holder;
-    SimRig& rig = *makeRig(holder, "hma");
-    rig.m.settings.ItemEnabled.fill(1);
-    rig.m.settings.ItemBeep.fill(1);
-    ProgramBeepMasks(rig.m);
-    const auto lines = rig.io.portAccesses();
-    for (size_t i = 1; i < lines.size(); ++i) {
-        if (lines[i - 1] == "out 0x295 0x4e" && lines[i].rfind("out 0x296", 0) == 0) {
-            EXPECT_NE(lines[i], "out 0x296 0x04");
-        }
-    }
-    EXPECT_EQ(rig.chip.peek(0, 0x57), 0xBF);
 }
 
 TEST(FanOutputs, PwmRegistersPerModel) {

@@ -82,16 +82,6 @@ TEST(SimulatedChipTest, OnlyRegisters50To5FAreBanked) {
     EXPECT_EQ(bus.read(0x58), 0x30);
 }
 
-TEST(SimulatedChipTest, ChipIdPerModel) {
-    const std::map<std::string, int> ids{{"model hma", 0x10},  {"model hma11", 0x11},
-                                         {"model hmb", 0x30},  {"model hmc", 0x40},
-                                         {"model hmdf", 0x21}, {"model hmc\nchipid 0x55", 0x55}};
-    for (const auto& [text, id] : ids) {
-        SimulatedChip chip(Make(text));
-        EXPECT_EQ(Bus{chip}.read(0x58), id) << text;
-    }
-}
-
 TEST(SimulatedChipTest, SuperIoAnswersOnlyAfterTheEntryKey) {
     for (uint16_t port : {uint16_t(0x2E), uint16_t(0x4E)}) {
         SimulatedChip chip(Make(port == 0x2E ? "superio 2e" : "superio 4e"));
