@@ -5,6 +5,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-qpa-plugins libqt6dbus6
+    libqt6svg6
     googletest libgtest-dev libgmock-dev
 )
 

@@ -1,7 +1,9 @@
 #include "app/CommandLine.h"
 #include "app/Program.h"
 #include "app/QtMessageBoxes.h"
+#include "app/QuitOnSignal.h"
 #include "platform/InstanceLock.h"
+#include "ui/main/QtTrayIcon.h"
 
 #include <QApplication>
 #include <iostream>
@@ -23,8 +25,17 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("hmdx"));
+    // Closing the window hides it to the tray; only Exit ends the program.
+    QApplication::setQuitOnLastWindowClosed(false);
+    hmdx::QuitOnSignal quitOnSignal;
     hmdx::QtMessageBoxes boxes;
     hmdx::InstanceLock instance(hmdx::InstanceLock::defaultLockFile());
-    hmdx::ProgramEnvironment env{boxes, instance, QApplication::applicationDirPath().toStdString()};
+    hmdx::QtTrayIcon tray;
+    hmdx::ProgramEnvironment env{boxes,
+                                 instance,
+                                 tray,
+                                 QApplication::applicationDirPath().toStdString(),
+                                 [](hmdx::frmdoctor&) { return QApplication::exec(); },
+                                 [] { QCoreApplication::exit(hmdx::kExitOk); }};
     return hmdx::RunProgram(*parsed.options, env);
 }

@@ -2,7 +2,10 @@
 
 #include "Backend.h"
 #include "chip/Module1.h"
+#include "ui/dialogs/PlainWarningDialogs.h"
+#include "ui/main/frmdoctor.h"
 
+#include <QCoreApplication>
 #include <iostream>
 
 namespace hmdx {
@@ -28,6 +31,15 @@ void explainOnConsole(StartupOutcome outcome) {
         std::cerr << "hmdx: already running.\n";
 }
 
+int runWindow(Module1& m, ProgramEnvironment& env) {
+    m.pumpEvents = [] { QCoreApplication::processEvents(); };
+    PlainWarningDialogs dialogs(m);
+    frmdoctor window({m, env.boxes, env.tray, dialogs, env.endProgram});
+    window.Form_Load();
+    window.show();
+    return env.eventLoop(window);
+}
+
 } // namespace
 
 int RunProgram(const CommandLine& options, ProgramEnvironment& env) {
@@ -45,11 +57,13 @@ int RunProgram(const CommandLine& options, ProgramEnvironment& env) {
                              env.programFolder};
     const StartupOutcome outcome = Main(m, services);
     explainOnConsole(outcome);
-    // The main window opens here once it exists; until then start-up is the whole run.
+    int code = outcome == StartupOutcome::Ready || outcome == StartupOutcome::AlreadyRunning
+                   ? kExitOk
+                   : kExitStartupFailed;
+    if (outcome == StartupOutcome::Ready)
+        code = runWindow(m, env);
     backend.finish();
-    return outcome == StartupOutcome::Ready || outcome == StartupOutcome::AlreadyRunning
-               ? kExitOk
-               : kExitStartupFailed;
+    return code;
 }
 
 } // namespace hmdx

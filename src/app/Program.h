@@ -4,21 +4,30 @@
 #include "chip/Startup.h"
 #include "platform/MessageBoxes.h"
 #include "platform/SingleInstance.h"
+#include "platform/TrayIcon.h"
 
 #include <filesystem>
+#include <functional>
 
 namespace hmdx {
+
+class frmdoctor;
 
 enum ExitCode { kExitOk = 0, kExitStartupFailed = 1, kExitUsage = 2 };
 
 struct ProgramEnvironment {
     MessageBoxes& boxes;
     SingleInstance& instance;
+    TrayIcon& tray;
     std::filesystem::path programFolder;
+    // Runs the program once its window is up, until something ends it; tests drive the
+    // window themselves here. `endProgram` is what the window calls to end the run.
+    std::function<int(frmdoctor& window)> eventLoop;
+    std::function<void()> endProgram;
 };
 
-// One run of hmdx from its options to its end: chooses the backend, runs start-up, and on
-// every way out lets the backend finish (the simulation's register dump).
+// One run of hmdx from its options to its end: chooses the backend, runs start-up, opens the
+// main window, and on every way out lets the backend finish (the simulation's register dump).
 int RunProgram(const CommandLine& options, ProgramEnvironment& env);
 
 } // namespace hmdx

@@ -1,7 +1,10 @@
 #include "app/Program.h"
 
+#include "support/FakeTrayIcon.h"
+#include "support/QtApp.h"
 #include "support/RecordingMessageBoxes.h"
 #include "support/TempDir.h"
+#include "ui/main/frmdoctor.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
@@ -25,7 +28,17 @@ struct ProgramRun {
         options.traceFile = (dir / "trace.txt").string();
         options.dumpFile = (dir / "dump.txt").string();
         options.dataDir = dir.path().string();
-        ProgramEnvironment env{boxes, instance, dir.path()};
+        QtApp();
+        ProgramEnvironment env{boxes,
+                               instance,
+                               tray,
+                               dir.path(),
+                               [this](frmdoctor& window) {
+                                   windowOpened = true;
+                                   window.mExit_Click();
+                                   return ended ? kExitOk : -1;
+                               },
+                               [this] { ended = true; }};
         return RunProgram(options, env);
     }
     std::map<std::string, std::string> dump() const {
@@ -46,6 +59,9 @@ struct ProgramRun {
     TempDir dir;
     RecordingMessageBoxes boxes;
     NoOtherInstance instance;
+    FakeTrayIcon tray;
+    bool windowOpened = false;
+    bool ended = false;
 };
 
 TEST(Program, StartupLeavesTheChipAsSpecifiedInTheDump) {
@@ -55,7 +71,9 @@ TEST(Program, StartupLeavesTheChipAsSpecifiedInTheDump) {
     const auto dump = program.dump();
     EXPECT_EQ(dump.at("0:58"), "21");
     EXPECT_EQ(dump.at("0:4d"), "95");
-    EXPECT_EQ(dump.at("sio:30"), "01"); // activated by start-up
+    EXPECT_TRUE(program.windowOpened);
+    EXPECT_EQ(dump.at("sio:30"), "00"); // activated by start-up, given back at exit
+    EXPECT_EQ(dump.at("0:57"), "00");   // beep silenced at exit
     EXPECT_EQ(dump.at("shutdown"), "0");
     const auto trace = program.trace();
     EXPECT_EQ(dump.at("ports"), std::to_string(trace.size()));

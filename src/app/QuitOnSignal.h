@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QObject>
+
+namespace hmdx {
+
+// Turns SIGINT, SIGTERM and SIGHUP into an orderly end of the event loop, so that a program
+// stopped from a terminal or by the session still leaves through its normal way out.
+class QuitOnSignal : public QObject {
+    Q_OBJECT
+public:
+    explicit QuitOnSignal(QObject* parent = nullptr);
+    ~QuitOnSignal() override;
+};
+
+} // namespace hmdx

@@ -1,0 +1,39 @@
+#include "ItemTable.h"
+
+namespace hmdx {
+namespace {
+
+constexpr std::string_view kWarning = "Warning !!!";
+// The standby and battery dialogs spell it without the blank; users know them that way.
+constexpr std::string_view kWarningTight = "Warning!!!";
+
+using K = ItemKind;
+
+} // namespace
+
+// Message texts are kept letter for letter, double blanks included: users know them.
+constexpr std::array<ItemInfo, 16> kItems{{
+    {K::Voltage, "Vcore", "VCore", "frmVcoreA", kWarning, "Your Vcore voltage exceed the limits."},
+    {K::Voltage, "VcoreB", "VCoreB", "frmVcoreB", kWarning,
+     "Your VcoreB voltage exceed the limits."},
+    {K::Voltage, "+3.3V", "+3.3V", "frmV33", kWarning, "Your  +3.3V voltage exceed the limits."},
+    {K::Voltage, "+5V", "+5V", "frmVp5", kWarning, "Your +5V voltage exceed the limits."},
+    {K::Voltage, "+12V", "+12V", "frmVp12", kWarning, "Your +12V voltage exceed the limits."},
+    {K::Voltage, "-12V", "-12V", "frmVn12", kWarning, "Your -12V voltage exceed the limits."},
+    {K::Voltage, "-5V", "-5V", "frmVn5", kWarning, "Your -5V voltage exceed the limits."},
+    {K::Voltage, "5Vsb", "5Vsb", "frmVsb", kWarningTight, "Your 5Vsb voltage exceed the limits."},
+    {K::Voltage, "Vbat", "Vbat", "frmVbat", kWarningTight, "Your Vbat voltage exceed the limits."},
+    {K::Fan, "CPU FAN", "CPU FAN", "frmFan1", kWarning, "Your CPU FAN Speed exceed the limits."},
+    {K::Fan, "FAN1", "FAN1", "frmFan2", kWarning, "Your FAN1 Speed exceed the limits."},
+    {K::Fan, "FAN2", "FAN2", "frmFan3", kWarning, "Your Fan 3 Speed exceed the limits."},
+    {K::Temperature, "System", "System", "frmTemp1", kWarning,
+     "Your system temperature exceed the limits."},
+    {K::Temperature, "CPU", "CPU", "frmTemp2", kWarning,
+     "Your CPU  temperature exceed the limits."},
+    {K::Temperature, "Other", "Other", "frmTemp3", kWarning,
+     "Your certain device temperature exceed the limits."},
+    // The case switch has no row name in the main window, only its status line.
+    {K::CaseOpen, "", "Case Open", "frmCaseOpen", kWarning, "Your PC Case has been opened."},
+}};
+
+} // namespace hmdx

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <array>
+#include <string_view>
+
+namespace hmdx {
+
+enum class ItemKind { Voltage, Fan, Temperature, CaseOpen };
+
+// What the program knows of each monitored item, by item index 0..15.
+struct ItemInfo {
+    ItemKind kind;
+    std::string_view caption;       // main window row
+    std::string_view configCaption; // configuration dialog row
+    std::string_view formName;      // its warning dialog
+    std::string_view warningCaption;
+    std::string_view warningMessage;
+};
+
+extern const std::array<ItemInfo, 16> kItems;
+
+// Item 0's message on the HMC model.
+inline constexpr std::string_view kHmcVcoreWarning = "Your Vcore Voltage exceed the limits";
+
+} // namespace hmdx

@@ -1,0 +1,40 @@
+#include "NumberFormat.h"
+
+#include <QLocale>
+#include <cmath>
+
+namespace hmdx {
+namespace {
+
+QString fixed(double value, int decimals) {
+    QLocale locale;
+    locale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
+    const QString zero = locale.toString(0.0, 'f', decimals);
+    // A reading a hair below zero is zero to the user, not "-0.00".
+    if (std::signbit(value) && locale.toString(-value, 'f', decimals) == zero)
+        return zero;
+    return locale.toString(value, 'f', decimals);
+}
+
+} // namespace
+
+QString FormatTwoDecimals(double value) {
+    return fixed(value, 2);
+}
+
+QString FormatOneDecimal(double value) {
+    return fixed(value, 1);
+}
+
+QString FormatRpm(double rpm) {
+    QLocale locale;
+    locale.setNumberOptions(locale.numberOptions().setFlag(QLocale::OmitGroupSeparator, false));
+    return locale.toString(rpm, 'f', 0);
+}
+
+QString FormatLimitSpeed(int32_t rpm) {
+    // The digits keep a sign position, blank for any real speed.
+    return (rpm < 0 ? QString() : QStringLiteral(" ")) + QString::number(rpm);
+}
+
+} // namespace hmdx

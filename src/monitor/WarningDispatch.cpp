@@ -1,0 +1,40 @@
+#include "WarningDispatch.h"
+
+namespace hmdx {
+namespace {
+
+// Items that warn only after this many out-of-range readings in a row.
+constexpr int16_t kFaultsInARow = 3;
+
+bool isItem(int item) {
+    return item >= 0 && item < kItemCount;
+}
+
+} // namespace
+
+void WarningDispatch::ShowWarning(int item) {
+    if (!isItem(item))
+        return;
+    const auto i = static_cast<std::size_t>(item);
+    if (m_m.settings.ItemEnabled[i] != 1)
+        return;
+    int16_t& count = m_m.WarnCount[i];
+    ++count;
+    if (m_m.settings.ItemWarnOpt1[i] != 1 && count < kFaultsInARow)
+        return;
+    // Reset on every warning, so the count cycles while the dialog stays up and cannot grow.
+    count = 0;
+    // A visible dialog is left alone: re-showing would steal focus once a second.
+    if (m_dialogs.isShown(item))
+        return;
+    m_dialogs.show(item);
+}
+
+void WarningDispatch::CloseWarning(int item) {
+    if (!isItem(item))
+        return;
+    m_m.WarnCount[static_cast<std::size_t>(item)] = 0;
+    m_dialogs.unload(item);
+}
+
+} // namespace hmdx

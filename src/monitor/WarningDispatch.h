@@ -1,0 +1,33 @@
+#pragma once
+
+#include "chip/Module1.h"
+
+namespace hmdx {
+
+// The per-item warning dialogs as warning dispatch sees them: each created on first use,
+// reused afterwards, and shown in its initial state again after an unload.
+class WarningDialogs {
+public:
+    virtual ~WarningDialogs() = default;
+    virtual bool isShown(int item) = 0;
+    // Shows the item's dialog modeless, with no owner, and returns at once.
+    virtual void show(int item) = 0;
+    // Takes the dialog away and discards its state.
+    virtual void unload(int item) = 0;
+};
+
+// Turns the polling cycle's out-of-range and in-range reports into warning dialogs, counting
+// faults for items that warn only after three in a row.
+class WarningDispatch {
+public:
+    WarningDispatch(Module1& m, WarningDialogs& dialogs) : m_m(m), m_dialogs(dialogs) {}
+
+    void ShowWarning(int item);
+    void CloseWarning(int item);
+
+private:
+    Module1& m_m;
+    WarningDialogs& m_dialogs;
+};
+
+} // namespace hmdx

@@ -1,0 +1,17 @@
+#include "Resources.h"
+
+#include <QtGlobal>
+
+// Q_INIT_RESOURCE must be used outside any namespace.
+static void initHmdxResources() {
+    Q_INIT_RESOURCE(hmdx);
+}
+
+namespace hmdx {
+
+void InitUiResources() {
+    static const bool done = (initHmdxResources(), true);
+    (void)done;
+}
+
+} // namespace hmdx

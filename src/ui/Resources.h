@@ -1,0 +1,9 @@
+#pragma once
+
+namespace hmdx {
+
+// Registers the icons compiled into the ui library (a static library's resources are not
+// registered by themselves). Safe to call more than once.
+void InitUiResources();
+
+} // namespace hmdx

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "chip/Module1.h"
+
+#include <QObject>
+#include <array>
+
+class QGridLayout;
+class QGroupBox;
+class QLabel;
+class QProgressBar;
+
+namespace hmdx {
+
+class UpDown;
+
+// The three rows of the "Fan Speed" frame. A fan's limit is a count (the time of one turn):
+// the up-down holds 255 minus it, so a higher value means a faster limit speed.
+class FanRows : public QObject {
+    Q_OBJECT
+public:
+    struct Row {
+        QLabel* lblFanItem;
+        UpDown* updFanLoLimit;
+        QLabel* lblFanLoLimit;
+        QProgressBar* prbFanSpeed;
+        QLabel* lblFanSpeed;
+        QLabel* lblFanUnit;
+
+        std::array<QWidget*, 6> controls() const;
+    };
+
+    FanRows(Module1& m, QGroupBox* frame);
+
+    std::array<Row, 3> row;
+
+    void init_fan_items();
+
+    // Assigns an up-down value without running its change handler.
+    void setLimitValue(int f, int value);
+
+private:
+    void buildRow(int f, QGridLayout* grid);
+    void limitChanged(int f);
+
+    Module1& m_m;
+};
+
+} // namespace hmdx

@@ -1,0 +1,176 @@
+#include "PollingCycle.h"
+
+#include "FanRows.h"
+#include "RowDisplay.h"
+#include "RowWidgets.h"
+#include "ScaleSlider.h"
+#include "TemperatureRows.h"
+#include "UpDown.h"
+#include "VoltageRows.h"
+#include "monitor/Conversions.h"
+#include "monitor/NumberFormat.h"
+
+#include <QLabel>
+#include <QProgressBar>
+#include <QRadioButton>
+
+namespace hmdx {
+namespace {
+
+struct Source {
+    int bank;
+    int reg;
+};
+
+// Where each voltage item's reading comes from.
+constexpr Source kVoltageSources[9] = {
+    {0, 0x20}, {0, 0x21}, {0, 0x22}, {0, 0x23}, {0, 0x24},
+    {0, 0x25}, {0, 0x26}, {5, 0x50}, {5, 0x51},
+};
+
+constexpr int kFanCountReg = 0x28;
+constexpr int kFanStopped = 255;
+constexpr uint8_t kCaseOpenBit = 0x10;
+
+} // namespace
+
+void PollingCycle::Timer1_Timer() {
+    ProcessVoltage();
+    ProcessFan();
+    ProcessTemperature();
+    ProcessCaseOpen();
+    RefreshItemEnabled(m_m, m_rows);
+    // Reading the interrupt status registers clears the chip's pending alarms.
+    m_bank = -1;
+    useBank(0);
+    m_m.ReadChipReg(0x41);
+    m_m.ReadChipReg(0x42);
+}
+
+void PollingCycle::useBank(int bank) {
+    if (m_bank != bank)
+        m_m.SelectBank(bank);
+    m_bank = bank;
+}
+
+void PollingCycle::report(int item, bool outOfRange, QLabel* status) {
+    if (outOfRange)
+        m_dispatch.ShowWarning(item);
+    else
+        m_dispatch.CloseWarning(item);
+    SetStatusColour(status, outOfRange ? kStatusRed : kStatusGreen);
+}
+
+void PollingCycle::ProcessVoltage() {
+    m_bank = -1;
+    VoltageRows& rows = *m_rows.voltage;
+    for (int i = 0; i < kVoltItems; ++i) {
+        const VoltageRows::Rail rail = rows.rail(i);
+        if (m_m.settings.ItemEnabled[i] != 1 || rail == VoltageRows::Rail::None)
+            continue;
+        useBank(kVoltageSources[i].bank);
+        const int raw = m_m.ReadChipReg(kVoltageSources[i].reg);
+        const int scale = rail == VoltageRows::Rail::Negated ? -raw : raw;
+        VoltageRows::Row& r = rows.row[i];
+        r.SldVoltage->setValue(scale);
+        const float volts = rail == VoltageRows::Rail::Converted
+                                ? CalRealNegVoltage(i, raw)
+                                : ScaleToVolts(scale, m_m.settings.VoltFactor[i]);
+        r.lblStatusV->setText(FormatTwoDecimals(volts));
+        const int low = r.SldVoltage->selStart();
+        const int high = low + r.SldVoltage->selLength();
+        report(i, scale > high || scale < low, r.lblStatusV);
+    }
+}
+
+void PollingCycle::ProcessFan() {
+    m_bank = -1;
+    for (int f = 0; f < 3; ++f) {
+        const int item = kFirstFanItem + f;
+        if (m_m.settings.ItemEnabled[item] != 1)
+            continue;
+        useBank(0);
+        int count = m_m.ReadChipReg(kFanCountReg + f);
+        FanRows::Row& r = m_rows.fan->row[f];
+        r.prbFanSpeed->setValue(255 - count);
+        const int limitSetting = r.updFanLoLimit->value();
+        if (count == kFanStopped) {
+            // At the lowest setting a standing fan is no fault: it was off at start.
+            const bool fault = limitSetting != 1;
+            r.lblFanSpeed->setText(fault ? QStringLiteral("low_speed") : QStringLiteral("Fan off"));
+            report(item, fault, r.lblFanSpeed);
+            continue;
+        }
+        if (count == 0)
+            count = 1;
+        r.lblFanSpeed->setText(FormatRpm(*FanSpeed(count, m_m.settings.FanDivisor[f])));
+        report(item, count > 255 - limitSetting, r.lblFanSpeed);
+    }
+}
+
+void PollingCycle::ProcessTemperature() {
+    m_bank = -1;
+    for (int t = 0; t < 3; ++t) {
+        const int item = kFirstTempItem + t;
+        if (m_m.settings.ItemEnabled[item] != 1)
+            continue;
+        useBank(t);
+        double degrees = 0;
+        int scale = 0;
+        if (t == 0) {
+            degrees = Temp1Degrees(m_m.ReadChipReg(0x27));
+            scale = int(degrees) + 40;
+        } else {
+            const uint8_t whole = m_m.ReadChipReg(0x50);
+            const int halves = TempHalfDegrees(whole, m_m.ReadChipReg(0x51));
+            degrees = halves / 2.0;
+            scale = halves + 80;
+        }
+        TemperatureRows::Row& r = m_rows.temperature->row[t];
+        r.sldTemp->setValue(scale);
+        r.lblStatusT->setText(FormatTwoDecimals(degrees));
+        const int start = r.sldTemp->selStart();
+        report(item, scale >= start && scale > start + r.sldTemp->selLength(), r.lblStatusT);
+    }
+}
+
+void PollingCycle::ProcessCaseOpen() {
+    if (m_m.settings.ItemEnabled[kCaseOpenItem] != 1)
+        return;
+    m_bank = -1;
+    useBank(0);
+    const bool open = m_m.ReadChipReg(0x42) & kCaseOpenBit;
+    m_rows.caseLine.optCaseOpened->setChecked(open);
+    m_rows.caseLine.lblCaseOpen->setText(open ? QStringLiteral("PC Case is opened")
+                                              : QStringLiteral("PC Case is closed"));
+    if (open)
+        m_dispatch.ShowWarning(kCaseOpenItem);
+    else
+        m_dispatch.CloseWarning(kCaseOpenItem);
+}
+
+void PollingCycle::Set_Fan_Status() {
+    m_m.SelectBank(0);
+    const bool hmc = m_m.model() && m_m.model()->model == Model::HMC;
+    if (hmc)
+        m_m.WriteChipReg(0x4C, m_m.ReadChipReg(0x4C) | 0x80);
+    // Each fan pin's input-control bit, written back only when it is not yet as wanted.
+    const auto setIfClear = [this](int reg, uint8_t bit) {
+        const uint8_t value = m_m.ReadChipReg(reg);
+        if (!(value & bit))
+            m_m.WriteChipReg(reg, value | bit);
+    };
+    setIfClear(0x4D, 0x01);
+    setIfClear(0x4D, 0x04);
+    if (!hmc) {
+        setIfClear(0x4D, 0x10);
+        return;
+    }
+    // On HMC the third fan's pin is switched through 0x5C instead.
+    const uint8_t pins = m_m.ReadChipReg(0x4D);
+    if (pins & 0x10)
+        m_m.WriteChipReg(0x4D, pins & 0xCF);
+    setIfClear(0x5C, 0x08);
+}
+
+} // namespace hmdx

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "platform/TrayIcon.h"
+
+#include <QObject>
+
+class QMenu;
+class QSystemTrayIcon;
+
+namespace hmdx {
+
+// The tray icon of the desktop's notification area, with its tip "Hardware Monitor" and a
+// menu of Restore and Exit.
+class QtTrayIcon : public QObject, public TrayIcon {
+    Q_OBJECT
+public:
+    explicit QtTrayIcon(QObject* parent = nullptr);
+    ~QtTrayIcon() override;
+
+    bool isAvailable() const override;
+    void show() override;
+    void hide() override;
+    bool isVisible() const override;
+
+private:
+    QMenu* m_menu;
+    QSystemTrayIcon* m_icon;
+};
+
+} // namespace hmdx

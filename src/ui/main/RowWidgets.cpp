@@ -1,0 +1,33 @@
+#include "RowWidgets.h"
+
+#include <QLabel>
+
+namespace hmdx {
+
+QLabel* MakeLabel(const QString& text, QWidget* parent, Qt::Alignment align) {
+    auto* label = new QLabel(text, parent);
+    label->setAlignment(align | Qt::AlignVCenter);
+    return label;
+}
+
+QLabel* MakeStatusLabel(QWidget* parent) {
+    QLabel* label = MakeLabel(QString(), parent, Qt::AlignRight);
+    label->setAutoFillBackground(true);
+    label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("168,750 ")));
+    label->setContentsMargins(4, 0, 4, 0);
+    SetStatusColour(label, kStatusFresh);
+    return label;
+}
+
+void SetStatusColour(QLabel* label, const QColor& colour) {
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, colour);
+    palette.setColor(QPalette::WindowText, Qt::black);
+    label->setPalette(palette);
+}
+
+QColor StatusColour(const QLabel* label) {
+    return label->palette().color(QPalette::Window);
+}
+
+} // namespace hmdx

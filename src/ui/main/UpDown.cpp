@@ -1,0 +1,113 @@
+#include "ui/main/UpDown.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace hmdx {
+namespace {
+
+// As wide as a classic spin button's arrows and as tall as one line of text, so a row of
+// limits keeps the height of its labels.
+constexpr QSize kSize{18, 22};
+// Leaves room around the arrows for the keyboard focus frame.
+constexpr int kFocusMargin = 1;
+
+QToolButton* makeArrow(QWidget* parent, Qt::ArrowType arrow, const QString& name) {
+    auto* button = new QToolButton(parent);
+    button->setArrowType(arrow);
+    button->setAutoRepeat(true);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    button->setAccessibleName(name);
+    return button;
+}
+
+} // namespace
+
+UpDown::UpDown(QWidget* parent)
+    : QWidget(parent), m_up(makeArrow(this, Qt::UpArrow, tr("Up"))),
+      m_down(makeArrow(this, Qt::DownArrow, tr("Down"))) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(kFocusMargin, kFocusMargin, kFocusMargin, kFocusMargin);
+    layout->setSpacing(0);
+    layout->addWidget(m_up);
+    layout->addWidget(m_down);
+    setFocusPolicy(Qt::TabFocus);
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    connect(m_up, &QToolButton::clicked, this, &UpDown::stepUp);
+    connect(m_down, &QToolButton::clicked, this, &UpDown::stepDown);
+    updateArrows();
+}
+
+void UpDown::setValue(int value) {
+    store(std::clamp(value, std::min(m_min, m_max), std::max(m_min, m_max)));
+}
+
+void UpDown::setMinimum(int min) {
+    m_min = min;
+    setValue(m_value);
+}
+
+void UpDown::setMaximum(int max) {
+    m_max = max;
+    setValue(m_value);
+}
+
+QSize UpDown::sizeHint() const {
+    return kSize;
+}
+
+void UpDown::stepUp() {
+    if (m_value < m_max)
+        store(m_value + 1);
+}
+
+void UpDown::stepDown() {
+    if (m_value > m_min)
+        store(m_value - 1);
+}
+
+void UpDown::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_PageUp:
+        stepUp();
+        break;
+    case Qt::Key_Down:
+    case Qt::Key_PageDown:
+        stepDown();
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+void UpDown::paintEvent(QPaintEvent*) {
+    if (!hasFocus())
+        return;
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::Highlight));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+// Listeners (the limit handlers) read value(), minimum() and maximum(), so the whole new state
+// is in place before changed() goes out.
+void UpDown::store(int value) {
+    const bool moved = value != m_value;
+    m_value = value;
+    updateArrows();
+    if (moved)
+        emit changed();
+}
+
+void UpDown::updateArrows() {
+    m_up->setEnabled(m_value < m_max);
+    m_down->setEnabled(m_value > m_min);
+}
+
+} // namespace hmdx

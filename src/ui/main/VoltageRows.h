@@ -1,0 +1,68 @@
+#pragma once
+
+#include "chip/Module1.h"
+
+#include <QObject>
+#include <array>
+
+class QGridLayout;
+class QGroupBox;
+class QLabel;
+
+namespace hmdx {
+
+class ScaleSlider;
+class UpDown;
+
+// The nine voltage rows of the "Voltage" frame: their controls, their initialisation from
+// the settings, and the limit up-downs that write the chip's limit registers at once.
+class VoltageRows : public QObject {
+    Q_OBJECT
+public:
+    struct Row {
+        QLabel* lblItemName;
+        UpDown* updLoLimit;
+        QLabel* LblLoLimit;
+        QLabel* lblLoBound;
+        ScaleSlider* SldVoltage;
+        QLabel* lblHiBound;
+        QLabel* LblHiLimit;
+        UpDown* updHiLimit;
+        QLabel* lblStatusV;
+        QLabel* lblV;
+        int gridRow; // where the row stands in the frame's grid
+
+        std::array<QWidget*, 10> controls() const;
+    };
+
+    VoltageRows(Module1& m, QGroupBox* frame);
+
+    std::array<Row, 9> row;
+
+    void init_volt_items();
+    // HMC has no VcoreB: rows 2..6 each take the place of the row above.
+    void Move_VoltCtrl_Position();
+
+    // How a row's scale values relate to its register counts on this chip.
+    enum class Rail {
+        Plain,     // scale value = register count
+        Converted, // -12V/-5V through the offset divider: count, shown through conversion
+        Negated,   // -12V/-5V on HMA: scale value = -count, limits into crossed registers
+        None,      // a chip no model describes: the row has no conversion
+    };
+    Rail rail(int item) const;
+
+private:
+    void buildRow(int item, QGridLayout* grid);
+    void initRow(int item);
+    void hiChanged(int item);
+    void loChanged(int item);
+    bool handlesLimits(int item) const;
+    int toScale(int item, float volts) const;
+    float toVolts(int item, int scale) const;
+
+    Module1& m_m;
+    QGridLayout* m_grid;
+};
+
+} // namespace hmdx

@@ -1,0 +1,201 @@
+#include "frmdoctor.h"
+
+#include "FanRows.h"
+#include "RowDisplay.h"
+#include "TemperatureRows.h"
+#include "UpDown.h"
+#include "VoltageRows.h"
+#include "chip/ChipProgramming.h"
+#include "chip/Registers.h"
+#include "ui/Resources.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace hmdx {
+
+frmdoctor::frmdoctor(Services s)
+    : m_m(s.m), m_boxes(s.boxes), m_tray(s.tray), m_endProgram(std::move(s.endProgram)),
+      m_dispatch(s.m, s.dialogs), m_polling(s.m, m_rows, m_dispatch) {
+    InitUiResources();
+    setWindowTitle(QStringLiteral("r810/hmdx Hardware Monitor"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/hmdx.svg")));
+    createFrames();
+    createMenus();
+    createTray();
+    m_timer.setInterval(1000);
+    connect(&m_timer, &QTimer::timeout, this, &frmdoctor::Timer1_Timer);
+}
+
+frmdoctor::~frmdoctor() = default;
+
+void frmdoctor::createFrames() {
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    auto* voltage = new QGroupBox(tr("Voltage"), central);
+    auto* temperature = new QGroupBox(tr("Temperature"), central);
+    auto* fans = new QGroupBox(tr("Fan Speed"), central);
+    voltage->setObjectName(QStringLiteral("FraVoltage"));
+    temperature->setObjectName(QStringLiteral("fraTemperature"));
+    fans->setObjectName(QStringLiteral("fraFanSpeed"));
+    m_rows.voltage = new VoltageRows(m_m, voltage);
+    m_rows.temperature = new TemperatureRows(m_m, temperature);
+    m_rows.fan = new FanRows(m_m, fans);
+    layout->addWidget(voltage);
+    layout->addWidget(temperature);
+    layout->addWidget(fans);
+
+    auto* caseLine = new QHBoxLayout;
+    m_rows.caseLine.lblCaseOpen = new QLabel(QStringLiteral("PC Case is closed"), central);
+    m_rows.caseLine.optCaseOpened = new QRadioButton(central);
+    m_rows.caseLine.lblCaseOpen->setObjectName(QStringLiteral("lblCaseOpen"));
+    m_rows.caseLine.optCaseOpened->setObjectName(QStringLiteral("optCaseOpened"));
+    // It shows the chip's switch; the user cannot set it.
+    m_rows.caseLine.optCaseOpened->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_rows.caseLine.optCaseOpened->setFocusPolicy(Qt::NoFocus);
+    m_rows.caseLine.optCaseOpened->setAccessibleName(tr("Case opened"));
+    caseLine->addWidget(m_rows.caseLine.optCaseOpened);
+    caseLine->addWidget(m_rows.caseLine.lblCaseOpen);
+    caseLine->addStretch(1);
+    layout->addLayout(caseLine);
+    setCentralWidget(central);
+}
+
+void frmdoctor::createMenus() {
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    file->addAction(tr("&Default"), this, &frmdoctor::mDefault_Click);
+    file->addAction(tr("&Save"), this, &frmdoctor::mSave_Click);
+    file->addAction(tr("&Exit"), this, &frmdoctor::mExit_Click);
+    QMenu* tools = menuBar()->addMenu(tr("&Tools"));
+    m_configure = tools->addAction(tr("&Configuration"));
+    m_about = menuBar()->addAction(tr("&About"));
+}
+
+void frmdoctor::createTray() {
+    m_tray.onRestore = [this] { IconMenuRestore_Click(); };
+    m_tray.onExit = [this] { IconMenuExit_Click(); };
+}
+
+void frmdoctor::Form_Load() {
+    m_m.LimitGuard = kFalse;
+    StopMonitor(m_m);
+    for (const auto& r : m_rows.temperature->row)
+        r.updTempLoLimit->setVisible(false);
+    m_polling.Set_Fan_Status();
+    if (m_m.model() && m_m.model()->model == Model::HMC) {
+        m_rows.voltage->row[0].lblItemName->setText(QStringLiteral("Vcore"));
+        m_rows.voltage->Move_VoltCtrl_Position();
+    }
+    HideAbsentItems(m_m, m_rows);
+    RefreshItemEnabled();
+    initRows();
+    m_timer.start();
+    m_m.LimitGuard = kTrue;
+    StartMonitor(m_m);
+    ProgramBeepMasks(m_m);
+}
+
+void frmdoctor::initRows() {
+    m_rows.voltage->init_volt_items();
+    m_rows.fan->init_fan_items();
+    m_rows.temperature->init_temp_items();
+    init_case_items();
+}
+
+void frmdoctor::init_case_items() {
+    if (m_m.settings.ItemEnabled[kCaseOpenItem] == 0) {
+        m_rows.caseLine.optCaseOpened->setVisible(false);
+        m_rows.caseLine.lblCaseOpen->setVisible(false);
+    }
+}
+
+void frmdoctor::RefreshItemEnabled() {
+    hmdx::RefreshItemEnabled(m_m, m_rows);
+}
+
+void frmdoctor::mDefault_Click() {
+    m_timer.stop();
+    StopMonitor(m_m);
+    SetDefaultSettings(m_m.settings, m_m.ItemPresent, m_m.ItemBeepCapable);
+    SetVcoreLimitsFromVID(m_m);
+    HideAbsentItems(m_m, m_rows);
+    RefreshItemEnabled();
+    // The limit guard stays on: every up-down the defaults move writes its register.
+    initRows();
+    ProgramBeepMasks(m_m);
+    StartMonitor(m_m);
+    m_timer.start();
+}
+
+void frmdoctor::mSave_Click() {
+    if (!m_m.settingsFile)
+        return;
+    if (auto error = m_m.settingsFile->save(m_m.settings))
+        m_boxes.inform(*error);
+}
+
+void frmdoctor::mExit_Click() {
+    const ChipModel* model = m_m.model();
+    if (model && model->pwmFans) {
+        // Leave the fans at full speed and the chip silent once nothing watches them.
+        SetFanPwm(m_m, 1, 255);
+        SetFanPwm(m_m, 2, 255);
+        m_m.SelectBank(0);
+        m_m.WriteChipReg(reg::kBeep2, 0);
+    }
+    // Give back the monitor device as start-up found it.
+    if (m_m.sio.SioConfigPort != 0 && m_m.SioSavedActivate == 0)
+        m_m.sio.SioWriteReg(sio::kActivate, 0);
+    m_ending = true;
+    m_endProgram();
+}
+
+void frmdoctor::IconMenuRestore_Click() {
+    show();
+    raise();
+    activateWindow();
+    m_tray.hide();
+}
+
+void frmdoctor::IconMenuExit_Click() {
+    m_m.SelectBank(0);
+    m_m.WriteChipReg(reg::kBeep2, 0);
+    m_tray.hide();
+    m_ending = true;
+    m_endProgram();
+}
+
+void frmdoctor::closeEvent(QCloseEvent* event) {
+    // Only the user's own close goes to the tray; a close by the system ends the program.
+    const int unloadMode = event->spontaneous() && !m_ending ? 0 : 1;
+    if (Form_QueryUnload(unloadMode)) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    if (!m_ending) {
+        m_ending = true;
+        m_endProgram();
+    }
+}
+
+bool frmdoctor::Form_QueryUnload(int unloadMode) {
+    if (unloadMode != 0)
+        return false;
+    if (!m_tray.isAvailable()) {
+        // Without a notification area a hidden window could never come back.
+        showMinimized();
+        return true;
+    }
+    m_tray.show();
+    hide();
+    return true;
+}
+
+} // namespace hmdx

@@ -1,0 +1,86 @@
+#pragma once
+
+#include "MainRows.h"
+#include "PollingCycle.h"
+#include "chip/Module1.h"
+#include "monitor/WarningDispatch.h"
+#include "platform/MessageBoxes.h"
+#include "platform/TrayIcon.h"
+
+#include <QMainWindow>
+#include <QTimer>
+#include <functional>
+
+class QAction;
+class QGroupBox;
+
+namespace hmdx {
+
+class FanRows;
+class TemperatureRows;
+class VoltageRows;
+
+// The main window: every item's row, the menus, the one-second polling timer and the tray.
+class frmdoctor : public QMainWindow {
+    Q_OBJECT
+public:
+    struct Services {
+        Module1& m;
+        MessageBoxes& boxes;
+        TrayIcon& tray;
+        WarningDialogs& dialogs;
+        std::function<void()> endProgram; // every way out of the program goes through here
+    };
+
+    explicit frmdoctor(Services services);
+    ~frmdoctor() override;
+
+    // Prepares the chip and the rows from the settings and starts polling.
+    void Form_Load();
+
+    void Timer1_Timer() { m_polling.Timer1_Timer(); }
+    void mDefault_Click();
+    void mSave_Click();
+    void mExit_Click();
+    void IconMenuRestore_Click();
+    void IconMenuExit_Click();
+    // Unload mode 0 is the user closing the window: it goes to the tray instead (returns
+    // true: cancel the unload). Any other mode lets the unload go ahead.
+    bool Form_QueryUnload(int unloadMode);
+
+    // The item rows' initialisers, in the order the load and Default run them.
+    void initRows();
+    void init_case_items();
+    void RefreshItemEnabled();
+
+    MainRows& rows() { return m_rows; }
+    VoltageRows& voltageRows() { return *m_rows.voltage; }
+    FanRows& fanRows() { return *m_rows.fan; }
+    TemperatureRows& temperatureRows() { return *m_rows.temperature; }
+    WarningDispatch& dispatch() { return m_dispatch; }
+    QTimer& timer() { return m_timer; }
+    QAction* configureAction() const { return m_configure; }
+    QAction* aboutAction() const { return m_about; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createFrames();
+    void createMenus();
+    void createTray();
+
+    Module1& m_m;
+    MessageBoxes& m_boxes;
+    TrayIcon& m_tray;
+    std::function<void()> m_endProgram;
+    WarningDispatch m_dispatch;
+    MainRows m_rows;
+    PollingCycle m_polling;
+    QTimer m_timer;
+    QAction* m_configure = nullptr;
+    QAction* m_about = nullptr;
+    bool m_ending = false;
+};
+
+} // namespace hmdx

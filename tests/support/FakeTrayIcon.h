@@ -1,0 +1,19 @@
+#pragma once
+
+#include "platform/TrayIcon.h"
+
+namespace hmdx::test {
+
+// A notification area that is there (or not) without a desktop.
+class FakeTrayIcon : public TrayIcon {
+public:
+    bool available = true;
+    bool visible = false;
+
+    bool isAvailable() const override { return available; }
+    void show() override { visible = true; }
+    void hide() override { visible = false; }
+    bool isVisible() const override { return visible; }
+};
+
+} // namespace hmdx::test

@@ -1,0 +1,96 @@
+#pragma once
+
+#include "FakeTrayIcon.h"
+#include "QtApp.h"
+#include "RecordingMessageBoxes.h"
+#include "SimRig.h"
+#include "TempDir.h"
+#include "chip/Startup.h"
+#include "chip/sim/SimulatedServices.h"
+#include "monitor/WarningDispatch.h"
+#include "ui/main/frmdoctor.h"
+
+#include <map>
+#include <memory>
+#include <string>
+#include <tuple>
+#include <vector>
+
+namespace hmdx::test {
+
+struct NoOtherInstance : SingleInstance {
+    bool anotherIsRunning() override { return false; }
+};
+
+// Remembers which warnings are up and every show and unload, in order.
+struct RecordingWarningDialogs : WarningDialogs {
+    std::array<bool, 16> shown{};
+    std::vector<std::string> log;
+    bool isShown(int item) override { return shown[item]; }
+    void show(int item) override {
+        shown[item] = true;
+        log.push_back("show " + std::to_string(item));
+    }
+    void unload(int item) override {
+        if (shown[item])
+            log.push_back("unload " + std::to_string(item));
+        shown[item] = false;
+    }
+    int shows(int item) const {
+        return int(std::count(log.begin(), log.end(), "show " + std::to_string(item)));
+    }
+};
+
+// One register write as the chip saw it: bank, register, value.
+using RegWrite = std::tuple<int, int, int>;
+
+// The simulated machine after start-up, with the main window built on it (not yet loaded).
+struct WindowRig {
+    explicit WindowRig(const sim::Scenario& scenario) : sim(scenario), claims(sim.chip) {
+        QtApp();
+        StartupServices services{instance, claims, boxes, data.path(), data.path()};
+        ready = Main(sim.m, services) == StartupOutcome::Ready;
+        window = std::make_unique<frmdoctor>(
+            frmdoctor::Services{sim.m, boxes, tray, dialogs, [this] { ++ended; }});
+    }
+
+    Module1& m() { return sim.m; }
+    sim::SimulatedChip& chip() { return sim.chip; }
+    frmdoctor& w() { return *window; }
+
+    // Register writes to the chip since the recorder was last cleared, decoded through the
+    // bank register as the chip saw them.
+    std::vector<RegWrite> writes() const {
+        std::vector<RegWrite> result;
+        int index = -1;
+        int bank = 0;
+        const uint16_t port = sim.m.bus.ChipIndexPort;
+        for (const std::string& line : sim.io.portAccesses()) {
+            unsigned p = 0, v = 0;
+            char dir[4] = {};
+            std::sscanf(line.c_str(), "%3s %x %x", dir, &p, &v);
+            if (std::string(dir) != "out")
+                continue;
+            if (p == port)
+                index = int(v);
+            else if (p == port + 1u && index == 0x4E)
+                bank = int(v & 7);
+            else if (p == port + 1u)
+                result.emplace_back(bank, index, int(v));
+        }
+        return result;
+    }
+
+    SimRig sim;
+    sim::SimulatedPortClaims claims;
+    NoOtherInstance instance;
+    RecordingMessageBoxes boxes;
+    TempDir data;
+    FakeTrayIcon tray;
+    RecordingWarningDialogs dialogs;
+    int ended = 0;
+    bool ready = false;
+    std::unique_ptr<frmdoctor> window;
+};
+
+} // namespace hmdx::test
