@@ -4,8 +4,9 @@
 
 namespace hmdx::test {
 
-// The one QApplication of a widget test binary (offscreen, as CTest sets it).
+// The one QApplication of a widget test binary, always offscreen.
 inline QApplication& QtApp() {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
     static int argc = 1;
     static char name[] = "hmdx-tests";
     static char* argv[] = {name, nullptr};
