@@ -32,6 +32,7 @@ FanRows::FanRows(Module1& m, QGroupBox* frame) : QObject(frame), m_m(m) {
     auto* grid = new QGridLayout(frame);
     grid->setVerticalSpacing(2);
     grid->setColumnStretch(3, 1);
+    SetColumnWidths(grid, {"CPU FAN__", "__", "-13.00"});
     QLabel* limit = MakeLabel(tr("Low Limit"), frame, Qt::AlignCenter);
     QLabel* unit = MakeLabel(tr("Units"), frame);
     limit->setObjectName(QStringLiteral("lblFanLimit"));

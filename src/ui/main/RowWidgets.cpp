@@ -1,5 +1,6 @@
 #include "RowWidgets.h"
 
+#include <QGridLayout>
 #include <QLabel>
 
 namespace hmdx {
@@ -24,6 +25,13 @@ void SetStatusColour(QLabel* label, const QColor& colour) {
     palette.setColor(QPalette::Window, colour);
     palette.setColor(QPalette::WindowText, Qt::black);
     label->setPalette(palette);
+}
+
+void SetColumnWidths(QGridLayout* grid, std::initializer_list<const char*> texts) {
+    const QFontMetrics metrics = grid->parentWidget()->fontMetrics();
+    int column = 0;
+    for (const char* text : texts)
+        grid->setColumnMinimumWidth(column++, metrics.horizontalAdvance(QLatin1String(text)));
 }
 
 QColor StatusColour(const QLabel* label) {

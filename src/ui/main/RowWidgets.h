@@ -2,7 +2,9 @@
 
 #include <QColor>
 #include <QString>
+#include <initializer_list>
 
+class QGridLayout;
 class QLabel;
 class QWidget;
 
@@ -18,5 +20,9 @@ QLabel* MakeLabel(const QString& text, QWidget* parent, Qt::Alignment align = Qt
 QLabel* MakeStatusLabel(QWidget* parent);
 void SetStatusColour(QLabel* label, const QColor& colour);
 QColor StatusColour(const QLabel* label);
+
+// Gives the columns of a voltage or temperature frame the same widths in every frame, so the
+// scales of all rows line up. `texts` are the widest contents of columns 0, 1, 2, ...
+void SetColumnWidths(QGridLayout* grid, std::initializer_list<const char*> texts);
 
 } // namespace hmdx

@@ -10,6 +10,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QSpacerItem>
 #include <algorithm>
 
 namespace hmdx {
@@ -49,6 +50,10 @@ TemperatureRows::TemperatureRows(Module1& m, QGroupBox* frame) : QObject(frame),
     auto* grid = new QGridLayout(frame);
     grid->setVerticalSpacing(2);
     grid->setColumnStretch(kScale, 1);
+    SetColumnWidths(grid, {"CPU FAN__", "__", "-13.00", "-14.00", "", "-10.00", "-11.00"});
+    // The hysteresis up-downs are hidden for good; this keeps their column as wide as the
+    // voltage frame's, so the scales of both frames line up.
+    grid->addItem(new QSpacerItem(UpDown().sizeHint().width(), 0), 0, kLoUpDown);
     grid->addWidget(MakeLabel(tr("High Limit"), frame, Qt::AlignCenter), 0, kHiLimit, 1, 2);
     grid->addWidget(MakeLabel(tr("Status"), frame, Qt::AlignCenter), 0, kStatus);
     for (int t = 0; t < 3; ++t)

@@ -65,6 +65,7 @@ VoltageRows::VoltageRows(Module1& m, QGroupBox* frame)
     : QObject(frame), m_m(m), m_grid(new QGridLayout(frame)) {
     m_grid->setVerticalSpacing(2);
     m_grid->setColumnStretch(kScale, 1);
+    SetColumnWidths(m_grid, {"CPU FAN__", "__", "-13.00", "-14.00", "", "-10.00", "-11.00"});
     QLabel* lo = MakeLabel(tr("Low Limit"), frame, Qt::AlignCenter);
     QLabel* hi = MakeLabel(tr("High Limit"), frame, Qt::AlignCenter);
     QLabel* status = MakeLabel(tr("Status"), frame, Qt::AlignCenter);
