@@ -2,7 +2,7 @@
 
 #include "Backend.h"
 #include "chip/Module1.h"
-#include "ui/dialogs/PlainWarningDialogs.h"
+#include "ui/dialogs/Forms.h"
 #include "ui/main/frmdoctor.h"
 
 #include <QCoreApplication>
@@ -31,10 +31,11 @@ void explainOnConsole(StartupOutcome outcome) {
         std::cerr << "hmdx: already running.\n";
 }
 
-int runWindow(Module1& m, ProgramEnvironment& env) {
+int runWindow(Module1& m, ProgramEnvironment& env, PowerOff& power) {
     m.pumpEvents = [] { QCoreApplication::processEvents(); };
-    PlainWarningDialogs dialogs(m);
-    frmdoctor window({m, env.boxes, env.tray, dialogs, env.endProgram});
+    Forms forms(m, env.boxes, power);
+    frmdoctor window({m, env.boxes, env.tray, forms, env.endProgram});
+    forms.attach(window);
     window.Form_Load();
     window.show();
     return env.eventLoop(window);
@@ -61,7 +62,7 @@ int RunProgram(const CommandLine& options, ProgramEnvironment& env) {
                    ? kExitOk
                    : kExitStartupFailed;
     if (outcome == StartupOutcome::Ready)
-        code = runWindow(m, env);
+        code = runWindow(m, env, backend.power());
     backend.finish();
     return code;
 }

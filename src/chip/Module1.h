@@ -38,6 +38,12 @@ public:
     std::unique_ptr<SettingsFile> settingsFile; // none until the chip model is known
 
     std::array<int16_t, kItemCount> WarnCount{};
+    // The configuration dialog's snapshot of the item switches, taken when it loads; its
+    // Cancel puts them back.
+    ItemBytes CfgItemEnabled{};
+    ItemBytes CfgWarnOpt1{};
+    ItemBytes CfgWarnOpt3{};
+    ItemBytes CfgItemBeep{};
     int16_t LimitGuard = kFalse;
     int16_t FanGuard = kFalse;
     std::array<int16_t, 4> FanPwmChannel{}; // by fan number 1..3; 0 = no channel

@@ -1,0 +1,111 @@
+#include "ConfirmPassword.h"
+
+#include "Forms.h"
+#include "chip/Items.h"
+#include "chip/Registers.h"
+#include "ui/main/frmdoctor.h" // Forms.h dereferences the main window inline
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <algorithm>
+#include <cstdint>
+
+namespace hmdx {
+namespace {
+
+constexpr int kPasswordLength = 8;
+constexpr uint8_t kCaseClearBit = 0x80;
+constexpr char kWrongPassword[] = "Input Password is not correct!";
+
+} // namespace
+
+bool PasswordMatches(const std::array<char, 8>& stored, const QString& typed) {
+    // The data file holds single-byte text. toLatin1 turns any other character into '?',
+    // which would let it stand for a stored '?'; such a character is therefore a mismatch.
+    const QString fitted = typed.left(kPasswordLength);
+    unsigned diff = 0;
+    for (const QChar c : fitted)
+        diff |= c.unicode() > 0xFF ? 1u : 0u;
+    std::array<char, 8> entry;
+    entry.fill(' ');
+    const QByteArray bytes = fitted.toLatin1();
+    std::copy_n(bytes.constData(), bytes.size(), entry.begin());
+    // No early exit: the time taken must not tell how many leading characters were right.
+    for (std::size_t i = 0; i < entry.size(); ++i)
+        diff |=
+            static_cast<unsigned>(static_cast<uint8_t>(stored[i]) ^ static_cast<uint8_t>(entry[i]));
+    return diff == 0;
+}
+
+ConfirmPassword::ConfirmPassword(Forms& forms) : QDialog(nullptr), m_forms(forms) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setObjectName(QStringLiteral("ConfirmPassword"));
+    setWindowTitle(QStringLiteral("Confirm Psssword"));
+    auto* grid = new QGridLayout(this);
+    Label1 = new QLabel(tr("Input password:"), this);
+    txtPasswd = new QLineEdit(this);
+    txtPasswd->setObjectName(QStringLiteral("txtPasswd"));
+    txtPasswd->setEchoMode(QLineEdit::Password);
+    txtPasswd->setStyleSheet(QStringLiteral("lineedit-password-character: 42"));
+    txtPasswd->setMaxLength(kPasswordLength);
+    Label1->setBuddy(txtPasswd);
+    grid->addWidget(Label1, 0, 0);
+    grid->addWidget(txtPasswd, 1, 0);
+    // Both buttons share one cell; the hidden one takes no room, so the mode decides which
+    // of them stands there.
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    for (int i = 0; i < 2; ++i) {
+        cmdOk[i] = new QPushButton(tr("OK"), this);
+        cmdOk[i]->setAutoDefault(false);
+        cmdOk[i]->setDefault(false);
+        buttons->addWidget(cmdOk[i]);
+        connect(cmdOk[i], &QPushButton::clicked, this, [this, i] { cmdOk_Click(i); });
+    }
+    grid->addLayout(buttons, 2, 0);
+    // No default button, yet Enter in the box still confirms, as a keyboard user expects.
+    connect(txtPasswd, &QLineEdit::returnPressed, this, [this] { cmdOk[m_mode]->click(); });
+    setMode(0);
+}
+
+void ConfirmPassword::setMode(int mode) {
+    if (mode != 0 && mode != 1)
+        return;
+    m_mode = mode;
+    cmdOk[mode]->setVisible(true);
+    cmdOk[1 - mode]->setVisible(false);
+    txtPasswd->setFocus();
+}
+
+int ConfirmPassword::mode() const {
+    return m_mode;
+}
+
+void ConfirmPassword::cmdOk_Click(int i) {
+    if (i != 0 && i != 1)
+        return;
+    Module1& m = m_forms.module();
+    if (!PasswordMatches(m.settings.Password, txtPasswd->text())) {
+        m_forms.boxes().inform(kWrongPassword);
+        return;
+    }
+    close(); // deleted later, so the rest still runs
+    clearCaseLatch();
+    if (i == 0)
+        m.WarnCount[kCaseOpenItem] = 0;
+    else
+        m_forms.disableItem(kCaseOpenItem);
+    m_forms.unload(kCaseOpenItem);
+}
+
+void ConfirmPassword::clearCaseLatch() {
+    Module1& m = m_forms.module();
+    m.SelectBank(0);
+    m.WriteChipReg(reg::kCaseClear,
+                   static_cast<uint8_t>(m.ReadChipReg(reg::kCaseClear) | kCaseClearBit));
+}
+
+} // namespace hmdx

@@ -1,0 +1,87 @@
+#include "WarningDialog.h"
+
+#include "Forms.h"
+#include "monitor/ItemTable.h"
+#include "ui/main/frmdoctor.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+
+namespace hmdx {
+namespace {
+
+constexpr const char* kCaptions[3] = {"Ignore", "Disable", "Shut Down"};
+constexpr const char* kTips[3] = {"Ignore this Warning Message.", "No more monitor this item",
+                                  "Exit Windows"};
+
+QString messageFor(const Module1& m, int item) {
+    const bool hmcVcore = item == 0 && m.model() && m.model()->model == Model::HMC;
+    return QString::fromUtf8(hmcVcore ? kHmcVcoreWarning : kItems[item].warningMessage);
+}
+
+} // namespace
+
+WarningDialog::WarningDialog(Forms& forms, int item)
+    : QDialog(nullptr), m_forms(forms), m_item(item) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setObjectName(QString::fromUtf8(kItems[item].formName));
+    setWindowTitle(QString::fromUtf8(kItems[item].warningCaption));
+    auto* grid = new QGridLayout(this);
+    Label1 = new QLabel(QStringLiteral("Warning!"), this);
+    QFont big(QStringLiteral("Sans Serif"), 18);
+    Label1->setFont(big);
+    Label1->setStyleSheet(QStringLiteral("color: rgb(255, 0, 0);"));
+    Label2 = new QLabel(messageFor(forms.module(), item), this);
+    Label2->setObjectName(item == 0 ? QStringLiteral("lblWarning") : QStringLiteral("Label2"));
+    Label2->setStyleSheet(QStringLiteral("color: rgb(0, 0, 128);"));
+    Label2->setWordWrap(true);
+    grid->addWidget(Label1, 0, 0);
+    grid->addWidget(Label2, 0, 1);
+    for (int i = 0; i < 3; ++i) {
+        Command[i] = new QPushButton(tr(kCaptions[i]), this);
+        Command[i]->setAutoDefault(false);
+        Tip[i] = new QLabel(tr(kTips[i]), this);
+        Tip[i]->setBuddy(Command[i]);
+        grid->addWidget(Command[i], 1 + i, 0);
+        grid->addWidget(Tip[i], 1 + i, 1);
+        connect(Command[i], &QPushButton::clicked, this, [this, i] { Command_Click(i); });
+    }
+    grid->setColumnStretch(1, 1);
+    Command[0]->setFocus();
+    if (item == kCaseOpenItem)
+        setCaseLabel("PC Case is opened");
+}
+
+void WarningDialog::closeEvent(QCloseEvent* event) {
+    // Unloading the case-open warning, by whatever road, tells the window the case is shut;
+    // the next poll sets the label from the chip again.
+    if (m_item == kCaseOpenItem)
+        setCaseLabel("PC Case is closed");
+    QDialog::closeEvent(event);
+}
+
+void WarningDialog::setCaseLabel(const char* text) {
+    if (m_forms.hasMain())
+        m_forms.main().rows().caseLine.lblCaseOpen->setText(QString::fromLatin1(text));
+}
+
+void WarningDialog::Command_Click(int i) {
+    if (i == 2) {
+        m_forms.shutdownSystem(); // the warning stays, whatever the answer
+        return;
+    }
+    if (i != 0 && i != 1)
+        return;
+    if (m_item == kCaseOpenItem) {
+        m_forms.openPassword(i);
+        return;
+    }
+    if (i == 0)
+        m_forms.module().WarnCount[m_item] = 0;
+    else
+        m_forms.disableItem(m_item);
+    close();
+}
+
+} // namespace hmdx

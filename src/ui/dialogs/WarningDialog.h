@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QDialog>
+#include <array>
+
+class QLabel;
+class QPushButton;
+
+namespace hmdx {
+
+class Forms;
+
+// The warning of one monitored item: its message and three actions, Ignore, Disable and
+// Shut Down. The case-open warning asks for the password before Ignore and Disable act, and
+// tells the main window the case is open for as long as it is loaded.
+class WarningDialog : public QDialog {
+    Q_OBJECT
+public:
+    WarningDialog(Forms& forms, int item);
+
+    int item() const { return m_item; }
+    void Command_Click(int i);
+
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    std::array<QPushButton*, 3> Command{};
+    std::array<QLabel*, 3> Tip{};
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void setCaseLabel(const char* text);
+
+    Forms& m_forms;
+    int m_item;
+};
+
+} // namespace hmdx

@@ -1,0 +1,39 @@
+#include "frmAbout.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace hmdx {
+
+frmAbout::frmAbout() : QDialog(nullptr) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QStringLiteral("About Hardware Monitor"));
+    auto* layout = new QVBoxLayout(this);
+    auto* frame = new QGroupBox(QStringLiteral("r810/hmdx Hardware Monitor Product Utility"), this);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    frame->setStyleSheet(QStringLiteral("QGroupBox { color: rgb(255, 0, 255); }"));
+    auto* inside = new QVBoxLayout(frame);
+    auto* name = new QLabel(QStringLiteral("Hardware Monitor for NT/Win2000"), frame);
+    name->setObjectName(QStringLiteral("Label2"));
+    name->setFont(QFont(QStringLiteral("Serif"), 14));
+    name->setStyleSheet(QStringLiteral("color: black;"));
+    auto* version = new QLabel(QStringLiteral("Version 1.0.0"), frame);
+    version->setObjectName(QStringLiteral("Label4"));
+    version->setStyleSheet(QStringLiteral("color: rgb(128, 0, 0);"));
+    inside->addWidget(name);
+    inside->addWidget(version);
+    layout->addWidget(frame);
+    auto* notice =
+        new QLabel(tr("Watches the board's voltages, fans, temperatures and case switch."), this);
+    notice->setObjectName(QStringLiteral("Label3"));
+    layout->addWidget(notice);
+    cmdOk = new QPushButton(tr("OK"), this);
+    cmdOk->setDefault(true);
+    layout->addWidget(cmdOk, 0, Qt::AlignRight);
+    connect(cmdOk, &QPushButton::clicked, this, &QDialog::close);
+}
+
+} // namespace hmdx

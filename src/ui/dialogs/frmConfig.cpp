@@ -1,0 +1,309 @@
+#include "frmConfig.h"
+
+#include "Forms.h"
+#include "chip/ChipProgramming.h"
+#include "monitor/ItemTable.h"
+#include "ui/main/FanRows.h"
+#include "ui/main/frmdoctor.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+
+namespace hmdx {
+namespace {
+
+enum Column { kCaption, kEnable, kOne, kThree, kBeep, kColumns };
+enum Line { kLine1, kLine2, kLine3, kLine4, kLine5, kLinCaseOpen, kLines };
+constexpr const char* kLineNames[kLines] = {"Line1", "Line2", "Line3",
+                                            "Line4", "Line5", "LinCaseOpen"};
+
+// One grid row below the headings: an item's row or a separator line.
+struct GridEntry {
+    int item;
+    int line;
+};
+constexpr GridEntry row(int item) {
+    return {item, -1};
+}
+constexpr GridEntry rule(Line line) {
+    return {-1, line};
+}
+
+// Top to bottom. The CPU temperature stands above the system one, as users have always seen
+// it; the core voltages are set off from the others because HMC has only one of them.
+constexpr std::array kGrid{
+    rule(kLine1), row(0),       row(1),  rule(kLine2), row(2),
+    row(3),       row(4),       row(5),  row(6),       row(7),
+    row(8),       rule(kLine3), row(9),  row(10),      row(11),
+    rule(kLine4), row(13),      row(12), row(14),      rule(kLinCaseOpen),
+    row(15),      rule(kLine5),
+};
+constexpr int kHeadingRow = 0;
+
+// Two blanks after "Count" and thirteen between the digits put each digit over its box.
+constexpr const char* kHeadings[3] = {"Enable", "Faults Count  1             3", "Beep"};
+constexpr const char* kButtons[2] = {"OK", "Cancel"};
+
+uint8_t bit(const QCheckBox* box) {
+    return box->isChecked() ? 1 : 0;
+}
+
+QCheckBox* makeBox(QWidget* parent, const char* name, int item, bool checked) {
+    auto* box = new QCheckBox(parent);
+    box->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(item));
+    box->setChecked(checked);
+    return box;
+}
+
+} // namespace
+
+frmConfig::frmConfig(Forms& forms) : QDialog(nullptr), m_forms(forms) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setObjectName(QStringLiteral("frmConfig"));
+    setWindowTitle(tr("Monitoring Config."));
+    buildGrid();
+}
+
+Module1& frmConfig::m() const {
+    return m_forms.module();
+}
+
+void frmConfig::buildGrid() {
+    m_grid = new QGridLayout(this);
+    m_grid->setSizeConstraint(QLayout::SetFixedSize);
+    m_grid->setVerticalSpacing(2);
+    m_grid->setHorizontalSpacing(16);
+    buildHeadings();
+    // Widgets are made top to bottom, so Tab walks the rows in the order they stand.
+    int gridRow = kHeadingRow + 1;
+    for (const GridEntry& entry : kGrid) {
+        if (entry.item >= 0)
+            buildRow(entry.item, gridRow);
+        else
+            buildLine(entry.line, gridRow);
+        ++gridRow;
+    }
+    buildButtons(gridRow);
+}
+
+void frmConfig::buildHeadings() {
+    for (int c = 0; c < 3; ++c) {
+        ColumeName[c] = new QLabel(tr(kHeadings[c]), this);
+        ColumeName[c]->setObjectName(QStringLiteral("ColumeName_%1").arg(c));
+    }
+    m_grid->addWidget(ColumeName[0], kHeadingRow, kEnable, Qt::AlignHCenter);
+    m_grid->addWidget(ColumeName[1], kHeadingRow, kOne, 1, 2, Qt::AlignHCenter);
+    m_grid->addWidget(ColumeName[2], kHeadingRow, kBeep, Qt::AlignHCenter);
+}
+
+void frmConfig::buildLine(int line, int gridRow) {
+    auto* frame = new QFrame(this);
+    frame->setFrameShape(QFrame::HLine);
+    frame->setFrameShadow(QFrame::Sunken);
+    frame->setObjectName(QLatin1String(kLineNames[line]));
+    m_lines[size_t(line)] = frame;
+    m_grid->addWidget(frame, gridRow, 0, 1, kColumns);
+}
+
+void frmConfig::buildRow(int item, int gridRow) {
+    lblItemName[item] = new QLabel(this);
+    lblItemName[item]->setObjectName(QStringLiteral("lblItemName_%1").arg(item));
+    // Design state: monitored, warn at the first fault, beep.
+    chkEnable[item] = makeBox(this, "chkEnable", item, true);
+    chkWErr1[item] = makeBox(this, "chkWErr1", item, true);
+    chkWErr3[item] = makeBox(this, "chkWErr3", item, false);
+    ChkBeep[item] = makeBox(this, "ChkBeep", item, true);
+    nameRow(item, QString::fromUtf8(kItems[item].configCaption));
+    placeRow(item, gridRow);
+    connect(chkEnable[item], &QCheckBox::toggled, this, [this, item] { chkEnable_Click(item); });
+    connect(chkWErr1[item], &QCheckBox::toggled, this,
+            [this, item](bool on) { faultCountChanged(item, !on); });
+    connect(chkWErr3[item], &QCheckBox::toggled, this,
+            [this, item](bool on) { faultCountChanged(item, on); });
+    connect(ChkBeep[item], &QCheckBox::toggled, this, [this, item] { ChkBeep_Click(item); });
+}
+
+void frmConfig::buildButtons(int gridRow) {
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    for (int i = 0; i < 2; ++i) {
+        cmdSelect[i] = new QPushButton(tr(kButtons[i]), this);
+        cmdSelect[i]->setObjectName(QStringLiteral("cmdSelect_%1").arg(i));
+        // Neither is the default: Enter presses whichever button has the focus, and nothing
+        // while a check box has it.
+        cmdSelect[i]->setAutoDefault(true);
+        buttons->addWidget(cmdSelect[i]);
+        connect(cmdSelect[i], &QPushButton::clicked, this, [this, i] { cmdSelect_Click(i); });
+    }
+    buttons->addStretch();
+    m_grid->addLayout(buttons, gridRow, 0, 1, kColumns);
+}
+
+// The boxes have no text of their own; screen readers get the row and column instead.
+void frmConfig::nameRow(int item, const QString& caption) {
+    lblItemName[item]->setText(caption);
+    chkEnable[item]->setAccessibleName(tr("%1 Enable").arg(caption));
+    chkWErr1[item]->setAccessibleName(tr("%1 1 fault").arg(caption));
+    chkWErr3[item]->setAccessibleName(tr("%1 3 faults").arg(caption));
+    ChkBeep[item]->setAccessibleName(tr("%1 Beep").arg(caption));
+}
+
+std::array<QWidget*, 5> frmConfig::rowControls(int item) const {
+    return {lblItemName[item], chkEnable[item], chkWErr1[item], chkWErr3[item], ChkBeep[item]};
+}
+
+void frmConfig::placeRow(int item, int gridRow) {
+    const auto controls = rowControls(item);
+    for (int c = 0; c < kColumns; ++c) {
+        m_grid->removeWidget(controls[size_t(c)]);
+        m_grid->addWidget(controls[size_t(c)], gridRow, c,
+                          c == kCaption ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
+    }
+}
+
+int frmConfig::gridRowOf(int item) const {
+    const int index = m_grid->indexOf(lblItemName[item]);
+    if (index < 0)
+        return -1;
+    int gridRow = 0, column = 0, rowSpan = 0, columnSpan = 0;
+    m_grid->getItemPosition(index, &gridRow, &column, &rowSpan, &columnSpan);
+    return gridRow;
+}
+
+// HMC has a single core voltage: the voltages below it close the gap of the missing one.
+void frmConfig::Move_Voltage_Poisition() {
+    for (int i = 6; i >= 2; --i)
+        placeRow(i, gridRowOf(i - 1));
+}
+
+void frmConfig::Form_Load() {
+    const ChipModel* model = m().model();
+    if (model && model->model == Model::HMC) {
+        nameRow(0, QStringLiteral("Vcore"));
+        m_lines[kLine2]->hide();
+        m_lines[kLinCaseOpen]->hide();
+        Move_Voltage_Poisition();
+    }
+    for (int i = 0; i < kItemCount; ++i)
+        loadRow(i);
+}
+
+void frmConfig::loadRow(int i) {
+    SettingsModel& s = m().settings;
+    m().CfgItemEnabled[i] = s.ItemEnabled[i];
+    m().CfgWarnOpt1[i] = s.ItemWarnOpt1[i];
+    m().CfgWarnOpt3[i] = s.ItemWarnOpt3[i];
+    m().CfgItemBeep[i] = s.ItemBeep[i];
+    // Each box is set from the setting as it stands at that moment: a change of an earlier
+    // box may already have moved it. This is what mends a row whose fault options are both
+    // set or both clear.
+    chkEnable[i]->setChecked(s.ItemEnabled[i] == 1);
+    chkWErr1[i]->setChecked(s.ItemWarnOpt1[i] == 1);
+    chkWErr3[i]->setChecked(s.ItemWarnOpt3[i] == 1);
+    ChkBeep[i]->setChecked(s.ItemBeep[i] == 1);
+    if (m().ItemPresent[i] == 1) {
+        lblItemName[i]->show();
+        chkEnable[i]->show();
+        showRowBoxes(i);
+    } else {
+        for (QWidget* control : rowControls(i))
+            control->hide();
+    }
+    RememberedBeep[i] = s.ItemBeep[i];
+}
+
+// The fault-count and beep boxes are offered only while the item is monitored, and beep
+// only in one-fault mode on an input the chip can beep for.
+void frmConfig::showRowBoxes(int i) {
+    const bool on = chkEnable[i]->isChecked();
+    chkWErr1[i]->setVisible(on);
+    chkWErr3[i]->setVisible(on);
+    ChkBeep[i]->setVisible(on && chkWErr1[i]->isChecked() && beepCapable(i));
+}
+
+bool frmConfig::beepCapable(int i) const {
+    return m().ItemBeepCapable[i] == 1;
+}
+
+void frmConfig::refreshMainWindow() {
+    if (m_forms.hasMain())
+        m_forms.main().RefreshItemEnabled();
+}
+
+void frmConfig::chkEnable_Click(int i) {
+    const bool on = chkEnable[i]->isChecked();
+    showRowBoxes(i);
+    if (!on && m_forms.hasMain())
+        m_forms.main().dispatch().CloseWarning(i);
+    m().settings.ItemEnabled[i] = on ? 1 : 0;
+    refreshMainWindow();
+    ProgramBeepMasks(m());
+    // The first two fans' limit rows are read again from the chip; the third's never were.
+    if ((i == kFirstFanItem || i == kFirstFanItem + 1) && m_forms.hasMain())
+        m_forms.main().fanRows().init_fan_items();
+}
+
+// The two fault-count boxes are one switch: the box that changed picks the mode and the
+// other follows. The chip beeps at the first bad reading, which three-fault mode means to
+// tolerate, so that mode turns the beep off and remembers it for the way back.
+void frmConfig::faultCountChanged(int i, bool threeFaults) {
+    if (m_switching[i])
+        return;
+    const bool beepBefore = ChkBeep[i]->isChecked();
+    m_switching[i] = true;
+    chkWErr1[i]->setChecked(!threeFaults);
+    chkWErr3[i]->setChecked(threeFaults);
+    m_switching[i] = false;
+    if (threeFaults) {
+        RememberedBeep[i] = beepBefore ? 1 : 0;
+        ChkBeep[i]->setChecked(false);
+        ChkBeep[i]->hide();
+    } else {
+        ChkBeep[i]->setChecked(RememberedBeep[i] == 1);
+        ChkBeep[i]->setVisible(beepCapable(i));
+    }
+    SettingsModel& s = m().settings;
+    s.ItemWarnOpt1[i] = bit(chkWErr1[i]);
+    s.ItemWarnOpt3[i] = bit(chkWErr3[i]);
+    s.ItemBeep[i] = bit(ChkBeep[i]);
+    ProgramBeepMasks(m());
+}
+
+void frmConfig::ChkBeep_Click(int i) {
+    m().settings.ItemBeep[i] = bit(ChkBeep[i]);
+    ProgramBeepMasks(m());
+}
+
+void frmConfig::cmdSelect_Click(int i) {
+    if (i != 0 && i != 1)
+        return;
+    if (i == 1) {
+        SettingsModel& s = m().settings;
+        for (int k = 0; k < kItemCount; ++k) {
+            s.ItemEnabled[k] = m().CfgItemEnabled[k];
+            s.ItemWarnOpt1[k] = m().CfgWarnOpt1[k];
+            s.ItemWarnOpt3[k] = m().CfgWarnOpt3[k];
+            s.ItemBeep[k] = m().CfgItemBeep[k];
+        }
+        refreshMainWindow();
+        ProgramBeepMasks(m());
+    }
+    close();
+}
+
+void frmConfig::reject() {
+    close();
+}
+
+void frmConfig::closeEvent(QCloseEvent* event) {
+    // Closing keeps the settings as they are, like OK. QDialog would route this through
+    // reject(), which here closes again.
+    event->accept();
+}
+
+} // namespace hmdx

@@ -1,0 +1,80 @@
+#pragma once
+
+#include <QDialog>
+#include <array>
+#include <cstdint>
+
+class QCheckBox;
+class QCloseEvent;
+class QFrame;
+class QGridLayout;
+class QLabel;
+class QPushButton;
+class QWidget;
+
+namespace hmdx {
+
+class Forms;
+class Module1;
+
+// "Monitoring Config.": per item, whether it is monitored, after one or three faults it
+// warns, and whether the chip beeps for it. Every click takes effect at once; Cancel puts
+// back what the settings held when the dialog was loaded.
+class frmConfig : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmConfig(Forms& forms);
+
+    // Takes the snapshot and sets the boxes from the settings. Runs once, when loaded.
+    void Form_Load();
+
+    std::array<QLabel*, 16> lblItemName{};
+    std::array<QCheckBox*, 16> chkEnable{};
+    std::array<QCheckBox*, 16> chkWErr1{};
+    std::array<QCheckBox*, 16> chkWErr3{};
+    std::array<QCheckBox*, 16> ChkBeep{};
+    std::array<QLabel*, 3> ColumeName{};
+    std::array<QPushButton*, 2> cmdSelect{};
+    std::array<int16_t, 17> RememberedBeep{};
+
+    void cmdSelect_Click(int i); // 0 OK, 1 Cancel
+
+    // Grid row where item i's controls stand (for layout checks).
+    int gridRowOf(int item) const;
+
+    // Escape keeps the changes, like the window's close control: only Cancel undoes them.
+    void reject() override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildGrid();
+    void buildHeadings();
+    void buildLine(int line, int gridRow);
+    void buildRow(int item, int gridRow);
+    void buildButtons(int gridRow);
+    void nameRow(int item, const QString& caption);
+    std::array<QWidget*, 5> rowControls(int item) const; // by column, caption first
+    void placeRow(int item, int gridRow);
+    void Move_Voltage_Poisition();
+    void loadRow(int i);
+    void showRowBoxes(int i);
+
+    void chkEnable_Click(int i);
+    void faultCountChanged(int i, bool threeFaults);
+    void ChkBeep_Click(int i);
+
+    bool beepCapable(int i) const;
+    void refreshMainWindow();
+    Module1& m() const;
+
+    Forms& m_forms;
+    QGridLayout* m_grid = nullptr;
+    std::array<QFrame*, 6> m_lines{}; // Line1..Line5, LinCaseOpen
+    // Set while a fault-count switch moves the row's other box, so that box's own change
+    // does not start a second switch.
+    std::array<bool, 16> m_switching{};
+};
+
+} // namespace hmdx
