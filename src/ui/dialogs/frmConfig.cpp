@@ -97,7 +97,16 @@ void frmConfig::buildHeadings() {
         ColumeName[c]->setObjectName(QStringLiteral("ColumeName_%1").arg(c));
     }
     m_grid->addWidget(ColumeName[0], kHeadingRow, kEnable, Qt::AlignHCenter);
-    m_grid->addWidget(ColumeName[1], kHeadingRow, kOne, 1, 2, Qt::AlignHCenter);
+    // The heading's digits stand above the two fault-count columns: each column ends where
+    // its digit does, and its boxes sit at the column's right edge.
+    m_grid->addWidget(ColumeName[1], kHeadingRow, kOne, 1, 2, Qt::AlignLeft);
+    const QFontMetrics metrics = ColumeName[1]->fontMetrics();
+    const QString heading = QLatin1String(kHeadings[1]);
+    const int oneEnd =
+        metrics.horizontalAdvance(heading.left(heading.indexOf(QLatin1Char('1')) + 1));
+    m_grid->setColumnMinimumWidth(kOne, oneEnd);
+    m_grid->setColumnMinimumWidth(kThree, metrics.horizontalAdvance(heading) - oneEnd -
+                                              m_grid->horizontalSpacing());
     m_grid->addWidget(ColumeName[2], kHeadingRow, kBeep, Qt::AlignHCenter);
 }
 
@@ -153,6 +162,14 @@ void frmConfig::nameRow(int item, const QString& caption) {
     ChkBeep[item]->setAccessibleName(tr("%1 Beep").arg(caption));
 }
 
+Qt::Alignment frmConfig::alignmentOf(int column) {
+    if (column == kCaption)
+        return Qt::AlignLeft | Qt::AlignVCenter;
+    if (column == kOne || column == kThree)
+        return Qt::AlignRight | Qt::AlignVCenter;
+    return Qt::AlignCenter;
+}
+
 std::array<QWidget*, 5> frmConfig::rowControls(int item) const {
     return {lblItemName[item], chkEnable[item], chkWErr1[item], chkWErr3[item], ChkBeep[item]};
 }
@@ -161,8 +178,7 @@ void frmConfig::placeRow(int item, int gridRow) {
     const auto controls = rowControls(item);
     for (int c = 0; c < kColumns; ++c) {
         m_grid->removeWidget(controls[size_t(c)]);
-        m_grid->addWidget(controls[size_t(c)], gridRow, c,
-                          c == kCaption ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
+        m_grid->addWidget(controls[size_t(c)], gridRow, c, alignmentOf(c));
     }
 }
 

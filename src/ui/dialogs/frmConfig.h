@@ -49,6 +49,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    static Qt::Alignment alignmentOf(int column);
     void buildGrid();
     void buildHeadings();
     void buildLine(int line, int gridRow);
