@@ -44,19 +44,20 @@ struct RecordingWarningDialogs : WarningDialogs {
 // One register write as the chip saw it: bank, register, value.
 using RegWrite = std::tuple<int, int, int>;
 
-// The simulated machine after start-up, with the main window built on it (not yet loaded).
-struct WindowRig {
-    explicit WindowRig(const sim::Scenario& scenario) : sim(scenario), claims(sim.chip) {
+// The simulated machine after start-up, with everything a main window needs around it.
+struct StartedMachine {
+    explicit StartedMachine(const sim::Scenario& scenario)
+        : sim(scenario), claims(sim.chip), power(sim.chip) {
         QtApp();
         StartupServices services{instance, claims, boxes, data.path(), data.path()};
         ready = Main(sim.m, services) == StartupOutcome::Ready;
-        window = std::make_unique<frmdoctor>(
-            frmdoctor::Services{sim.m, boxes, tray, dialogs, [this] { ++ended; }});
     }
 
     Module1& m() { return sim.m; }
     sim::SimulatedChip& chip() { return sim.chip; }
-    frmdoctor& w() { return *window; }
+    frmdoctor::Services services(WarningDialogs& dialogs) {
+        return {sim.m, boxes, tray, dialogs, [this] { ++ended; }};
+    }
 
     // Register writes to the chip since the recorder was last cleared, decoded through the
     // bank register as the chip saw them.
@@ -83,13 +84,23 @@ struct WindowRig {
 
     SimRig sim;
     sim::SimulatedPortClaims claims;
+    sim::SimulatedPowerOff power;
     NoOtherInstance instance;
     RecordingMessageBoxes boxes;
     TempDir data;
     FakeTrayIcon tray;
-    RecordingWarningDialogs dialogs;
     int ended = 0;
     bool ready = false;
+};
+
+// The main window (not yet loaded) over a recorder of its warnings.
+struct WindowRig : StartedMachine {
+    explicit WindowRig(const sim::Scenario& scenario)
+        : StartedMachine(scenario), window(std::make_unique<frmdoctor>(services(dialogs))) {}
+
+    frmdoctor& w() { return *window; }
+
+    RecordingWarningDialogs dialogs;
     std::unique_ptr<frmdoctor> window;
 };
 

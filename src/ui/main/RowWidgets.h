@@ -10,6 +10,20 @@ class QWidget;
 
 namespace hmdx {
 
+// Grid columns of a voltage or temperature row, left to right.
+enum LimitColumn {
+    kName,
+    kLoUpDown,
+    kLoLimit,
+    kLoBound,
+    kScale,
+    kHiBound,
+    kHiLimit,
+    kHiUpDown,
+    kStatus,
+    kUnit
+};
+
 // Status colours: in range, out of range, and not yet read.
 inline const QColor kStatusGreen(0, 255, 0);
 inline const QColor kStatusRed(255, 0, 0);

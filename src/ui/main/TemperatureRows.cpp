@@ -16,19 +16,6 @@
 namespace hmdx {
 namespace {
 
-enum Column {
-    kName,
-    kLoUpDown,
-    kLoLimit,
-    kLoBound,
-    kScale,
-    kHiBound,
-    kHiLimit,
-    kHiUpDown,
-    kStatus,
-    kUnit
-};
-
 // The leading number of a caption ("-40", "127"), as the bound labels are read back.
 double leadingNumber(const QString& text) {
     int end = 0;

@@ -34,19 +34,6 @@ constexpr std::array<LimitRegisters, 9> kLimitRegisters{{
     {5, 0x56, 0x57},
 }};
 
-// Grid columns of a row, left to right.
-enum Column {
-    kName,
-    kLoUpDown,
-    kLoLimit,
-    kLoBound,
-    kScale,
-    kHiBound,
-    kHiLimit,
-    kHiUpDown,
-    kStatus,
-    kUnit
-};
 constexpr int kFirstRow = 1; // grid row 0 holds the headers
 
 // Register counts are bytes; a limit is never wrapped into one.
@@ -175,15 +162,9 @@ void VoltageRows::initRow(int i) {
     r.LblHiLimit->setText(FormatTwoDecimals(
         kind == Rail::Converted ? s.VoltHiLimit[i]
                                 : ScaleToVolts(r.updHiLimit->value(), s.VoltFactor[i])));
-    const LimitRegisters regs = kLimitRegisters[i];
-    m_m.SelectBank(regs.bank);
-    if (kind == Rail::Negated) { // this chip's negative rails cross over
-        m_m.WriteChipReg(regs.high, toRegister(-r.updLoLimit->value()));
-        m_m.WriteChipReg(regs.low, toRegister(-r.updHiLimit->value()));
-    } else {
-        m_m.WriteChipReg(regs.low, toRegister(r.updLoLimit->value()));
-        m_m.WriteChipReg(regs.high, toRegister(r.updHiLimit->value()));
-    }
+    m_m.SelectBank(kLimitRegisters[i].bank);
+    writeLimitRegister(i, false, r.updLoLimit->value());
+    writeLimitRegister(i, true, r.updHiLimit->value());
 }
 
 void VoltageRows::hiChanged(int i) {
@@ -191,38 +172,37 @@ void VoltageRows::hiChanged(int i) {
         return;
     Row& r = row[i];
     const int h = r.updHiLimit->value();
-    const int l = r.updLoLimit->value();
-    r.SldVoltage->setSelLength(h - l);
+    r.SldVoltage->setSelLength(h - r.updLoLimit->value());
     r.updLoLimit->setMaximum(h);
-    const float v = toVolts(i, h);
-    r.LblHiLimit->setText(FormatTwoDecimals(v));
-    m_m.settings.VoltHiLimit[i] = v;
-    const LimitRegisters regs = kLimitRegisters[i];
-    m_m.SelectBank(regs.bank);
-    if (rail(i) == Rail::Negated)
-        m_m.WriteChipReg(regs.low, toRegister(-h));
-    else
-        m_m.WriteChipReg(regs.high, toRegister(h));
+    storeLimit(i, true, h);
 }
 
 void VoltageRows::loChanged(int i) {
     if (m_m.LimitGuard != kTrue || !handlesLimits(i))
         return;
     Row& r = row[i];
-    const int h = r.updHiLimit->value();
     const int l = r.updLoLimit->value();
     r.SldVoltage->setSelStart(l);
-    r.SldVoltage->setSelLength(h - l);
+    r.SldVoltage->setSelLength(r.updHiLimit->value() - l);
     r.updHiLimit->setMinimum(l);
-    const float v = toVolts(i, l);
-    r.LblLoLimit->setText(FormatTwoDecimals(v));
-    m_m.settings.VoltLoLimit[i] = v;
+    storeLimit(i, false, l);
+}
+
+// A limit the user moved: shown in volts, kept in the settings, and in the chip at once.
+void VoltageRows::storeLimit(int i, bool high, int scale) {
+    Row& r = row[i];
+    const float v = toVolts(i, scale);
+    (high ? r.LblHiLimit : r.LblLoLimit)->setText(FormatTwoDecimals(v));
+    (high ? m_m.settings.VoltHiLimit : m_m.settings.VoltLoLimit)[i] = v;
+    m_m.SelectBank(kLimitRegisters[i].bank);
+    writeLimitRegister(i, high, scale);
+}
+
+// HMA reads its negative rails negated, so their limits go negated into the crossed register.
+void VoltageRows::writeLimitRegister(int i, bool high, int scale) {
     const LimitRegisters regs = kLimitRegisters[i];
-    m_m.SelectBank(regs.bank);
-    if (rail(i) == Rail::Negated)
-        m_m.WriteChipReg(regs.high, toRegister(-l));
-    else
-        m_m.WriteChipReg(regs.low, toRegister(l));
+    const bool crossed = rail(i) == Rail::Negated;
+    m_m.WriteChipReg(high != crossed ? regs.high : regs.low, toRegister(crossed ? -scale : scale));
 }
 
 void VoltageRows::Move_VoltCtrl_Position() {

@@ -57,6 +57,8 @@ private:
     void initRow(int item);
     void hiChanged(int item);
     void loChanged(int item);
+    void storeLimit(int item, bool high, int scale);
+    void writeLimitRegister(int item, bool high, int scale);
     bool handlesLimits(int item) const;
     int toScale(int item, float volts) const;
     float toVolts(int item, int scale) const;
