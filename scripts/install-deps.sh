@@ -7,6 +7,8 @@ packages=(
     qt6-base-dev qt6-qpa-plugins libqt6dbus6
     libqt6svg6
     googletest libgtest-dev libgmock-dev
+    xvfb xauth xdotool trayer imagemagick python3
+    clang libclang-rt-14-dev
 )
 
 missing=()

@@ -1,23 +1,32 @@
 #!/usr/bin/env bash
-# Installs what is missing, then builds and runs every test twice: once with warnings as
-# errors, once under AddressSanitizer and UndefinedBehaviorSanitizer.
+# Installs what is missing, then builds and runs every test: the unit, widget and end-to-end
+# tests with warnings as errors; the unit and widget tests again under AddressSanitizer and
+# UndefinedBehaviorSanitizer; the Debian package; the fuzzers for a bounded time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/install-deps.sh
 jobs="$(nproc)"
-export QT_QPA_PLATFORM=offscreen
 
-run() {
+build() {
     local dir=$1
     shift
     cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DHMDX_WERROR=ON "$@"
     cmake --build "$dir" -j"$jobs"
-    ctest --test-dir "$dir" --output-on-failure -j"$jobs"
 }
 
-echo "== Build with warnings as errors"
-run build-test
+echo "== Build with warnings as errors; every test"
+build build-test
+ctest --test-dir build-test --output-on-failure -j"$jobs"
+
 echo "== AddressSanitizer + UndefinedBehaviorSanitizer"
+build build-asan -DHMDX_SANITIZE=ON
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
-    run build-asan -DHMDX_SANITIZE=ON
+    ctest --test-dir build-asan --output-on-failure -j"$jobs" -LE e2e
+
+for stage in scripts/package-check.sh scripts/fuzz.sh; do
+    if [ -f "$stage" ]; then
+        echo "== $stage"
+        bash "$stage"
+    fi
+done

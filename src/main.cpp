@@ -1,4 +1,5 @@
 #include "app/CommandLine.h"
+#include "app/DataFolder.h"
 #include "app/Program.h"
 #include "app/QtMessageBoxes.h"
 #include "app/QuitOnSignal.h"
@@ -31,10 +32,12 @@ int main(int argc, char** argv) {
     hmdx::QtMessageBoxes boxes;
     hmdx::InstanceLock instance(hmdx::InstanceLock::defaultLockFile());
     hmdx::QtTrayIcon tray;
+    const std::filesystem::path programFolder = QApplication::applicationDirPath().toStdString();
     hmdx::ProgramEnvironment env{boxes,
                                  instance,
                                  tray,
-                                 QApplication::applicationDirPath().toStdString(),
+                                 programFolder,
+                                 hmdx::DefaultDataFolder(programFolder),
                                  [](hmdx::frmdoctor&) { return QApplication::exec(); },
                                  [] { QCoreApplication::exit(hmdx::kExitOk); }};
     return hmdx::RunProgram(*parsed.options, env);

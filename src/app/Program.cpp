@@ -53,7 +53,7 @@ int RunProgram(const CommandLine& options, ProgramEnvironment& env) {
     Backend& backend = *choice.backend;
     Module1 m(backend.io());
     StartupServices services{env.instance, backend.claims(), env.boxes,
-                             options.dataDir.empty() ? env.programFolder
+                             options.dataDir.empty() ? env.dataFolder
                                                      : std::filesystem::path(options.dataDir),
                              env.programFolder};
     const StartupOutcome outcome = Main(m, services);

@@ -20,6 +20,8 @@ struct ProgramEnvironment {
     SingleInstance& instance;
     TrayIcon& tray;
     std::filesystem::path programFolder;
+    // Where the settings file lives unless --data-dir says otherwise.
+    std::filesystem::path dataFolder;
     // Runs the program once its window is up, until something ends it; tests drive the
     // window themselves here. `endProgram` is what the window calls to end the run.
     std::function<int(frmdoctor& window)> eventLoop;

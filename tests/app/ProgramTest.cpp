@@ -33,6 +33,7 @@ struct ProgramRun {
                                instance,
                                tray,
                                dir.path(),
+                               dir.path(),
                                [this](frmdoctor& window) {
                                    windowOpened = true;
                                    window.mExit_Click();
