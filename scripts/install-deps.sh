@@ -9,6 +9,7 @@ packages=(
     googletest libgtest-dev libgmock-dev
     xvfb xauth xdotool trayer imagemagick python3
     clang libclang-rt-14-dev
+    desktop-file-utils appstream dpkg-dev
 )
 
 missing=()

@@ -26,6 +26,7 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("hmdx"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("hmdx"));
     // Closing the window hides it to the tray; only Exit ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
     hmdx::QuitOnSignal quitOnSignal;
