@@ -23,13 +23,25 @@ BackendChoice chooseBackend(const CommandLine& options) {
     return {std::move(sim.backend), std::move(sim.error)};
 }
 
-void explainOnConsole(StartupOutcome outcome) {
-    if (outcome == StartupOutcome::DriverFailed)
-        std::cerr << "hmdx: no raw access to I/O ports. Run as root, or grant the binary "
-                     "alone: sudo setcap cap_sys_rawio+ep $(command -v hmdx)\n";
-    else if (outcome == StartupOutcome::AlreadyRunning)
-        std::cerr << "hmdx: already running.\n";
-}
+// Start-up's messages also go to the terminal, before the box waits for its OK: someone who
+// started hmdx from a shell sees at once why it ends.
+class ConsoleEcho : public MessageBoxes {
+public:
+    explicit ConsoleEcho(MessageBoxes& boxes) : m_boxes(boxes) {}
+    void inform(const std::string& text, const std::string& title) override {
+        std::cerr << "hmdx: " << text << "\n";
+        if (text == kDriverFailMessage)
+            std::cerr << "hmdx: no raw access to I/O ports. Run as root, or grant the binary "
+                         "alone: sudo setcap cap_sys_rawio+ep $(command -v hmdx)\n";
+        m_boxes.inform(text, title);
+    }
+    bool askYesNo(const std::string& text, const std::string& title) override {
+        return m_boxes.askYesNo(text, title);
+    }
+
+private:
+    MessageBoxes& m_boxes;
+};
 
 int runWindow(Module1& m, ProgramEnvironment& env, PowerOff& power) {
     m.pumpEvents = [] { QCoreApplication::processEvents(); };
@@ -52,12 +64,14 @@ int RunProgram(const CommandLine& options, ProgramEnvironment& env) {
     }
     Backend& backend = *choice.backend;
     Module1 m(backend.io());
-    StartupServices services{env.instance, backend.claims(), env.boxes,
+    ConsoleEcho startupBoxes(env.boxes);
+    StartupServices services{env.instance, backend.claims(), startupBoxes,
                              options.dataDir.empty() ? env.dataFolder
                                                      : std::filesystem::path(options.dataDir),
                              env.programFolder};
     const StartupOutcome outcome = Main(m, services);
-    explainOnConsole(outcome);
+    if (outcome == StartupOutcome::AlreadyRunning)
+        std::cerr << "hmdx: already running.\n";
     int code = outcome == StartupOutcome::Ready || outcome == StartupOutcome::AlreadyRunning
                    ? kExitOk
                    : kExitStartupFailed;

@@ -1,0 +1,402 @@
+"""Runs the installed hmdx on a private X server and drives it as a user would: keys, mouse
+clicks on the tray icon and the close request a window manager sends."""
+
+import ctypes
+import os
+import random
+import select
+import shutil
+import signal
+import subprocess
+import tempfile
+import time
+
+import xlib
+
+SCREEN = (1024, 768)
+TRAY_HEIGHT = 24
+MAIN_TITLE = "r810/hmdx Hardware Monitor"
+WARNING_TITLE = "Warning !!!"
+PASSWORD_TITLE = "Confirm Psssword"
+BOX_TITLE = "hmdx"  # message boxes carry the application's name
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+CASES = {}
+
+
+class Failure(Exception):
+    pass
+
+
+def case(name):
+    def register(function):
+        CASES[name] = function
+        return function
+    return register
+
+
+def check(condition, message):
+    if not condition:
+        raise Failure(message)
+
+
+def wait_for(what, predicate, timeout=15.0, interval=0.1, abort=None):
+    """Polls until predicate() is truthy and returns its value; abort() may raise early."""
+    deadline = time.monotonic() + timeout
+    while True:
+        value = predicate()
+        if value:
+            return value
+        if abort:
+            abort()
+        if time.monotonic() > deadline:
+            raise Failure(f"gave up after {timeout:g} s waiting for {what}")
+        time.sleep(interval)
+
+
+def check_throughout(seconds, app, condition, message):
+    """For something that must not happen: watches it for a while with hmdx running."""
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        app.ensure_alive()
+        check(condition(), message)
+        time.sleep(0.2)
+
+
+_libc = ctypes.CDLL(None, use_errno=True)
+_PR_SET_PDEATHSIG = 1
+
+
+def _die_with_driver():
+    # A driver killed by a test timeout must not leave an X server or hmdx behind.
+    _libc.prctl(_PR_SET_PDEATHSIG, signal.SIGTERM)
+
+
+def _title_regex(title):
+    # xdotool matches POSIX extended regular expressions.
+    special = set(".^$*+?()[]{}|\\")
+    return "^" + "".join("\\" + c if c in special else c for c in title) + "$"
+
+
+class Hmdx:
+    """One hmdx process with its console output and simulator dump."""
+
+    def __init__(self, proc, dump, stderr, trace):
+        self.proc = proc
+        self.dump_file = dump
+        self.stderr_file = stderr
+        self.trace_file = trace
+
+    def alive(self):
+        return self.proc.poll() is None
+
+    def ensure_alive(self):
+        if not self.alive():
+            raise Failure(f"hmdx ended with exit code {self.proc.returncode}; "
+                          f"stderr: {self.stderr()!r}")
+
+    def wait_exit(self, timeout=15.0):
+        try:
+            return self.proc.wait(timeout)
+        except subprocess.TimeoutExpired:
+            raise Failure(f"hmdx still running {timeout:g} s after it was told to end")
+
+    def stderr(self):
+        with open(self.stderr_file, encoding="utf-8", errors="replace") as f:
+            return f.read()
+
+    def trace(self):
+        with open(self.trace_file, encoding="utf-8") as f:
+            return f.read().splitlines()
+
+    def dump(self):
+        """Registers as written at exit: {'0:4d': 0x95, 'sio:30': 0, 'ports': 1234, ...}."""
+        check(os.path.exists(self.dump_file), "hmdx wrote no --sim-dump file")
+        values = {}
+        with open(self.dump_file, encoding="ascii") as f:
+            for line in f:
+                key, value = line.split()
+                values[key] = int(value) if key in ("shutdown", "ports") else int(value, 16)
+        return values
+
+
+class Session:
+    """A private X server, data folder and runtime folder for one test case."""
+
+    def __init__(self, prefix, test_data, artifacts, name):
+        self.binary = os.path.join(prefix, "bin", "hmdx")
+        self.test_data = test_data
+        self.artifacts = artifacts
+        self.name = name
+        self.dir = tempfile.mkdtemp(prefix=f"hmdx-e2e-{name}-")
+        self.data = self._folder("data")
+        self.display = None
+        self._helpers = []  # Xvfb, trayer: ended by the session
+        self._apps = []  # hmdx: each must have ended by itself
+        self._runs = 0
+
+    def _folder(self, name, mode=0o755):
+        path = os.path.join(self.dir, name)
+        os.makedirs(path, mode=mode)
+        return path
+
+    def __enter__(self):
+        try:
+            self._start_x()
+            self.env = self._environment()
+        except BaseException:
+            self._teardown()
+            raise
+        return self
+
+    def __exit__(self, kind, error, tb):
+        failed = kind is not None
+        if failed:
+            self._keep_evidence()
+        problems = self._teardown()
+        if problems and not failed:
+            raise Failure("; ".join(problems))
+        for problem in problems:
+            print(f"also: {problem}")
+        return False
+
+    # -- processes ---------------------------------------------------------------------------
+
+    def _spawn(self, argv, log, **kwargs):
+        with open(os.path.join(self.dir, log), "wb") as out:
+            return subprocess.Popen(argv, stdin=subprocess.DEVNULL, stdout=out, stderr=out,
+                                    preexec_fn=_die_with_driver, **kwargs)
+
+    def _start_x(self):
+        # Random numbers keep parallel cases apart; Xvfb refuses a number in use.
+        for number in random.sample(range(100, 1000), 40):
+            reader, writer = os.pipe()
+            # -noreset: by default the server resets when its last client leaves, and a
+            # client connecting meanwhile (hmdx after an xdotool call) is turned away.
+            proc = self._spawn(["Xvfb", f":{number}", "-displayfd", str(writer), "-screen", "0",
+                                f"{SCREEN[0]}x{SCREEN[1]}x24", "-nolisten", "tcp", "-noreset"],
+                               "xvfb.log", pass_fds=(writer,))
+            os.close(writer)
+            answer = _read_line(reader, 20)
+            os.close(reader)
+            if answer.strip() == str(number).encode():
+                self.display = f":{number}"
+                self._helpers.append(("Xvfb", proc))
+                wait_for(f"X display {self.display}", lambda: xlib.can_connect(self.display))
+                return
+            _end(proc)
+        raise Failure("no free X display number for Xvfb")
+
+    def _environment(self):
+        env = {k: v for k, v in os.environ.items()
+               if not k.startswith(("XDG_", "DBUS_", "QT_", "WAYLAND_"))
+               and k not in ("DISPLAY", "XAUTHORITY", "SESSION_MANAGER")}
+        env.update(DISPLAY=self.display, QT_QPA_PLATFORM="xcb",
+                   XDG_RUNTIME_DIR=self._folder("runtime", 0o700),
+                   XDG_CONFIG_HOME=self._folder("config"),
+                   XDG_DATA_HOME=self._folder("share"),
+                   XDG_CACHE_HOME=self._folder("cache"),
+                   # No session bus: the tray must be the X11 notification area under test.
+                   DBUS_SESSION_BUS_ADDRESS=f"unix:path={self.dir}/no-session-bus")
+        return env
+
+    def start_tray(self):
+        proc = self._spawn(["trayer", "--edge", "bottom", "--align", "right", "--widthtype",
+                            "pixel", "--width", "120", "--height", str(TRAY_HEIGHT)],
+                           "trayer.log", env=self.env)
+        self._helpers.append(("trayer", proc))
+        wait_for("the notification area", lambda: xlib.tray_running(self.display))
+
+    def scenario(self, name):
+        return os.path.join(HERE, "scenarios", name)
+
+    def start(self, *options, scenario=None, trace=False):
+        """Starts hmdx with the given options (--simulate=... unless a scenario file is given)."""
+        self._runs += 1
+        run = self._runs
+        dump = os.path.join(self.dir, f"dump{run}.txt")
+        trace_file = os.path.join(self.dir, f"trace{run}.txt") if trace else None
+        argv = [self.binary, "--data-dir", self.data, "--sim-dump", dump]
+        if scenario:
+            argv += ["--scenario", scenario]
+        if trace:
+            argv += ["--sim-trace", trace_file]
+        argv += list(options)
+        stderr = os.path.join(self.dir, f"hmdx{run}.err")
+        with open(stderr, "wb") as err:
+            proc = subprocess.Popen(argv, stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                                    stderr=err, env=self.env, preexec_fn=_die_with_driver)
+        app = Hmdx(proc, dump, stderr, trace_file)
+        self._apps.append(app)
+        return app
+
+    # -- windows -----------------------------------------------------------------------------
+
+    def xdotool(self, *args, ok_codes=(0,)):
+        try:
+            result = subprocess.run(["xdotool", *map(str, args)], env=self.env, timeout=15,
+                                    capture_output=True, text=True)
+        except subprocess.TimeoutExpired:
+            raise Failure(f"xdotool {' '.join(map(str, args))} hung")
+        if result.returncode not in ok_codes:
+            raise Failure(f"xdotool {' '.join(map(str, args))}: {result.stderr.strip()}")
+        return result.stdout
+
+    def windows(self, title=None, cls=None):
+        """Ids of the viewable windows with this exact title or WM_CLASS."""
+        query = ["--name", _title_regex(title)] if title else ["--class", cls]
+        out = self.xdotool("search", "--onlyvisible", *query, ok_codes=(0, 1))
+        return [int(w) for w in out.split()]
+
+    def wait_window(self, title, app, timeout=15.0):
+        found = wait_for(f'a window titled "{title}"', lambda: self.windows(title), timeout,
+                         abort=app.ensure_alive)
+        return found[0]
+
+    def wait_no_window(self, title, app, timeout=10.0):
+        wait_for(f'no window titled "{title}"', lambda: not self.windows(title), timeout,
+                 abort=app.ensure_alive)
+
+    def geometry(self, window):
+        """(x, y, width, height), or None for a window that has gone meanwhile."""
+        result = subprocess.run(["xdotool", "getwindowgeometry", "--shell", str(window)],
+                                env=self.env, timeout=15, capture_output=True, text=True)
+        fields = dict(line.split("=", 1) for line in result.stdout.split() if "=" in line)
+        if result.returncode != 0 or "HEIGHT" not in fields:
+            return None
+        return tuple(int(fields[k]) for k in ("X", "Y", "WIDTH", "HEIGHT"))
+
+    def keys(self, window, *keys):
+        """Gives the window the keyboard (there is no window manager to do it) and types."""
+        self.xdotool("windowfocus", "--sync", window)
+        self.xdotool("key", "--delay", "40", *keys)
+
+    def type_text(self, window, text):
+        self.xdotool("windowfocus", "--sync", window)
+        self.xdotool("type", "--delay", "40", text)
+
+    def _hmdx_windows(self):
+        return set(self.windows(cls="hmdx"))
+
+    def _pick(self, app, what, open_menu, item):
+        """Opens a menu, waits for it, types the entry's mnemonic and waits for it to close,
+        so that the next menu cannot be mistaken for this one (Qt reuses the window)."""
+        before = self._hmdx_windows()
+        open_menu()
+        menu = wait_for(what, lambda: self._hmdx_windows() - before, abort=app.ensure_alive)
+        self.xdotool("key", item)
+        # The entry may have ended hmdx, taking the menu with it.
+        wait_for(f"{what} to close", lambda: not app.alive() or not menu & self._hmdx_windows())
+
+    def menu(self, app, opener, item):
+        """A main-window menu entry by keyboard: menu("alt+f", "s") is File > Save."""
+        window = self.wait_window(MAIN_TITLE, app)
+        self._pick(app, f"the menu of {opener}", lambda: self.keys(window, opener), item)
+
+    def request_close(self, window):
+        xlib.request_close(self.display, window)
+
+    def tray_icons(self):
+        """Centres of hmdx's icons in the notification area at the bottom of the screen."""
+        icons = []
+        for window in self.windows(cls="hmdx"):
+            x, y, w, h = self.geometry(window) or (0, 0, 0, 0)
+            if y >= SCREEN[1] - TRAY_HEIGHT and 0 < h <= TRAY_HEIGHT:
+                icons.append((x + w // 2, y + h // 2))
+        return icons
+
+    def tray_icon(self, app, timeout=10.0):
+        """The icon once it holds still: the tray lays out its icons again as they come and go."""
+        seen = [None]
+
+        def settled():
+            icons = self.tray_icons()
+            now = icons[0] if len(icons) == 1 else None
+            still = now is not None and now == seen[0]
+            seen[0] = now
+            return now if still else None
+        return wait_for("hmdx's icon in the notification area", settled, timeout, interval=0.3,
+                        abort=app.ensure_alive)
+
+    def click(self, point, button=1, times=1):
+        self.xdotool("mousemove", point[0], point[1], "click", "--repeat", times,
+                     "--delay", "80", button)
+
+    def tray_menu(self, app, item):
+        icon = self.tray_icon(app)
+        self._pick(app, "the tray icon's menu", lambda: self.click(icon, button=3), item)
+
+    # -- files -------------------------------------------------------------------------------
+
+    def data_file(self, name):
+        return os.path.join(self.data, name)
+
+    def reference(self, name):
+        with open(os.path.join(self.test_data, name), "rb") as f:
+            return f.read()
+
+    # -- the end -----------------------------------------------------------------------------
+
+    def _keep_evidence(self):
+        os.makedirs(self.artifacts, exist_ok=True)
+        if self.display and shutil.which("import"):
+            shot = os.path.join(self.artifacts, f"{self.name}.png")
+            subprocess.run(["import", "-display", self.display, "-window", "root", shot],
+                           env=self.env, timeout=15, capture_output=True)
+            print(f"screen at the failure: {shot}")
+        for app in self._apps:
+            print(f"hmdx {' '.join(app.proc.args[1:])}\n  stderr: {app.stderr()!r}")
+        for name, proc in self._helpers:
+            with open(os.path.join(self.dir, f"{name.lower()}.log"), errors="replace") as f:
+                log = f.read()[-1500:]
+            state = "running" if proc.poll() is None else f"ended ({proc.returncode})"
+            print(f"{name} {state}; its log ends: {log!r}")
+
+    def _teardown(self):
+        problems = []
+        for app in self._apps:
+            if app.alive():
+                problems.append(f"hmdx (pid {app.proc.pid}) was still running at the end")
+                _end(app.proc)
+        for name, proc in reversed(self._helpers):
+            _end(proc)
+        problems += [f"stray process {pid}: {cmd}" for pid, cmd in _processes_mentioning(self.dir)]
+        shutil.rmtree(self.dir, ignore_errors=True)
+        return problems
+
+
+def _read_line(fd, timeout):
+    """Xvfb writes its display number and then a newline once it accepts clients, or exits
+    when the number is taken. Closing the pipe before the newline would kill it."""
+    data = b""
+    deadline = time.monotonic() + timeout
+    while not data.endswith(b"\n"):
+        ready, _, _ = select.select([fd], [], [], max(0.0, deadline - time.monotonic()))
+        chunk = os.read(fd, 16) if ready else b""
+        if not chunk:
+            break
+        data += chunk
+    return data
+
+
+def _end(proc):
+    if proc.poll() is None:
+        proc.terminate()
+        try:
+            proc.wait(5)
+        except subprocess.TimeoutExpired:
+            proc.kill()
+            proc.wait()
+
+
+def _processes_mentioning(text):
+    found = []
+    for pid in filter(str.isdigit, os.listdir("/proc")):
+        try:
+            with open(f"/proc/{pid}/cmdline", "rb") as f:
+                cmd = f.read().replace(b"\0", b" ").decode(errors="replace")
+        except OSError:
+            continue
+        if text in cmd:
+            found.append((int(pid), cmd.strip()))
+    return found
