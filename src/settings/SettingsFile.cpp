@@ -94,6 +94,20 @@ void syncFolder(const std::filesystem::path& folder) {
         ::fsync(fd.get());
 }
 
+// A save killed halfway leaves its temporary file behind, and it may hold the password. Only
+// one hmdx runs per user, so any such file beside ours is a leftover.
+void removeStaleTempFiles(const std::filesystem::path& path) {
+    const std::string prefix = "." + path.filename().string() + ".";
+    std::error_code error;
+    std::filesystem::path folder = path.parent_path().empty() ? "." : path.parent_path();
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+        const std::string name = entry.path().filename().string();
+        if (name.size() == prefix.size() + 6 && name.compare(0, prefix.size(), prefix) == 0 &&
+            entry.is_regular_file(error))
+            std::filesystem::remove(entry.path(), error);
+    }
+}
+
 // Writes a temporary file beside the target and renames it over the target, so that the
 // target is always either the whole old or the whole new file.
 int replaceFile(const std::filesystem::path& path, const Bytes& data, mode_t mode) {
@@ -114,6 +128,7 @@ int replaceFile(const std::filesystem::path& path, const Bytes& data, mode_t mod
         return err;
     }
     syncFolder(folder);
+    removeStaleTempFiles(path);
     return 0;
 }
 
@@ -132,9 +147,10 @@ bool isFinite(float v) {
     return std::isfinite(v);
 }
 
-// Readings are multiplied by the factor; zero, negative or infinite factors give no volts.
+// Readings are multiplied by the factor; zero, negative or infinite factors give no volts,
+// and neither does one so large that the highest count (255) times it overflows.
 bool isVoltFactor(float v) {
-    return std::isfinite(v) && v > 0.0f;
+    return std::isfinite(v) && v > 0.0f && std::isfinite(v * 255.0f);
 }
 
 // The speed formula forms divisor × count (count up to 255) as a 16-bit signed product.

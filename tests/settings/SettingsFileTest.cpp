@@ -227,6 +227,18 @@ TEST_F(SettingsFileTest, NewFileIsPrivateAndOldModeIsKept) {
     EXPECT_EQ(entries(), 1u);
 }
 
+TEST_F(SettingsFileTest, SaveSweepsAwayWhatKilledSavesLeft) {
+    for (const char* name : {".hmb.dat.Ab12Cd", ".hmb.dat.zzzzzz"})
+        std::ofstream(m_dir / name) << "password";
+    std::ofstream(m_dir / ".hma.dat.Ab12Cd") << "another model's";
+    std::ofstream(m_dir / ".hmb.dat.keep") << "not ours";
+    ASSERT_EQ(SettingsFile(m_file).save(defaults()), std::nullopt);
+    EXPECT_FALSE(fs::exists(m_dir / ".hmb.dat.Ab12Cd"));
+    EXPECT_FALSE(fs::exists(m_dir / ".hmb.dat.zzzzzz"));
+    EXPECT_TRUE(fs::exists(m_dir / ".hma.dat.Ab12Cd"));
+    EXPECT_TRUE(fs::exists(m_dir / ".hmb.dat.keep"));
+}
+
 TEST_F(SettingsFileTest, FailedSaveChangesNothing) {
     const Bytes old(400, 0x5A);
     SettingsModel changed = defaults();

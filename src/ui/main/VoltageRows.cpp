@@ -11,6 +11,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <algorithm>
+#include <utility>
 
 namespace hmdx {
 namespace {
@@ -138,14 +139,19 @@ void VoltageRows::init_volt_items() {
 void VoltageRows::initRow(int i) {
     const SettingsModel& s = m_m.settings;
     Row& r = row[i];
-    const int top = toScale(i, s.VoltScaleMax[i]);
-    const int bottom = toScale(i, s.VoltScaleMin[i]);
+    int top = toScale(i, s.VoltScaleMax[i]);
+    int bottom = toScale(i, s.VoltScaleMin[i]);
+    if (bottom > top)
+        std::swap(bottom, top); // a scale the wrong way round in the file
+    // Limits are held on the scale, so that neither up-down is left with an empty range.
+    const int hi = std::clamp(toScale(i, s.VoltHiLimit[i]), bottom, top);
+    const int lo = std::clamp(toScale(i, s.VoltLoLimit[i]), bottom, top);
     r.SldVoltage->setMaximum(top);
     r.SldVoltage->setMinimum(bottom);
-    r.updLoLimit->setMaximum(toScale(i, s.VoltHiLimit[i]));
+    r.updLoLimit->setMaximum(hi);
     r.updLoLimit->setMinimum(bottom);
     r.updHiLimit->setMaximum(top);
-    r.updHiLimit->setMinimum(toScale(i, s.VoltLoLimit[i]));
+    r.updHiLimit->setMinimum(lo);
     // Each up-down is fenced by the other limit.
     r.updLoLimit->setValue(r.updHiLimit->minimum());
     r.updHiLimit->setValue(r.updLoLimit->maximum());
