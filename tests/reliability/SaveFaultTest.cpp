@@ -1,5 +1,6 @@
 #include "Machine.h"
 #include "settings/SettingsRecord.h"
+#include "support/FileSizeLimit.h"
 #include "ui/main/UpDown.h"
 #include "ui/main/VoltageRows.h"
 
@@ -39,25 +40,6 @@ private:
     fs::path m_at;
     const char* m_options;
     bool m_mounted = false;
-};
-
-// Makes writes past `bytes` fail with EFBIG for as long as it lives.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) : m_signal(std::signal(SIGXFSZ, SIG_IGN)) {
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        rlimit limit = m_old;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_signal);
-    }
-
-private:
-    rlimit m_old{};
-    void (*m_signal)(int);
 };
 
 Bytes oldFile() {

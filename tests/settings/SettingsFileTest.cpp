@@ -1,5 +1,7 @@
 #include "settings/SettingsFile.h"
 
+#include "support/FileSizeLimit.h"
+
 #include <cmath>
 #include <csignal>
 #include <cstring>
@@ -18,6 +20,8 @@ namespace fs = std::filesystem;
 using Bytes = std::vector<uint8_t>;
 
 namespace {
+
+using test::FileSizeLimit;
 
 SettingsItemBytes allItems() {
     SettingsItemBytes bytes;
@@ -42,25 +46,6 @@ Bytes defaultBytes() {
 template <typename T> void patch(Bytes& bytes, std::size_t offset, T value) {
     std::memcpy(bytes.data() + offset, &value, sizeof value); // the test host is little-endian
 }
-
-// Makes writes past `bytes` fail with EFBIG for as long as it lives.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) : m_signal(std::signal(SIGXFSZ, SIG_IGN)) {
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        rlimit limit = m_old;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_signal);
-    }
-
-private:
-    rlimit m_old{};
-    void (*m_signal)(int);
-};
 
 class SettingsFileTest : public testing::Test {
 protected:
