@@ -6,7 +6,7 @@ packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-qpa-plugins libqt6dbus6
     libqt6svg6
-    googletest libgtest-dev libgmock-dev
+    googletest libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool trayer imagemagick python3
     clang libclang-rt-14-dev
     desktop-file-utils appstream dpkg-dev

@@ -7,22 +7,29 @@
 
 #include <QLabel>
 #include <QRadioButton>
-#include <vector>
+#include <array>
 
 namespace hmdx {
 namespace {
 
-// The name control of an item's row (none for the case line) and its other controls.
+// The name control of an item's row (none for the case line) and its other controls. Built
+// on the stack: the polling cycle asks for every item once a second.
 struct ItemControls {
     QWidget* name = nullptr;
-    std::vector<QWidget*> others;
+    std::array<QWidget*, 10> others{};
+    size_t count = 0;
+
+    QWidget* const* begin() { return others.data(); }
+    QWidget* const* end() { return others.data() + count; }
 };
 
-template <typename Controls> ItemControls split(const Controls& controls, QWidget* skip = nullptr) {
-    ItemControls item{controls[0], {}};
-    for (size_t c = 1; c < controls.size(); ++c)
+template <size_t N>
+ItemControls split(const std::array<QWidget*, N>& controls, QWidget* skip = nullptr) {
+    ItemControls item;
+    item.name = controls[0];
+    for (size_t c = 1; c < N; ++c)
         if (controls[c] != skip)
-            item.others.push_back(controls[c]);
+            item.others[item.count++] = controls[c];
     return item;
 }
 
@@ -36,7 +43,10 @@ ItemControls controlsOf(MainRows& rows, int i) {
         const auto& r = rows.temperature->row[i - kFirstTempItem];
         return split(r.controls(), r.updTempLoLimit);
     }
-    return {nullptr, {rows.caseLine.optCaseOpened, rows.caseLine.lblCaseOpen}};
+    ItemControls item;
+    item.others = {rows.caseLine.optCaseOpened, rows.caseLine.lblCaseOpen};
+    item.count = 2;
+    return item;
 }
 
 } // namespace
@@ -47,7 +57,7 @@ void HideAbsentItems(const Module1& m, MainRows& rows) {
         ItemControls item = controlsOf(rows, i);
         if (item.name)
             item.name->setVisible(present);
-        for (QWidget* w : item.others)
+        for (QWidget* w : item)
             w->setVisible(present);
     }
 }
@@ -58,7 +68,7 @@ void RefreshItemEnabled(const Module1& m, MainRows& rows) {
         ItemControls item = controlsOf(rows, i);
         if (item.name)
             item.name->setEnabled(enabled);
-        for (QWidget* w : item.others)
+        for (QWidget* w : item)
             w->setVisible(enabled);
     }
 }

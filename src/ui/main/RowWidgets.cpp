@@ -2,6 +2,7 @@
 
 #include <QGridLayout>
 #include <QLabel>
+#include <algorithm>
 
 namespace hmdx {
 
@@ -11,16 +12,30 @@ QLabel* MakeLabel(const QString& text, QWidget* parent, Qt::Alignment align) {
     return label;
 }
 
+void FixSizeFor(QLabel* label, std::initializer_list<QString> texts) {
+    const QFontMetrics metrics = label->fontMetrics();
+    int width = 0;
+    for (const QString& text : texts)
+        width = std::max(width, metrics.horizontalAdvance(text));
+    const QMargins margins = label->contentsMargins();
+    label->setFixedSize(width + margins.left() + margins.right() + 2 * label->margin(),
+                        label->sizeHint().height());
+}
+
 QLabel* MakeStatusLabel(QWidget* parent) {
     QLabel* label = MakeLabel(QString(), parent, Qt::AlignRight);
     label->setAutoFillBackground(true);
-    label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("168,750 ")));
     label->setContentsMargins(4, 0, 4, 0);
+    // The fastest fan (count 1 at divisor 1) is the widest reading.
+    FixSizeFor(label, {QStringLiteral("1,350,000"), QStringLiteral("low_speed"),
+                       QStringLiteral("Fan off"), QStringLiteral("-128.00")});
     SetStatusColour(label, kStatusFresh);
     return label;
 }
 
 void SetStatusColour(QLabel* label, const QColor& colour) {
+    if (StatusColour(label) == colour)
+        return;
     QPalette palette = label->palette();
     palette.setColor(QPalette::Window, colour);
     palette.setColor(QPalette::WindowText, Qt::black);

@@ -30,6 +30,9 @@ inline const QColor kStatusRed(255, 0, 0);
 inline const QColor kStatusFresh(128, 255, 128);
 
 QLabel* MakeLabel(const QString& text, QWidget* parent, Qt::Alignment align = Qt::AlignLeft);
+// A label that changes its text every second keeps one size, wide enough for any of `texts`,
+// so that a new reading repaints the label alone instead of laying out its whole frame again.
+void FixSizeFor(QLabel* label, std::initializer_list<QString> texts);
 // A right-aligned reading on a coloured background (starts light green).
 QLabel* MakeStatusLabel(QWidget* parent);
 void SetStatusColour(QLabel* label, const QColor& colour);

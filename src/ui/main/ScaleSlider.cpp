@@ -1,5 +1,6 @@
 #include "ui/main/ScaleSlider.h"
 
+#include <QImage>
 #include <QPainter>
 #include <QPolygonF>
 #include <algorithm>
@@ -92,6 +93,31 @@ ScaleSlider::ScaleSlider(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    // Opaque, so that a moving marker repaints this scale alone and not the frame beneath.
+    setAutoFillBackground(true);
+}
+
+void ScaleSlider::resizeEvent(QResizeEvent*) {
+    // Later, from the event loop: drawing the frame now would resize this scale again.
+    if (!m_matchQueued)
+        m_matchQueued = QMetaObject::invokeMethod(this, &ScaleSlider::matchFrameBackground,
+                                                  Qt::QueuedConnection);
+}
+
+// The frame's own drawing (a group box tints its inside) under the scale's centre becomes the
+// scale's background, so that being opaque does not show.
+void ScaleSlider::matchFrameBackground() {
+    m_matchQueued = false;
+    QWidget* frame = parentWidget();
+    if (!frame)
+        return;
+    QImage pixel(1, 1, QImage::Format_RGB32);
+    pixel.fill(frame->palette().color(QPalette::Window));
+    const QRect under(geometry().center(), QSize(1, 1));
+    frame->render(&pixel, QPoint(), QRegion(under), QWidget::DrawWindowBackground);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, pixel.pixelColor(0, 0));
+    setPalette(p);
 }
 
 void ScaleSlider::setMinimum(int min) {
@@ -105,8 +131,24 @@ void ScaleSlider::setMaximum(int max) {
 }
 
 void ScaleSlider::setValue(int value) {
-    if (assign(m_value, value))
-        update();
+    const int before = shownValue();
+    if (!assign(m_value, value))
+        return;
+    // A new reading repaints only where the marker was and where it is.
+    const QRect was = markerRect(before);
+    const QRect is = markerRect(shownValue());
+    if (was != is)
+        update(QRegion(was) | is);
+}
+
+QRect ScaleSlider::markerRect(int shown) const {
+    const Axis axis{std::min(m_min, m_max), std::max(m_min, m_max), kTrackInset,
+                    width() - 1 - kTrackInset};
+    const int x = axis.x(shown);
+    const int tip = height() / 2 + kBandHalfHeight;
+    // One pixel round the polygon for its antialiased edge.
+    return QRect(QPoint(x - kMarkerHalfWidth - 1, tip - 1),
+                 QPoint(x + kMarkerHalfWidth + 2, tip + kMarkerHalfWidth + 3));
 }
 
 void ScaleSlider::setSelStart(int start) {

@@ -31,13 +31,19 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // Where the marker for a shown value is drawn, its antialiased edge included.
+    QRect markerRect(int shown) const;
+    void matchFrameBackground();
+
     int m_min = 0;
     int m_max = 10;
     int m_value = 0;
     int m_selStart = 0;
     int m_selLength = 0;
+    bool m_matchQueued = false;
 };
 
 } // namespace hmdx

@@ -2,6 +2,7 @@
 
 #include "FanRows.h"
 #include "RowDisplay.h"
+#include "RowWidgets.h"
 #include "TemperatureRows.h"
 #include "UpDown.h"
 #include "VoltageRows.h"
@@ -60,6 +61,8 @@ void frmdoctor::createFrames() {
     m_rows.caseLine.optCaseOpened->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_rows.caseLine.optCaseOpened->setFocusPolicy(Qt::NoFocus);
     m_rows.caseLine.optCaseOpened->setAccessibleName(tr("Case opened"));
+    FixSizeFor(m_rows.caseLine.lblCaseOpen,
+               {QStringLiteral("PC Case is closed"), QStringLiteral("PC Case is opened")});
     caseLine->addWidget(m_rows.caseLine.optCaseOpened);
     caseLine->addWidget(m_rows.caseLine.lblCaseOpen);
     caseLine->addStretch(1);

@@ -6,6 +6,7 @@
 #include "ui/main/UpDown.h"
 #include "ui/main/VoltageRows.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLocale>
 #include <QProgressBar>
@@ -164,6 +165,53 @@ TEST_F(PollingCycleTest, AFullTickCostsAtMostSeventyTwoPortAccesses) {
     rig.sim.io.clear();
     rig.w().Timer1_Timer();
     EXPECT_EQ(rig.sim.io.portAccesses().size(), 72U);
+}
+
+// Counts the paint events of every widget, and which widgets got them.
+struct PaintCounter : QObject {
+    PaintCounter() { qApp->installEventFilter(this); }
+    ~PaintCounter() override { qApp->removeEventFilter(this); }
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() == QEvent::Paint)
+            painted.push_back(o->metaObject()->className());
+        return false;
+    }
+    std::vector<std::string> painted;
+};
+
+// A tick that reads what the last one read changes nothing on the screen; a hidden window
+// paints nothing whatever the readings do.
+TEST_F(PollingCycleTest, TicksRepaintOnlyWhatChanged) {
+    for (const char* model : {"hma", "hmb", "hmc", "hmdf"}) {
+        WindowRig rig(ScenarioFor(model));
+        rig.m().settings.ItemEnabled.fill(1);
+        rig.w().Form_Load();
+        rig.w().show();
+        rig.w().Timer1_Timer();
+        QCoreApplication::processEvents();
+        {
+            PaintCounter paints;
+            rig.w().Timer1_Timer();
+            QCoreApplication::processEvents();
+            EXPECT_TRUE(paints.painted.empty()) << model << ": " << paints.painted.size()
+                                                << " paints, first " << paints.painted.front();
+        }
+        {
+            rig.chip().poke(0, 0x23, 150);
+            PaintCounter paints;
+            rig.w().Timer1_Timer();
+            QCoreApplication::processEvents();
+            EXPECT_FALSE(paints.painted.empty()) << model;
+        }
+        rig.w().hide();
+        rig.chip().poke(0, 0x23, 230);
+        rig.chip().poke(0, 0x28, 90);
+        PaintCounter paints;
+        rig.w().Timer1_Timer();
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(paints.painted.empty()) << model << " hidden";
+        rig.dialogs.unload(3);
+    }
 }
 
 } // namespace
