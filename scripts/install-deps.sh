@@ -10,6 +10,7 @@ packages=(
     xvfb xauth xdotool trayer imagemagick python3
     clang libclang-rt-14-dev
     desktop-file-utils appstream dpkg-dev
+    libsystemd-dev
 )
 
 missing=()

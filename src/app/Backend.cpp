@@ -4,7 +4,10 @@
 #include "chip/sim/SimulatedPortIo.h"
 #include "chip/sim/SimulatedServices.h"
 #include "platform/LogindPower.h"
+#include "platform/LogindSleepWatcher.h"
 
+#include <QMetaObject>
+#include <QObject>
 #include <cerrno>
 #include <chrono>
 #include <cstring>
@@ -20,9 +23,11 @@ public:
     PortIo& io() override { return m_io; }
     PowerOff& power() override { return m_power; }
     PortClaims& claims() override { return m_claims; }
+    SleepWatcher& sleep() override { return m_sleep; }
 
 private:
     LogindPower m_power;
+    LogindSleepWatcher m_sleep;
     HardwarePortIo m_io;
     ProcIoports m_claims;
 };
@@ -33,6 +38,16 @@ public:
         : m_chip(scenario), m_io(m_chip, secondsSince(std::chrono::steady_clock::now())),
           m_power(m_chip), m_claims(m_chip), m_trace(trace), m_dumpFile(std::move(dumpFile)) {
         m_io.setTrace(trace);
+        // The scenario's resume happens inside a port access: tell the program afterwards.
+        m_chip.onResume = [this] {
+            QMetaObject::invokeMethod(
+                &m_context,
+                [this] {
+                    if (m_sleep.onResume)
+                        m_sleep.onResume();
+                },
+                Qt::QueuedConnection);
+        };
     }
     ~SimulatedBackend() override {
         if (m_trace)
@@ -41,6 +56,7 @@ public:
     PortIo& io() override { return m_io; }
     PowerOff& power() override { return m_power; }
     PortClaims& claims() override { return m_claims; }
+    SleepWatcher& sleep() override { return m_sleep; }
 
     void finish() override {
         if (m_dumpFile.empty())
@@ -63,6 +79,8 @@ private:
     sim::SimulatedPortClaims m_claims;
     std::FILE* m_trace;
     std::string m_dumpFile;
+    SleepWatcher m_sleep;
+    QObject m_context; // queued resume calls die with the backend
 };
 
 std::string reason() {

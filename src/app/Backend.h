@@ -4,6 +4,7 @@
 #include "chip/PortClaims.h"
 #include "chip/PortIo.h"
 #include "platform/PowerOff.h"
+#include "platform/SleepWatcher.h"
 
 #include <memory>
 #include <string>
@@ -17,6 +18,7 @@ public:
     virtual PortIo& io() = 0;
     virtual PowerOff& power() = 0;
     virtual PortClaims& claims() = 0;
+    virtual SleepWatcher& sleep() = 0;
     // Called on every way out of the program (the simulation writes its dump here).
     virtual void finish() {}
 };

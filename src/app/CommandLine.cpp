@@ -14,11 +14,21 @@ struct ValueOption {
 };
 
 constexpr ValueOption kValueOptions[] = {
-    {"--scenario", &CommandLine::scenarioFile},
-    {"--sim-trace", &CommandLine::traceFile},
-    {"--sim-dump", &CommandLine::dumpFile},
-    {"--data-dir", &CommandLine::dataDir},
+    {"--scenario", &CommandLine::scenarioFile},  {"--sim-trace", &CommandLine::traceFile},
+    {"--sim-dump", &CommandLine::dumpFile},      {"--data-dir", &CommandLine::dataDir},
+    {"--event-log", &CommandLine::eventLogFile},
 };
+
+constexpr int kMostVerifySeconds = 86400;
+
+// Whole seconds, 0 to a day.
+std::optional<int> parseSeconds(const std::string& text) {
+    if (text.empty() || text.size() > 5 ||
+        text.find_first_not_of("0123456789") != std::string::npos)
+        return std::nullopt;
+    const int seconds = std::stoi(text);
+    return seconds <= kMostVerifySeconds ? std::optional<int>(seconds) : std::nullopt;
+}
 
 std::optional<std::string> takeValue(const std::vector<std::string>& args, size_t& i,
                                      const std::string& name) {
@@ -52,6 +62,13 @@ CommandLineParse ParseCommandLine(const std::vector<std::string>& args) {
             if (!sim::IsKnownModelName(cl.simulateModel))
                 return {std::nullopt, "unknown chip model '" + cl.simulateModel +
                                           "' (use hma, hmb, hmc or hmdf)"};
+        } else if (matches(arg, "--verify-interval")) {
+            auto value = takeValue(args, i, "--verify-interval");
+            const std::optional<int> seconds = value ? parseSeconds(*value) : std::nullopt;
+            if (!seconds)
+                return {std::nullopt, "--verify-interval needs whole seconds from 0 to 86400" +
+                                          (value ? ", got '" + *value + "'" : std::string())};
+            cl.verifySeconds = *seconds;
         } else {
             bool known = false;
             for (const ValueOption& option : kValueOptions) {
@@ -83,6 +100,9 @@ std::string UsageText() {
            "  --sim-trace FILE     write every port access of the simulation to FILE\n"
            "  --sim-dump FILE      write the simulated registers to FILE when hmdx ends\n"
            "  --data-dir DIR       keep the settings file in DIR instead of the program's folder\n"
+           "  --event-log FILE     also append every event to FILE as JSON Lines\n"
+           "  --verify-interval S  read the chip's limits back every S seconds and put them\n"
+           "                       right when they changed (default 60; 0: never)\n"
            "  --help               show this help\n"
            "  --version            show the version\n";
 }

@@ -13,6 +13,8 @@ struct CommandLine {
     std::string traceFile;
     std::string dumpFile;
     std::string dataDir;
+    std::string eventLogFile;
+    int verifySeconds = 60; // how often the chip's limits are read back; 0: never
     bool help = false;
     bool version = false;
 };

@@ -1,11 +1,15 @@
 #include "Program.h"
 
 #include "Backend.h"
+#include "ChipKeeper.h"
 #include "chip/Module1.h"
+#include "monitor/JsonLinesSink.h"
+#include "platform/JournalSink.h"
 #include "ui/dialogs/Forms.h"
 #include "ui/main/frmdoctor.h"
 
 #include <QCoreApplication>
+#include <cstdio>
 #include <iostream>
 
 namespace hmdx {
@@ -43,14 +47,54 @@ private:
     MessageBoxes& m_boxes;
 };
 
-int runWindow(Module1& m, ProgramEnvironment& env, PowerOff& power) {
+int runWindow(Module1& m, ProgramEnvironment& env, Backend& backend, const CommandLine& options) {
     m.pumpEvents = [] { QCoreApplication::processEvents(); };
-    Forms forms(m, env.boxes, power);
+    Forms forms(m, env.boxes, backend.power());
     frmdoctor window({m, env.boxes, env.tray, forms, env.endProgram});
     forms.attach(window);
     window.Form_Load();
+    ChipKeeper keeper(m, backend.sleep(), options.verifySeconds);
+    keeper.onReprogrammed = [&m](const std::string& why, const std::string& changed) {
+        m.events.record({{},
+                         "chip reprogrammed",
+                         -1,
+                         {},
+                         {},
+                         {},
+                         {},
+                         why + "; registers that had changed: " + changed});
+    };
     window.show();
     return env.eventLoop(window);
+}
+
+// The journal when there is one, and the --event-log file. False (and told) when the file
+// cannot be opened: the user asked for a record, and would not get one.
+bool openEventSinks(Module1& m, const CommandLine& options, MessageBoxes& boxes) {
+    if (JournalSink::JournalAvailable())
+        m.events.addSink(std::make_unique<JournalSink>());
+    if (options.eventLogFile.empty())
+        return true;
+    std::string error;
+    std::unique_ptr<JsonLinesSink> file = JsonLinesSink::Open(options.eventLogFile, error);
+    if (!file) {
+        std::cerr << "hmdx: " << error << "\n";
+        boxes.inform(error);
+        return false;
+    }
+    file->onFailure = [&boxes](const std::string& message) {
+        std::cerr << "hmdx: " << message << "\n";
+        boxes.inform(message);
+    };
+    m.events.addSink(std::move(file));
+    return true;
+}
+
+std::string describeStart(const Module1& m) {
+    char ids[64];
+    std::snprintf(ids, sizeof ids, ", chip ID 0x%02X, ports 0x%04X/0x%04X", m.ChipID,
+                  m.bus.ChipIndexPort, m.bus.ChipIndexPort + 1);
+    return std::string(m.model() ? m.model()->name : "unknown model") + ids;
 }
 
 } // namespace
@@ -64,6 +108,10 @@ int RunProgram(const CommandLine& options, ProgramEnvironment& env) {
     }
     Backend& backend = *choice.backend;
     Module1 m(backend.io());
+    if (!openEventSinks(m, options, env.boxes)) {
+        backend.finish();
+        return kExitUsage;
+    }
     ConsoleEcho startupBoxes(env.boxes);
     StartupServices services{env.instance, backend.claims(), startupBoxes,
                              options.dataDir.empty() ? env.dataFolder
@@ -75,8 +123,11 @@ int RunProgram(const CommandLine& options, ProgramEnvironment& env) {
     int code = outcome == StartupOutcome::Ready || outcome == StartupOutcome::AlreadyRunning
                    ? kExitOk
                    : kExitStartupFailed;
-    if (outcome == StartupOutcome::Ready)
-        code = runWindow(m, env, backend.power());
+    if (outcome == StartupOutcome::Ready) {
+        m.events.record({{}, "start", -1, {}, {}, {}, {}, describeStart(m)});
+        code = runWindow(m, env, backend, options);
+        m.events.record({{}, "end", -1, {}, {}, {}, {}, "exit code " + std::to_string(code)});
+    }
     backend.finish();
     return code;
 }

@@ -2,6 +2,8 @@
 
 #include "Registers.h"
 
+#include <algorithm>
+
 namespace hmdx {
 namespace {
 
@@ -27,6 +29,18 @@ void setMonitoring(Module1& m, bool on) {
 }
 
 } // namespace
+
+void Module1::WriteKeptReg(int bank, int reg, uint8_t value) {
+    WriteChipReg(reg, value);
+    const auto at = std::lower_bound(Kept.begin(), Kept.end(), KeptRegister{bank, reg, 0},
+                                     [](const KeptRegister& a, const KeptRegister& b) {
+                                         return a.bank != b.bank ? a.bank < b.bank : a.reg < b.reg;
+                                     });
+    if (at != Kept.end() && at->bank == bank && at->reg == reg)
+        at->value = value;
+    else
+        Kept.insert(at, {bank, reg, value});
+}
 
 void StartMonitor(Module1& m) {
     setMonitoring(m, true);

@@ -4,6 +4,7 @@
 #include "ChipModels.h"
 #include "Items.h"
 #include "SuperIo.h"
+#include "monitor/EventLog.h"
 #include "settings/SettingsFile.h"
 #include "settings/SettingsModel.h"
 
@@ -12,8 +13,16 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace hmdx {
+
+// A register hmdx programs and keeps right: a limit, as last written.
+struct KeptRegister {
+    int bank;
+    int reg;
+    uint8_t value;
+};
 
 // The program-wide state: chip identity and access, the settings, the fault counters and the
 // guard flags. One object per run; a test builds a fresh one.
@@ -48,6 +57,15 @@ public:
     int16_t FanGuard = kFalse;
     std::array<int16_t, 4> FanPwmChannel{}; // by fan number 1..3; 0 = no channel
 
+    // Every limit register written since start with its last value, by bank and register:
+    // what a chip that lost its programming gets back.
+    std::vector<KeptRegister> Kept;
+
+    // This run's events, for the journal, the event log file and the Event Log window.
+    EventLog events;
+    // Set while the program itself moves the limits (Default): one event says it all.
+    bool QuietLimits = false;
+
     std::filesystem::path HelpFile;
     // Lets pending window events run; the window installs it, tests leave it empty.
     std::function<void()> pumpEvents;
@@ -59,6 +77,8 @@ public:
     void SelectBank(int bank) { bus.SelectBank(bank); }
     uint8_t ReadChipReg(int reg) { return bus.ReadChipReg(reg); }
     void WriteChipReg(int reg, uint8_t value) { bus.WriteChipReg(reg, value); }
+    // Writes a limit register of `bank`, already selected, and remembers it in Kept.
+    void WriteKeptReg(int bank, int reg, uint8_t value);
 };
 
 // Monitoring on the chip (register 0x40 bit 0, and 0x5D bit 0 where the model has it).

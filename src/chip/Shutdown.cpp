@@ -2,16 +2,17 @@
 
 namespace hmdx {
 
-void ShutdownSystem(MessageBoxes& boxes, PortIo& io, PowerOff& power) {
+ShutdownOutcome ShutdownSystem(MessageBoxes& boxes, PortIo& io, PowerOff& power) {
     if (!boxes.askYesNo(kShutdownQuestion, kShutdownTitle))
-        return;
+        return ShutdownOutcome::Declined;
     if (io.EnablePri() == 0) {
         boxes.inform(kShutdownRefused);
-        return;
+        return ShutdownOutcome::Refused;
     }
     // Nothing is saved on this road: the user asked to go down now.
     power.requestPowerOff();
     io.DisablePri();
+    return ShutdownOutcome::Requested;
 }
 
 } // namespace hmdx

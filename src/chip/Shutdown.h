@@ -11,7 +11,9 @@ inline constexpr const char* kShutdownTitle = "Board Sentinel";
 inline constexpr const char* kShutdownRefused =
     " You don't have the priviledge to shut down VUradav1 ";
 
+enum class ShutdownOutcome { Declined, Refused, Requested };
+
 // The warnings' Shut Down action: asks, then powers the system off if permitted.
-void ShutdownSystem(MessageBoxes& boxes, PortIo& io, PowerOff& power);
+ShutdownOutcome ShutdownSystem(MessageBoxes& boxes, PortIo& io, PowerOff& power);
 
 } // namespace hmdx

@@ -28,13 +28,23 @@ void WarningDispatch::ShowWarning(int item) {
     if (m_dialogs.isShown(item))
         return;
     m_dialogs.show(item);
+    m_raised[i] = true;
+    if (onChange)
+        onChange(item, true);
 }
 
 void WarningDispatch::CloseWarning(int item) {
     if (!isItem(item))
         return;
-    m_m.WarnCount[static_cast<std::size_t>(item)] = 0;
+    const auto i = static_cast<std::size_t>(item);
+    m_m.WarnCount[i] = 0;
     m_dialogs.unload(item);
+    if (!m_raised[i])
+        return;
+    m_raised[i] = false;
+    // Taken away because the item is no longer watched: its own event says so.
+    if (onChange && m_m.settings.ItemEnabled[i] == 1)
+        onChange(item, false);
 }
 
 } // namespace hmdx

@@ -2,6 +2,9 @@
 
 #include "chip/Module1.h"
 
+#include <array>
+#include <functional>
+
 namespace hmdx {
 
 // The per-item warning dialogs as warning dispatch sees them: each created on first use,
@@ -25,9 +28,13 @@ public:
     void ShowWarning(int item);
     void CloseWarning(int item);
 
+    // A warning was shown (raised) or an item that had one came back in range (cleared).
+    std::function<void(int item, bool raised)> onChange;
+
 private:
     Module1& m_m;
     WarningDialogs& m_dialogs;
+    std::array<bool, kItemCount> m_raised{};
 };
 
 } // namespace hmdx

@@ -31,6 +31,16 @@ TEST(CommandLine, AcceptedForms) {
     }
 }
 
+TEST(CommandLine, VerifyIntervalAndEventLog) {
+    EXPECT_EQ(ParseCommandLine({}).options->verifySeconds, 60);
+    const CommandLineParse off =
+        ParseCommandLine({"--verify-interval=0", "--event-log", "e.jsonl"});
+    ASSERT_TRUE(off.options) << off.error;
+    EXPECT_EQ(off.options->verifySeconds, 0);
+    EXPECT_EQ(off.options->eventLogFile, "e.jsonl");
+    EXPECT_EQ(ParseCommandLine({"--verify-interval", "300"}).options->verifySeconds, 300);
+}
+
 TEST(CommandLine, RefusedFormsSayWhy) {
     struct Case {
         std::vector<std::string> args;
@@ -42,6 +52,12 @@ TEST(CommandLine, RefusedFormsSayWhy) {
              Case{{"--data-dir="}, "--data-dir"},
              Case{{"--frobnicate"}, "--frobnicate"},
              Case{{"--sim-dump", "d"}, "--simulate"},
+             Case{{"--verify-interval", "-5"}, "--verify-interval"},
+             Case{{"--verify-interval=soon"}, "--verify-interval"},
+             Case{{"--verify-interval=1.5"}, "--verify-interval"},
+             Case{{"--verify-interval=86401"}, "--verify-interval"},
+             Case{{"--verify-interval"}, "--verify-interval"},
+             Case{{"--event-log"}, "--event-log"},
          }) {
         const CommandLineParse parsed = ParseCommandLine(c.args);
         EXPECT_FALSE(parsed.options) << c.mentions;

@@ -116,5 +116,25 @@ TEST_F(Dispatch, NeverShownOrUnknownItemsCloseHarmlessly) {
     EXPECT_TRUE(dialogs.visible.empty());
 }
 
+// The log hears of a warning when it goes up and when its reading comes back in range; an
+// Ignore in between does not end it, and switching the item off ends it without a "cleared".
+TEST_F(Dispatch, TellsWhenAWarningIsRaisedAndCleared) {
+    std::vector<std::string> told;
+    dispatch.onChange = [&](int item, bool raised) {
+        told.push_back((raised ? "raised " : "cleared ") + std::to_string(item));
+    };
+    setItem(3, 1, 1);
+    dispatch.ShowWarning(3);
+    dispatch.ShowWarning(3);
+    dialogs.dismiss(3);
+    dispatch.ShowWarning(3);
+    dispatch.CloseWarning(3);
+    dispatch.CloseWarning(3);
+    dispatch.ShowWarning(3);
+    setItem(3, 0, 1);
+    dispatch.CloseWarning(3);
+    EXPECT_EQ(told, (std::vector<std::string>{"raised 3", "raised 3", "cleared 3", "raised 3"}));
+}
+
 } // namespace
 } // namespace hmdx::test

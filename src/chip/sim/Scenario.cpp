@@ -2,6 +2,7 @@
 
 #include "ModelProfiles.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace hmdx::sim {
@@ -147,10 +148,20 @@ Problem ParseSet(const Statement& st, Scenario& s) {
 Problem ParseAt(const Statement& st, Scenario& s) {
     ScheduledWrite write;
     Problem problem = ParseInto(st, 1, 86400, write.atSecond);
-    if (problem.empty() && st.words[2] != "set")
-        problem = InStatement(st, "expected 'set' after " + Quoted(st.words[1]));
-    if (problem.empty())
+    const std::string_view what = st.words[2];
+    const size_t words = what == "set" ? 5 : 3;
+    if (problem.empty() && what != "set" && what != "reset" && what != "resume")
+        problem =
+            InStatement(st, "expected 'set', 'reset' or 'resume' after " + Quoted(st.words[1]));
+    else if (problem.empty() && st.words.size() < words)
+        problem = InStatement(st, "missing argument");
+    else if (problem.empty() && st.words.size() > words)
+        problem = InStatement(st, "extra argument " + Quoted(st.words[words]));
+    if (problem.empty() && what == "set")
         problem = ParseWrite(st, 3, write);
+    else if (problem.empty())
+        write.action =
+            what == "reset" ? ScheduledWrite::Action::Reset : ScheduledWrite::Action::Resume;
     if (problem.empty())
         s.writes.push_back(write);
     return problem;
@@ -162,6 +173,7 @@ struct StatementKind {
     std::string_view keyword;
     size_t arguments;
     Handler apply;
+    size_t mostArguments = 0; // more than `arguments` allowed up to here; the handler checks
 };
 
 constexpr StatementKind kStatements[] = {
@@ -195,7 +207,7 @@ constexpr StatementKind kStatements[] = {
          return Problem{};
      }},
     {"set", 2, ParseSet},
-    {"at", 4, ParseAt},
+    {"at", 2, ParseAt, 4},
 };
 
 Problem Apply(const Statement& st, Scenario& s) {
@@ -205,7 +217,7 @@ Problem Apply(const Statement& st, Scenario& s) {
         const size_t given = st.words.size() - 1;
         if (given < kind.arguments)
             return InStatement(st, "missing argument");
-        if (given > kind.arguments)
+        if (given > std::max(kind.arguments, kind.mostArguments))
             return InStatement(st, "extra argument " + Quoted(st.words[kind.arguments + 1]));
         return kind.apply(st, s);
     }

@@ -12,11 +12,15 @@ namespace hmdx::sim {
 // reading register moves that reading's centre there; a fan count is the count at the divisor
 // selected at that moment (8 at power-on); 0x42 bit 4 opens the case; 0x47 bits 0-3 and 0x49
 // bit 0 set the VID pins; 0x4F always shows `vendor`.
+// `reset` puts every monitor register back to its power-on value (the plain `set` lines
+// included); `resume` is a reset followed by the system's resume-from-sleep notification.
 struct ScheduledWrite {
+    enum class Action { Set, Reset, Resume };
     int atSecond = 0;
     int bank = 0;
     int reg = 0;
     uint8_t value = 0;
+    Action action = Action::Set;
 };
 
 // What the simulated machine looks like: which chip, how it is wired, how it fails.

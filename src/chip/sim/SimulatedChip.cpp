@@ -76,6 +76,15 @@ void SimulatedChip::powerOn() {
     m_readings.writeAll(m_regs);
 }
 
+void SimulatedChip::reset() {
+    m_regs = RegisterFile{};
+    m_index = 0;
+    powerOn();
+    for (const ScheduledWrite& write : m_pending)
+        if (write.atSecond == 0 && write.action == ScheduledWrite::Action::Set)
+            poke(write.bank, write.reg, write.value);
+}
+
 void SimulatedChip::advanceTo(int second) {
     while (m_second < second) {
         ++m_second;
@@ -90,7 +99,13 @@ void SimulatedChip::applyDueWrites() {
     for (; m_nextWrite < m_pending.size() && m_pending[m_nextWrite].atSecond <= m_second;
          ++m_nextWrite) {
         const ScheduledWrite& write = m_pending[m_nextWrite];
-        poke(write.bank, write.reg, write.value);
+        if (write.action == ScheduledWrite::Action::Set) {
+            poke(write.bank, write.reg, write.value);
+            continue;
+        }
+        reset();
+        if (write.action == ScheduledWrite::Action::Resume && onResume)
+            onResume();
     }
 }
 

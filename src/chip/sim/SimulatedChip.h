@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -37,6 +38,13 @@ public:
     void poke(int bank, int reg, uint8_t value);
     // Logical device 0x0B configuration register; 0xFF without a Super I/O chip.
     uint8_t peekSio(int reg) const;
+
+    // Every monitor register back to its power-on value, the scenario's plain `set` lines
+    // applied again, as after a power loss. The Super I/O chip keeps its configuration.
+    void reset();
+    // Called when a scheduled `resume` happens (after its reset), from inside the port access
+    // that moved the clock: the receiver must not touch the chip before that access returns.
+    std::function<void()> onResume;
 
     void countPowerOff() { ++m_powerOffRequests; }
     int powerOffRequests() const { return m_powerOffRequests; }

@@ -88,10 +88,14 @@ void ConfirmPassword::cmdOk_Click(int i) {
     if (i != 0 && i != 1)
         return;
     Module1& m = m_forms.module();
+    const char* action = i == 0 ? "ignore" : "disable";
     if (!PasswordMatches(m.settings.Password, txtPasswd->text())) {
+        m_forms.recordItemEvent(kCaseOpenItem, "password refused", action, true);
         m_forms.boxes().inform(kWrongPassword);
         return;
     }
+    m_forms.recordItemEvent(kCaseOpenItem, "password accepted", action);
+    m_forms.recordItemEvent(kCaseOpenItem, action);
     close(); // deleted later, so the rest still runs
     clearCaseLatch();
     if (i == 0)

@@ -5,6 +5,7 @@
 #include "chip/Shutdown.h"
 #include "frmAbout.h"
 #include "frmConfig.h"
+#include "ui/main/ItemEvents.h"
 #include "ui/main/frmdoctor.h"
 
 #include <QAction>
@@ -112,8 +113,21 @@ void Forms::disableItem(int k) {
     config.ChkBeep[k]->setVisible(false);
 }
 
-void Forms::shutdownSystem() {
-    ShutdownSystem(m_boxes, m_m.io, m_power);
+void Forms::shutdownSystem(int item) {
+    static constexpr const char* kOutcome[] = {"declined", "refused", "requested"};
+    const ShutdownOutcome outcome = ShutdownSystem(m_boxes, m_m.io, m_power);
+    recordItemEvent(item, "shut down", kOutcome[int(outcome)], outcome == ShutdownOutcome::Refused);
+}
+
+void Forms::recordItemEvent(int item, const char* what, std::string detail, bool warning) {
+    Event e;
+    if (hasMain())
+        e = ItemEvent(main().rows(), item, what);
+    e.event = what;
+    e.item = item;
+    e.detail = std::move(detail);
+    e.warning = warning;
+    m_m.events.record(std::move(e));
 }
 
 } // namespace hmdx

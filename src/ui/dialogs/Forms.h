@@ -12,6 +12,7 @@
 #include <QObject>
 #include <QPointer>
 #include <array>
+#include <string>
 
 class QWidget;
 
@@ -54,7 +55,10 @@ public:
     // Stops monitoring item k: the Disable action of a warning (steps shared with the
     // password prompt's Disable).
     void disableItem(int k);
-    void shutdownSystem();
+    // The Shut Down action of item's warning.
+    void shutdownSystem(int item);
+    // An event of item as its row shows it now.
+    void recordItemEvent(int item, const char* what, std::string detail = {}, bool warning = false);
 
 private:
     Module1& m_m;

@@ -68,7 +68,7 @@ void WarningDialog::setCaseLabel(const char* text) {
 
 void WarningDialog::Command_Click(int i) {
     if (i == 2) {
-        m_forms.shutdownSystem(); // the warning stays, whatever the answer
+        m_forms.shutdownSystem(m_item); // the warning stays, whatever the answer
         return;
     }
     if (i != 0 && i != 1)
@@ -77,6 +77,7 @@ void WarningDialog::Command_Click(int i) {
         m_forms.openPassword(i);
         return;
     }
+    m_forms.recordItemEvent(m_item, i == 0 ? "ignore" : "disable");
     if (i == 0)
         m_forms.module().WarnCount[m_item] = 0;
     else

@@ -207,6 +207,33 @@ void frmConfig::Form_Load() {
     }
     for (int i = 0; i < kItemCount; ++i)
         loadRow(i);
+    m_logged = switchesNow();
+}
+
+frmConfig::Switches frmConfig::switchesNow() const {
+    const SettingsModel& s = m().settings;
+    return {s.ItemEnabled, s.ItemWarnOpt1, s.ItemWarnOpt3, s.ItemBeep};
+}
+
+// One event for everything this visit changed, item by item: "+5V: beep off -> on".
+void frmConfig::recordChanges() {
+    const Switches now = switchesNow();
+    if (now == m_logged)
+        return;
+    static constexpr const char* kNames[4] = {"monitor", "warn at once", "warn after 3", "beep"};
+    const ItemBytes Switches::*fields[4] = {&Switches::enabled, &Switches::warnOpt1,
+                                            &Switches::warnOpt3, &Switches::beep};
+    std::string detail;
+    for (int i = 0; i < kItemCount; ++i)
+        for (int f = 0; f < 4; ++f) {
+            const int was = (m_logged.*fields[f])[i], is = (now.*fields[f])[i];
+            if (was == is)
+                continue;
+            detail += (detail.empty() ? "" : "; ") + std::string(kItems[i].configCaption) + ": " +
+                      kNames[f] + (is ? " off -> on" : " on -> off");
+        }
+    m_logged = now;
+    m().events.record({{}, "configuration changed", -1, {}, {}, {}, {}, detail});
 }
 
 void frmConfig::loadRow(int i) {
@@ -319,6 +346,7 @@ void frmConfig::reject() {
 void frmConfig::closeEvent(QCloseEvent* event) {
     // Closing keeps the settings as they are, like OK. QDialog would route this through
     // reject(), which here closes again.
+    recordChanges();
     event->accept();
 }
 

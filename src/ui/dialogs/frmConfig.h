@@ -1,5 +1,7 @@
 #pragma once
 
+#include "chip/Items.h"
+
 #include <QDialog>
 #include <array>
 #include <cstdint>
@@ -69,6 +71,14 @@ private:
     bool beepCapable(int i) const;
     void refreshMainWindow();
     Module1& m() const;
+    // The switches as last logged; closing logs what changed since.
+    struct Switches {
+        ItemBytes enabled, warnOpt1, warnOpt3, beep;
+        bool operator==(const Switches&) const = default;
+    };
+    Switches switchesNow() const;
+    void recordChanges();
+    Switches m_logged{};
 
     Forms& m_forms;
     QGridLayout* m_grid = nullptr;

@@ -2,6 +2,7 @@
 
 #include "RowWidgets.h"
 #include "UpDown.h"
+#include "chip/ChipKeeping.h"
 #include "monitor/Conversions.h"
 #include "monitor/ItemTable.h"
 #include "monitor/NumberFormat.h"
@@ -75,10 +76,7 @@ void FanRows::setLimitValue(int f, int value) {
 }
 
 void FanRows::init_fan_items() {
-    m_m.SelectBank(0);
-    // Divisor 8 for all three fans, whatever the settings say.
-    m_m.WriteChipReg(0x47, m_m.ReadChipReg(0x47) | 0xF0);
-    m_m.WriteChipReg(0x4B, m_m.ReadChipReg(0x4B) | 0xC0);
+    SetFanDivisorBits(m_m);
     const SettingsModel& s = m_m.settings;
     for (int f = 0; f < 3; ++f) {
         Row& r = row[f];
@@ -90,7 +88,7 @@ void FanRows::init_fan_items() {
             setLimitValue(f, 255 - s.FanCountLimit[f]);
             r.lblFanLoLimit->setText(FormatLimitSpeed(speed));
             m_m.SelectBank(0);
-            m_m.WriteChipReg(kCountLimitReg + f, uint8_t(s.FanCountLimit[f]));
+            m_m.WriteKeptReg(0, kCountLimitReg + f, uint8_t(s.FanCountLimit[f]));
         } else {
             // A fan that stands still at start is not watched until the next initialisation.
             const int32_t speed = FanLimitSpeed(kStopped, s.FanDivisor[f]);
@@ -99,7 +97,7 @@ void FanRows::init_fan_items() {
             r.lblFanSpeed->setText(tr("low speed"));
             r.updFanLoLimit->setEnabled(false);
             m_m.SelectBank(0);
-            m_m.WriteChipReg(kCountLimitReg + f, kStopped);
+            m_m.WriteKeptReg(0, kCountLimitReg + f, kStopped);
         }
     }
 }
@@ -110,10 +108,21 @@ void FanRows::limitChanged(int f) {
     const int u = row[f].updFanLoLimit->value();
     const int16_t count = int16_t(255 - u);
     m_m.settings.FanCountLimit[f] = count;
-    row[f].lblFanLoLimit->setText(
-        FormatLimitSpeed(FanLimitSpeed(count, m_m.settings.FanDivisor[f])));
+    Row& r = row[f];
+    const QString before = r.lblFanLoLimit->text();
+    r.lblFanLoLimit->setText(FormatLimitSpeed(FanLimitSpeed(count, m_m.settings.FanDivisor[f])));
+    if (!m_m.QuietLimits)
+        m_m.events.record({{},
+                           "limit changed",
+                           kFirstFanItem + f,
+                           r.lblFanItem->text().toStdString(),
+                           r.lblFanSpeed->text().toStdString(),
+                           r.lblFanLoLimit->text().toStdString(),
+                           {},
+                           "low " + before.toStdString() + " -> " +
+                               r.lblFanLoLimit->text().toStdString() + " RPM"});
     m_m.SelectBank(0);
-    m_m.WriteChipReg(kCountLimitReg + f, uint8_t(count));
+    m_m.WriteKeptReg(0, kCountLimitReg + f, uint8_t(count));
 }
 
 } // namespace hmdx

@@ -7,6 +7,7 @@
 #include "TemperatureRows.h"
 #include "UpDown.h"
 #include "VoltageRows.h"
+#include "chip/ChipKeeping.h"
 #include "monitor/Conversions.h"
 #include "monitor/NumberFormat.h"
 
@@ -150,27 +151,7 @@ void PollingCycle::ProcessCaseOpen() {
 }
 
 void PollingCycle::Set_Fan_Status() {
-    m_m.SelectBank(0);
-    const bool hmc = m_m.model() && m_m.model()->model == Model::HMC;
-    if (hmc)
-        m_m.WriteChipReg(0x4C, m_m.ReadChipReg(0x4C) | 0x80);
-    // Each fan pin's input-control bit, written back only when it is not yet as wanted.
-    const auto setIfClear = [this](int reg, uint8_t bit) {
-        const uint8_t value = m_m.ReadChipReg(reg);
-        if (!(value & bit))
-            m_m.WriteChipReg(reg, value | bit);
-    };
-    setIfClear(0x4D, 0x01);
-    setIfClear(0x4D, 0x04);
-    if (!hmc) {
-        setIfClear(0x4D, 0x10);
-        return;
-    }
-    // On HMC the third fan's pin is switched through 0x5C instead.
-    const uint8_t pins = m_m.ReadChipReg(0x4D);
-    if (pins & 0x10)
-        m_m.WriteChipReg(0x4D, pins & 0xCF);
-    setIfClear(0x5C, 0x08);
+    SetFanInputBits(m_m);
 }
 
 } // namespace hmdx

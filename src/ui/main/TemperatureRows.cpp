@@ -117,8 +117,19 @@ void TemperatureRows::hiChanged(int t) {
     r.sldTemp->setSelStart(v);
     r.sldTemp->setSelLength(0);
     const float degrees = float(h) / float(st);
+    const QString before = r.lblTempHiLimit->text();
     r.lblTempLoLimit->setText(FormatOneDecimal(degrees));
     r.lblTempHiLimit->setText(FormatOneDecimal(degrees));
+    if (!m_m.QuietLimits)
+        m_m.events.record({{},
+                           "limit changed",
+                           kFirstTempItem + t,
+                           r.lblTempItem->text().toStdString(),
+                           r.lblStatusT->text().toStdString(),
+                           {},
+                           r.lblTempHiLimit->text().toStdString(),
+                           "high " + before.toStdString() + " -> " +
+                               r.lblTempHiLimit->text().toStdString() + " C"});
     m_m.settings.TempHiLimit[t] = degrees;
     m_m.settings.TempLoLimit[t] = degrees;
     writeLimits(t, h, h);
@@ -129,14 +140,14 @@ void TemperatureRows::hiChanged(int t) {
 void TemperatureRows::writeLimits(int t, int high, int hysteresis) {
     m_m.SelectBank(t);
     if (t == 0) {
-        m_m.WriteChipReg(0x39, uint8_t(high & 0xFF));
-        m_m.WriteChipReg(0x3A, uint8_t(hysteresis & 0xFF));
+        m_m.WriteKeptReg(t, 0x39, uint8_t(high & 0xFF));
+        m_m.WriteKeptReg(t, 0x3A, uint8_t(hysteresis & 0xFF));
         return;
     }
-    m_m.WriteChipReg(0x55, uint8_t((high & 0x1FE) / 2));
-    m_m.WriteChipReg(0x56, uint8_t((high & 1) ? 0x80 : 0x00));
-    m_m.WriteChipReg(0x53, uint8_t((hysteresis & 0x1FE) / 2));
-    m_m.WriteChipReg(0x54, uint8_t((hysteresis & 1) ? 0x80 : 0x00));
+    m_m.WriteKeptReg(t, 0x55, uint8_t((high & 0x1FE) / 2));
+    m_m.WriteKeptReg(t, 0x56, uint8_t((high & 1) ? 0x80 : 0x00));
+    m_m.WriteKeptReg(t, 0x53, uint8_t((hysteresis & 0x1FE) / 2));
+    m_m.WriteKeptReg(t, 0x54, uint8_t((hysteresis & 1) ? 0x80 : 0x00));
 }
 
 } // namespace hmdx

@@ -198,7 +198,19 @@ void VoltageRows::loChanged(int i) {
 void VoltageRows::storeLimit(int i, bool high, int scale) {
     Row& r = row[i];
     const float v = toVolts(i, scale);
-    (high ? r.LblHiLimit : r.LblLoLimit)->setText(FormatTwoDecimals(v));
+    QLabel* shown = high ? r.LblHiLimit : r.LblLoLimit;
+    const QString before = shown->text();
+    shown->setText(FormatTwoDecimals(v));
+    if (!m_m.QuietLimits)
+        m_m.events.record({{},
+                           "limit changed",
+                           i,
+                           r.lblItemName->text().toStdString(),
+                           r.lblStatusV->text().toStdString(),
+                           r.LblLoLimit->text().toStdString(),
+                           r.LblHiLimit->text().toStdString(),
+                           (high ? "high " : "low ") + before.toStdString() + " -> " +
+                               shown->text().toStdString() + " V"});
     (high ? m_m.settings.VoltHiLimit : m_m.settings.VoltLoLimit)[i] = v;
     m_m.SelectBank(kLimitRegisters[i].bank);
     writeLimitRegister(i, high, scale);
@@ -208,7 +220,8 @@ void VoltageRows::storeLimit(int i, bool high, int scale) {
 void VoltageRows::writeLimitRegister(int i, bool high, int scale) {
     const LimitRegisters regs = kLimitRegisters[i];
     const bool crossed = rail(i) == Rail::Negated;
-    m_m.WriteChipReg(high != crossed ? regs.high : regs.low, toRegister(crossed ? -scale : scale));
+    m_m.WriteKeptReg(regs.bank, high != crossed ? regs.high : regs.low,
+                     toRegister(crossed ? -scale : scale));
 }
 
 void VoltageRows::Move_VoltCtrl_Position() {

@@ -1,6 +1,7 @@
 #include "frmdoctor.h"
 
 #include "FanRows.h"
+#include "ItemEvents.h"
 #include "RowDisplay.h"
 #include "RowWidgets.h"
 #include "TemperatureRows.h"
@@ -9,6 +10,7 @@
 #include "chip/ChipProgramming.h"
 #include "chip/Registers.h"
 #include "ui/Resources.h"
+#include "ui/dialogs/frmEventLog.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -28,13 +30,20 @@ frmdoctor::frmdoctor(Services s)
     setWindowTitle(QStringLiteral("r810/hmdx Hardware Monitor"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/hmdx.svg")));
     createFrames();
+    m_dispatch.onChange = [this](int item, bool raised) {
+        Event e = ItemEvent(m_rows, item, raised ? "warning raised" : "warning cleared");
+        e.warning = raised;
+        m_m.events.record(std::move(e));
+    };
     createMenus();
     createTray();
     m_timer.setInterval(1000);
     connect(&m_timer, &QTimer::timeout, this, &frmdoctor::Timer1_Timer);
 }
 
-frmdoctor::~frmdoctor() = default;
+frmdoctor::~frmdoctor() {
+    delete m_eventLog;
+}
 
 void frmdoctor::createFrames() {
     auto* central = new QWidget(this);
@@ -77,6 +86,7 @@ void frmdoctor::createMenus() {
     file->addAction(tr("&Exit"), this, &frmdoctor::mExit_Click);
     QMenu* tools = menuBar()->addMenu(tr("&Tools"));
     m_configure = tools->addAction(tr("&Configuration"));
+    tools->addAction(tr("&Event Log"), this, &frmdoctor::mEventLog_Click);
     m_about = menuBar()->addAction(tr("&About"));
 }
 
@@ -126,11 +136,14 @@ void frmdoctor::mDefault_Click() {
     m_timer.stop();
     StopMonitor(m_m);
     SetDefaultSettings(m_m.settings, m_m.ItemPresent, m_m.ItemBeepCapable);
+    m_m.events.record({{}, "default", -1, {}, {}, {}, {}, "factory settings, not yet saved"});
+    m_m.QuietLimits = true;
     SetVcoreLimitsFromVID(m_m);
     HideAbsentItems(m_m, m_rows);
     RefreshItemEnabled();
     // The limit guard stays on: every up-down the defaults move writes its register.
     initRows();
+    m_m.QuietLimits = false;
     ProgramBeepMasks(m_m);
     StartMonitor(m_m);
     m_timer.start();
@@ -139,8 +152,24 @@ void frmdoctor::mDefault_Click() {
 void frmdoctor::mSave_Click() {
     if (!m_m.settingsFile)
         return;
-    if (auto error = m_m.settingsFile->save(m_m.settings))
+    const std::string file = m_m.settingsFile->path().string();
+    if (auto error = m_m.settingsFile->save(m_m.settings)) {
+        m_m.events.record({{}, "save failed", -1, {}, {}, {}, {}, *error, true});
         m_boxes.inform(*error);
+        return;
+    }
+    m_m.events.record({{}, "save", -1, {}, {}, {}, {}, file});
+}
+
+void frmdoctor::mEventLog_Click() {
+    if (!m_eventLog) {
+        m_eventLog = new frmEventLog(m_m.events);
+        m_eventLog->setAttribute(Qt::WA_DeleteOnClose);
+        m_eventLog->resize(760, 420);
+    }
+    m_eventLog->show();
+    m_eventLog->raise();
+    m_eventLog->activateWindow();
 }
 
 void frmdoctor::mExit_Click() {

@@ -8,6 +8,7 @@
 #include "platform/TrayIcon.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QTimer>
 #include <functional>
 
@@ -61,6 +62,8 @@ public:
     QTimer& timer() { return m_timer; }
     QAction* configureAction() const { return m_configure; }
     QAction* aboutAction() const { return m_about; }
+    // Tools > Event Log: the window is made when first asked for.
+    void mEventLog_Click();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -80,6 +83,7 @@ private:
     QTimer m_timer;
     QAction* m_configure = nullptr;
     QAction* m_about = nullptr;
+    QPointer<QWidget> m_eventLog;
     bool m_ending = false;
 };
 

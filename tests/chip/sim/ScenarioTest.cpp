@@ -50,6 +50,19 @@ TEST(ScenarioTest, ReadsEveryStatement) {
     EXPECT_EQ(s.writes[1].value, 203);
 }
 
+TEST(ScenarioTest, ResetAndResumeAreScheduledInFileOrder) {
+    const ScenarioParse parse = ParseScenario("at 5 resume\nat 3 set 0:0x2B 9\nat 3 reset\n");
+    ASSERT_TRUE(parse.scenario);
+    using A = ScheduledWrite::Action;
+    const std::vector<ScheduledWrite>& w = parse.scenario->writes;
+    ASSERT_EQ(w.size(), 3U);
+    EXPECT_EQ(w[0].action, A::Resume);
+    EXPECT_EQ(w[0].atSecond, 5);
+    EXPECT_EQ(w[1].action, A::Set);
+    EXPECT_EQ(w[2].action, A::Reset);
+    EXPECT_EQ(w[2].atSecond, 3);
+}
+
 TEST(ScenarioTest, DefaultsComeFromTheModelAndTheBase) {
     struct Case {
         const char* model;
@@ -117,8 +130,11 @@ TEST(ScenarioTest, ErrorsNameTheLine) {
         {"set 0:0x20 256", 1, "number '256' out of range 0..255"},
         {"set 0:0x20", 1, "missing argument"},
         {"at 86401 set 0:1 2", 1, "number '86401' out of range 0..86400"},
-        {"at 3 put 0:1 2", 1, "expected 'set' after '3' in 'at 3 put 0:1 2'"},
+        {"at 3 put 0:1 2", 1, "expected 'set', 'reset' or 'resume' after '3' in 'at 3 put 0:1 2'"},
         {"at 3 set 0:1", 1, "missing argument"},
+        {"at 3 reset now", 1, "extra argument 'now' in 'at 3 reset now'"},
+        {"at 3", 1, "missing argument in 'at 3'"},
+        {"at -1 resume", 1, "bad number '-1'"},
     };
     for (const Case& c : cases) {
         const ScenarioParse parse = ParseScenario(c.text);

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "chip/Module1.h"
+#include "platform/SleepWatcher.h"
+
+#include <QObject>
+#include <QTimer>
+#include <functional>
+#include <string>
+
+namespace hmdx {
+
+// Keeps the chip programmed as hmdx left it: after a resume from suspend, and whenever a
+// periodic read-back finds a kept limit register changed behind hmdx's back.
+class ChipKeeper : public QObject {
+public:
+    // `verifySeconds` 0: no periodic read-back.
+    ChipKeeper(Module1& m, SleepWatcher& sleep, int verifySeconds);
+    ~ChipKeeper() override;
+
+    // Reads the kept registers back and reprograms the chip when one differs.
+    void verify();
+    // Reprograms the chip: a resume may have lost everything, whatever the read-back says.
+    void resumed();
+
+    // Why ("resume" or "read-back") and which registers had changed.
+    std::function<void(const std::string& why, const std::string& changed)> onReprogrammed;
+
+private:
+    Module1& m_m;
+    SleepWatcher& m_sleep;
+    QTimer m_timer;
+};
+
+} // namespace hmdx

@@ -1,0 +1,82 @@
+#include "JournalSink.h"
+
+#include <sys/uio.h>
+// The sink's own source line says nothing about the event.
+#define SD_JOURNAL_SUPPRESS_LOCATION
+#include <systemd/sd-journal.h>
+#include <unistd.h>
+#include <vector>
+
+namespace hmdx {
+
+namespace {
+
+// Line breaks and other control characters in a message would split it in journal listings.
+std::string OneLine(const std::string& s) {
+    std::string out = s;
+    for (char& c : out)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+            c = ' ';
+    return out;
+}
+
+} // namespace
+
+std::string JournalMessage(const Event& e) {
+    std::string message;
+    if (!e.caption.empty())
+        message = e.caption + ": ";
+    else if (e.item >= 0)
+        message = "item " + std::to_string(e.item) + ": ";
+    message += e.event;
+    std::string parts;
+    const auto add = [&](const std::string& part) {
+        if (!parts.empty())
+            parts += ", ";
+        parts += part;
+    };
+    if (!e.value.empty())
+        add("reading " + e.value);
+    if (!e.low.empty() && !e.high.empty())
+        add("limits " + e.low + ".." + e.high);
+    else if (!e.low.empty())
+        add("low limit " + e.low);
+    else if (!e.high.empty())
+        add("high limit " + e.high);
+    if (!e.detail.empty())
+        add(e.detail);
+    if (!parts.empty())
+        message += " (" + parts + ")";
+    return OneLine(message);
+}
+
+void JournalSink::write(const Event& e) {
+    std::vector<std::string> fields;
+    fields.reserve(10);
+    fields.push_back("MESSAGE=" + JournalMessage(e));
+    fields.push_back(e.warning ? "PRIORITY=4" : "PRIORITY=6");
+    fields.push_back("SYSLOG_IDENTIFIER=hmdx");
+    fields.push_back("HMDX_EVENT=" + e.event);
+    if (e.item >= 0)
+        fields.push_back("HMDX_ITEM=" + std::to_string(e.item));
+    const std::pair<const char*, const std::string*> optional[] = {
+        {"HMDX_CAPTION=", &e.caption}, {"HMDX_VALUE=", &e.value},   {"HMDX_LOW=", &e.low},
+        {"HMDX_HIGH=", &e.high},       {"HMDX_DETAIL=", &e.detail},
+    };
+    for (const auto& [key, value] : optional)
+        if (!value->empty())
+            fields.push_back(key + *value);
+    std::vector<iovec> iov;
+    iov.reserve(fields.size());
+    for (std::string& f : fields)
+        iov.push_back({f.data(), f.size()});
+    // Nothing useful to do when the journal refuses: the other sinks and the window still have
+    // the event.
+    (void)sd_journal_sendv(iov.data(), static_cast<int>(iov.size()));
+}
+
+bool JournalSink::JournalAvailable() {
+    return ::access("/run/systemd/journal/socket", F_OK) == 0;
+}
+
+} // namespace hmdx

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "monitor/EventLog.h"
+
+#include <string>
+
+namespace hmdx {
+
+// Sends each event to the systemd journal with its parts as HMDX_* fields, so
+// `journalctl -t hmdx HMDX_EVENT="warning raised"` finds them.
+class JournalSink : public EventSink {
+public:
+    void write(const Event& e) override;
+
+    // Whether this system has a journal to send to.
+    static bool JournalAvailable();
+};
+
+// The journal's one-line MESSAGE: "+5V: warning raised (reading 6.72, limits 4.49..5.51)".
+std::string JournalMessage(const Event& e);
+
+} // namespace hmdx

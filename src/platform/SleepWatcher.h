@@ -1,0 +1,14 @@
+#pragma once
+
+#include <functional>
+
+namespace hmdx {
+
+// Tells when the system has come back from suspend, so the chip can be programmed again.
+class SleepWatcher {
+public:
+    virtual ~SleepWatcher() = default;
+    std::function<void()> onResume; // from the event loop, never from inside a port access
+};
+
+} // namespace hmdx

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "MainRows.h"
+#include "monitor/EventLog.h"
+
+#include <string>
+
+namespace hmdx {
+
+// An event of one item, with its caption, reading and limits as its row shows them now.
+Event ItemEvent(const MainRows& rows, int item, std::string what);
+
+} // namespace hmdx

@@ -1,0 +1,88 @@
+#include "monitor/JsonLinesSink.h"
+#include "platform/JournalSink.h"
+#include "support/DialogRig.h"
+#include "ui/dialogs/ConfirmPassword.h"
+#include "ui/dialogs/WarningDialog.h"
+
+#include <QLineEdit>
+#include <QLocale>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <regex>
+
+namespace hmdx::test {
+namespace {
+
+// A started HMB machine whose events also go to a JSON Lines file.
+struct LoggedRig : DialogRig {
+    explicit LoggedRig(sim::Scenario scenario) : DialogRig(scenario) {
+        QLocale::setDefault(QLocale::c());
+        std::string error;
+        auto sink = JsonLinesSink::Open(data.path() / "events.jsonl", error);
+        EXPECT_TRUE(sink) << error;
+        m().events.addSink(std::move(sink));
+        w().Form_Load();
+    }
+    // The file's lines with the time left out: it is the wall clock's.
+    std::vector<std::string> lines() const {
+        std::ifstream in(data.path() / "events.jsonl");
+        std::vector<std::string> result;
+        for (std::string line; std::getline(in, line);)
+            result.push_back(std::regex_replace(line, std::regex(R"("time":"[^"]+",)"), ""));
+        return result;
+    }
+};
+
+TEST(EventRecords, OutOfRangeDisableAndSaveAreRecordedExactly) {
+    sim::Scenario scenario = ScenarioFor("hmb");
+    scenario.writes.push_back({0, 0, 0x23, 250}); // +5V at 6.72 V
+    LoggedRig rig(scenario);
+    for (int tick = 0; tick < 3; ++tick)
+        rig.w().Timer1_Timer();
+    ASSERT_NE(rig.forms.warningIfLoaded(3), nullptr);
+    rig.forms.warningIfLoaded(3)->Command_Click(1);
+    DialogRig::settle();
+    rig.w().Timer1_Timer();
+    rig.w().mSave_Click();
+
+    const std::string file = (rig.data.path() / "hmb.dat").string();
+    const std::string item =
+        R"("item":3,"caption":"+5V","value":"6.72","low":"4.49","high":"5.51",)";
+    const std::string none = R"("item":null,"caption":null,"value":null,"low":null,"high":null,)";
+    EXPECT_EQ(rig.lines(), (std::vector<std::string>{
+                               R"({"event":"warning raised",)" + item + R"("detail":null})",
+                               R"({"event":"disable",)" + item + R"("detail":null})",
+                               R"({"event":"save",)" + none + R"("detail":")" + file + R"("})",
+                           }));
+}
+
+TEST(EventRecords, PasswordsTypedOrStoredNeverReachARecord) {
+    sim::Scenario scenario = ScenarioFor("hmb");
+    scenario.writes.push_back({0, 0, 0x42, 0x10}); // the case is open
+    LoggedRig rig(scenario);
+    rig.m().settings.Password = {'P', 'w', '7', 'q', ' ', ' ', ' ', ' '};
+    rig.w().Timer1_Timer();
+    ASSERT_NE(rig.forms.warningIfLoaded(kCaseOpenItem), nullptr);
+    rig.forms.warningIfLoaded(kCaseOpenItem)->Command_Click(0);
+    ConfirmPassword& prompt = *rig.forms.passwordIfLoaded();
+    prompt.txtPasswd->setText(QStringLiteral("Wr0ngPw"));
+    prompt.cmdOk_Click(0);
+    prompt.txtPasswd->setText(QStringLiteral("Pw7q"));
+    prompt.cmdOk_Click(0);
+    DialogRig::settle();
+
+    std::vector<std::string> events;
+    for (const Event& e : rig.m().events.events()) {
+        events.push_back(e.event);
+        for (const std::string& text : {ToJsonLine(e), JournalMessage(e)}) {
+            EXPECT_EQ(text.find("Pw7q"), std::string::npos) << text;
+            EXPECT_EQ(text.find("Wr0ng"), std::string::npos) << text;
+        }
+    }
+    EXPECT_EQ(events, (std::vector<std::string>{"warning raised", "password refused",
+                                                "password accepted", "ignore"}));
+    EXPECT_EQ(rig.lines().size(), events.size());
+}
+
+} // namespace
+} // namespace hmdx::test
