@@ -10,7 +10,8 @@ import time
 import harness
 
 # Each module registers its cases with harness.case when imported.
-CASE_MODULES = ("case_models", "case_settings", "case_startup", "case_tray", "case_warnings")
+CASE_MODULES = ("case_events", "case_models", "case_settings", "case_startup", "case_tray",
+                "case_warnings")
 TOOLS = ("Xvfb", "xdotool", "trayer")
 
 
