@@ -6,6 +6,12 @@ set(HMDX_DATA_DIR ${PROJECT_SOURCE_DIR}/data)
 install(FILES ${HMDX_DATA_DIR}/hmdx.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${HMDX_DATA_DIR}/hmdx.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
+# The headless service and its Prometheus alerts. Relative to the prefix, so a scratch install
+# stays inside it; the unit's ExecStart names /usr/bin/hmdx, where the package puts it.
+install(FILES ${HMDX_DATA_DIR}/hmdx.service DESTINATION lib/systemd/system)
+install(FILES ${PROJECT_SOURCE_DIR}/docs/prometheus/hmdx-alerts.yml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/hmdx/prometheus)
+
 # The window's own icon is the scalable one; the PNGs are for menus and docks that draw no
 # SVG. They were rendered once from it, so a build needs no renderer; after changing the SVG:
 #   for n in 16 22 24 32 48 64 128 256; do
@@ -57,7 +63,7 @@ if(HMDX_DPKG_SHLIBDEPS)
     set(CPACK_DEBIAN_PACKAGE_DEPENDS "${HMDX_PLUGIN_DEPENDS}")
 else()
     set(CPACK_DEBIAN_PACKAGE_DEPENDS
-        "libc6, libstdc++6, libqt6core6, libqt6gui6, libqt6widgets6, libqt6dbus6, ${HMDX_PLUGIN_DEPENDS}")
+        "libc6, libstdc++6, libqt6core6, libqt6gui6, libqt6widgets6, libqt6dbus6, libqt6charts6, libsystemd0, ${HMDX_PLUGIN_DEPENDS}")
 endif()
 # Without it a Wayland session falls back to X11 through Xwayland.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")

@@ -4,13 +4,14 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-qpa-plugins libqt6dbus6
+    qt6-base-dev qt6-qpa-plugins libqt6dbus6 qt6-charts-dev libqt6opengl6-dev
     libqt6svg6
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool trayer imagemagick python3
     clang libclang-rt-14-dev
     desktop-file-utils appstream dpkg-dev
     libsystemd-dev
+    prometheus prometheus-node-exporter
 )
 
 missing=()

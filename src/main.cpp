@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 #include "app/DataFolder.h"
+#include "app/Headless.h"
 #include "app/Program.h"
 #include "app/QtMessageBoxes.h"
 #include "app/QuitOnSignal.h"
@@ -8,6 +9,7 @@
 
 #include <QApplication>
 #include <iostream>
+#include <memory>
 
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
@@ -24,19 +26,30 @@ int main(int argc, char** argv) {
         std::cout << "hmdx " HMDX_VERSION "\n";
         return hmdx::kExitOk;
     }
+    const bool headless = parsed.options->headless;
+    // Headless, the window exists but is never shown: no display is needed.
+    if (headless)
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("hmdx"));
     QGuiApplication::setDesktopFileName(QStringLiteral("hmdx"));
     // Closing the window hides it to the tray; only Exit ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
     hmdx::QuitOnSignal quitOnSignal;
-    hmdx::QtMessageBoxes boxes;
+    hmdx::QtMessageBoxes desktopBoxes;
+    hmdx::ConsoleMessageBoxes consoleBoxes(std::cerr);
+    hmdx::MessageBoxes& boxes =
+        headless ? static_cast<hmdx::MessageBoxes&>(consoleBoxes) : desktopBoxes;
     hmdx::InstanceLock instance(hmdx::InstanceLock::defaultLockFile());
-    hmdx::QtTrayIcon tray;
+    std::unique_ptr<hmdx::TrayIcon> tray;
+    if (headless)
+        tray = std::make_unique<hmdx::NoTray>();
+    else
+        tray = std::make_unique<hmdx::QtTrayIcon>();
     const std::filesystem::path programFolder = QApplication::applicationDirPath().toStdString();
     hmdx::ProgramEnvironment env{boxes,
                                  instance,
-                                 tray,
+                                 *tray,
                                  programFolder,
                                  hmdx::DefaultDataFolder(programFolder),
                                  [](hmdx::frmdoctor&) { return QApplication::exec(); },

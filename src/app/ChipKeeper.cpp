@@ -23,6 +23,7 @@ void ChipKeeper::verify() {
     if (changed.empty())
         return;
     ReprogramChip(m_m);
+    ++m_m.Reprogrammings;
     if (onReprogrammed)
         onReprogrammed("read-back", DescribeDifferences(changed));
 }
@@ -30,6 +31,7 @@ void ChipKeeper::verify() {
 void ChipKeeper::resumed() {
     const std::vector<RegisterDifference> changed = ReadBackKeptRegisters(m_m);
     ReprogramChip(m_m);
+    ++m_m.Reprogrammings;
     if (onReprogrammed)
         onReprogrammed("resume", changed.empty() ? "none" : DescribeDifferences(changed));
 }

@@ -16,19 +16,8 @@ struct ValueOption {
 constexpr ValueOption kValueOptions[] = {
     {"--scenario", &CommandLine::scenarioFile},  {"--sim-trace", &CommandLine::traceFile},
     {"--sim-dump", &CommandLine::dumpFile},      {"--data-dir", &CommandLine::dataDir},
-    {"--event-log", &CommandLine::eventLogFile},
+    {"--event-log", &CommandLine::eventLogFile}, {"--metrics-file", &CommandLine::metricsFile},
 };
-
-constexpr int kMostVerifySeconds = 86400;
-
-// Whole seconds, 0 to a day.
-std::optional<int> parseSeconds(const std::string& text) {
-    if (text.empty() || text.size() > 5 ||
-        text.find_first_not_of("0123456789") != std::string::npos)
-        return std::nullopt;
-    const int seconds = std::stoi(text);
-    return seconds <= kMostVerifySeconds ? std::optional<int>(seconds) : std::nullopt;
-}
 
 std::optional<std::string> takeValue(const std::vector<std::string>& args, size_t& i,
                                      const std::string& name) {
@@ -37,6 +26,29 @@ std::optional<std::string> takeValue(const std::vector<std::string>& args, size_
         return arg.substr(name.size() + 1);
     if (arg == name && i + 1 < args.size())
         return args[++i];
+    return std::nullopt;
+}
+
+constexpr int kMostSeconds = 86400;
+
+// Whole seconds, `least` to a day.
+std::optional<int> parseSeconds(const std::string& text, int least) {
+    if (text.empty() || text.size() > 5 ||
+        text.find_first_not_of("0123456789") != std::string::npos)
+        return std::nullopt;
+    const int seconds = std::stoi(text);
+    return seconds >= least && seconds <= kMostSeconds ? std::optional<int>(seconds) : std::nullopt;
+}
+
+// "--opt N" or "--opt=N": whole seconds from `least` to a day, or a message naming the option.
+std::optional<std::string> takeSeconds(const std::vector<std::string>& args, size_t& i,
+                                       const std::string& name, int least, int& target) {
+    std::optional<std::string> value = takeValue(args, i, name);
+    const std::optional<int> seconds = value ? parseSeconds(*value, least) : std::nullopt;
+    if (!seconds)
+        return name + " needs whole seconds from " + std::to_string(least) + " to 86400" +
+               (value ? ", got '" + *value + "'" : std::string());
+    target = *seconds;
     return std::nullopt;
 }
 
@@ -62,13 +74,14 @@ CommandLineParse ParseCommandLine(const std::vector<std::string>& args) {
             if (!sim::IsKnownModelName(cl.simulateModel))
                 return {std::nullopt, "unknown chip model '" + cl.simulateModel +
                                           "' (use hma, hmb, hmc or hmdf)"};
+        } else if (arg == "--headless") {
+            cl.headless = true;
         } else if (matches(arg, "--verify-interval")) {
-            auto value = takeValue(args, i, "--verify-interval");
-            const std::optional<int> seconds = value ? parseSeconds(*value) : std::nullopt;
-            if (!seconds)
-                return {std::nullopt, "--verify-interval needs whole seconds from 0 to 86400" +
-                                          (value ? ", got '" + *value + "'" : std::string())};
-            cl.verifySeconds = *seconds;
+            if (auto error = takeSeconds(args, i, "--verify-interval", 0, cl.verifySeconds))
+                return {std::nullopt, *error};
+        } else if (matches(arg, "--metrics-interval")) {
+            if (auto error = takeSeconds(args, i, "--metrics-interval", 1, cl.metricsSeconds))
+                return {std::nullopt, *error};
         } else {
             bool known = false;
             for (const ValueOption& option : kValueOptions) {
@@ -103,6 +116,10 @@ std::string UsageText() {
            "  --event-log FILE     also append every event to FILE as JSON Lines\n"
            "  --verify-interval S  read the chip's limits back every S seconds and put them\n"
            "                       right when they changed (default 60; 0: never)\n"
+           "  --headless           run without a display: warnings go to standard error and\n"
+           "                       the event log; SIGTERM ends it\n"
+           "  --metrics-file FILE  write Prometheus metrics (node_exporter textfile format)\n"
+           "  --metrics-interval S how often to write them (default 15)\n"
            "  --help               show this help\n"
            "  --version            show the version\n";
 }

@@ -15,6 +15,9 @@ struct CommandLine {
     std::string dataDir;
     std::string eventLogFile;
     int verifySeconds = 60; // how often the chip's limits are read back; 0: never
+    bool headless = false;
+    std::string metricsFile;
+    int metricsSeconds = 15;
     bool help = false;
     bool version = false;
 };

@@ -2,15 +2,19 @@
 
 #include "Backend.h"
 #include "ChipKeeper.h"
+#include "Headless.h"
+#include "MetricsPublisher.h"
 #include "chip/Module1.h"
 #include "monitor/JsonLinesSink.h"
 #include "platform/JournalSink.h"
 #include "ui/dialogs/Forms.h"
+#include "ui/main/ItemEvents.h"
 #include "ui/main/frmdoctor.h"
 
 #include <QCoreApplication>
 #include <cstdio>
 #include <iostream>
+#include <optional>
 
 namespace hmdx {
 namespace {
@@ -31,9 +35,11 @@ BackendChoice chooseBackend(const CommandLine& options) {
 // started hmdx from a shell sees at once why it ends.
 class ConsoleEcho : public MessageBoxes {
 public:
-    explicit ConsoleEcho(MessageBoxes& boxes) : m_boxes(boxes) {}
+    // `boxesPrint`: the boxes are lines on the terminal already (headless).
+    ConsoleEcho(MessageBoxes& boxes, bool boxesPrint) : m_boxes(boxes), m_print(!boxesPrint) {}
     void inform(const std::string& text, const std::string& title) override {
-        std::cerr << "hmdx: " << text << "\n";
+        if (m_print)
+            std::cerr << "hmdx: " << text << "\n";
         if (text == kDriverFailMessage)
             std::cerr << "hmdx: no raw access to I/O ports. Run as root, or grant the binary "
                          "alone: sudo setcap cap_sys_rawio+ep $(command -v hmdx)\n";
@@ -45,26 +51,34 @@ public:
 
 private:
     MessageBoxes& m_boxes;
+    bool m_print;
 };
 
 int runWindow(Module1& m, ProgramEnvironment& env, Backend& backend, const CommandLine& options) {
     m.pumpEvents = [] { QCoreApplication::processEvents(); };
     Forms forms(m, env.boxes, backend.power());
-    frmdoctor window({m, env.boxes, env.tray, forms, env.endProgram});
-    forms.attach(window);
+    // Without a desktop a warning is a line on standard error and an event, not a dialog.
+    ConsoleWarnings console(std::cerr);
+    WarningDialogs& warnings = options.headless ? static_cast<WarningDialogs&>(console) : forms;
+    frmdoctor window({m, env.boxes, env.tray, warnings, env.endProgram});
+    console.describe = [&window](int item) {
+        return JournalMessage(ItemEvent(window.rows(), item, "out of range"));
+    };
+    if (!options.headless)
+        forms.attach(window);
     window.Form_Load();
     ChipKeeper keeper(m, backend.sleep(), options.verifySeconds);
     keeper.onReprogrammed = [&m](const std::string& why, const std::string& changed) {
-        m.events.record({{},
-                         "chip reprogrammed",
-                         -1,
-                         {},
-                         {},
-                         {},
-                         {},
-                         why + "; registers that had changed: " + changed});
+        m.events.record({.event = "chip reprogrammed",
+                         .detail = why + "; registers that had changed: " + changed});
     };
-    window.show();
+    std::optional<MetricsPublisher> metrics;
+    if (!options.metricsFile.empty()) {
+        metrics.emplace(m, window.rows(), options.metricsFile, options.metricsSeconds);
+        metrics->publish();
+    }
+    if (!options.headless)
+        window.show();
     return env.eventLoop(window);
 }
 
@@ -78,16 +92,30 @@ bool openEventSinks(Module1& m, const CommandLine& options, MessageBoxes& boxes)
     std::string error;
     std::unique_ptr<JsonLinesSink> file = JsonLinesSink::Open(options.eventLogFile, error);
     if (!file) {
-        std::cerr << "hmdx: " << error << "\n";
         boxes.inform(error);
         return false;
     }
-    file->onFailure = [&boxes](const std::string& message) {
-        std::cerr << "hmdx: " << message << "\n";
-        boxes.inform(message);
-    };
+    file->onFailure = [&boxes](const std::string& message) { boxes.inform(message); };
     m.events.addSink(std::move(file));
     return true;
+}
+
+// Files hmdx is told to write go into folders that must be there: better told at once than
+// find an empty folder a day later.
+std::string checkOutputFolders(const CommandLine& options) {
+    const std::pair<const char*, const std::string&> files[] = {
+        {"--metrics-file", options.metricsFile}, {"--event-log", options.eventLogFile}};
+    for (const auto& [option, file] : files) {
+        if (file.empty())
+            continue;
+        std::filesystem::path folder = std::filesystem::path(file).parent_path();
+        if (folder.empty())
+            folder = ".";
+        std::error_code error;
+        if (!std::filesystem::is_directory(folder, error))
+            return std::string(option) + ": the folder " + folder.string() + " does not exist";
+    }
+    return {};
 }
 
 std::string describeStart(const Module1& m) {
@@ -100,20 +128,25 @@ std::string describeStart(const Module1& m) {
 } // namespace
 
 int RunProgram(const CommandLine& options, ProgramEnvironment& env) {
+    // Every message until the window is up, and every failure of the event log file.
+    ConsoleEcho told(env.boxes, options.headless);
     BackendChoice choice = chooseBackend(options);
     if (!choice.backend) {
-        std::cerr << "hmdx: " << choice.error << "\n";
-        env.boxes.inform(choice.error);
+        told.inform(choice.error, {});
         return kExitUsage;
     }
     Backend& backend = *choice.backend;
-    Module1 m(backend.io());
-    if (!openEventSinks(m, options, env.boxes)) {
+    if (std::string error = checkOutputFolders(options); !error.empty()) {
+        told.inform(error, {});
         backend.finish();
         return kExitUsage;
     }
-    ConsoleEcho startupBoxes(env.boxes);
-    StartupServices services{env.instance, backend.claims(), startupBoxes,
+    Module1 m(backend.io());
+    if (!openEventSinks(m, options, told)) {
+        backend.finish();
+        return kExitUsage;
+    }
+    StartupServices services{env.instance, backend.claims(), told,
                              options.dataDir.empty() ? env.dataFolder
                                                      : std::filesystem::path(options.dataDir),
                              env.programFolder};
@@ -124,9 +157,9 @@ int RunProgram(const CommandLine& options, ProgramEnvironment& env) {
                    ? kExitOk
                    : kExitStartupFailed;
     if (outcome == StartupOutcome::Ready) {
-        m.events.record({{}, "start", -1, {}, {}, {}, {}, describeStart(m)});
+        m.events.record({.event = "start", .detail = describeStart(m)});
         code = runWindow(m, env, backend, options);
-        m.events.record({{}, "end", -1, {}, {}, {}, {}, "exit code " + std::to_string(code)});
+        m.events.record({.event = "end", .detail = "exit code " + std::to_string(code)});
     }
     backend.finish();
     return code;

@@ -15,6 +15,7 @@ inline constexpr int kCaseOpenItem = 15;
 
 // Per-item switches are bytes holding 1 or 0, tested with "== 1".
 using ItemBytes = std::array<uint8_t, kItemCount>;
+using ItemFlags = std::array<bool, kItemCount>;
 
 // 16-bit booleans as the stored settings and the guard flags hold them.
 inline constexpr int16_t kTrue = -1;

@@ -61,6 +61,14 @@ public:
     // what a chip that lost its programming gets back.
     std::vector<KeptRegister> Kept;
 
+    // What the readings showed, for the metrics: whether each item has been read, whether
+    // its last reading was out of range, how often its warning went up; and how often the
+    // chip was programmed again.
+    ItemFlags EverRead{};
+    ItemFlags Alarm{};
+    std::array<uint64_t, kItemCount> WarningsRaised{};
+    uint64_t Reprogrammings = 0;
+
     // This run's events, for the journal, the event log file and the Event Log window.
     EventLog events;
     // Set while the program itself moves the limits (Default): one event says it all.

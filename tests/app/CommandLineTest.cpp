@@ -31,7 +31,7 @@ TEST(CommandLine, AcceptedForms) {
     }
 }
 
-TEST(CommandLine, VerifyIntervalAndEventLog) {
+TEST(CommandLine, IntervalsAndOutputFiles) {
     EXPECT_EQ(ParseCommandLine({}).options->verifySeconds, 60);
     const CommandLineParse off =
         ParseCommandLine({"--verify-interval=0", "--event-log", "e.jsonl"});
@@ -39,6 +39,13 @@ TEST(CommandLine, VerifyIntervalAndEventLog) {
     EXPECT_EQ(off.options->verifySeconds, 0);
     EXPECT_EQ(off.options->eventLogFile, "e.jsonl");
     EXPECT_EQ(ParseCommandLine({"--verify-interval", "300"}).options->verifySeconds, 300);
+    const CommandLineParse headless =
+        ParseCommandLine({"--headless", "--metrics-file=m.prom", "--metrics-interval", "5"});
+    ASSERT_TRUE(headless.options) << headless.error;
+    EXPECT_TRUE(headless.options->headless);
+    EXPECT_EQ(headless.options->metricsFile, "m.prom");
+    EXPECT_EQ(headless.options->metricsSeconds, 5);
+    EXPECT_EQ(ParseCommandLine({}).options->metricsSeconds, 15);
 }
 
 TEST(CommandLine, RefusedFormsSayWhy) {
@@ -58,6 +65,9 @@ TEST(CommandLine, RefusedFormsSayWhy) {
              Case{{"--verify-interval=86401"}, "--verify-interval"},
              Case{{"--verify-interval"}, "--verify-interval"},
              Case{{"--event-log"}, "--event-log"},
+             Case{{"--metrics-interval=0"}, "--metrics-interval"},
+             Case{{"--metrics-interval", "-15"}, "--metrics-interval"},
+             Case{{"--metrics-file"}, "--metrics-file"},
          }) {
         const CommandLineParse parsed = ParseCommandLine(c.args);
         EXPECT_FALSE(parsed.options) << c.mentions;

@@ -20,9 +20,8 @@ struct NoOtherInstance : SingleInstance {
 
 // hmdx run end to end on a scenario, as the command line would run it.
 struct ProgramRun {
-    int run(const std::string& scenarioText) {
+    int run(const std::string& scenarioText, CommandLine options = {}) {
         std::ofstream(dir / "scenario.txt") << scenarioText;
-        CommandLine options;
         options.simulate = true;
         options.scenarioFile = (dir / "scenario.txt").string();
         options.traceFile = (dir / "trace.txt").string();
@@ -96,6 +95,19 @@ TEST(Program, BadScenarioNamesItsLine) {
     ASSERT_EQ(program.boxes.boxes.size(), 1U);
     EXPECT_NE(program.boxes.boxes[0].text.find("line 3"), std::string::npos)
         << program.boxes.boxes[0].text;
+}
+
+TEST(Program, OutputFilesInMissingFoldersEndTheStartNamingTheOption) {
+    for (const char* option : {"--metrics-file", "--event-log"}) {
+        ProgramRun program;
+        CommandLine options;
+        const std::string file = (program.dir / "missing" / "out").string();
+        (option == std::string("--event-log") ? options.eventLogFile : options.metricsFile) = file;
+        EXPECT_EQ(program.run("model hmb\n", options), kExitUsage) << option;
+        EXPECT_FALSE(program.windowOpened) << option;
+        ASSERT_EQ(program.boxes.texts().size(), 1U) << option;
+        EXPECT_EQ(program.boxes.texts()[0].rfind(option, 0), 0U) << program.boxes.texts()[0];
+    }
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 import json
 import os
+import signal
 
 from case_models import check_registers, exit_from_file_menu
 from case_settings import TEMP1_HIGH, TEMP1_LOW, put_float
@@ -41,3 +42,20 @@ def resume_keeps_limits(session):
     check(again["detail"].startswith("resume;") and "bank 0 0x39 0x00 -> 0x2D" in again["detail"],
           f"reprogramming record: {again}")
     check(oct(os.stat(log).st_mode & 0o777) == "0o600", "event log readable by others")
+
+
+@case("headless-warning-sigterm")
+def headless_warning_sigterm(session):
+    log = os.path.join(session.dir, "events.jsonl")
+    app = session.start("--headless", "--event-log", log,
+                        scenario=session.scenario("volt-high.scn"), display=False)
+    wait_for("the +5V warning on standard error", lambda: "hmdx: warning: +5V" in app.stderr(),
+             abort=app.ensure_alive)
+    check(not session.windows(MAIN_TITLE), "a headless hmdx opened a window")
+    app.proc.send_signal(signal.SIGTERM)
+    code = app.wait_exit()
+    check(code == 0, f"SIGTERM ended headless hmdx with exit code {code}")
+    check(app.dump()["0:32"] == 167, "the +5V low limit was not programmed")
+    with open(log, encoding="utf-8") as f:
+        names = [json.loads(line)["event"] for line in f]
+    check(names == ["start", "warning raised", "end"], f"events: {names}")

@@ -210,8 +210,9 @@ class Session:
     def scenario(self, name):
         return os.path.join(HERE, "scenarios", name)
 
-    def start(self, *options, scenario=None, trace=False):
-        """Starts hmdx with the given options (--simulate=... unless a scenario file is given)."""
+    def start(self, *options, scenario=None, trace=False, display=True):
+        """Starts hmdx with the given options (--simulate=... unless a scenario file is given);
+        display=False starts it with no X display at all."""
         self._runs += 1
         run = self._runs
         dump = os.path.join(self.dir, f"dump{run}.txt")
@@ -224,8 +225,9 @@ class Session:
         argv += list(options)
         stderr = os.path.join(self.dir, f"hmdx{run}.err")
         with open(stderr, "wb") as err:
+            env = self.env if display else {k: v for k, v in self.env.items() if k != "DISPLAY"}
             proc = subprocess.Popen(argv, stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
-                                    stderr=err, env=self.env, preexec_fn=_die_with_driver)
+                                    stderr=err, env=env, preexec_fn=_die_with_driver)
         app = Hmdx(proc, dump, stderr, trace_file)
         self._apps.append(app)
         return app

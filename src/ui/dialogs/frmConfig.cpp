@@ -233,7 +233,7 @@ void frmConfig::recordChanges() {
                       kNames[f] + (is ? " off -> on" : " on -> off");
         }
     m_logged = now;
-    m().events.record({{}, "configuration changed", -1, {}, {}, {}, {}, detail});
+    m().events.record({.event = "configuration changed", .detail = detail});
 }
 
 void frmConfig::loadRow(int i) {

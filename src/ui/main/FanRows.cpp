@@ -111,16 +111,10 @@ void FanRows::limitChanged(int f) {
     Row& r = row[f];
     const QString before = r.lblFanLoLimit->text();
     r.lblFanLoLimit->setText(FormatLimitSpeed(FanLimitSpeed(count, m_m.settings.FanDivisor[f])));
-    if (!m_m.QuietLimits)
-        m_m.events.record({{},
-                           "limit changed",
-                           kFirstFanItem + f,
-                           r.lblFanItem->text().toStdString(),
-                           r.lblFanSpeed->text().toStdString(),
-                           r.lblFanLoLimit->text().toStdString(),
-                           {},
-                           "low " + before.toStdString() + " -> " +
-                               r.lblFanLoLimit->text().toStdString() + " RPM"});
+    if (onLimitChanged)
+        onLimitChanged(kFirstFanItem + f, "low " + before.trimmed().toStdString() + " -> " +
+                                              r.lblFanLoLimit->text().trimmed().toStdString() +
+                                              " RPM");
     m_m.SelectBank(0);
     m_m.WriteKeptReg(0, kCountLimitReg + f, uint8_t(count));
 }

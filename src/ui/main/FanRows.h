@@ -4,6 +4,8 @@
 
 #include <QObject>
 #include <array>
+#include <functional>
+#include <string>
 
 class QGridLayout;
 class QGroupBox;
@@ -19,6 +21,9 @@ class UpDown;
 class FanRows : public QObject {
     Q_OBJECT
 public:
+    // A limit the user moved: the item and "high 5.51 -> 5.45 V".
+    std::function<void(int item, const std::string& change)> onLimitChanged;
+
     struct Row {
         QLabel* lblFanItem;
         UpDown* updFanLoLimit;

@@ -10,7 +10,7 @@ namespace hmdx {
 namespace {
 
 std::string text(const QLabel* label) {
-    return label->text().toStdString();
+    return label->text().trimmed().toStdString();
 }
 
 } // namespace

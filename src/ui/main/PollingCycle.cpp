@@ -55,6 +55,8 @@ void PollingCycle::useBank(int bank) {
 }
 
 void PollingCycle::report(int item, bool outOfRange, QLabel* status) {
+    m_m.EverRead[item] = true;
+    m_m.Alarm[item] = outOfRange;
     if (outOfRange)
         m_dispatch.ShowWarning(item);
     else
@@ -142,6 +144,8 @@ void PollingCycle::ProcessCaseOpen() {
     useBank(0);
     const bool open = m_m.ReadChipReg(0x42) & kCaseOpenBit;
     m_rows.caseLine.optCaseOpened->setChecked(open);
+    m_m.EverRead[kCaseOpenItem] = true;
+    m_m.Alarm[kCaseOpenItem] = open;
     m_rows.caseLine.lblCaseOpen->setText(open ? QStringLiteral("PC Case is opened")
                                               : QStringLiteral("PC Case is closed"));
     if (open)

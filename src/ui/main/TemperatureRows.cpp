@@ -120,16 +120,9 @@ void TemperatureRows::hiChanged(int t) {
     const QString before = r.lblTempHiLimit->text();
     r.lblTempLoLimit->setText(FormatOneDecimal(degrees));
     r.lblTempHiLimit->setText(FormatOneDecimal(degrees));
-    if (!m_m.QuietLimits)
-        m_m.events.record({{},
-                           "limit changed",
-                           kFirstTempItem + t,
-                           r.lblTempItem->text().toStdString(),
-                           r.lblStatusT->text().toStdString(),
-                           {},
-                           r.lblTempHiLimit->text().toStdString(),
-                           "high " + before.toStdString() + " -> " +
-                               r.lblTempHiLimit->text().toStdString() + " C"});
+    if (onLimitChanged)
+        onLimitChanged(kFirstTempItem + t, "high " + before.toStdString() + " -> " +
+                                               r.lblTempHiLimit->text().toStdString() + " C");
     m_m.settings.TempHiLimit[t] = degrees;
     m_m.settings.TempLoLimit[t] = degrees;
     writeLimits(t, h, h);

@@ -201,16 +201,9 @@ void VoltageRows::storeLimit(int i, bool high, int scale) {
     QLabel* shown = high ? r.LblHiLimit : r.LblLoLimit;
     const QString before = shown->text();
     shown->setText(FormatTwoDecimals(v));
-    if (!m_m.QuietLimits)
-        m_m.events.record({{},
-                           "limit changed",
-                           i,
-                           r.lblItemName->text().toStdString(),
-                           r.lblStatusV->text().toStdString(),
-                           r.LblLoLimit->text().toStdString(),
-                           r.LblHiLimit->text().toStdString(),
-                           (high ? "high " : "low ") + before.toStdString() + " -> " +
-                               shown->text().toStdString() + " V"});
+    if (onLimitChanged)
+        onLimitChanged(i, (high ? "high " : "low ") + before.toStdString() + " -> " +
+                              shown->text().toStdString() + " V");
     (high ? m_m.settings.VoltHiLimit : m_m.settings.VoltLoLimit)[i] = v;
     m_m.SelectBank(kLimitRegisters[i].bank);
     writeLimitRegister(i, high, scale);

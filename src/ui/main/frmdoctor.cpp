@@ -30,9 +30,21 @@ frmdoctor::frmdoctor(Services s)
     setWindowTitle(QStringLiteral("r810/hmdx Hardware Monitor"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/hmdx.svg")));
     createFrames();
+    const auto limitChanged = [this](int item, const std::string& change) {
+        if (m_m.QuietLimits)
+            return;
+        Event e = ItemEvent(m_rows, item, "limit changed");
+        e.detail = change;
+        m_m.events.record(std::move(e));
+    };
+    m_rows.voltage->onLimitChanged = limitChanged;
+    m_rows.fan->onLimitChanged = limitChanged;
+    m_rows.temperature->onLimitChanged = limitChanged;
     m_dispatch.onChange = [this](int item, bool raised) {
         Event e = ItemEvent(m_rows, item, raised ? "warning raised" : "warning cleared");
         e.warning = raised;
+        if (raised)
+            ++m_m.WarningsRaised[item];
         m_m.events.record(std::move(e));
     };
     createMenus();
@@ -136,7 +148,7 @@ void frmdoctor::mDefault_Click() {
     m_timer.stop();
     StopMonitor(m_m);
     SetDefaultSettings(m_m.settings, m_m.ItemPresent, m_m.ItemBeepCapable);
-    m_m.events.record({{}, "default", -1, {}, {}, {}, {}, "factory settings, not yet saved"});
+    m_m.events.record({.event = "default", .detail = "factory settings, not yet saved"});
     m_m.QuietLimits = true;
     SetVcoreLimitsFromVID(m_m);
     HideAbsentItems(m_m, m_rows);
@@ -154,11 +166,11 @@ void frmdoctor::mSave_Click() {
         return;
     const std::string file = m_m.settingsFile->path().string();
     if (auto error = m_m.settingsFile->save(m_m.settings)) {
-        m_m.events.record({{}, "save failed", -1, {}, {}, {}, {}, *error, true});
+        m_m.events.record({.event = "save failed", .detail = *error, .warning = true});
         m_boxes.inform(*error);
         return;
     }
-    m_m.events.record({{}, "save", -1, {}, {}, {}, {}, file});
+    m_m.events.record({.event = "save", .detail = file});
 }
 
 void frmdoctor::mEventLog_Click() {

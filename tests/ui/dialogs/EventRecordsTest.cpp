@@ -3,6 +3,9 @@
 #include "support/DialogRig.h"
 #include "ui/dialogs/ConfirmPassword.h"
 #include "ui/dialogs/WarningDialog.h"
+#include "ui/main/FanRows.h"
+#include "ui/main/UpDown.h"
+#include "ui/main/VoltageRows.h"
 
 #include <QLineEdit>
 #include <QLocale>
@@ -54,6 +57,22 @@ TEST(EventRecords, OutOfRangeDisableAndSaveAreRecordedExactly) {
                                R"({"event":"disable",)" + item + R"("detail":null})",
                                R"({"event":"save",)" + none + R"("detail":")" + file + R"("})",
                            }));
+}
+
+// A limit the user moves is one record in the row's unit; Default's own moves are not.
+TEST(EventRecords, LimitChangesAreTheUsersOnly) {
+    LoggedRig rig(ScenarioFor("hmb"));
+    auto& high = rig.w().voltageRows().row[3].updHiLimit;
+    high->setValue(high->value() - 1);
+    auto& fan = rig.w().fanRows().row[0].updFanLoLimit;
+    fan->setValue(fan->value() + 10);
+    rig.w().mDefault_Click();
+    std::vector<std::string> seen;
+    for (const Event& e : rig.m().events.events())
+        seen.push_back(e.event + " " + e.caption + " " + e.detail);
+    EXPECT_EQ(seen, (std::vector<std::string>{"limit changed +5V high 5.51 -> 5.49 V",
+                                              "limit changed CPU FAN low 1055 -> 1125 RPM",
+                                              "default  factory settings, not yet saved"}));
 }
 
 TEST(EventRecords, PasswordsTypedOrStoredNeverReachARecord) {

@@ -1,0 +1,22 @@
+#include "Headless.h"
+
+#include <string>
+
+namespace hmdx {
+
+void ConsoleMessageBoxes::inform(const std::string& text, const std::string&) {
+    m_out << "hmdx: " << text << std::endl;
+}
+
+bool ConsoleMessageBoxes::askYesNo(const std::string& text, const std::string&) {
+    m_out << "hmdx: " << text << " (no one to answer: no)" << std::endl;
+    return false;
+}
+
+void ConsoleWarnings::show(int item) {
+    m_shown[item] = true;
+    m_out << "hmdx: warning: " << (describe ? describe(item) : "item " + std::to_string(item))
+          << std::endl;
+}
+
+} // namespace hmdx

@@ -1,0 +1,72 @@
+#include "app/MetricsPublisher.h"
+
+#include "support/WindowRig.h"
+#include "ui/main/FanRows.h"
+#include "ui/main/TemperatureRows.h"
+#include "ui/main/VoltageRows.h"
+
+#include <QLabel>
+#include <QLocale>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace hmdx::test {
+namespace {
+
+std::string fileText(const std::filesystem::path& path) {
+    std::ifstream in(path);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// The metrics carry what the window shows, item by item, and follow its alarms and counters.
+TEST(MetricsPublisher, ValuesAreWhatTheWindowShows) {
+    QLocale::setDefault(QLocale::c());
+    sim::Scenario scenario = ScenarioFor("hmb");
+    scenario.writes.push_back({0, 0, 0x23, 250}); // +5V at 6.72 V, above its limit
+    WindowRig rig(scenario);
+    rig.m().settings.ItemEnabled[kCaseOpenItem] = 1;
+    rig.w().Form_Load();
+    const std::filesystem::path file = rig.data.path() / "hmdx.prom";
+    MetricsPublisher metrics(rig.m(), rig.w().rows(), file, 15);
+
+    metrics.publish();
+    std::string text = fileText(file);
+    EXPECT_NE(text.find("hmdx_info{model=\"HMB\",chip_id=\"0x30\"} 1\n"), std::string::npos);
+    EXPECT_EQ(text.find("hmdx_voltage_volts{"), std::string::npos) << "nothing read yet";
+
+    for (int tick = 0; tick < 3; ++tick)
+        rig.w().Timer1_Timer();
+    metrics.publish();
+    text = fileText(file);
+    const auto& volts = rig.w().voltageRows().row[3];
+    const auto& fan = rig.w().fanRows().row[0];
+    const auto& temp = rig.w().temperatureRows().row[1];
+    const auto number = [](const QLabel* label) {
+        return QLocale::c().toDouble(label->text().remove(','));
+    };
+    const std::pair<std::string, double> expected[] = {
+        {R"(hmdx_voltage_volts{item="3",caption="+5V"})", number(volts.lblStatusV)},
+        {R"(hmdx_voltage_low_volts{item="3",caption="+5V"})", number(volts.LblLoLimit)},
+        {R"(hmdx_voltage_high_volts{item="3",caption="+5V"})", number(volts.LblHiLimit)},
+        {R"(hmdx_fan_rpm{item="9",caption="CPU FAN"})", number(fan.lblFanSpeed)},
+        {R"(hmdx_fan_low_rpm{item="9",caption="CPU FAN"})", number(fan.lblFanLoLimit)},
+        {R"(hmdx_temperature_celsius{item="13",caption="CPU"})", number(temp.lblStatusT)},
+        {R"(hmdx_temperature_high_celsius{item="13",caption="CPU"})", number(temp.lblTempHiLimit)},
+        {R"(hmdx_item_alarm{item="3",caption="+5V"})", 1},
+        {R"(hmdx_item_alarm{item="4",caption="+12V"})", 0},
+        {R"(hmdx_warnings_raised_total{item="3",caption="+5V"})", 1},
+        {R"(hmdx_case_open{item="15",caption="Case open"})", 0},
+    };
+    for (const auto& [sample, value] : expected) {
+        const size_t at = text.find(sample + " ");
+        ASSERT_NE(at, std::string::npos) << sample << "\n" << text;
+        EXPECT_DOUBLE_EQ(std::stod(text.substr(at + sample.size() + 1)), value) << sample;
+    }
+    EXPECT_GT(volts.lblStatusV->text().toDouble(), volts.LblHiLimit->text().toDouble());
+}
+
+} // namespace
+} // namespace hmdx::test

@@ -1,0 +1,264 @@
+#include "monitor/Metrics.h"
+
+#include "support/TempDir.h"
+
+#include <atomic>
+#include <cstdlib>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <limits>
+#include <sstream>
+#include <sys/stat.h>
+#include <thread>
+#include <vector>
+
+namespace hmdx {
+namespace {
+
+using test::TempDir;
+using Kind = MetricsItem::Kind;
+
+std::string Slurp(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::vector<std::string> Names(const std::filesystem::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    return names;
+}
+
+MetricsItem Item(int index, std::string caption, Kind kind) {
+    MetricsItem item;
+    item.index = index;
+    item.caption = std::move(caption);
+    item.kind = kind;
+    item.present = true;
+    item.monitored = true;
+    return item;
+}
+
+MetricsSnapshot SmallSnapshot() {
+    MetricsSnapshot s;
+    s.model = "HMB";
+    s.chipId = 0x30;
+    s.reprogrammings = 7;
+    auto& volts = s.items[3] = Item(3, "+5V", Kind::Voltage);
+    volts.hasReading = true;
+    volts.value = 5.05;
+    volts.low = 4.75;
+    volts.high = 5.25;
+    volts.warningsRaised = 2;
+    auto& fan = s.items[9] = Item(9, "a\\b \"c\"\nd", Kind::Fan);
+    fan.hasReading = true;
+    fan.value = 3375;
+    fan.low = 2000; // no upper limit: its family is left out
+    auto& temp = s.items[12] = Item(12, "System", Kind::Temperature);
+    temp.monitored = false;
+    temp.high = 60; // not read yet: no reading sample
+    auto& open = s.items[15] = Item(15, "Case open", Kind::CaseOpen);
+    open.hasReading = true;
+    open.value = 1;
+    open.alarm = true;
+    open.warningsRaised = 1;
+    open.high = 1; // the case has no limits whatever the snapshot says
+    auto& absent = s.items[0] = Item(0, "Vcore", Kind::Voltage);
+    absent.present = false;
+    absent.hasReading = true;
+    absent.value = 1.5;
+    return s;
+}
+
+TEST(FormatMetrics, WritesEachFamilyOnceAndLeavesOutWhatIsNotThere) {
+    EXPECT_EQ(FormatMetrics(SmallSnapshot()),
+              R"(# HELP hmdx_info The monitoring chip hmdx watches.
+# TYPE hmdx_info gauge
+hmdx_info{model="HMB",chip_id="0x30"} 1
+# HELP hmdx_voltage_volts Supply voltage at the last reading.
+# TYPE hmdx_voltage_volts gauge
+hmdx_voltage_volts{item="3",caption="+5V"} 5.05
+# HELP hmdx_voltage_low_volts Lower limit of the supply voltage.
+# TYPE hmdx_voltage_low_volts gauge
+hmdx_voltage_low_volts{item="3",caption="+5V"} 4.75
+# HELP hmdx_voltage_high_volts Upper limit of the supply voltage.
+# TYPE hmdx_voltage_high_volts gauge
+hmdx_voltage_high_volts{item="3",caption="+5V"} 5.25
+# HELP hmdx_fan_rpm Fan speed at the last reading, in revolutions per minute.
+# TYPE hmdx_fan_rpm gauge
+hmdx_fan_rpm{item="9",caption="a\\b \"c\"\nd"} 3375
+# HELP hmdx_fan_low_rpm Lowest fan speed allowed, in revolutions per minute.
+# TYPE hmdx_fan_low_rpm gauge
+hmdx_fan_low_rpm{item="9",caption="a\\b \"c\"\nd"} 2000
+# HELP hmdx_temperature_high_celsius Upper temperature limit.
+# TYPE hmdx_temperature_high_celsius gauge
+hmdx_temperature_high_celsius{item="12",caption="System"} 60
+# HELP hmdx_case_open 1 when the case switch reported the case open at the last reading.
+# TYPE hmdx_case_open gauge
+hmdx_case_open{item="15",caption="Case open"} 1
+# HELP hmdx_item_monitored 1 when hmdx watches the item's limits.
+# TYPE hmdx_item_monitored gauge
+hmdx_item_monitored{item="3",caption="+5V"} 1
+hmdx_item_monitored{item="9",caption="a\\b \"c\"\nd"} 1
+hmdx_item_monitored{item="12",caption="System"} 0
+hmdx_item_monitored{item="15",caption="Case open"} 1
+# HELP hmdx_item_alarm 1 when the item was out of range at the last reading.
+# TYPE hmdx_item_alarm gauge
+hmdx_item_alarm{item="3",caption="+5V"} 0
+hmdx_item_alarm{item="9",caption="a\\b \"c\"\nd"} 0
+hmdx_item_alarm{item="12",caption="System"} 0
+hmdx_item_alarm{item="15",caption="Case open"} 1
+# HELP hmdx_warnings_raised_total Warnings raised for the item since hmdx started.
+# TYPE hmdx_warnings_raised_total counter
+hmdx_warnings_raised_total{item="3",caption="+5V"} 2
+hmdx_warnings_raised_total{item="9",caption="a\\b \"c\"\nd"} 0
+hmdx_warnings_raised_total{item="12",caption="System"} 0
+hmdx_warnings_raised_total{item="15",caption="Case open"} 1
+# HELP hmdx_chip_reprogrammings_total Times hmdx found the chip's settings lost and wrote them again.
+# TYPE hmdx_chip_reprogrammings_total counter
+hmdx_chip_reprogrammings_total 7
+)");
+}
+
+// The sample line of item 3's reading, value only.
+std::string VoltageSample(const MetricsSnapshot& s) {
+    const std::string text = FormatMetrics(s);
+    const std::string key = "hmdx_voltage_volts{item=\"3\",caption=\"+5V\"} ";
+    const auto at = text.find(key);
+    if (at == std::string::npos)
+        return "(missing)";
+    const auto start = at + key.size();
+    return text.substr(start, text.find('\n', start) - start);
+}
+
+TEST(FormatMetrics, NumbersReadBackExactly) {
+    auto s = SmallSnapshot();
+    for (const double v : {0.1, 1.0 / 3, -12.34, 1e-7, 5e20, 12.0, -0.0, 3.3000000000000003}) {
+        s.items[3].value = v;
+        const std::string text = VoltageSample(s);
+        char* end = nullptr;
+        const double back = std::strtod(text.c_str(), &end);
+        EXPECT_EQ(*end, '\0') << text;
+        EXPECT_EQ(back, v) << text;
+    }
+    struct Case {
+        double value;
+        const char* text;
+    };
+    for (const Case& c : {Case{NAN, "NaN"}, Case{INFINITY, "+Inf"}, Case{-INFINITY, "-Inf"}}) {
+        s.items[3].value = c.value;
+        EXPECT_EQ(VoltageSample(s), c.text);
+    }
+}
+
+TEST(FormatMetrics, CountersKeepEveryDigit) {
+    auto s = SmallSnapshot();
+    s.reprogrammings = std::numeric_limits<uint64_t>::max();
+    s.items[3].warningsRaised = (uint64_t{1} << 53) + 1;
+    const std::string text = FormatMetrics(s);
+    EXPECT_NE(text.find("\nhmdx_chip_reprogrammings_total 18446744073709551615\n"),
+              std::string::npos);
+    EXPECT_NE(text.find("\nhmdx_warnings_raised_total{item=\"3\",caption=\"+5V\"} "
+                        "9007199254740993\n"),
+              std::string::npos);
+}
+
+TEST(WriteMetricsFile, ReplacesTheFileReadableByAllAndLeavesNothingElse) {
+    TempDir dir;
+    const auto path = dir / "hmdx.prom";
+    std::ofstream(path) << "old\n";
+    const mode_t oldMask = ::umask(077); // a strict umask must not hide the file from the exporter
+    const auto error = WriteMetricsFile(path, "new text\n");
+    ::umask(oldMask);
+    ASSERT_FALSE(error) << *error;
+    EXPECT_EQ(Slurp(path), "new text\n");
+    struct stat st {};
+    ASSERT_EQ(::stat(path.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0644u);
+    EXPECT_EQ(Names(dir.path()), std::vector<std::string>{"hmdx.prom"});
+}
+
+TEST(WriteMetricsFile, FailureNamesTheFileAndLeavesNoTemporaryFile) {
+    TempDir dir;
+    std::filesystem::create_directories(dir / "taken" / "inside");
+    struct Case {
+        std::filesystem::path path;
+        const char* reason;
+    };
+    for (const Case& c : {
+             Case{dir / "missing" / "hmdx.prom", "No such file or directory"},
+             Case{dir / "taken", "Is a directory"}, // fails at the rename, after the write
+         }) {
+        const auto error = WriteMetricsFile(c.path, "text\n");
+        ASSERT_TRUE(error);
+        EXPECT_EQ(*error, "Cannot write the metrics file " + c.path.string() + ": " + c.reason);
+        EXPECT_EQ(Names(dir.path()), std::vector<std::string>{"taken"});
+    }
+}
+
+// Every item, with long captions: the bigger the text, the longer a faulty writer leaves it
+// half written.
+MetricsSnapshot BigSnapshot() {
+    MetricsSnapshot s = SmallSnapshot();
+    for (int i = 0; i < 16; ++i) {
+        auto& item = s.items[static_cast<std::size_t>(i)];
+        item = Item(i, std::string(1000, static_cast<char>('a' + i)),
+                    i < 9    ? Kind::Voltage
+                    : i < 12 ? Kind::Fan
+                             : Kind::Temperature);
+        item.hasReading = true;
+        item.value = i;
+        item.low = i - 1;
+        item.high = i + 1;
+    }
+    return s;
+}
+
+TEST(WriteMetricsFile, ReaderNeverSeesAPartialFile) {
+    TempDir dir;
+    const auto path = dir / "hmdx.prom";
+    auto s = BigSnapshot();
+    ASSERT_FALSE(WriteMetricsFile(path, FormatMetrics(s)));
+
+    constexpr uint64_t kRewrites = 200;
+    std::atomic<bool> done{false};
+    std::atomic<int> reads{0};
+    std::string bad;
+    std::thread reader([&] {
+        auto expected = BigSnapshot();
+        const std::string lastLine = "hmdx_chip_reprogrammings_total ";
+        while (!done && bad.empty()) {
+            const std::string text = Slurp(path);
+            const auto at = text.rfind(lastLine);
+            if (at != std::string::npos) {
+                expected.reprogrammings =
+                    std::strtoull(text.c_str() + at + lastLine.size(), nullptr, 10);
+                if (text == FormatMetrics(expected)) {
+                    ++reads;
+                    continue;
+                }
+            }
+            bad = text;
+        }
+    });
+    for (uint64_t i = 1; i <= kRewrites; ++i) {
+        s.reprogrammings = i;
+        if (const auto error = WriteMetricsFile(path, FormatMetrics(s))) {
+            ADD_FAILURE() << *error;
+            break;
+        }
+    }
+    done = true;
+    reader.join();
+    EXPECT_TRUE(bad.empty()) << "after " << reads << " whole reads, read " << bad.size()
+                             << " bytes ending in: "
+                             << bad.substr(bad.size() - std::min<std::size_t>(bad.size(), 80));
+    EXPECT_GT(reads, 0);
+    EXPECT_EQ(Names(dir.path()), std::vector<std::string>{"hmdx.prom"});
+}
+
+} // namespace
+} // namespace hmdx
