@@ -3,7 +3,6 @@
 #include "monitor/ItemTable.h"
 #include "ui/main/ItemEvents.h"
 
-#include <QLocale>
 #include <QRadioButton>
 #include <iostream>
 
@@ -13,13 +12,8 @@ namespace {
 // A number as the window shows it; NaN for none. A fan that stands ("Fan off", "low_speed")
 // turns at 0 RPM.
 double shown(const std::string& text, MetricsItem::Kind kind) {
-    if (text.empty())
-        return NAN;
-    bool ok = false;
-    const double value = QLocale().toDouble(QString::fromStdString(text), &ok);
-    if (ok)
-        return value;
-    return kind == MetricsItem::Kind::Fan ? 0.0 : NAN;
+    const double value = ShownNumber(text);
+    return std::isnan(value) && kind == MetricsItem::Kind::Fan && !text.empty() ? 0.0 : value;
 }
 
 MetricsItem::Kind kindOf(ItemKind kind) {

@@ -5,6 +5,7 @@
 #include "Items.h"
 #include "SuperIo.h"
 #include "monitor/EventLog.h"
+#include "monitor/History.h"
 #include "settings/SettingsFile.h"
 #include "settings/SettingsModel.h"
 
@@ -68,6 +69,10 @@ public:
     ItemFlags Alarm{};
     std::array<uint64_t, kItemCount> WarningsRaised{};
     uint64_t Reprogrammings = 0;
+
+    // Every tick's raw readings of the last 24 hours, with limits and warnings, for the
+    // History window.
+    ReadingHistory history;
 
     // This run's events, for the journal, the event log file and the Event Log window.
     EventLog events;

@@ -5,6 +5,8 @@
 #include "VoltageRows.h"
 
 #include <QLabel>
+#include <QLocale>
+#include <cmath>
 
 namespace hmdx {
 namespace {
@@ -14,6 +16,12 @@ std::string text(const QLabel* label) {
 }
 
 } // namespace
+
+double ShownNumber(const std::string& text) {
+    bool ok = false;
+    const double value = QLocale().toDouble(QString::fromStdString(text), &ok);
+    return ok ? value : std::nan("");
+}
 
 Event ItemEvent(const MainRows& rows, int item, std::string what) {
     Event e;

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QRadioButton>
+#include <chrono>
 
 namespace hmdx {
 namespace {
@@ -36,6 +37,7 @@ constexpr uint8_t kCaseOpenBit = 0x10;
 } // namespace
 
 void PollingCycle::Timer1_Timer() {
+    m_read = 0;
     ProcessVoltage();
     ProcessFan();
     ProcessTemperature();
@@ -46,6 +48,7 @@ void PollingCycle::Timer1_Timer() {
     useBank(0);
     m_m.ReadChipReg(0x41);
     m_m.ReadChipReg(0x42);
+    m_m.history.record(std::chrono::system_clock::now(), m_raw, m_read);
 }
 
 void PollingCycle::useBank(int bank) {
@@ -73,6 +76,7 @@ void PollingCycle::ProcessVoltage() {
             continue;
         useBank(kVoltageSources[i].bank);
         const int raw = m_m.ReadChipReg(kVoltageSources[i].reg);
+        keep(i, uint8_t(raw));
         const int scale = rail == VoltageRows::Rail::Negated ? -raw : raw;
         VoltageRows::Row& r = rows.row[i];
         r.SldVoltage->setValue(scale);
@@ -94,6 +98,7 @@ void PollingCycle::ProcessFan() {
             continue;
         useBank(0);
         int count = m_m.ReadChipReg(kFanCountReg + f);
+        keep(item, uint8_t(count));
         FanRows::Row& r = m_rows.fan->row[f];
         r.prbFanSpeed->setValue(255 - count);
         const int limitSetting = r.updFanLoLimit->value();
@@ -121,10 +126,13 @@ void PollingCycle::ProcessTemperature() {
         double degrees = 0;
         int scale = 0;
         if (t == 0) {
-            degrees = Temp1Degrees(m_m.ReadChipReg(0x27));
+            const uint8_t raw = m_m.ReadChipReg(0x27);
+            keep(item, raw);
+            degrees = Temp1Degrees(raw);
             scale = int(degrees) + 40;
         } else {
             const uint8_t whole = m_m.ReadChipReg(0x50);
+            keep(item, whole);
             const int halves = TempHalfDegrees(whole, m_m.ReadChipReg(0x51));
             degrees = halves / 2.0;
             scale = halves + 80;
@@ -143,6 +151,7 @@ void PollingCycle::ProcessCaseOpen() {
     m_bank = -1;
     useBank(0);
     const bool open = m_m.ReadChipReg(0x42) & kCaseOpenBit;
+    keep(kCaseOpenItem, open);
     m_rows.caseLine.optCaseOpened->setChecked(open);
     m_m.EverRead[kCaseOpenItem] = true;
     m_m.Alarm[kCaseOpenItem] = open;

@@ -4,6 +4,9 @@
 #include "chip/Module1.h"
 #include "monitor/WarningDispatch.h"
 
+#include <array>
+#include <cstdint>
+
 class QLabel;
 
 namespace hmdx {
@@ -30,7 +33,15 @@ private:
     void useBank(int bank);
     void report(int item, bool outOfRange, QLabel* status);
 
+    // The raw byte of every item read this tick, for the history.
+    void keep(int item, uint8_t raw) {
+        m_raw[item] = raw;
+        m_read |= uint16_t(1U << item);
+    }
+
     Module1& m_m;
+    std::array<uint8_t, kItemCount> m_raw{};
+    uint16_t m_read = 0;
     MainRows& m_rows;
     WarningDispatch& m_dispatch;
     int m_bank = -1;

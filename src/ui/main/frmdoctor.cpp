@@ -18,6 +18,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QMenuBar>
+#include <QProgressBar>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -25,17 +26,19 @@ namespace hmdx {
 
 frmdoctor::frmdoctor(Services s)
     : m_m(s.m), m_boxes(s.boxes), m_tray(s.tray), m_endProgram(std::move(s.endProgram)),
-      m_dispatch(s.m, s.dialogs), m_polling(s.m, m_rows, m_dispatch) {
+      m_dispatch(s.m, s.dialogs), m_polling(s.m, m_rows, m_dispatch), m_history(s.m, m_rows) {
     InitUiResources();
     setWindowTitle(QStringLiteral("r810/hmdx Hardware Monitor"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/hmdx.svg")));
     createFrames();
+    watchRowsForHistory();
     const auto limitChanged = [this](int item, const std::string& change) {
         if (m_m.QuietLimits)
             return;
         Event e = ItemEvent(m_rows, item, "limit changed");
         e.detail = change;
         m_m.events.record(std::move(e));
+        m_history.keepLimits(item);
     };
     m_rows.voltage->onLimitChanged = limitChanged;
     m_rows.fan->onLimitChanged = limitChanged;
@@ -45,6 +48,7 @@ frmdoctor::frmdoctor(Services s)
         e.warning = raised;
         if (raised)
             ++m_m.WarningsRaised[item];
+        m_history.keepWarning(item, raised);
         m_m.events.record(std::move(e));
     };
     createMenus();
@@ -91,6 +95,23 @@ void frmdoctor::createFrames() {
     setCentralWidget(central);
 }
 
+// A double-click on a row's name, reading or limit opens its history; the up-downs keep
+// their double-clicks for stepping twice.
+void frmdoctor::watchRowsForHistory() {
+    const auto watch = [this](int item, const auto& controls) {
+        for (QWidget* control : controls)
+            if (qobject_cast<QLabel*>(control) || qobject_cast<QProgressBar*>(control))
+                m_history.watchRow(item, control);
+    };
+    for (int i = 0; i < kVoltItems; ++i)
+        watch(i, m_rows.voltage->row[i].controls());
+    for (int f = 0; f < 3; ++f)
+        watch(kFirstFanItem + f, m_rows.fan->row[f].controls());
+    for (int t = 0; t < 3; ++t)
+        watch(kFirstTempItem + t, m_rows.temperature->row[t].controls());
+    m_history.watchRow(kCaseOpenItem, m_rows.caseLine.lblCaseOpen);
+}
+
 void frmdoctor::createMenus() {
     QMenu* file = menuBar()->addMenu(tr("&File"));
     file->addAction(tr("&Default"), this, &frmdoctor::mDefault_Click);
@@ -99,6 +120,7 @@ void frmdoctor::createMenus() {
     QMenu* tools = menuBar()->addMenu(tr("&Tools"));
     m_configure = tools->addAction(tr("&Configuration"));
     tools->addAction(tr("&Event Log"), this, &frmdoctor::mEventLog_Click);
+    tools->addAction(tr("&History"), this, [this] { m_history.open(0); });
     m_about = menuBar()->addAction(tr("&About"));
 }
 
@@ -131,6 +153,7 @@ void frmdoctor::initRows() {
     m_rows.fan->init_fan_items();
     m_rows.temperature->init_temp_items();
     init_case_items();
+    m_history.keepAllLimits();
 }
 
 void frmdoctor::init_case_items() {

@@ -2,6 +2,7 @@
 
 #include "MainRows.h"
 #include "PollingCycle.h"
+#include "RowHistory.h"
 #include "chip/Module1.h"
 #include "monitor/WarningDispatch.h"
 #include "platform/MessageBoxes.h"
@@ -64,6 +65,7 @@ public:
     QAction* aboutAction() const { return m_about; }
     // Tools > Event Log: the window is made when first asked for.
     void mEventLog_Click();
+    RowHistory& history() { return m_history; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -71,6 +73,7 @@ protected:
 private:
     void createFrames();
     void createMenus();
+    void watchRowsForHistory();
     void createTray();
 
     Module1& m_m;
@@ -80,6 +83,7 @@ private:
     WarningDispatch m_dispatch;
     MainRows m_rows;
     PollingCycle m_polling;
+    RowHistory m_history;
     QTimer m_timer;
     QAction* m_configure = nullptr;
     QAction* m_about = nullptr;
