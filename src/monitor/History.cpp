@@ -48,12 +48,13 @@ template <typename Changes> void TrimBefore(Changes& changes, int64_t second) {
 } // namespace
 
 ReadingHistory::ReadingHistory(std::size_t capacity)
-    : m_capacity(std::max<std::size_t>(capacity, 1)), m_raw(m_capacity * kItems),
-      m_read(m_capacity), m_times(m_capacity) {}
+    : m_capacity(std::max<std::size_t>(capacity, 1)),
+      m_raw(std::make_unique_for_overwrite<uint8_t[]>(m_capacity * kItems)),
+      m_read(std::make_unique_for_overwrite<uint16_t[]>(m_capacity)),
+      m_times(std::make_unique_for_overwrite<uint32_t[]>(m_capacity)) {}
 
 std::size_t ReadingHistory::bytes() const {
-    return m_raw.capacity() * sizeof(uint8_t) + m_read.capacity() * sizeof(uint16_t) +
-           m_times.capacity() * sizeof(uint32_t);
+    return m_capacity * (kItems * sizeof(uint8_t) + sizeof(uint16_t) + sizeof(uint32_t));
 }
 
 std::optional<system_clock::time_point> ReadingHistory::latest() const {
@@ -76,7 +77,7 @@ void ReadingHistory::record(system_clock::time_point t, const std::array<uint8_t
         at = m_oldest;
         m_oldest = (m_oldest + 1) % m_capacity;
     }
-    std::copy(raw.begin(), raw.end(), m_raw.begin() + static_cast<std::ptrdiff_t>(at * kItems));
+    std::copy(raw.begin(), raw.end(), m_raw.get() + at * kItems);
     m_read[at] = read;
     // Past 136 years from the first tick the clock is broken; the ring only needs order.
     m_times[at] = static_cast<uint32_t>(

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <deque>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -68,9 +69,10 @@ private:
     void dropChangesBefore(int64_t second);
 
     std::size_t m_capacity;
-    std::vector<uint8_t> m_raw;    // 16 bytes a tick
-    std::vector<uint16_t> m_read;  // read mask a tick
-    std::vector<uint32_t> m_times; // seconds since m_base
+    // Left uninitialised: the ring's pages cost memory only as the ticks fill them.
+    std::unique_ptr<uint8_t[]> m_raw;    // 16 bytes a tick
+    std::unique_ptr<uint16_t[]> m_read;  // read mask a tick
+    std::unique_ptr<uint32_t[]> m_times; // seconds since m_base
     std::size_t m_oldest = 0;
     std::size_t m_size = 0;
     int64_t m_base = 0; // the first tick's second

@@ -118,7 +118,9 @@ def run(prefix, work):
              "--metrics-interval", "1", "--data-dir", data],
             stdin=subprocess.DEVNULL, stdout=logs["hmdx"], stderr=logs["hmdx"], env=env,
             preexec_fn=die_with_driver)
-        wait_for(metrics, lambda: read(metrics), 20, alive)
+        # The first file may come before the first reading.
+        wait_for(f"a reading in {metrics}",
+                 lambda: "\nhmdx_voltage_volts{" in (read(metrics) or ""), 20, alive)
 
         port = free_port()
         procs["exporter"] = subprocess.Popen(
