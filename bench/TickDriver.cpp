@@ -2,10 +2,12 @@
 // called directly rather than from the timer, so that callgrind can tell the cost of one tick
 // from the difference between two runs, and the simulator can count a tick's port accesses.
 //
-//   hmdx_tickdriver [--model hma|hmb|hmc|hmdf] [--ticks N] [--hidden]
+//   hmdx_tickdriver [--model hma|hmb|hmc|hmdf] [--ticks N] [--hidden] [--readbacks N]
 //
-// Prints one line of key=value pairs.
+// --readbacks: after the ticks, that many read-backs of the kept limit registers, as the
+// periodic check makes them. Prints one line of key=value pairs.
 
+#include "chip/ChipKeeping.h"
 #include "chip/Startup.h"
 #include "chip/sim/SimulatedPortIo.h"
 #include "chip/sim/SimulatedServices.h"
@@ -83,6 +85,7 @@ struct Options {
     std::string model = "hmb";
     long ticks = 100;
     bool hidden = false;
+    long readbacks = 0;
 };
 
 bool parse(int argc, char** argv, Options& o) {
@@ -92,12 +95,14 @@ bool parse(int argc, char** argv, Options& o) {
             o.model = argv[++i];
         else if (!std::strcmp(argv[i], "--ticks") && hasValue)
             o.ticks = std::strtol(argv[++i], nullptr, 10);
+        else if (!std::strcmp(argv[i], "--readbacks") && hasValue)
+            o.readbacks = std::strtol(argv[++i], nullptr, 10);
         else if (!std::strcmp(argv[i], "--hidden"))
             o.hidden = true;
         else
             return false;
     }
-    return o.ticks >= 0 && sim::IsKnownModelName(o.model);
+    return o.ticks >= 0 && o.readbacks >= 0 && sim::IsKnownModelName(o.model);
 }
 
 } // namespace
@@ -106,7 +111,8 @@ int main(int argc, char** argv) {
     Options o;
     if (!parse(argc, argv, o)) {
         std::fprintf(stderr,
-                     "usage: hmdx_tickdriver [--model hma|hmb|hmc|hmdf] [--ticks N] [--hidden]\n");
+                     "usage: hmdx_tickdriver [--model hma|hmb|hmc|hmdf] [--ticks N] [--hidden] "
+                     "[--readbacks N]\n");
         return 2;
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -152,7 +158,11 @@ int main(int argc, char** argv) {
         window.Timer1_Timer();
         QCoreApplication::processEvents();
     }
-    const CountingPortIo::Counts& after = io.n;
+    const CountingPortIo::Counts afterTicks = io.n;
+    for (long r = 0; r < o.readbacks; ++r)
+        if (!ReadBackKeptRegisters(m).empty())
+            return 1;
+    const CountingPortIo::Counts& after = afterTicks;
     const auto perTick = [&o](long long end, long long start) {
         return o.ticks ? double(end - start) / double(o.ticks) : 0.0;
     };
@@ -163,5 +173,8 @@ int main(int argc, char** argv) {
                 perTick(after.accesses, before.accesses), perTick(after.reads, before.reads),
                 perTick(after.writes, before.writes),
                 perTick(after.bankSelections, before.bankSelections));
+    if (o.readbacks)
+        std::printf("kept_registers=%zu readback_port_accesses=%g\n", m.Kept.size(),
+                    double(io.n.accesses - afterTicks.accesses) / double(o.readbacks));
     return 0;
 }

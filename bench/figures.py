@@ -226,6 +226,46 @@ def tick_instructions(table, binaries, args):
     procs.remove_folder(folder)
 
 
+# -- 2b. the periodic read-back of the limits ----------------------------------------------
+
+
+def readback_cost(table, binaries, args):
+    """One read-back of the kept limit registers, and an hour of them at the default interval
+    beside an hour of ticks."""
+    folder = procs.temp_folder("hmdx-bench-readback-")
+    raw = table.raw.setdefault("readback", {})
+    n = max(args.ticks * 5, 100)
+    what = "Limit read-back (--verify-interval, default 60 s), hmb"
+    how = (f"hmdx_tickdriver --ticks 0 --readbacks N: the simulator's port count; callgrind "
+           f"(I({2 * n}) - I({n})) / {n}; an hour is 60 read-backs beside 3600 ticks")
+    with table.guard(what, how):
+        driver = need(binaries["hmdx_tickdriver"])
+        out, _ = run_captured([driver, "--model", "hmb", "--ticks", "0", "--readbacks", "10"],
+                              offscreen_env(folder, "rb"), 300, folder, "readback-ports")
+        pairs = dict(p.split("=", 1) for line in out.splitlines() for p in line.split()
+                     if "=" in p)
+        ports = float(pairs["readback_port_accesses"])
+        totals = []
+        for count in (n, 2 * n):
+            cg = os.path.join(folder, f"rb{count}.callgrind")
+            run_captured(callgrind([f"--callgrind-out-file={cg}", driver, "--model", "hmb",
+                                    "--ticks", "0", "--readbacks", str(count)]),
+                         offscreen_env(folder, f"rb{count}"), 900, folder, f"rb{count}")
+            totals.append(callgrind_total(cg))
+        instructions = (totals[1] - totals[0]) / n
+        tick = table.raw.get("instructions_per_tick", {}).get("hidden", {}).get("per_tick")
+        raw.update(kept=int(pairs["kept_registers"]), port_accesses=ports,
+                   instructions=instructions)
+        hour = (f"{ports * 60:,.0f} port accesses an hour ({ports * 60 / (72 * 3600):.1%} of "
+                f"the ticks' {72 * 3600:,})")
+        if tick:
+            hour += (f", {instructions * 60:,.0f} instructions an hour "
+                     f"({instructions * 60 / (tick * 3600):.2%} of the hidden window's ticks)")
+        table.add(what, f"{ports:g} port accesses ({pairs['kept_registers']} registers), "
+                  f"{instructions:,.0f} instructions per read-back; {hour}", how)
+    procs.remove_folder(folder)
+
+
 # -- running a program on its own display --------------------------------------------------
 
 
@@ -615,7 +655,7 @@ def side_by_side(table, binaries, args):
 
 
 def run_all(table, binaries, args):
-    steps = [port_accesses, tick_instructions, startup_time, startup_instructions, idle,
+    steps = [port_accesses, tick_instructions, readback_cost, startup_time, startup_instructions, idle,
              microbench]
     if args.peers:
         steps.append(side_by_side)
