@@ -68,5 +68,30 @@ TEST(MetricsPublisher, ValuesAreWhatTheWindowShows) {
     EXPECT_GT(volts.lblStatusV->text().toDouble(), volts.LblHiLimit->text().toDouble());
 }
 
+// A write that fails is told once, monitoring goes on, and the next interval tries again.
+TEST(MetricsPublisher, FailedWritesAreLoggedOnceAndRetried) {
+    WindowRig rig(ScenarioFor("hmb"));
+    rig.w().Form_Load();
+    const std::filesystem::path folder = rig.data.path() / "textfile";
+    std::filesystem::create_directory(folder);
+    MetricsPublisher metrics(rig.m(), rig.w().rows(), folder / "hmdx.prom", 15);
+    std::filesystem::remove(folder);
+    const auto failures = [&rig] {
+        int n = 0;
+        for (const Event& e : rig.m().events.events())
+            n += e.event == "metrics write failed";
+        return n;
+    };
+    metrics.publish();
+    metrics.publish();
+    EXPECT_EQ(failures(), 1);
+    std::filesystem::create_directory(folder);
+    metrics.publish();
+    EXPECT_TRUE(std::filesystem::exists(folder / "hmdx.prom"));
+    std::filesystem::remove_all(folder);
+    metrics.publish();
+    EXPECT_EQ(failures(), 2);
+}
+
 } // namespace
 } // namespace hmdx::test
