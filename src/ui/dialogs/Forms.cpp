@@ -111,6 +111,7 @@ void Forms::disableItem(int k) {
     config.chkWErr1[k]->setVisible(false);
     config.chkWErr3[k]->setVisible(false);
     config.ChkBeep[k]->setVisible(false);
+    config.takeAsLogged(k);
 }
 
 void Forms::shutdownSystem(int item) {

@@ -210,6 +210,14 @@ void frmConfig::Form_Load() {
     m_logged = switchesNow();
 }
 
+void frmConfig::takeAsLogged(int item) {
+    const Switches now = switchesNow();
+    m_logged.enabled[item] = now.enabled[item];
+    m_logged.warnOpt1[item] = now.warnOpt1[item];
+    m_logged.warnOpt3[item] = now.warnOpt3[item];
+    m_logged.beep[item] = now.beep[item];
+}
+
 frmConfig::Switches frmConfig::switchesNow() const {
     const SettingsModel& s = m().settings;
     return {s.ItemEnabled, s.ItemWarnOpt1, s.ItemWarnOpt3, s.ItemBeep};

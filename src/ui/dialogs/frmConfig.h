@@ -29,6 +29,9 @@ public:
 
     // Takes the snapshot and sets the boxes from the settings. Runs once, when loaded.
     void Form_Load();
+    // A switch changed outside the dialog (a warning's Disable) has an event of its own:
+    // closing the dialog does not log it again.
+    void takeAsLogged(int item);
 
     std::array<QLabel*, 16> lblItemName{};
     std::array<QCheckBox*, 16> chkEnable{};

@@ -3,10 +3,12 @@
 #include "support/DialogRig.h"
 #include "ui/dialogs/ConfirmPassword.h"
 #include "ui/dialogs/WarningDialog.h"
+#include "ui/dialogs/frmConfig.h"
 #include "ui/main/FanRows.h"
 #include "ui/main/UpDown.h"
 #include "ui/main/VoltageRows.h"
 
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QLocale>
 #include <fstream>
@@ -73,6 +75,32 @@ TEST(EventRecords, LimitChangesAreTheUsersOnly) {
     EXPECT_EQ(seen, (std::vector<std::string>{"limit changed +5V high 5.51 -> 5.49 V",
                                               "limit changed CPU FAN low 1055 -> 1125 RPM",
                                               "default  factory settings, not yet saved"}));
+}
+
+// Changes made in the configuration dialog are one record when it closes; a Disable from a
+// warning meanwhile has its own record and is not logged again there.
+TEST(EventRecords, ConfigurationChangesAreOneRecordWithoutTheDisable) {
+    sim::Scenario scenario = ScenarioFor("hmb");
+    scenario.writes.push_back({0, 0, 0x23, 250}); // +5V at 6.72 V
+    LoggedRig rig(scenario);
+    rig.forms.mConfigure_Click();
+    frmConfig* config = rig.forms.configIfLoaded();
+    ASSERT_NE(config, nullptr);
+    config->ChkBeep[4]->click();
+    for (int tick = 0; tick < 3; ++tick)
+        rig.w().Timer1_Timer();
+    rig.forms.warningIfLoaded(3)->Command_Click(1);
+    config->close();
+    DialogRig::settle();
+
+    std::vector<std::string> seen;
+    for (const Event& e : rig.m().events.events())
+        seen.push_back(e.event + ": " + e.detail);
+    ASSERT_EQ(seen.size(), 3U);
+    EXPECT_EQ(seen[0], "warning raised: ");
+    EXPECT_EQ(seen[1], "disable: ");
+    EXPECT_EQ(seen[2].rfind("configuration changed: +12V", 0), 0U) << seen[2];
+    EXPECT_EQ(seen[2].find("+5V"), std::string::npos) << seen[2];
 }
 
 TEST(EventRecords, PasswordsTypedOrStoredNeverReachARecord) {
