@@ -114,7 +114,8 @@ icon_sizes=(16 22 24 32 48 64 128 256)
 expected_files() {
     printf '%s\n' /usr/bin/hmdx /usr/share/applications/hmdx.desktop \
         /usr/share/metainfo/hmdx.metainfo.xml /usr/share/man/man1/hmdx.1.gz \
-        /usr/share/icons/hicolor/scalable/apps/hmdx.svg
+        /usr/share/icons/hicolor/scalable/apps/hmdx.svg \
+        /usr/lib/systemd/system/hmdx.service /usr/share/hmdx/prometheus/hmdx-alerts.yml
     for n in "${icon_sizes[@]}"; do
         echo "/usr/share/icons/hicolor/${n}x${n}/apps/hmdx.png"
     done
@@ -254,7 +255,7 @@ echo "package: $deb"
 check "control fields: name, version $(project_version), Qt runtime and plugin dependencies" \
     control_fields_ok
 if check "dpkg -i installs the package" install_package; then
-    check "installed files: binary, desktop entry, metainfo, man page, 9 icons, nothing else" \
+    check "installed files: binary, desktop entry, metainfo, man page, 9 icons, unit, alert rules, nothing else" \
         package_files_ok
     check "icons: each PNG has its folder's size, the SVG is an SVG" icons_match_their_folders
     check "desktop entry runs /usr/bin/hmdx with icon hmdx; metainfo launches it" \
