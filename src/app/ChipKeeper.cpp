@@ -20,20 +20,19 @@ ChipKeeper::~ChipKeeper() {
 
 void ChipKeeper::verify() {
     const std::vector<RegisterDifference> changed = ReadBackKeptRegisters(m_m);
-    if (changed.empty())
-        return;
-    ReprogramChip(m_m);
-    ++m_m.Reprogrammings;
-    if (onReprogrammed)
-        onReprogrammed("read-back", DescribeDifferences(changed));
+    if (!changed.empty())
+        reprogram("read-back", changed);
 }
 
 void ChipKeeper::resumed() {
-    const std::vector<RegisterDifference> changed = ReadBackKeptRegisters(m_m);
+    reprogram("resume", ReadBackKeptRegisters(m_m));
+}
+
+void ChipKeeper::reprogram(const char* why, const std::vector<RegisterDifference>& changed) {
     ReprogramChip(m_m);
     ++m_m.Reprogrammings;
     if (onReprogrammed)
-        onReprogrammed("resume", changed.empty() ? "none" : DescribeDifferences(changed));
+        onReprogrammed(why, changed.empty() ? "none" : DescribeDifferences(changed));
 }
 
 } // namespace hmdx

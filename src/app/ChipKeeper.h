@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chip/ChipKeeping.h"
 #include "chip/Module1.h"
 #include "platform/SleepWatcher.h"
 
@@ -7,6 +8,7 @@
 #include <QTimer>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace hmdx {
 
@@ -27,6 +29,8 @@ public:
     std::function<void(const std::string& why, const std::string& changed)> onReprogrammed;
 
 private:
+    void reprogram(const char* why, const std::vector<RegisterDifference>& changed);
+
     Module1& m_m;
     SleepWatcher& m_sleep;
     QTimer m_timer;
