@@ -11,8 +11,8 @@
 #include "chip/Startup.h"
 #include "chip/sim/SimulatedPortIo.h"
 #include "chip/sim/SimulatedServices.h"
-#include "ui/dialogs/Forms.h"
-#include "ui/main/frmdoctor.h"
+#include "ui/dialogs/Dialogs.h"
+#include "ui/main/MainWindow.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -140,10 +140,10 @@ int main(int argc, char** argv) {
         return 1;
     m.settings.ItemEnabled.fill(1);
 
-    Forms forms(m, boxes, power);
-    frmdoctor window({m, boxes, tray, forms, [] {}});
+    Dialogs forms(m, boxes, power);
+    MainWindow window({m, boxes, tray, forms, [] {}});
     forms.attach(window);
-    window.Form_Load();
+    window.load();
     // Ticks come from the loop below only: the window's own timer would add some whenever a
     // run under callgrind takes longer than a second.
     window.timer().stop();
@@ -155,7 +155,7 @@ int main(int argc, char** argv) {
     const CountingPortIo::Counts before = io.n;
     for (long t = 0; t < o.ticks; ++t) {
         ++now;
-        window.Timer1_Timer();
+        window.pollOnce();
         QCoreApplication::processEvents();
     }
     const CountingPortIo::Counts afterTicks = io.n;

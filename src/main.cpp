@@ -52,7 +52,7 @@ int main(int argc, char** argv) {
                                  *tray,
                                  programFolder,
                                  hmdx::DefaultDataFolder(programFolder),
-                                 [](hmdx::frmdoctor&) { return QApplication::exec(); },
+                                 [](hmdx::MainWindow&) { return QApplication::exec(); },
                                  [] { QCoreApplication::exit(hmdx::kExitOk); }};
     return hmdx::RunProgram(*parsed.options, env);
 }

@@ -61,9 +61,9 @@ void BM_DispatchTick(benchmark::State& state) {
     for (auto _ : state) {
         for (int item = 0; item < kItemCount; ++item) {
             if (out[static_cast<std::size_t>(item)])
-                dispatch.ShowWarning(item);
+                dispatch.reportOutOfRange(item);
             else
-                dispatch.CloseWarning(item);
+                dispatch.reportInRange(item);
         }
         benchmark::ClobberMemory();
     }

@@ -7,9 +7,9 @@
 #include "chip/Module1.h"
 #include "monitor/JsonLinesSink.h"
 #include "platform/JournalSink.h"
-#include "ui/dialogs/Forms.h"
+#include "ui/dialogs/Dialogs.h"
 #include "ui/main/ItemEvents.h"
-#include "ui/main/frmdoctor.h"
+#include "ui/main/MainWindow.h"
 
 #include <QCoreApplication>
 #include <cstdio>
@@ -56,17 +56,17 @@ private:
 
 int runWindow(Module1& m, ProgramEnvironment& env, Backend& backend, const CommandLine& options) {
     m.pumpEvents = [] { QCoreApplication::processEvents(); };
-    Forms forms(m, env.boxes, backend.power());
+    Dialogs forms(m, env.boxes, backend.power());
     // Without a desktop a warning is a line on standard error and an event, not a dialog.
     ConsoleWarnings console(std::cerr);
     WarningDialogs& warnings = options.headless ? static_cast<WarningDialogs&>(console) : forms;
-    frmdoctor window({m, env.boxes, env.tray, warnings, env.endProgram});
+    MainWindow window({m, env.boxes, env.tray, warnings, env.endProgram});
     console.describe = [&window](int item) {
         return JournalMessage(ItemEvent(window.rows(), item, "out of range"));
     };
     if (!options.headless)
         forms.attach(window);
-    window.Form_Load();
+    window.load();
     ChipKeeper keeper(m, backend.sleep(), options.verifySeconds);
     keeper.onReprogrammed = [&m](const std::string& why, const std::string& changed) {
         m.events.record({.event = "chip reprogrammed",

@@ -11,7 +11,7 @@
 
 namespace hmdx {
 
-class frmdoctor;
+class MainWindow;
 
 enum ExitCode { kExitOk = 0, kExitStartupFailed = 1, kExitUsage = 2 };
 
@@ -24,7 +24,7 @@ struct ProgramEnvironment {
     std::filesystem::path dataFolder;
     // Runs the program once its window is up, until something ends it; tests drive the
     // window themselves here. `endProgram` is what the window calls to end the run.
-    std::function<int(frmdoctor& window)> eventLoop;
+    std::function<int(MainWindow& window)> eventLoop;
     std::function<void()> endProgram;
 };
 

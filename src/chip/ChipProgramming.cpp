@@ -99,7 +99,7 @@ void SetPwmOutput(Module1& m, int channel, int value) {
 }
 
 void InitFanTables(Module1& m) {
-    m.FanGuard = kTrue;
+    m.fanLimitEditsLive = true;
     const ChipModel* model = m.model();
     if (model && model->pwmFans) {
         m.FanPwmChannel[1] = 1;

@@ -17,8 +17,4 @@ inline constexpr int kCaseOpenItem = 15;
 using ItemBytes = std::array<uint8_t, kItemCount>;
 using ItemFlags = std::array<bool, kItemCount>;
 
-// 16-bit booleans as the stored settings and the guard flags hold them.
-inline constexpr int16_t kTrue = -1;
-inline constexpr int16_t kFalse = 0;
-
 } // namespace hmdx

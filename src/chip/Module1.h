@@ -54,8 +54,9 @@ public:
     ItemBytes CfgWarnOpt1{};
     ItemBytes CfgWarnOpt3{};
     ItemBytes CfgItemBeep{};
-    int16_t LimitGuard = kFalse;
-    int16_t FanGuard = kFalse;
+    // While false, a limit up-down that moves (the window setting it up) writes nothing.
+    bool limitEditsLive = false;
+    bool fanLimitEditsLive = false;
     std::array<int16_t, 4> FanPwmChannel{}; // by fan number 1..3; 0 = no channel
 
     // Every limit register written since start with its last value, by bank and register:

@@ -12,7 +12,7 @@ bool isItem(int item) {
 
 } // namespace
 
-void WarningDispatch::ShowWarning(int item) {
+void WarningDispatch::reportOutOfRange(int item) {
     if (!isItem(item))
         return;
     const auto i = static_cast<std::size_t>(item);
@@ -33,7 +33,7 @@ void WarningDispatch::ShowWarning(int item) {
         onChange(item, true);
 }
 
-void WarningDispatch::CloseWarning(int item) {
+void WarningDispatch::reportInRange(int item) {
     if (!isItem(item))
         return;
     const auto i = static_cast<std::size_t>(item);

@@ -25,8 +25,8 @@ class WarningDispatch {
 public:
     WarningDispatch(Module1& m, WarningDialogs& dialogs) : m_m(m), m_dialogs(dialogs) {}
 
-    void ShowWarning(int item);
-    void CloseWarning(int item);
+    void reportOutOfRange(int item);
+    void reportInRange(int item);
 
     // A warning was shown (raised) or an item that had one came back in range (cleared).
     std::function<void(int item, bool raised)> onChange;

@@ -5,6 +5,10 @@
 
 namespace hmdx {
 
+// The data file's 16-bit booleans.
+inline constexpr int16_t kTrue = -1;
+inline constexpr int16_t kFalse = 0;
+
 using SettingsItemBytes = std::array<uint8_t, 16>;
 
 // The user's settings as the program works with them. Every array is one entry longer than

@@ -43,7 +43,7 @@ SettingsRecord encoded(const SettingsModel& model) {
     return record;
 }
 
-std::vector<int> rowValues(frmdoctor& w) {
+std::vector<int> rowValues(MainWindow& w) {
     std::vector<int> values;
     for (const auto& r : w.voltageRows().row)
         values.insert(values.end(), {r.updLoLimit->value(), r.updHiLimit->value()});
@@ -57,7 +57,7 @@ std::vector<int> rowValues(frmdoctor& w) {
 // A machine whose user moved limits away from the factory ones.
 struct UserMachine : WindowRig {
     explicit UserMachine(const char* model) : WindowRig(ScenarioFor(model)) {
-        w().Form_Load();
+        w().load();
         auto& volts = w().voltageRows().row[3];
         volts.updHiLimit->setValue(volts.updHiLimit->value() - 3);
         volts.updLoLimit->setValue(volts.updLoLimit->value() + 2);

@@ -28,7 +28,7 @@ TEST(MetricsPublisher, ValuesAreWhatTheWindowShows) {
     scenario.writes.push_back({0, 0, 0x23, 250}); // +5V at 6.72 V, above its limit
     WindowRig rig(scenario);
     rig.m().settings.ItemEnabled[kCaseOpenItem] = 1;
-    rig.w().Form_Load();
+    rig.w().load();
     const std::filesystem::path file = rig.data.path() / "hmdx.prom";
     MetricsPublisher metrics(rig.m(), rig.w().rows(), file, 15);
 
@@ -38,7 +38,7 @@ TEST(MetricsPublisher, ValuesAreWhatTheWindowShows) {
     EXPECT_EQ(text.find("hmdx_voltage_volts{"), std::string::npos) << "nothing read yet";
 
     for (int tick = 0; tick < 3; ++tick)
-        rig.w().Timer1_Timer();
+        rig.w().pollOnce();
     metrics.publish();
     text = fileText(file);
     const auto& volts = rig.w().voltageRows().row[3];
@@ -71,7 +71,7 @@ TEST(MetricsPublisher, ValuesAreWhatTheWindowShows) {
 // A write that fails is told once, monitoring goes on, and the next interval tries again.
 TEST(MetricsPublisher, FailedWritesAreLoggedOnceAndRetried) {
     WindowRig rig(ScenarioFor("hmb"));
-    rig.w().Form_Load();
+    rig.w().load();
     const std::filesystem::path folder = rig.data.path() / "textfile";
     std::filesystem::create_directory(folder);
     MetricsPublisher metrics(rig.m(), rig.w().rows(), folder / "hmdx.prom", 15);

@@ -4,7 +4,7 @@
 #include "support/QtApp.h"
 #include "support/RecordingMessageBoxes.h"
 #include "support/TempDir.h"
-#include "ui/main/frmdoctor.h"
+#include "ui/main/MainWindow.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
@@ -33,9 +33,9 @@ struct ProgramRun {
                                tray,
                                dir.path(),
                                dir.path(),
-                               [this](frmdoctor& window) {
+                               [this](MainWindow& window) {
                                    windowOpened = true;
-                                   window.mExit_Click();
+                                   window.exitProgram();
                                    return ended ? kExitOk : -1;
                                },
                                [this] { ended = true; }};

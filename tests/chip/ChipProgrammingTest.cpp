@@ -123,7 +123,7 @@ TEST(FanOutputs, InitFanTablesSetsGuardAndChannels) {
         std::unique_ptr<SimRig> holder;
         SimRig& rig = *makeRig(holder, model);
         InitFanTables(rig.m);
-        EXPECT_EQ(rig.m.FanGuard, kTrue);
+        EXPECT_TRUE(rig.m.fanLimitEditsLive);
         const bool pwm = std::string(model) != "hma";
         EXPECT_EQ(rig.m.FanPwmChannel,
                   (std::array<int16_t, 4>{0, int16_t(pwm ? 1 : 0), int16_t(pwm ? 2 : 0), 0}))

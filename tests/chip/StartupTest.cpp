@@ -166,7 +166,7 @@ TEST(Startup, IdentifiesTheModelAndPreparesTheChip) {
         EXPECT_EQ(start.rig.chip.peek(0, 0x4D), 0x95) << c.model;
         EXPECT_EQ(m.settingsFile->path(), start.data / c.dataFile);
         EXPECT_EQ(m.HelpFile, std::filesystem::path("/opt/hmdx/hma.hlp"));
-        EXPECT_EQ(m.FanGuard, kTrue);
+        EXPECT_TRUE(m.fanLimitEditsLive);
         // No data file yet: factory settings, whose VID flag is consumed at once.
         EXPECT_EQ(m.settings.VcoreFromVID, kFalse);
         EXPECT_EQ(m.settings.VoltLoLimit[0], float(1.75 - 0.2));

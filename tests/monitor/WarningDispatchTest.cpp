@@ -68,9 +68,9 @@ TEST_F(Dispatch, FaultRules) {
         for (char report : s.reports) {
             const std::size_t before = dialogs.calls.size();
             if (report == 'o')
-                dispatch.ShowWarning(item);
+                dispatch.reportOutOfRange(item);
             else if (report == 'i')
-                dispatch.CloseWarning(item);
+                dispatch.reportInRange(item);
             else
                 dialogs.dismiss(item);
             counts += std::to_string(rig.m.WarnCount[item]);
@@ -86,10 +86,10 @@ TEST_F(Dispatch, DisabledItemNeverWarnsButCloses) {
     setItem(12, 0, 1);
     rig.m.WarnCount[12] = 2;
     for (int tick = 0; tick < 5; ++tick)
-        dispatch.ShowWarning(12);
+        dispatch.reportOutOfRange(12);
     EXPECT_TRUE(dialogs.calls.empty());
     EXPECT_EQ(rig.m.WarnCount[12], 2);
-    dispatch.CloseWarning(12);
+    dispatch.reportInRange(12);
     EXPECT_EQ(rig.m.WarnCount[12], 0);
     EXPECT_EQ(dialogs.calls, std::vector<std::string>{"unload 12"});
 }
@@ -98,19 +98,19 @@ TEST_F(Dispatch, ItemsCountApart) {
     setItem(9, 1, 0);
     setItem(10, 1, 0);
     for (int item : {9, 9, 10})
-        dispatch.ShowWarning(item);
-    dispatch.CloseWarning(10);
-    dispatch.ShowWarning(9);
+        dispatch.reportOutOfRange(item);
+    dispatch.reportInRange(10);
+    dispatch.reportOutOfRange(9);
     EXPECT_EQ(dialogs.calls, (std::vector<std::string>{"unload 10", "show 9"}));
 }
 
 TEST_F(Dispatch, NeverShownOrUnknownItemsCloseHarmlessly) {
     rig.m.settings.ItemEnabled.fill(1);
     rig.m.settings.ItemWarnOpt1.fill(1);
-    dispatch.CloseWarning(15);
+    dispatch.reportInRange(15);
     for (int bad : {-1, 16}) {
-        dispatch.ShowWarning(bad);
-        dispatch.CloseWarning(bad);
+        dispatch.reportOutOfRange(bad);
+        dispatch.reportInRange(bad);
     }
     EXPECT_EQ(dialogs.calls, std::vector<std::string>{"unload 15"});
     EXPECT_TRUE(dialogs.visible.empty());
@@ -124,15 +124,15 @@ TEST_F(Dispatch, TellsWhenAWarningIsRaisedAndCleared) {
         told.push_back((raised ? "raised " : "cleared ") + std::to_string(item));
     };
     setItem(3, 1, 1);
-    dispatch.ShowWarning(3);
-    dispatch.ShowWarning(3);
+    dispatch.reportOutOfRange(3);
+    dispatch.reportOutOfRange(3);
     dialogs.dismiss(3);
-    dispatch.ShowWarning(3);
-    dispatch.CloseWarning(3);
-    dispatch.CloseWarning(3);
-    dispatch.ShowWarning(3);
+    dispatch.reportOutOfRange(3);
+    dispatch.reportInRange(3);
+    dispatch.reportInRange(3);
+    dispatch.reportOutOfRange(3);
     setItem(3, 0, 1);
-    dispatch.CloseWarning(3);
+    dispatch.reportInRange(3);
     EXPECT_EQ(told, (std::vector<std::string>{"raised 3", "raised 3", "cleared 3", "raised 3"}));
 }
 

@@ -142,17 +142,17 @@ void survive(const HostileFile& file, const char* model) {
     for (const std::string& text : machine.boxes.texts())
         EXPECT_NE(text.find(machine.dataPath().string()), std::string::npos) << text;
     const std::size_t startupBoxes = machine.boxes.boxes.size();
-    machine.w().Form_Load();
+    machine.w().load();
     for (machine.now = 1; machine.now <= 3; ++machine.now)
-        machine.w().Timer1_Timer();
+        machine.w().pollOnce();
     // Its Load puts hostile item switches right, as a click on each box would.
     machine.forms.loadConfig();
     EXPECT_EQ(switchFaults(machine.m.settings), std::vector<std::string>{});
     for (; machine.now <= 6; ++machine.now)
-        machine.w().Timer1_Timer();
+        machine.w().pollOnce();
     Machine::settle();
     EXPECT_EQ(WindowFaults(machine), std::vector<std::string>{});
-    machine.w().mSave_Click();
+    machine.w().saveSettings();
     EXPECT_EQ(machine.boxes.boxes.size(), startupBoxes);
     SettingsLoadResult result;
     EXPECT_EQ(reload(machine, result), machine.m.settings);

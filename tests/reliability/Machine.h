@@ -2,7 +2,7 @@
 
 #include "FaultyPorts.h"
 #include "support/WindowRig.h"
-#include "ui/dialogs/Forms.h"
+#include "ui/dialogs/Dialogs.h"
 
 #include <cstdio>
 #include <fstream>
@@ -50,12 +50,12 @@ struct Machine {
         StartupServices services{instance, claims, boxes, data.path(), data.path()};
         ready = Main(m, services) == StartupOutcome::Ready;
         ports.indexPort = m.bus.ChipIndexPort;
-        window = std::make_unique<frmdoctor>(
-            frmdoctor::Services{m, boxes, tray, forms, [this] { ++ended; }});
+        window = std::make_unique<MainWindow>(
+            MainWindow::Services{m, boxes, tray, forms, [this] { ++ended; }});
         forms.attach(*window);
     }
 
-    frmdoctor& w() { return *window; }
+    MainWindow& w() { return *window; }
     std::filesystem::path dataPath() const { return data / DataFileName(chip.scenario()); }
     // What the event loop does between ticks: window-system events are delivered and closed
     // dialogs finish unloading. (Without it the queued events of every dialog shown pile up.)
@@ -75,8 +75,8 @@ struct Machine {
     RecordingMessageBoxes boxes;
     TempDir data;
     FakeTrayIcon tray;
-    Forms forms;
-    std::unique_ptr<frmdoctor> window;
+    Dialogs forms;
+    std::unique_ptr<MainWindow> window;
     int ended = 0;
     bool ready = false;
 };

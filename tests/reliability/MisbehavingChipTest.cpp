@@ -86,7 +86,7 @@ std::vector<int> redRows(Machine& machine) {
 void tick(Machine& machine) {
     ++machine.now;
     const long long before = machine.simIo.portAccesses();
-    machine.w().Timer1_Timer();
+    machine.w().pollOnce();
     Machine::settle();
     EXPECT_GT(machine.simIo.portAccesses(), before); // the poll went out to the chip
 }
@@ -96,10 +96,10 @@ void misbehave(const Misbehaviour& fault, const char* model) {
     std::mt19937 random(0x5ca3);
     Machine machine(ScenarioFor(model));
     ASSERT_TRUE(machine.ready);
-    machine.w().Form_Load();
+    machine.w().load();
     machine.w().show();
-    machine.w().Timer1_Timer();
-    machine.w().mSave_Click();
+    machine.w().pollOnce();
+    machine.w().saveSettings();
     const Bytes saved = ReadBytes(machine.dataPath());
     const SettingsModel settings = machine.m.settings;
     fault.start(machine, random);
@@ -119,7 +119,7 @@ void misbehave(const Misbehaviour& fault, const char* model) {
     EXPECT_EQ(BrokenNumbers(machine.w()), std::vector<std::string>{});
     EXPECT_EQ(UpDownsOutOfRange(machine.w()), std::vector<std::string>{});
     EXPECT_EQ(machine.m.settings, settings);
-    machine.w().mSave_Click();
+    machine.w().saveSettings();
     EXPECT_EQ(machine.boxes.texts(), std::vector<std::string>{});
     EXPECT_EQ(ReadBytes(machine.dataPath()), saved);
     if (!fault.stop)

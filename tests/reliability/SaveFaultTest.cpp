@@ -69,7 +69,7 @@ protected:
     SaveFault() : machine(ScenarioFor("hmb"), oldFile()) {}
     void SetUp() override {
         ASSERT_TRUE(machine.ready);
-        machine.w().Form_Load();
+        machine.w().load();
         machine.w().voltageRows().row[3].updHiLimit->stepUp();
         edited = machine.m.settings;
     }
@@ -79,7 +79,7 @@ protected:
     // as it was. Then `mend` takes the fault away, and the next Save writes the settings.
     void saveFailsThenRecovers(int error, const std::function<void()>& mend) {
         const std::vector<std::string> before = entries(folder());
-        machine.w().mSave_Click();
+        machine.w().saveSettings();
         ASSERT_EQ(machine.boxes.boxes.size(), 1U);
         EXPECT_EQ(machine.boxes.boxes[0].text,
                   "The settings could not be saved to \"" + machine.dataPath().string() +
@@ -89,7 +89,7 @@ protected:
         EXPECT_EQ(ReadBytes(machine.dataPath()), oldFile());
         EXPECT_EQ(entries(folder()), before); // no half-written file left behind
         mend();
-        machine.w().mSave_Click();
+        machine.w().saveSettings();
         EXPECT_EQ(machine.boxes.boxes.size(), 1U);
         SettingsModel saved;
         SettingsFile(machine.dataPath())

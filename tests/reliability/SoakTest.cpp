@@ -1,5 +1,5 @@
 #include "WindowChecks.h"
-#include "ui/dialogs/ConfirmPassword.h"
+#include "ui/dialogs/PasswordDialog.h"
 #include "ui/main/FanRows.h"
 #include "ui/main/TemperatureRows.h"
 #include "ui/main/UpDown.h"
@@ -62,7 +62,7 @@ public:
 
     // The test drives every tick itself, so that a run is the same every time.
     void start() {
-        m_machine.w().Form_Load();
+        m_machine.w().load();
         m_machine.w().timer().stop();
         m_machine.w().show();
     }
@@ -71,7 +71,7 @@ public:
     bool tick(int n) {
         wander();
         ++m_machine.now;
-        m_machine.w().Timer1_Timer();
+        m_machine.w().pollOnce();
         if (n % 7 == 0)
             answerAWarning();
         if (n % 13 == 0)
@@ -103,9 +103,9 @@ private:
         if (!dialog || !dialog->isVisible())
             return;
         const int action = pick(8) == 0 ? 1 : 0; // Disable now and then, mostly Ignore
-        dialog->Command_Click(action);
-        if (ConfirmPassword* prompt = m_machine.forms.passwordIfLoaded(); prompt && item == 15)
-            prompt->cmdOk_Click(prompt->mode()); // the factory password is empty
+        dialog->act(WarningAction(action));
+        if (PasswordDialog* prompt = m_machine.forms.passwordIfLoaded(); prompt && item == 15)
+            prompt->confirm(prompt->mode()); // the factory password is empty
     }
 
     void moveALimit() {
@@ -127,14 +127,14 @@ private:
 
     // Switches an item on or off, or its fault rule; sometimes leaves with OK or Cancel.
     void reconfigure() {
-        frmConfig& config = m_machine.forms.loadConfig();
+        ConfigurationDialog& config = m_machine.forms.loadConfig();
         const int item = pick(kItemCount);
         if (m_machine.m.ItemPresent[item] != 1)
             return;
         QCheckBox* box = pick(3) ? config.chkEnable[item] : config.chkWErr3[item];
         box->setChecked(!box->isChecked());
         if (pick(4) == 0)
-            config.cmdSelect_Click(pick(2));
+            config.press(ConfigurationButton(pick(2)));
     }
 
     bool checked() {

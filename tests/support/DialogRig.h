@@ -1,7 +1,7 @@
 #pragma once
 
 #include "WindowRig.h"
-#include "ui/dialogs/Forms.h"
+#include "ui/dialogs/Dialogs.h"
 
 namespace hmdx::test {
 
@@ -10,16 +10,16 @@ namespace hmdx::test {
 struct DialogRig : StartedMachine {
     explicit DialogRig(const sim::Scenario& scenario)
         : StartedMachine(scenario), forms(sim.m, boxes, power),
-          window(std::make_unique<frmdoctor>(services(forms))) {
+          window(std::make_unique<MainWindow>(services(forms))) {
         forms.attach(*window);
     }
 
-    frmdoctor& w() { return *window; }
+    MainWindow& w() { return *window; }
     // Lets closed dialogs finish unloading.
     static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
-    Forms forms;
-    std::unique_ptr<frmdoctor> window;
+    Dialogs forms;
+    std::unique_ptr<MainWindow> window;
 };
 
 } // namespace hmdx::test

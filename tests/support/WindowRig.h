@@ -8,7 +8,7 @@
 #include "chip/Startup.h"
 #include "chip/sim/SimulatedServices.h"
 #include "monitor/WarningDispatch.h"
-#include "ui/main/frmdoctor.h"
+#include "ui/main/MainWindow.h"
 
 #include <map>
 #include <memory>
@@ -55,7 +55,7 @@ struct StartedMachine {
 
     Module1& m() { return sim.m; }
     sim::SimulatedChip& chip() { return sim.chip; }
-    frmdoctor::Services services(WarningDialogs& dialogs) {
+    MainWindow::Services services(WarningDialogs& dialogs) {
         return {sim.m, boxes, tray, dialogs, [this] { ++ended; }};
     }
 
@@ -96,12 +96,12 @@ struct StartedMachine {
 // The main window (not yet loaded) over a recorder of its warnings.
 struct WindowRig : StartedMachine {
     explicit WindowRig(const sim::Scenario& scenario)
-        : StartedMachine(scenario), window(std::make_unique<frmdoctor>(services(dialogs))) {}
+        : StartedMachine(scenario), window(std::make_unique<MainWindow>(services(dialogs))) {}
 
-    frmdoctor& w() { return *window; }
+    MainWindow& w() { return *window; }
 
     RecordingWarningDialogs dialogs;
-    std::unique_ptr<frmdoctor> window;
+    std::unique_ptr<MainWindow> window;
 };
 
 } // namespace hmdx::test

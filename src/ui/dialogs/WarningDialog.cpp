@@ -1,8 +1,8 @@
 #include "WarningDialog.h"
 
-#include "Forms.h"
+#include "Dialogs.h"
 #include "monitor/ItemTable.h"
-#include "ui/main/frmdoctor.h"
+#include "ui/main/MainWindow.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -22,7 +22,7 @@ QString messageFor(const Module1& m, int item) {
 
 } // namespace
 
-WarningDialog::WarningDialog(Forms& forms, int item)
+WarningDialog::WarningDialog(Dialogs& forms, int item)
     : QDialog(nullptr), m_forms(forms), m_item(item) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QString::fromUtf8(kItems[item].formName));
@@ -45,7 +45,7 @@ WarningDialog::WarningDialog(Forms& forms, int item)
         Tip[i]->setBuddy(Command[i]);
         grid->addWidget(Command[i], 1 + i, 0);
         grid->addWidget(Tip[i], 1 + i, 1);
-        connect(Command[i], &QPushButton::clicked, this, [this, i] { Command_Click(i); });
+        connect(Command[i], &QPushButton::clicked, this, [this, i] { act(WarningAction(i)); });
     }
     grid->setColumnStretch(1, 1);
     Command[0]->setFocus();
@@ -66,19 +66,18 @@ void WarningDialog::setCaseLabel(const char* text) {
         m_forms.main().rows().caseLine.lblCaseOpen->setText(QString::fromLatin1(text));
 }
 
-void WarningDialog::Command_Click(int i) {
-    if (i == 2) {
+void WarningDialog::act(WarningAction action) {
+    if (action == WarningAction::ShutDown) {
         m_forms.shutdownSystem(m_item); // the warning stays, whatever the answer
         return;
     }
-    if (i != 0 && i != 1)
-        return;
+    const bool ignore = action == WarningAction::Ignore;
     if (m_item == kCaseOpenItem) {
-        m_forms.openPassword(i);
+        m_forms.openPassword(ignore ? PasswordAction::Ignore : PasswordAction::Disable);
         return;
     }
-    m_forms.recordItemEvent(m_item, i == 0 ? "ignore" : "disable");
-    if (i == 0)
+    m_forms.recordItemEvent(m_item, ignore ? "ignore" : "disable");
+    if (ignore)
         m_forms.module().WarnCount[m_item] = 0;
     else
         m_forms.disableItem(m_item);

@@ -8,7 +8,10 @@ class QPushButton;
 
 namespace hmdx {
 
-class Forms;
+class Dialogs;
+
+// A warning's buttons, left to right.
+enum class WarningAction { Ignore, Disable, ShutDown };
 
 // The warning of one monitored item: its message and three actions, Ignore, Disable and
 // Shut Down. The case-open warning asks for the password before Ignore and Disable act, and
@@ -16,10 +19,10 @@ class Forms;
 class WarningDialog : public QDialog {
     Q_OBJECT
 public:
-    WarningDialog(Forms& forms, int item);
+    WarningDialog(Dialogs& forms, int item);
 
     int item() const { return m_item; }
-    void Command_Click(int i);
+    void act(WarningAction action);
 
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
@@ -32,7 +35,7 @@ protected:
 private:
     void setCaseLabel(const char* text);
 
-    Forms& m_forms;
+    Dialogs& m_forms;
     int m_item;
 };
 

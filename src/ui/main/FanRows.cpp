@@ -70,12 +70,12 @@ void FanRows::buildRow(int f, QGridLayout* grid) {
 }
 
 void FanRows::setLimitValue(int f, int value) {
-    m_m.FanGuard = kFalse;
+    m_m.fanLimitEditsLive = false;
     row[f].updFanLoLimit->setValue(value);
-    m_m.FanGuard = kTrue;
+    m_m.fanLimitEditsLive = true;
 }
 
-void FanRows::init_fan_items() {
+void FanRows::loadFromSettings() {
     SetFanDivisorBits(m_m);
     const SettingsModel& s = m_m.settings;
     for (int f = 0; f < 3; ++f) {
@@ -103,7 +103,7 @@ void FanRows::init_fan_items() {
 }
 
 void FanRows::limitChanged(int f) {
-    if (m_m.FanGuard != kTrue)
+    if (!m_m.fanLimitEditsLive)
         return;
     const int u = row[f].updFanLoLimit->value();
     const int16_t count = int16_t(255 - u);

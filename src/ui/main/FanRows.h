@@ -39,7 +39,7 @@ public:
 
     std::array<Row, 3> row;
 
-    void init_fan_items();
+    void loadFromSettings();
 
     // Assigns an up-down value without running its change handler.
     void setLimitValue(int f, int value);

@@ -36,12 +36,12 @@ constexpr uint8_t kCaseOpenBit = 0x10;
 
 } // namespace
 
-void PollingCycle::Timer1_Timer() {
+void PollingCycle::pollOnce() {
     m_read = 0;
-    ProcessVoltage();
-    ProcessFan();
-    ProcessTemperature();
-    ProcessCaseOpen();
+    readVoltages();
+    readFans();
+    readTemperatures();
+    readCaseSwitch();
     RefreshItemEnabled(m_m, m_rows);
     // Reading the interrupt status registers clears the chip's pending alarms.
     m_bank = -1;
@@ -61,13 +61,13 @@ void PollingCycle::report(int item, bool outOfRange, QLabel* status) {
     m_m.EverRead[item] = true;
     m_m.Alarm[item] = outOfRange;
     if (outOfRange)
-        m_dispatch.ShowWarning(item);
+        m_dispatch.reportOutOfRange(item);
     else
-        m_dispatch.CloseWarning(item);
+        m_dispatch.reportInRange(item);
     SetStatusColour(status, outOfRange ? kStatusRed : kStatusGreen);
 }
 
-void PollingCycle::ProcessVoltage() {
+void PollingCycle::readVoltages() {
     m_bank = -1;
     VoltageRows& rows = *m_rows.voltage;
     for (int i = 0; i < kVoltItems; ++i) {
@@ -90,7 +90,7 @@ void PollingCycle::ProcessVoltage() {
     }
 }
 
-void PollingCycle::ProcessFan() {
+void PollingCycle::readFans() {
     m_bank = -1;
     for (int f = 0; f < 3; ++f) {
         const int item = kFirstFanItem + f;
@@ -116,7 +116,7 @@ void PollingCycle::ProcessFan() {
     }
 }
 
-void PollingCycle::ProcessTemperature() {
+void PollingCycle::readTemperatures() {
     m_bank = -1;
     for (int t = 0; t < 3; ++t) {
         const int item = kFirstTempItem + t;
@@ -145,7 +145,7 @@ void PollingCycle::ProcessTemperature() {
     }
 }
 
-void PollingCycle::ProcessCaseOpen() {
+void PollingCycle::readCaseSwitch() {
     if (m_m.settings.ItemEnabled[kCaseOpenItem] != 1)
         return;
     m_bank = -1;
@@ -158,13 +158,9 @@ void PollingCycle::ProcessCaseOpen() {
     m_rows.caseLine.lblCaseOpen->setText(open ? QStringLiteral("PC Case is opened")
                                               : QStringLiteral("PC Case is closed"));
     if (open)
-        m_dispatch.ShowWarning(kCaseOpenItem);
+        m_dispatch.reportOutOfRange(kCaseOpenItem);
     else
-        m_dispatch.CloseWarning(kCaseOpenItem);
-}
-
-void PollingCycle::Set_Fan_Status() {
-    SetFanInputBits(m_m);
+        m_dispatch.reportInRange(kCaseOpenItem);
 }
 
 } // namespace hmdx

@@ -18,15 +18,12 @@ public:
     PollingCycle(Module1& m, MainRows& rows, WarningDispatch& dispatch)
         : m_m(m), m_rows(rows), m_dispatch(dispatch) {}
 
-    void Timer1_Timer();
+    void pollOnce();
 
-    void ProcessVoltage();
-    void ProcessFan();
-    void ProcessTemperature();
-    void ProcessCaseOpen();
-
-    // The fan pins' input-control bits, once when the window loads.
-    void Set_Fan_Status();
+    void readVoltages();
+    void readFans();
+    void readTemperatures();
+    void readCaseSwitch();
 
 private:
     // Selects `bank` unless this read group already did: one selection per group of reads.

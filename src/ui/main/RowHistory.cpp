@@ -3,7 +3,7 @@
 #include "ItemEvents.h"
 #include "monitor/Conversions.h"
 #include "monitor/ItemTable.h"
-#include "ui/dialogs/frmHistory.h"
+#include "ui/dialogs/HistoryWindow.h"
 
 #include <QEvent>
 #include <QVariant>
@@ -87,7 +87,7 @@ void RowHistory::open(int item) {
         for (int i = 0; i < kItemCount; ++i)
             items[i] = {QString::fromStdString(ItemEvent(m_rows, i, {}).caption),
                         unitOf(kItems[i].kind), converterOf(m_m, i)};
-        m_window = new frmHistory(m_m.history, std::move(items), item);
+        m_window = new HistoryWindow(m_m.history, std::move(items), item);
         m_window->setAttribute(Qt::WA_DeleteOnClose);
     }
     m_window->showItem(item);
@@ -96,7 +96,7 @@ void RowHistory::open(int item) {
     m_window->activateWindow();
 }
 
-frmHistory* RowHistory::window() const {
+HistoryWindow* RowHistory::window() const {
     return m_window;
 }
 

@@ -8,7 +8,7 @@
 
 namespace hmdx {
 
-class frmHistory;
+class HistoryWindow;
 
 // Ties the rows to the reading history: the limit band as the rows show it, warnings as they
 // come and go, and the History window, opened from Tools > History or a double-click on a row.
@@ -24,7 +24,7 @@ public:
     void keepWarning(int item, bool raised);
     // Made when first asked for: a monitor that never opens it pays only for the ring.
     void open(int item);
-    frmHistory* window() const;
+    HistoryWindow* window() const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -32,7 +32,7 @@ protected:
 private:
     Module1& m_m;
     MainRows& m_rows;
-    QPointer<frmHistory> m_window;
+    QPointer<HistoryWindow> m_window;
 };
 
 } // namespace hmdx

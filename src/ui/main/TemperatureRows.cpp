@@ -72,7 +72,7 @@ void TemperatureRows::buildRow(int t, QGridLayout* grid) {
     connect(r.updTempHiLimit, &UpDown::changed, this, [this, t] { hiChanged(t); });
 }
 
-void TemperatureRows::init_temp_items() {
+void TemperatureRows::loadFromSettings() {
     for (int t = 0; t < 3; ++t)
         if (m_m.ItemPresent[kFirstTempItem + t] == 1)
             initRow(t);
@@ -108,7 +108,7 @@ void TemperatureRows::initRow(int t) {
 }
 
 void TemperatureRows::hiChanged(int t) {
-    if (m_m.LimitGuard != kTrue)
+    if (!m_m.limitEditsLive)
         return;
     Row& r = row[t];
     const int st = step(t);

@@ -43,7 +43,7 @@ public:
 
     std::array<Row, 3> row;
 
-    void init_temp_items();
+    void loadFromSettings();
 
     // Scale steps per degree: 1 for row 0, 2 (half degrees) for rows 1 and 2.
     static int step(int row) { return row == 0 ? 1 : 2; }

@@ -128,7 +128,7 @@ float VoltageRows::toVolts(int i, int scale) const {
     return ScaleToVolts(scale, m_m.settings.VoltFactor[i]);
 }
 
-void VoltageRows::init_volt_items() {
+void VoltageRows::loadFromSettings() {
     for (int i = 0; i < kVoltItems; ++i) {
         if (rail(i) != Rail::None)
             initRow(i);
@@ -174,7 +174,7 @@ void VoltageRows::initRow(int i) {
 }
 
 void VoltageRows::hiChanged(int i) {
-    if (m_m.LimitGuard != kTrue || !handlesLimits(i))
+    if (!m_m.limitEditsLive || !handlesLimits(i))
         return;
     Row& r = row[i];
     const int h = r.updHiLimit->value();
@@ -184,7 +184,7 @@ void VoltageRows::hiChanged(int i) {
 }
 
 void VoltageRows::loChanged(int i) {
-    if (m_m.LimitGuard != kTrue || !handlesLimits(i))
+    if (!m_m.limitEditsLive || !handlesLimits(i))
         return;
     Row& r = row[i];
     const int l = r.updLoLimit->value();
@@ -217,7 +217,7 @@ void VoltageRows::writeLimitRegister(int i, bool high, int scale) {
                      toRegister(crossed ? -scale : scale));
 }
 
-void VoltageRows::Move_VoltCtrl_Position() {
+void VoltageRows::closeVcoreBGap() {
     for (int k = 6; k >= 2; --k) {
         row[k].gridRow = row[k - 1].gridRow;
         const auto controls = row[k].controls();

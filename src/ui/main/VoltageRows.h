@@ -44,9 +44,9 @@ public:
 
     std::array<Row, 9> row;
 
-    void init_volt_items();
+    void loadFromSettings();
     // HMC has no VcoreB: rows 2..6 each take the place of the row above.
-    void Move_VoltCtrl_Position();
+    void closeVcoreBGap();
 
     // How a row's scale values relate to its register counts on this chip.
     enum class Rail {

@@ -1,5 +1,6 @@
+#include "ui/dialogs/EventLogWindow.h"
+
 #include "support/QtApp.h"
-#include "ui/dialogs/frmEventLog.h"
 
 #include <QTableView>
 #include <gtest/gtest.h>
@@ -20,7 +21,7 @@ Event Numbered(int n) {
             .detail = std::to_string(n)};
 }
 
-QString Cell(const frmEventLog& w, int row, int column) {
+QString Cell(const EventLogWindow& w, int row, int column) {
     return w.model->data(w.model->index(row, column)).toString();
 }
 
@@ -31,8 +32,8 @@ TEST(EventLogWindow, ShowsTheRunNewestFirstAndGivesOnRecordedBack) {
     log.onRecorded = [&] { ++earlier; };
     for (int n = 0; n < 2; ++n)
         log.record(Numbered(n));
-    auto owned = std::make_unique<frmEventLog>(log);
-    frmEventLog& w = *owned;
+    auto owned = std::make_unique<EventLogWindow>(log);
+    EventLogWindow& w = *owned;
     log.record(Numbered(2));
     EXPECT_EQ(earlier, 3); // passed on while the window is open
     EXPECT_EQ(w.windowTitle(), QStringLiteral("Event Log"));
@@ -58,7 +59,7 @@ TEST(EventLogWindow, FollowsNewEventsAndTheDropOfTheOldest) {
     const int full = static_cast<int>(EventLog::kKept);
     for (int n = 0; n < full - 1; ++n)
         log.record(Numbered(n));
-    frmEventLog w(log);
+    EventLogWindow w(log);
     using Rows = std::pair<int, int>;
     std::vector<Rows> inserted, removed;
     int resets = 0;

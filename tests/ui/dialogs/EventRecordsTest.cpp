@@ -1,9 +1,9 @@
 #include "monitor/JsonLinesSink.h"
 #include "platform/JournalSink.h"
 #include "support/DialogRig.h"
-#include "ui/dialogs/ConfirmPassword.h"
+#include "ui/dialogs/ConfigurationDialog.h"
+#include "ui/dialogs/PasswordDialog.h"
 #include "ui/dialogs/WarningDialog.h"
-#include "ui/dialogs/frmConfig.h"
 #include "ui/main/FanRows.h"
 #include "ui/main/UpDown.h"
 #include "ui/main/VoltageRows.h"
@@ -26,7 +26,7 @@ struct LoggedRig : DialogRig {
         auto sink = JsonLinesSink::Open(data.path() / "events.jsonl", error);
         EXPECT_TRUE(sink) << error;
         m().events.addSink(std::move(sink));
-        w().Form_Load();
+        w().load();
     }
     // The file's lines with the time left out: it is the wall clock's.
     std::vector<std::string> lines() const {
@@ -43,12 +43,12 @@ TEST(EventRecords, OutOfRangeDisableAndSaveAreRecordedExactly) {
     scenario.writes.push_back({0, 0, 0x23, 250}); // +5V at 6.72 V
     LoggedRig rig(scenario);
     for (int tick = 0; tick < 3; ++tick)
-        rig.w().Timer1_Timer();
+        rig.w().pollOnce();
     ASSERT_NE(rig.forms.warningIfLoaded(3), nullptr);
-    rig.forms.warningIfLoaded(3)->Command_Click(1);
+    rig.forms.warningIfLoaded(3)->act(WarningAction::Disable);
     DialogRig::settle();
-    rig.w().Timer1_Timer();
-    rig.w().mSave_Click();
+    rig.w().pollOnce();
+    rig.w().saveSettings();
 
     const std::string file = (rig.data.path() / "hmb.dat").string();
     const std::string item =
@@ -68,7 +68,7 @@ TEST(EventRecords, LimitChangesAreTheUsersOnly) {
     high->setValue(high->value() - 1);
     auto& fan = rig.w().fanRows().row[0].updFanLoLimit;
     fan->setValue(fan->value() + 10);
-    rig.w().mDefault_Click();
+    rig.w().restoreDefaults();
     std::vector<std::string> seen;
     for (const Event& e : rig.m().events.events())
         seen.push_back(e.event + " " + e.caption + " " + e.detail);
@@ -83,13 +83,13 @@ TEST(EventRecords, ConfigurationChangesAreOneRecordWithoutTheDisable) {
     sim::Scenario scenario = ScenarioFor("hmb");
     scenario.writes.push_back({0, 0, 0x23, 250}); // +5V at 6.72 V
     LoggedRig rig(scenario);
-    rig.forms.mConfigure_Click();
-    frmConfig* config = rig.forms.configIfLoaded();
+    rig.forms.openConfiguration();
+    ConfigurationDialog* config = rig.forms.configIfLoaded();
     ASSERT_NE(config, nullptr);
     config->ChkBeep[4]->click();
     for (int tick = 0; tick < 3; ++tick)
-        rig.w().Timer1_Timer();
-    rig.forms.warningIfLoaded(3)->Command_Click(1);
+        rig.w().pollOnce();
+    rig.forms.warningIfLoaded(3)->act(WarningAction::Disable);
     config->close();
     DialogRig::settle();
 
@@ -108,14 +108,14 @@ TEST(EventRecords, PasswordsTypedOrStoredNeverReachARecord) {
     scenario.writes.push_back({0, 0, 0x42, 0x10}); // the case is open
     LoggedRig rig(scenario);
     rig.m().settings.Password = {'P', 'w', '7', 'q', ' ', ' ', ' ', ' '};
-    rig.w().Timer1_Timer();
+    rig.w().pollOnce();
     ASSERT_NE(rig.forms.warningIfLoaded(kCaseOpenItem), nullptr);
-    rig.forms.warningIfLoaded(kCaseOpenItem)->Command_Click(0);
-    ConfirmPassword& prompt = *rig.forms.passwordIfLoaded();
+    rig.forms.warningIfLoaded(kCaseOpenItem)->act(WarningAction::Ignore);
+    PasswordDialog& prompt = *rig.forms.passwordIfLoaded();
     prompt.txtPasswd->setText(QStringLiteral("Wr0ngPw"));
-    prompt.cmdOk_Click(0);
+    prompt.confirm(PasswordAction::Ignore);
     prompt.txtPasswd->setText(QStringLiteral("Pw7q"));
-    prompt.cmdOk_Click(0);
+    prompt.confirm(PasswordAction::Ignore);
     DialogRig::settle();
 
     std::vector<std::string> events;

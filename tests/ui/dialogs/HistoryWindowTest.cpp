@@ -1,5 +1,6 @@
+#include "ui/dialogs/HistoryWindow.h"
+
 #include "support/QtApp.h"
-#include "ui/dialogs/frmHistory.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -49,7 +50,7 @@ TEST(HistoryWindow, ShowsTheItemsReadingsLimitBandAndWarnings) {
     for (int s = 0; s < 20; ++s)
         h.record(t0 + seconds(s), Raw(static_cast<uint8_t>(200 + s)), 0xFFFF);
 
-    frmHistory w(h, Items(), 0);
+    HistoryWindow w(h, Items(), 0);
     EXPECT_TRUE(w.isWindow());
     EXPECT_EQ(w.windowTitle(), QStringLiteral("History"));
     ASSERT_EQ(w.itemBox->count(), 16);
@@ -87,7 +88,7 @@ TEST(HistoryWindow, RangeEndsAtTheNewestTickAndThinsLongRanges) {
         h.record(t0 + seconds(s), Raw(s == 5000 ? 20 : s == 70000 ? 255 : 150), 0xFFFF);
     const auto newest = t0 + seconds(day - 1);
 
-    frmHistory w(h, Items(), 9);
+    HistoryWindow w(h, Items(), 9);
     EXPECT_EQ(w.pointCount(), 3601); // the last hour, both ends included
     EXPECT_EQ(w.shownReadings().last().x(), Ms(newest));
 
@@ -124,7 +125,7 @@ TEST(HistoryWindow, ExportsWhatIsShownAsCsv) {
     h.record(t0 + 1s, Raw(207), 0); // item 0 not read
     h.record(t0 + 2s, Raw(250), 1);
     h.record(t0 + 3s, Raw(0), 1);
-    frmHistory w(h, Items(), 0);
+    HistoryWindow w(h, Items(), 0);
 
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("out.csv"));
@@ -142,7 +143,7 @@ TEST(HistoryWindow, FailedExportSaysWhichFileAndKeepsWhatWasThere) {
     QtApp();
     ReadingHistory h(10);
     h.record(t0, Raw(1), 1);
-    frmHistory w(h, Items(), 0);
+    HistoryWindow w(h, Items(), 0);
     QTemporaryDir dir;
     const QString notAFolder = dir.filePath(QStringLiteral("plain"));
     {
@@ -165,7 +166,7 @@ TEST(HistoryWindow, FailedExportSaysWhichFileAndKeepsWhatWasThere) {
 TEST(HistoryWindow, EmptyHistoryShowsNothingAndCannotExport) {
     QtApp();
     ReadingHistory h(10);
-    frmHistory w(h, Items(), 42); // out of range: the first item
+    HistoryWindow w(h, Items(), 42); // out of range: the first item
     EXPECT_EQ(w.item(), 0);
     EXPECT_EQ(w.pointCount(), 0);
     EXPECT_TRUE(w.shownReadings().isEmpty());

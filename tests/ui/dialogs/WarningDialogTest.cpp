@@ -1,5 +1,5 @@
 #include "support/DialogRig.h"
-#include "ui/dialogs/frmAbout.h"
+#include "ui/dialogs/AboutDialog.h"
 #include "ui/main/FanRows.h"
 
 #include <QCheckBox>
@@ -25,7 +25,7 @@ TEST(WarningDialog, FacesFollowTheItemTable) {
              Case{"hmb", 15, "Warning !!!", "Your PC Case has been opened."},
          }) {
         DialogRig rig(ScenarioFor(c.model));
-        rig.w().Form_Load();
+        rig.w().load();
         rig.forms.show(c.item);
         WarningDialog* dialog = rig.forms.warningIfLoaded(c.item);
         ASSERT_TRUE(dialog);
@@ -40,15 +40,15 @@ TEST(WarningDialog, FacesFollowTheItemTable) {
 
 TEST(WarningDialog, IgnoreClosesAndTheNextFaultRaisesItAgain) {
     DialogRig rig(ScenarioFor("hmb"));
-    rig.w().Form_Load();
+    rig.w().load();
     rig.chip().poke(0, 0x23, 230);
-    rig.w().Timer1_Timer();
+    rig.w().pollOnce();
     ASSERT_TRUE(rig.forms.isShown(3));
-    rig.forms.warningIfLoaded(3)->Command_Click(0);
+    rig.forms.warningIfLoaded(3)->act(WarningAction::Ignore);
     DialogRig::settle();
     EXPECT_FALSE(rig.forms.warningIfLoaded(3));
     EXPECT_EQ(rig.m().WarnCount[3], 0);
-    rig.w().Timer1_Timer();
+    rig.w().pollOnce();
     EXPECT_TRUE(rig.forms.isShown(3));
 }
 
@@ -61,15 +61,15 @@ TEST(WarningDialog, DisableStopsMonitoringAndLoadsTheConfigurationHidden) {
         DialogRig rig(ScenarioFor("hmb"));
         // FAN1 ships unmonitored, and loading the configuration re-initialises the fans for it.
         rig.m().settings.ItemEnabled[10] = 1;
-        rig.w().Form_Load();
+        rig.w().load();
         rig.forms.show(c.item);
-        rig.chip().poke(0, 0x3B, 0x77); // init_fan_items rewrites this
-        rig.forms.warningIfLoaded(c.item)->Command_Click(1);
+        rig.chip().poke(0, 0x3B, 0x77); // loadFromSettings rewrites this
+        rig.forms.warningIfLoaded(c.item)->act(WarningAction::Disable);
         DialogRig::settle();
         EXPECT_FALSE(rig.forms.warningIfLoaded(c.item)) << c.item;
         EXPECT_EQ(rig.m().settings.ItemEnabled[c.item], 0) << c.item;
         EXPECT_EQ(rig.m().CfgItemEnabled[c.item], 0) << c.item;
-        frmConfig* config = rig.forms.configIfLoaded();
+        ConfigurationDialog* config = rig.forms.configIfLoaded();
         ASSERT_TRUE(config) << c.item;
         EXPECT_FALSE(config->isVisible());
         EXPECT_FALSE(config->chkEnable[c.item]->isChecked());
@@ -80,14 +80,14 @@ TEST(WarningDialog, DisableStopsMonitoringAndLoadsTheConfigurationHidden) {
 
 TEST(WarningDialog, DisableWithTheConfigurationOpenThenCancel) {
     DialogRig rig(ScenarioFor("hmb"));
-    rig.w().Form_Load();
-    rig.forms.mConfigure_Click();
+    rig.w().load();
+    rig.forms.openConfiguration();
     rig.forms.show(4);
-    rig.forms.warningIfLoaded(4)->Command_Click(1);
+    rig.forms.warningIfLoaded(4)->act(WarningAction::Disable);
     EXPECT_EQ(rig.m().settings.ItemEnabled[4], 0);
     EXPECT_EQ(rig.chip().peek(0, 0x57) & 0x01, 0); // +12V no longer beeps
     // Cancel restores the snapshot, which the Disable changed too.
-    rig.forms.configIfLoaded()->cmdSelect_Click(1);
+    rig.forms.configIfLoaded()->press(ConfigurationButton::Cancel);
     EXPECT_EQ(rig.m().settings.ItemEnabled[4], 0);
 }
 
@@ -101,10 +101,10 @@ TEST(WarningDialog, ShutDownAsksAndTheWarningStays) {
         sim::Scenario scenario = ScenarioFor("hmb");
         scenario.privilege = c.privilege;
         DialogRig rig(scenario);
-        rig.w().Form_Load();
+        rig.w().load();
         rig.boxes.answerYes = c.yes;
         rig.forms.show(12);
-        rig.forms.warningIfLoaded(12)->Command_Click(2);
+        rig.forms.warningIfLoaded(12)->act(WarningAction::ShutDown);
         EXPECT_EQ(rig.chip().powerOffRequests(), c.powerOffs);
         EXPECT_TRUE(rig.forms.isShown(12));
         EXPECT_EQ(rig.boxes.boxes.front().title, "Board Sentinel");
@@ -113,12 +113,12 @@ TEST(WarningDialog, ShutDownAsksAndTheWarningStays) {
 
 TEST(WarningDialog, CaseOpenWarningTellsTheWindowWhileLoaded) {
     DialogRig rig(ScenarioFor("hmb"));
-    rig.w().Form_Load();
+    rig.w().load();
     QLabel* caseLabel = rig.w().rows().caseLine.lblCaseOpen;
     rig.forms.show(15);
     EXPECT_EQ(caseLabel->text(), QStringLiteral("PC Case is opened"));
     // Ignore and Disable ask for the password first.
-    rig.forms.warningIfLoaded(15)->Command_Click(0);
+    rig.forms.warningIfLoaded(15)->act(WarningAction::Ignore);
     ASSERT_TRUE(rig.forms.passwordIfLoaded());
     EXPECT_TRUE(rig.forms.isShown(15));
     rig.forms.warningIfLoaded(15)->close();
@@ -129,10 +129,10 @@ TEST(WarningDialog, CaseOpenWarningTellsTheWindowWhileLoaded) {
 
 TEST(MenuDialogs, OpenModelessAndOnlyOnce) {
     DialogRig rig(ScenarioFor("hmb"));
-    rig.w().Form_Load();
+    rig.w().load();
     rig.w().aboutAction()->trigger();
     rig.w().aboutAction()->trigger();
-    frmAbout* about = rig.forms.aboutIfLoaded();
+    AboutDialog* about = rig.forms.aboutIfLoaded();
     ASSERT_TRUE(about);
     EXPECT_EQ(about->windowTitle(), QStringLiteral("About Hardware Monitor"));
     EXPECT_FALSE(about->isModal());

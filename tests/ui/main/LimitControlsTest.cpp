@@ -51,7 +51,7 @@ TEST_F(LimitControls, LoadWritesEveryLimitRegisterOnceOnEveryModel) {
         WindowRig rig(ScenarioFor(c.model));
         ASSERT_TRUE(rig.ready) << c.model;
         rig.sim.io.clear();
-        rig.w().Form_Load();
+        rig.w().load();
         Regs expected = common;
         expected.merge(Regs(c.hma ? negated : converted));
         if (c.temp3)
@@ -84,7 +84,7 @@ TEST_F(LimitControls, VoltageRowsShowTheRegisterValuesInVolts) {
              Case{"hma", 5, -251, -179, -233, -197, "-12.99", "-10.98"},
          }) {
         WindowRig rig(ScenarioFor(c.model));
-        rig.w().Form_Load();
+        rig.w().load();
         const VoltageRows::Row& r = rig.w().voltageRows().row[c.item];
         const std::string where = std::string(c.model) + " item " + std::to_string(c.item);
         EXPECT_EQ(r.SldVoltage->minimum(), c.sldMin) << where;
@@ -120,7 +120,7 @@ TEST_F(LimitControls, ClicksWriteTheirRegisterAtOnce) {
              Case{"HMA -12V low down", "hma", 5, false, -1, {0, 0x35, 234}, "-13.05"},
          }) {
         WindowRig rig(ScenarioFor(c.model));
-        rig.w().Form_Load();
+        rig.w().load();
         VoltageRows::Row& r = rig.w().voltageRows().row[c.item];
         rig.sim.io.clear();
         UpDown* control = c.high ? r.updHiLimit : r.updLoLimit;
@@ -135,7 +135,7 @@ TEST_F(LimitControls, ClicksWriteTheirRegisterAtOnce) {
 
 TEST_F(LimitControls, LimitsFenceEachOtherAndTheGuardSilencesClicks) {
     WindowRig rig(ScenarioFor("hmb"));
-    rig.w().Form_Load();
+    rig.w().load();
     VoltageRows::Row& r = rig.w().voltageRows().row[3];
     for (int i = 0; i < 60; ++i)
         r.updLoLimit->stepUp();
@@ -143,7 +143,7 @@ TEST_F(LimitControls, LimitsFenceEachOtherAndTheGuardSilencesClicks) {
     EXPECT_EQ(r.SldVoltage->selLength(), 0);
     EXPECT_EQ(rig.chip().peek(0, 0x32), 205);
 
-    rig.m().LimitGuard = kFalse;
+    rig.m().limitEditsLive = false;
     rig.sim.io.clear();
     r.updHiLimit->stepUp();
     EXPECT_EQ(r.updHiLimit->value(), 206);
@@ -153,7 +153,7 @@ TEST_F(LimitControls, LimitsFenceEachOtherAndTheGuardSilencesClicks) {
 
 TEST_F(LimitControls, TemperatureLimitsSetOverTemperatureAndHysteresis) {
     WindowRig rig(ScenarioFor("hmb"));
-    rig.w().Form_Load();
+    rig.w().load();
     TemperatureRows& rows = rig.w().temperatureRows();
     EXPECT_EQ(rows.row[0].updTempHiLimit->value(), 80);
     EXPECT_EQ(rows.row[1].updTempHiLimit->value(), 200);
@@ -188,7 +188,7 @@ TEST_F(LimitControls, TemperatureLimitsSetOverTemperatureAndHysteresis) {
 
 TEST_F(LimitControls, FanLimitsAsCountsAndSpeeds) {
     WindowRig rig(ScenarioFor("hmc")); // no third fan on this model
-    rig.w().Form_Load();
+    rig.w().load();
     FanRows& fans = rig.w().fanRows();
     EXPECT_EQ(fans.row[0].updFanLoLimit->value(), 95);
     EXPECT_EQ(fans.row[0].lblFanLoLimit->text(), QStringLiteral(" 1055"));
@@ -222,7 +222,7 @@ TEST_F(LimitControls, SettingsBeyondTheScaleAreHeldAtItsEnds) {
     s.VoltLoLimit[2] = -1.0f;
     s.TempHiLimit[0] = 200.0f;
     s.TempLoLimit[0] = -100.0f;
-    rig.w().Form_Load();
+    rig.w().load();
     EXPECT_EQ(rig.chip().peek(0, 0x31), 223); // the scale's top, not 335 & 0xFF
     EXPECT_EQ(rig.chip().peek(0, 0x30), 144); // the scale's bottom
     EXPECT_EQ(rig.chip().peek(0, 0x39), 127);

@@ -34,7 +34,7 @@ std::vector<uint8_t> fileBytes(const std::filesystem::path& path) {
 
 TEST_F(MainWindowTest, LayoutMenusAndCaption) {
     WindowRig rig(ScenarioFor("hmb"));
-    rig.w().Form_Load();
+    rig.w().load();
     EXPECT_EQ(rig.w().windowTitle(), QStringLiteral("r810/hmdx Hardware Monitor"));
     QStringList frames;
     for (auto* frame : rig.w().findChildren<QGroupBox*>())
@@ -47,7 +47,7 @@ TEST_F(MainWindowTest, LayoutMenusAndCaption) {
     EXPECT_EQ(rig.w().rows().caseLine.lblCaseOpen->text(), QStringLiteral("PC Case is closed"));
     EXPECT_TRUE(rig.w().timer().isActive());
     EXPECT_EQ(rig.w().timer().interval(), 1000);
-    EXPECT_EQ(rig.m().LimitGuard, kTrue);
+    EXPECT_TRUE(rig.m().limitEditsLive);
 }
 
 TEST_F(MainWindowTest, HmcHidesItsAbsentRowsAndClosesTheVcoreBGap) {
@@ -56,7 +56,7 @@ TEST_F(MainWindowTest, HmcHidesItsAbsentRowsAndClosesTheVcoreBGap) {
     std::array<int, 9> before{};
     for (int i = 0; i < 9; ++i)
         before[i] = volts.row[i].gridRow;
-    rig.w().Form_Load();
+    rig.w().load();
     for (int k = 2; k <= 6; ++k)
         EXPECT_EQ(volts.row[k].gridRow, before[k - 1]) << k;
     for (int k : {0, 7, 8})
@@ -79,7 +79,7 @@ TEST_F(MainWindowTest, HmcHidesItsAbsentRowsAndClosesTheVcoreBGap) {
 
 TEST_F(MainWindowTest, DisablingAndEnablingARowRestoresAllOfIt) {
     WindowRig rig(ScenarioFor("hmb"));
-    rig.w().Form_Load();
+    rig.w().load();
     const TemperatureRows::Row& cpu = rig.w().temperatureRows().row[1];
     rig.m().settings.ItemEnabled[13] = 0;
     rig.w().RefreshItemEnabled();
@@ -95,14 +95,14 @@ TEST_F(MainWindowTest, DisablingAndEnablingARowRestoresAllOfIt) {
 
 TEST_F(MainWindowTest, DefaultLeavesRegisterExactLimitsOfTheRowsItMoved) {
     WindowRig rig(ScenarioFor("hmb"));
-    rig.w().Form_Load();
+    rig.w().load();
     VoltageRows::Row& minus12 = rig.w().voltageRows().row[5];
     VoltageRows::Row& plus5 = rig.w().voltageRows().row[3];
     minus12.updHiLimit->stepUp();
     minus12.updLoLimit->stepDown();
     plus5.updLoLimit->stepUp();
     rig.w().fanRows().row[0].updFanLoLimit->stepUp();
-    rig.w().mDefault_Click();
+    rig.w().restoreDefaults();
     EXPECT_EQ(minus12.LblLoLimit->text(), QStringLiteral("-13.01"));
     EXPECT_EQ(minus12.LblHiLimit->text(), QStringLiteral("-11.04"));
     EXPECT_EQ(rig.m().settings.VoltLoLimit[5], CalRealNegVoltage(5, 23));
@@ -115,15 +115,15 @@ TEST_F(MainWindowTest, DefaultLeavesRegisterExactLimitsOfTheRowsItMoved) {
     EXPECT_TRUE(rig.w().timer().isActive());
     // The next tick judges against the factory limits.
     rig.chip().poke(0, 0x23, 168);
-    rig.w().Timer1_Timer();
+    rig.w().pollOnce();
     EXPECT_FALSE(rig.dialogs.shown[3]);
 }
 
 TEST_F(MainWindowTest, DefaultThenSaveWritesTheFactoryRecord) {
     WindowRig rig(ScenarioFor("hmb"));
-    rig.w().Form_Load();
-    rig.w().mDefault_Click();
-    rig.w().mSave_Click();
+    rig.w().load();
+    rig.w().restoreDefaults();
+    rig.w().saveSettings();
     EXPECT_TRUE(rig.boxes.boxes.empty());
     std::vector<uint8_t> expected = fileBytes(std::string(HMDX_TEST_DATA) + "/defaults-hmb.dat");
     ASSERT_EQ(expected.size(), kSettingsRecordSize);
@@ -138,10 +138,10 @@ TEST_F(MainWindowTest, DefaultThenSaveWritesTheFactoryRecord) {
 
 TEST_F(MainWindowTest, FailedSaveTellsTheUserAndKeepsTheSettings) {
     WindowRig rig(ScenarioFor("hmb"));
-    rig.w().Form_Load();
+    rig.w().load();
     std::filesystem::create_directory(rig.data / "hmb.dat"); // cannot be replaced by a file
     rig.w().voltageRows().row[3].updHiLimit->stepUp();
-    rig.w().mSave_Click();
+    rig.w().saveSettings();
     ASSERT_EQ(rig.boxes.boxes.size(), 1U);
     EXPECT_NE(rig.boxes.boxes[0].text.find("hmb.dat"), std::string::npos);
     EXPECT_EQ(rig.m().settings.VoltHiLimit[3], ScaleToVolts(206, rig.m().settings.VoltFactor[3]));
@@ -162,12 +162,12 @@ TEST_F(MainWindowTest, ExitsSilenceTheChipAsEachModelNeeds) {
         scenario.writes.push_back({0, 0, 0x5A, 0x40});
         scenario.writes.push_back({0, 0, 0x5B, 0x40});
         WindowRig rig(scenario);
-        rig.w().Form_Load();
+        rig.w().load();
         rig.chip().poke(0, 0x57, 0x11);
         if (c.fileExit)
-            rig.w().mExit_Click();
+            rig.w().exitProgram();
         else
-            rig.w().IconMenuExit_Click();
+            rig.w().exitFromTray();
         EXPECT_EQ(rig.ended, 1) << c.model;
         EXPECT_EQ(rig.chip().peek(0, 0x57), c.beep2) << c.model;
         const int pwmReg = std::string(c.model) == "hmb" ? 0x5B : 0x5A;
@@ -182,18 +182,18 @@ TEST_F(MainWindowTest, ExitsSilenceTheChipAsEachModelNeeds) {
 
 TEST_F(MainWindowTest, ClosingHidesToTheTrayAndMonitoringGoesOn) {
     WindowRig rig(ScenarioFor("hmb"));
-    rig.w().Form_Load();
+    rig.w().load();
     rig.w().show();
-    EXPECT_TRUE(rig.w().Form_QueryUnload(0));
+    EXPECT_TRUE(rig.w().hideInsteadOfClosing(MainWindow::CloseReason::User));
     EXPECT_TRUE(rig.w().isHidden());
     EXPECT_TRUE(rig.tray.visible);
     rig.chip().poke(0, 0x23, 230);
-    rig.w().Timer1_Timer();
+    rig.w().pollOnce();
     EXPECT_TRUE(rig.dialogs.shown[3]);
     rig.tray.onRestore();
     EXPECT_TRUE(rig.w().isVisible());
     EXPECT_FALSE(rig.tray.visible);
-    EXPECT_FALSE(rig.w().Form_QueryUnload(1));
+    EXPECT_FALSE(rig.w().hideInsteadOfClosing(MainWindow::CloseReason::System));
     EXPECT_EQ(rig.ended, 0);
     rig.tray.onExit();
     EXPECT_EQ(rig.ended, 1);
@@ -202,16 +202,16 @@ TEST_F(MainWindowTest, ClosingHidesToTheTrayAndMonitoringGoesOn) {
 TEST_F(MainWindowTest, WithoutANotificationAreaClosingMinimises) {
     WindowRig rig(ScenarioFor("hmb"));
     rig.tray.available = false;
-    rig.w().Form_Load();
+    rig.w().load();
     rig.w().show();
-    EXPECT_TRUE(rig.w().Form_QueryUnload(0));
+    EXPECT_TRUE(rig.w().hideInsteadOfClosing(MainWindow::CloseReason::User));
     EXPECT_FALSE(rig.tray.visible);
     EXPECT_TRUE(rig.w().isMinimized());
 }
 
 TEST_F(MainWindowTest, AProgrammaticCloseEndsTheProgram) {
     WindowRig rig(ScenarioFor("hmb"));
-    rig.w().Form_Load();
+    rig.w().load();
     rig.w().show();
     rig.w().close();
     EXPECT_EQ(rig.ended, 1);

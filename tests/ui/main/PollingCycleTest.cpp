@@ -30,7 +30,7 @@ struct Reading {
     const char* text;
 };
 
-QLabel* statusOf(frmdoctor& w, int item) {
+QLabel* statusOf(MainWindow& w, int item) {
     if (item < kFirstFanItem)
         return w.voltageRows().row[item].lblStatusV;
     if (item < kFirstTempItem)
@@ -64,10 +64,10 @@ TEST_F(PollingCycleTest, JudgesReadingsAtAndAroundTheirLimits) {
     };
     for (const Reading& c : readings) {
         WindowRig rig(ScenarioFor(c.model));
-        rig.w().Form_Load();
+        rig.w().load();
         for (const auto& [bank, reg, value] : c.registers)
             rig.chip().poke(bank, reg, uint8_t(value));
-        rig.w().Timer1_Timer();
+        rig.w().pollOnce();
         QLabel* status = statusOf(rig.w(), c.item);
         EXPECT_EQ(status->text().toStdString(), c.text) << c.name;
         EXPECT_EQ(StatusColour(status), c.outOfRange ? kStatusRed : kStatusGreen) << c.name;
@@ -77,10 +77,10 @@ TEST_F(PollingCycleTest, JudgesReadingsAtAndAroundTheirLimits) {
 
 TEST_F(PollingCycleTest, ScaleShowsTheReadingAtItsNearestEnd) {
     WindowRig rig(ScenarioFor("hmb"));
-    rig.w().Form_Load();
+    rig.w().load();
     rig.chip().poke(0, 0x23, 250);
     rig.chip().poke(0, 0x28, 56);
-    rig.w().Timer1_Timer();
+    rig.w().pollOnce();
     const ScaleSlider* scale = rig.w().voltageRows().row[3].SldVoltage;
     EXPECT_EQ(scale->value(), 250);
     EXPECT_EQ(scale->shownValue(), 223);
@@ -89,13 +89,13 @@ TEST_F(PollingCycleTest, ScaleShowsTheReadingAtItsNearestEnd) {
 
 TEST_F(PollingCycleTest, StoppedFanAtTheLowestSettingIsOff) {
     WindowRig rig(ScenarioFor("hmb"));
-    rig.w().Form_Load();
+    rig.w().load();
     FanRows::Row& fan = rig.w().fanRows().row[0];
     rig.chip().poke(0, 0x28, 255);
-    rig.w().Timer1_Timer();
+    rig.w().pollOnce();
     ASSERT_TRUE(rig.dialogs.shown[9]);
     fan.updFanLoLimit->setValue(1);
-    rig.w().Timer1_Timer();
+    rig.w().pollOnce();
     EXPECT_EQ(fan.lblFanSpeed->text(), QStringLiteral("Fan off"));
     EXPECT_EQ(StatusColour(fan.lblFanSpeed), kStatusGreen);
     EXPECT_FALSE(rig.dialogs.shown[9]);
@@ -116,10 +116,10 @@ TEST_F(PollingCycleTest, FaultRulesDecideWhenTheWarningShows) {
         WindowRig rig(ScenarioFor("hmb"));
         rig.m().settings.ItemWarnOpt1[3] = c.warnFirst;
         rig.m().settings.ItemWarnOpt3[3] = uint8_t(1 - c.warnFirst);
-        rig.w().Form_Load();
+        rig.w().load();
         for (size_t t = 0; c.ticks[t]; ++t) {
             rig.chip().poke(0, 0x23, c.ticks[t] == 'o' ? 230 : 186);
-            rig.w().Timer1_Timer();
+            rig.w().pollOnce();
             EXPECT_EQ(rig.dialogs.shown[3], c.shownAfter[t]) << c.name << " tick " << t;
         }
         EXPECT_LE(rig.dialogs.shows(3), 1) << c.name;
@@ -129,11 +129,11 @@ TEST_F(PollingCycleTest, FaultRulesDecideWhenTheWarningShows) {
 TEST_F(PollingCycleTest, DisabledItemsAreNotReadNorJudged) {
     WindowRig rig(ScenarioFor("hmb"));
     rig.m().settings.ItemEnabled.fill(0);
-    rig.w().Form_Load();
+    rig.w().load();
     rig.chip().poke(0, 0x23, 250);
     rig.chip().poke(0, 0x42, 0x10);
     rig.sim.io.clear();
-    rig.w().Timer1_Timer();
+    rig.w().pollOnce();
     // Only the status registers: one bank selection and two reads.
     EXPECT_EQ(rig.sim.io.portAccesses().size(), 8U);
     EXPECT_TRUE(rig.dialogs.log.empty());
@@ -143,15 +143,15 @@ TEST_F(PollingCycleTest, DisabledItemsAreNotReadNorJudged) {
 
 TEST_F(PollingCycleTest, CaseOpenRaisesItsWarningEveryTickWithoutASecondCopy) {
     WindowRig rig(ScenarioFor("hmb"));
-    rig.w().Form_Load();
+    rig.w().load();
     rig.chip().poke(0, 0x42, 0x10);
     for (int t = 0; t < 3; ++t)
-        rig.w().Timer1_Timer();
+        rig.w().pollOnce();
     EXPECT_TRUE(rig.w().rows().caseLine.optCaseOpened->isChecked());
     EXPECT_EQ(rig.w().rows().caseLine.lblCaseOpen->text(), QStringLiteral("PC Case is opened"));
     EXPECT_EQ(rig.dialogs.shows(15), 1);
     rig.m().WriteChipReg(0x46, 0x80); // the latch cleared
-    rig.w().Timer1_Timer();
+    rig.w().pollOnce();
     EXPECT_EQ(rig.w().rows().caseLine.lblCaseOpen->text(), QStringLiteral("PC Case is closed"));
     EXPECT_FALSE(rig.dialogs.shown[15]);
 }
@@ -161,9 +161,9 @@ TEST_F(PollingCycleTest, CaseOpenRaisesItsWarningEveryTickWithoutASecondCopy) {
 TEST_F(PollingCycleTest, AFullTickCostsAtMostSeventyTwoPortAccesses) {
     WindowRig rig(ScenarioFor("hmb"));
     rig.m().settings.ItemEnabled.fill(1);
-    rig.w().Form_Load();
+    rig.w().load();
     rig.sim.io.clear();
-    rig.w().Timer1_Timer();
+    rig.w().pollOnce();
     EXPECT_EQ(rig.sim.io.portAccesses().size(), 72U);
 }
 
@@ -185,13 +185,13 @@ TEST_F(PollingCycleTest, TicksRepaintOnlyWhatChanged) {
     for (const char* model : {"hma", "hmb", "hmc", "hmdf"}) {
         WindowRig rig(ScenarioFor(model));
         rig.m().settings.ItemEnabled.fill(1);
-        rig.w().Form_Load();
+        rig.w().load();
         rig.w().show();
-        rig.w().Timer1_Timer();
+        rig.w().pollOnce();
         QCoreApplication::processEvents();
         {
             PaintCounter paints;
-            rig.w().Timer1_Timer();
+            rig.w().pollOnce();
             QCoreApplication::processEvents();
             EXPECT_TRUE(paints.painted.empty()) << model << ": " << paints.painted.size()
                                                 << " paints, first " << paints.painted.front();
@@ -199,7 +199,7 @@ TEST_F(PollingCycleTest, TicksRepaintOnlyWhatChanged) {
         {
             rig.chip().poke(0, 0x23, 150);
             PaintCounter paints;
-            rig.w().Timer1_Timer();
+            rig.w().pollOnce();
             QCoreApplication::processEvents();
             EXPECT_FALSE(paints.painted.empty()) << model;
         }
@@ -207,7 +207,7 @@ TEST_F(PollingCycleTest, TicksRepaintOnlyWhatChanged) {
         rig.chip().poke(0, 0x23, 230);
         rig.chip().poke(0, 0x28, 90);
         PaintCounter paints;
-        rig.w().Timer1_Timer();
+        rig.w().pollOnce();
         QCoreApplication::processEvents();
         EXPECT_TRUE(paints.painted.empty()) << model << " hidden";
         rig.dialogs.unload(3);

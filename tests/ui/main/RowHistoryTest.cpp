@@ -1,5 +1,5 @@
 #include "support/WindowRig.h"
-#include "ui/dialogs/frmHistory.h"
+#include "ui/dialogs/HistoryWindow.h"
 #include "ui/main/FanRows.h"
 #include "ui/main/UpDown.h"
 #include "ui/main/VoltageRows.h"
@@ -32,12 +32,12 @@ TEST(RowHistory, TicksLimitsAndWarningsReachTheHistoryWindow) {
     sim::Scenario scenario = ScenarioFor("hmb");
     scenario.writes.push_back({0, 0, 0x23, 250}); // +5V at 6.72 V
     WindowRig rig(scenario);
-    rig.w().Form_Load();
+    rig.w().load();
     for (int tick = 0; tick < 3; ++tick)
-        rig.w().Timer1_Timer();
+        rig.w().pollOnce();
     auto& high = rig.w().voltageRows().row[3].updHiLimit;
     high->setValue(high->value() + 3);
-    rig.w().Timer1_Timer();
+    rig.w().pollOnce();
 
     const auto points = pointsOf(rig.m(), 3);
     ASSERT_EQ(points.size(), 4U);
@@ -50,7 +50,7 @@ TEST(RowHistory, TicksLimitsAndWarningsReachTheHistoryWindow) {
     EXPECT_EQ(pointsOf(rig.m(), 10).size(), 0U) << "FAN1 is not monitored";
 
     doubleClick(rig.w().voltageRows().row[3].lblStatusV);
-    frmHistory* window = rig.w().history().window();
+    HistoryWindow* window = rig.w().history().window();
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->item(), 3);
     ASSERT_EQ(window->shownReadings().size(), 4);

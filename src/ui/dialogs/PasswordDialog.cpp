@@ -1,9 +1,9 @@
-#include "ConfirmPassword.h"
+#include "PasswordDialog.h"
 
-#include "Forms.h"
+#include "Dialogs.h"
 #include "chip/Items.h"
 #include "chip/Registers.h"
-#include "ui/main/frmdoctor.h" // Forms.h dereferences the main window inline
+#include "ui/main/MainWindow.h" // Dialogs.h dereferences the main window inline
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -40,9 +40,9 @@ bool PasswordMatches(const std::array<char, 8>& stored, const QString& typed) {
     return diff == 0;
 }
 
-ConfirmPassword::ConfirmPassword(Forms& forms) : QDialog(nullptr), m_forms(forms) {
+PasswordDialog::PasswordDialog(Dialogs& forms) : QDialog(nullptr), m_forms(forms) {
     setAttribute(Qt::WA_DeleteOnClose);
-    setObjectName(QStringLiteral("ConfirmPassword"));
+    setObjectName(QStringLiteral("PasswordDialog"));
     setWindowTitle(QStringLiteral("Confirm Psssword"));
     auto* grid = new QGridLayout(this);
     Label1 = new QLabel(tr("Input password:"), this);
@@ -63,32 +63,26 @@ ConfirmPassword::ConfirmPassword(Forms& forms) : QDialog(nullptr), m_forms(forms
         cmdOk[i]->setAutoDefault(false);
         cmdOk[i]->setDefault(false);
         buttons->addWidget(cmdOk[i]);
-        connect(cmdOk[i], &QPushButton::clicked, this, [this, i] { cmdOk_Click(i); });
+        connect(cmdOk[i], &QPushButton::clicked, this, [this, i] { confirm(PasswordAction(i)); });
     }
     grid->addLayout(buttons, 2, 0);
     // No default button, yet Enter in the box still confirms, as a keyboard user expects.
-    connect(txtPasswd, &QLineEdit::returnPressed, this, [this] { cmdOk[m_mode]->click(); });
-    setMode(0);
+    connect(txtPasswd, &QLineEdit::returnPressed, this, [this] { cmdOk[int(m_mode)]->click(); });
+    setMode(PasswordAction::Ignore);
 }
 
-void ConfirmPassword::setMode(int mode) {
-    if (mode != 0 && mode != 1)
-        return;
-    m_mode = mode;
-    cmdOk[mode]->setVisible(true);
-    cmdOk[1 - mode]->setVisible(false);
+void PasswordDialog::setMode(PasswordAction action) {
+    m_mode = action;
+    const int shown = int(action);
+    cmdOk[shown]->setVisible(true);
+    cmdOk[1 - shown]->setVisible(false);
     txtPasswd->setFocus();
 }
 
-int ConfirmPassword::mode() const {
-    return m_mode;
-}
-
-void ConfirmPassword::cmdOk_Click(int i) {
-    if (i != 0 && i != 1)
-        return;
+void PasswordDialog::confirm(PasswordAction i) {
+    const bool ignore = i == PasswordAction::Ignore;
     Module1& m = m_forms.module();
-    const char* action = i == 0 ? "ignore" : "disable";
+    const char* action = ignore ? "ignore" : "disable";
     if (!PasswordMatches(m.settings.Password, txtPasswd->text())) {
         m_forms.recordItemEvent(kCaseOpenItem, "password refused", action, true);
         m_forms.boxes().inform(kWrongPassword);
@@ -98,14 +92,14 @@ void ConfirmPassword::cmdOk_Click(int i) {
     m_forms.recordItemEvent(kCaseOpenItem, action);
     close(); // deleted later, so the rest still runs
     clearCaseLatch();
-    if (i == 0)
+    if (ignore)
         m.WarnCount[kCaseOpenItem] = 0;
     else
         m_forms.disableItem(kCaseOpenItem);
     m_forms.unload(kCaseOpenItem);
 }
 
-void ConfirmPassword::clearCaseLatch() {
+void PasswordDialog::clearCaseLatch() {
     Module1& m = m_forms.module();
     m.SelectBank(0);
     m.WriteChipReg(reg::kCaseClear,

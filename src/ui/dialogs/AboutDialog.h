@@ -7,10 +7,10 @@ class QPushButton;
 namespace hmdx {
 
 // Names the utility and its version.
-class frmAbout : public QDialog {
+class AboutDialog : public QDialog {
     Q_OBJECT
 public:
-    frmAbout();
+    AboutDialog();
     QPushButton* cmdOk = nullptr;
 };
 

@@ -1,4 +1,4 @@
-#include "ui/dialogs/frmConfig.h"
+#include "ui/dialogs/ConfigurationDialog.h"
 
 #include "support/DialogRig.h"
 #include "ui/main/VoltageRows.h"
@@ -17,10 +17,10 @@ namespace {
 // The main window loaded and the configuration dialog opened from its menu.
 struct ConfigRig : DialogRig {
     explicit ConfigRig(const char* model) : DialogRig(ScenarioFor(model)) {
-        w().Form_Load();
-        forms.mConfigure_Click();
+        w().load();
+        forms.openConfiguration();
     }
-    frmConfig& c() { return *forms.configIfLoaded(); }
+    ConfigurationDialog& c() { return *forms.configIfLoaded(); }
     bool beepBit(int reg, int bit) { return (chip().peek(0, reg) >> bit) & 1; }
     std::array<int, 3> faultSwitches(int i) {
         const SettingsModel& s = m().settings;
@@ -28,16 +28,16 @@ struct ConfigRig : DialogRig {
     }
 };
 
-TEST(frmConfig, LayoutFollowsTheChipModel) {
+TEST(ConfigurationDialog, LayoutFollowsTheChipModel) {
     for (const char* model : {"hmb", "hmc"}) {
         const bool hmc = std::string(model) == "hmc";
         ConfigRig rig(model);
-        frmConfig design(rig.forms); // never loaded: the design layout
-        frmConfig& c = rig.c();
+        ConfigurationDialog design(rig.forms); // never loaded: the design layout
+        ConfigurationDialog& c = rig.c();
         EXPECT_EQ(c.windowTitle(), QStringLiteral("Monitoring Config."));
         EXPECT_FALSE(c.parentWidget());
         EXPECT_FALSE(c.isModal());
-        EXPECT_EQ(c.ColumeName[1]->text(), QStringLiteral("Faults Count  1             3"));
+        EXPECT_EQ(c.columnHeadings[1]->text(), QStringLiteral("Faults Count  1             3"));
         EXPECT_EQ(c.lblItemName[0]->text(), hmc ? "Vcore" : "VCore") << model;
         EXPECT_EQ(c.chkEnable[0]->accessibleName(), hmc ? "Vcore Enable" : "VCore Enable");
         EXPECT_EQ(c.chkWErr3[13]->accessibleName(), QStringLiteral("CPU 3 faults"));
@@ -57,7 +57,7 @@ TEST(frmConfig, LayoutFollowsTheChipModel) {
     }
 }
 
-TEST(frmConfig, EnableStopsMonitoringAndClosesTheWarningAtOnce) {
+TEST(ConfigurationDialog, EnableStopsMonitoringAndClosesTheWarningAtOnce) {
     ConfigRig rig("hmb");
     rig.forms.show(3);
     rig.c().chkEnable[3]->click();
@@ -74,9 +74,9 @@ TEST(frmConfig, EnableStopsMonitoringAndClosesTheWarningAtOnce) {
     EXPECT_TRUE(rig.beepBit(0x56, 3));
 }
 
-TEST(frmConfig, FaultCountSwitchRemembersTheBeepAndCancelRestores) {
+TEST(ConfigurationDialog, FaultCountSwitchRemembersTheBeepAndCancelRestores) {
     ConfigRig rig("hmb");
-    frmConfig& c = rig.c();
+    ConfigurationDialog& c = rig.c();
     const int item = 4; // +12V beeps through 0x57 bit 0
     // Either box can start the switch, in both directions.
     for (QCheckBox* box :
@@ -97,7 +97,7 @@ TEST(frmConfig, FaultCountSwitchRemembersTheBeepAndCancelRestores) {
     EXPECT_TRUE(rig.beepBit(0x57, 0));
 }
 
-TEST(frmConfig, BeepRegistersFollowEachClick) {
+TEST(ConfigurationDialog, BeepRegistersFollowEachClick) {
     struct Case {
         int item, bank, reg, bit;
     };
@@ -112,9 +112,9 @@ TEST(frmConfig, BeepRegistersFollowEachClick) {
     }
 }
 
-TEST(frmConfig, BeepIncapableItemNeverOffersBeep) {
+TEST(ConfigurationDialog, BeepIncapableItemNeverOffersBeep) {
     ConfigRig rig("hma"); // no beep bit for the temperatures
-    frmConfig& c = rig.c();
+    ConfigurationDialog& c = rig.c();
     EXPECT_TRUE(c.ChkBeep[12]->isHidden());
     c.chkWErr3[12]->click();
     c.chkWErr1[12]->click();
@@ -122,7 +122,7 @@ TEST(frmConfig, BeepIncapableItemNeverOffersBeep) {
     EXPECT_FALSE(c.chkWErr3[12]->isHidden());
 }
 
-TEST(frmConfig, LoadMendsFaultOptionsThatBreakTheRules) {
+TEST(ConfigurationDialog, LoadMendsFaultOptionsThatBreakTheRules) {
     struct Case {
         std::array<int, 3> stored; // WarnOpt1, WarnOpt3, Beep
         std::array<int, 3> loaded;
@@ -130,12 +130,12 @@ TEST(frmConfig, LoadMendsFaultOptionsThatBreakTheRules) {
     for (const Case& k : {Case{{1, 0, 1}, {1, 0, 1}}, Case{{0, 1, 0}, {0, 1, 0}},
                           Case{{1, 1, 1}, {0, 1, 0}}, Case{{0, 0, 1}, {0, 1, 0}}}) {
         DialogRig rig(ScenarioFor("hmb"));
-        rig.w().Form_Load();
+        rig.w().load();
         SettingsModel& s = rig.m().settings;
         s.ItemWarnOpt1[3] = uint8_t(k.stored[0]);
         s.ItemWarnOpt3[3] = uint8_t(k.stored[1]);
         s.ItemBeep[3] = uint8_t(k.stored[2]);
-        frmConfig& c = rig.forms.loadConfig();
+        ConfigurationDialog& c = rig.forms.loadConfig();
         EXPECT_EQ((std::array<int, 3>{s.ItemWarnOpt1[3], s.ItemWarnOpt3[3], s.ItemBeep[3]}),
                   k.loaded);
         EXPECT_EQ(c.chkWErr3[3]->isChecked(), k.loaded[1] == 1);
@@ -145,7 +145,7 @@ TEST(frmConfig, LoadMendsFaultOptionsThatBreakTheRules) {
     }
 }
 
-TEST(frmConfig, OnlyTheFirstTwoFansAreReinitialised) {
+TEST(ConfigurationDialog, OnlyTheFirstTwoFansAreReinitialised) {
     for (auto [item, reinitialised] : {std::pair{9, true}, {10, true}, {11, false}}) {
         ConfigRig rig("hmb");
         for (int reg : {0x3B, 0x3C, 0x3D})
@@ -155,28 +155,28 @@ TEST(frmConfig, OnlyTheFirstTwoFansAreReinitialised) {
     }
 }
 
-TEST(frmConfig, CancelAfterADisableRestoresTheSnapshotOfThatLoad) {
+TEST(ConfigurationDialog, CancelAfterADisableRestoresTheSnapshotOfThatLoad) {
     DialogRig rig(ScenarioFor("hmb"));
-    rig.w().Form_Load();
+    rig.w().load();
     rig.forms.disableItem(5);
     ASSERT_TRUE(rig.forms.configIfLoaded());
     EXPECT_FALSE(rig.forms.configIfLoaded()->isVisible());
-    rig.forms.mConfigure_Click();
-    frmConfig& c = *rig.forms.configIfLoaded();
+    rig.forms.openConfiguration();
+    ConfigurationDialog& c = *rig.forms.configIfLoaded();
     EXPECT_TRUE(c.isVisible());
     EXPECT_FALSE(c.chkEnable[5]->isChecked());
     for (QCheckBox* box : {c.chkWErr1[5], c.chkWErr3[5], c.ChkBeep[5]})
         EXPECT_TRUE(box->isHidden());
     c.chkEnable[5]->click();
     c.ChkBeep[3]->click();
-    c.cmdSelect_Click(1);
+    c.press(ConfigurationButton::Cancel);
     EXPECT_EQ(rig.m().settings.ItemEnabled[5], 0);
     EXPECT_EQ(rig.m().settings.ItemBeep[3], 1);
     EXPECT_EQ(rig.chip().peek(0, 0x57) & 0x02, 0);
     EXPECT_EQ(rig.chip().peek(0, 0x56) & 0x08, 0x08);
 }
 
-TEST(frmConfig, EveryWayOutButCancelKeepsTheChanges) {
+TEST(ConfigurationDialog, EveryWayOutButCancelKeepsTheChanges) {
     struct Case {
         const char* way;
         bool kept;
@@ -184,7 +184,7 @@ TEST(frmConfig, EveryWayOutButCancelKeepsTheChanges) {
     for (const Case& k : {Case{"OK", true}, Case{"close control", true}, Case{"Escape", true},
                           Case{"Enter on Cancel", false}}) {
         ConfigRig rig("hmb");
-        frmConfig& c = rig.c();
+        ConfigurationDialog& c = rig.c();
         c.ChkBeep[3]->click();
         const std::string way = k.way;
         if (way == "OK")
@@ -204,17 +204,17 @@ TEST(frmConfig, EveryWayOutButCancelKeepsTheChanges) {
     }
 }
 
-TEST(frmConfig, OpeningAgainShowsTheSameDialogWithoutLoading) {
+TEST(ConfigurationDialog, OpeningAgainShowsTheSameDialogWithoutLoading) {
     ConfigRig rig("hmb");
-    frmConfig* first = rig.forms.configIfLoaded();
+    ConfigurationDialog* first = rig.forms.configIfLoaded();
     rig.m().settings.ItemBeep[3] = 0; // a Load would take this into the snapshot
-    rig.forms.mConfigure_Click();
+    rig.forms.openConfiguration();
     EXPECT_EQ(rig.forms.configIfLoaded(), first);
     EXPECT_EQ(rig.m().CfgItemBeep[3], 1);
     EXPECT_TRUE(first->ChkBeep[3]->isChecked());
     int shown = 0;
     for (QWidget* top : QApplication::topLevelWidgets())
-        shown += qobject_cast<frmConfig*>(top) && top->isVisible();
+        shown += qobject_cast<ConfigurationDialog*>(top) && top->isVisible();
     EXPECT_EQ(shown, 1);
 }
 

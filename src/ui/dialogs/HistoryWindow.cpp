@@ -1,4 +1,4 @@
-#include "frmHistory.h"
+#include "HistoryWindow.h"
 
 #include "monitor/EventLog.h"
 
@@ -38,9 +38,9 @@ using Pieces = QList<Piece>;
 constexpr qsizetype kMaxPieces = 64;
 
 const std::pair<int, const char*> kRanges[] = {
-    {600, QT_TRANSLATE_NOOP("hmdx::frmHistory", "Last 10 minutes")},
-    {3600, QT_TRANSLATE_NOOP("hmdx::frmHistory", "Last hour")},
-    {86400, QT_TRANSLATE_NOOP("hmdx::frmHistory", "Last 24 hours")},
+    {600, QT_TRANSLATE_NOOP("hmdx::HistoryWindow", "Last 10 minutes")},
+    {3600, QT_TRANSLATE_NOOP("hmdx::HistoryWindow", "Last hour")},
+    {86400, QT_TRANSLATE_NOOP("hmdx::HistoryWindow", "Last 24 hours")},
 };
 
 qint64 Ms(std::chrono::system_clock::time_point t) {
@@ -215,10 +215,10 @@ Piece Joined(const Pieces& pieces) {
 
 } // namespace
 
-frmHistory::frmHistory(const ReadingHistory& history, std::array<HistoryItemInfo, 16> items,
-                       int item, QWidget* parent)
+HistoryWindow::HistoryWindow(const ReadingHistory& history, std::array<HistoryItemInfo, 16> items,
+                             int item, QWidget* parent)
     : QWidget(parent, Qt::Window), m_history(history), m_items(std::move(items)) {
-    setObjectName(QStringLiteral("frmHistory"));
+    setObjectName(QStringLiteral("HistoryWindow"));
     setWindowTitle(tr("History"));
 
     itemBox = new QComboBox(this);
@@ -265,9 +265,9 @@ frmHistory::frmHistory(const ReadingHistory& history, std::array<HistoryItemInfo
     connect(itemBox, &QComboBox::currentIndexChanged, this, [this](int i) { showItem(i); });
     connect(rangeBox, &QComboBox::currentIndexChanged, this,
             [this](int i) { setRange(rangeBox->itemData(i).toInt()); });
-    connect(exportButton, &QPushButton::clicked, this, &frmHistory::exportClicked);
+    connect(exportButton, &QPushButton::clicked, this, &HistoryWindow::exportClicked);
     m_timer.setInterval(kRefreshMs);
-    connect(&m_timer, &QTimer::timeout, this, &frmHistory::refresh);
+    connect(&m_timer, &QTimer::timeout, this, &HistoryWindow::refresh);
 
     {
         const QSignalBlocker block(rangeBox);
@@ -277,7 +277,7 @@ frmHistory::frmHistory(const ReadingHistory& history, std::array<HistoryItemInfo
     showItem(item >= 0 && item < ReadingHistory::kItems ? item : 0);
 }
 
-void frmHistory::showItem(int item) {
+void HistoryWindow::showItem(int item) {
     if (item < 0 || item >= ReadingHistory::kItems || item == m_item)
         return;
     m_item = item;
@@ -288,7 +288,7 @@ void frmHistory::showItem(int item) {
     refresh();
 }
 
-void frmHistory::setRange(int seconds) {
+void HistoryWindow::setRange(int seconds) {
     seconds = std::clamp(seconds, 10, static_cast<int>(ReadingHistory::kTicks));
     if (seconds == m_range)
         return;
@@ -305,12 +305,12 @@ void frmHistory::setRange(int seconds) {
     refresh();
 }
 
-double frmHistory::value(uint8_t raw) const {
+double HistoryWindow::value(uint8_t raw) const {
     const auto& toUnit = m_items[static_cast<std::size_t>(m_item)].toUnit;
     return toUnit ? toUnit(raw) : raw;
 }
 
-void frmHistory::refresh() {
+void HistoryWindow::refresh() {
     using namespace std::chrono;
     const system_clock::time_point to = m_history.latest().value_or(system_clock::now());
     const system_clock::time_point from = to - seconds(m_range);
@@ -320,7 +320,7 @@ void frmHistory::refresh() {
     redraw();
 }
 
-void frmHistory::redraw() {
+void HistoryWindow::redraw() {
     const HistoryItemInfo& info = m_items[static_cast<std::size_t>(m_item)];
     // Before the window is first shown its layout has not run: its own width stands in.
     const int columns = std::max(200, view->isVisible() ? view->viewport()->width() : width());
@@ -432,23 +432,23 @@ void frmHistory::redraw() {
     exportButton->setEnabled(n > 0);
 }
 
-QList<QPointF> frmHistory::shownReadings() const {
+QList<QPointF> HistoryWindow::shownReadings() const {
     return Joined(m_readings);
 }
 
-QList<QPointF> frmHistory::shownLow() const {
+QList<QPointF> HistoryWindow::shownLow() const {
     return Joined(m_low);
 }
 
-QList<QPointF> frmHistory::shownHigh() const {
+QList<QPointF> HistoryWindow::shownHigh() const {
     return Joined(m_high);
 }
 
-QList<QPointF> frmHistory::shownWarnings() const {
+QList<QPointF> HistoryWindow::shownWarnings() const {
     return m_warnings;
 }
 
-bool frmHistory::exportCsv(const QString& path, QString* error) const {
+bool HistoryWindow::exportCsv(const QString& path, QString* error) const {
     const auto fail = [&](const QString& reason) {
         if (error)
             *error = tr("Could not save the history to %1: %2")
@@ -479,7 +479,7 @@ bool frmHistory::exportCsv(const QString& path, QString* error) const {
     return true;
 }
 
-void frmHistory::exportClicked() {
+void HistoryWindow::exportClicked() {
     const QString name =
         QStringLiteral("hmdx-history-%1-%2.csv")
             .arg(m_item)
@@ -493,13 +493,13 @@ void frmHistory::exportClicked() {
         QMessageBox::warning(this, tr("Export CSV"), error);
 }
 
-void frmHistory::showEvent(QShowEvent* event) {
+void HistoryWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     refresh();
     m_timer.start();
 }
 
-void frmHistory::hideEvent(QHideEvent* event) {
+void HistoryWindow::hideEvent(QHideEvent* event) {
     m_timer.stop();
     QWidget::hideEvent(event);
 }

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "ConfirmPassword.h"
+#include "AboutDialog.h"
+#include "ConfigurationDialog.h"
+#include "PasswordDialog.h"
 #include "WarningDialog.h"
 #include "chip/Module1.h"
-#include "frmAbout.h"
-#include "frmConfig.h"
 #include "monitor/WarningDispatch.h"
 #include "platform/MessageBoxes.h"
 #include "platform/PowerOff.h"
@@ -18,34 +18,34 @@ class QWidget;
 
 namespace hmdx {
 
-class frmdoctor;
+class MainWindow;
 
 // The program's dialogs and how they reach each other and the main window. A dialog that is
 // closed is unloaded (destroyed); the next use loads it afresh from its design state.
-class Forms : public QObject, public WarningDialogs {
+class Dialogs : public QObject, public WarningDialogs {
     Q_OBJECT
 public:
-    Forms(Module1& m, MessageBoxes& boxes, PowerOff& power);
-    ~Forms() override;
+    Dialogs(Module1& m, MessageBoxes& boxes, PowerOff& power);
+    ~Dialogs() override;
 
     // Connects the main window's Configuration and About entries.
-    void attach(frmdoctor& window);
-    frmdoctor& main() const;
+    void attach(MainWindow& window);
+    MainWindow& main() const;
     bool hasMain() const { return m_main; }
     Module1& module() const { return m_m; }
     MessageBoxes& boxes() const { return m_boxes; }
 
     // The configuration dialog: loaded (its Load run) on first use, shown only by the menu.
-    frmConfig* configIfLoaded() const { return m_config; }
-    frmConfig& loadConfig();
-    void mConfigure_Click();
+    ConfigurationDialog* configIfLoaded() const { return m_config; }
+    ConfigurationDialog& loadConfig();
+    void openConfiguration();
 
-    // The password prompt of the case-open warning: mode 0 Ignore, 1 Disable.
-    void openPassword(int mode);
-    ConfirmPassword* passwordIfLoaded() const { return m_password; }
+    // The password prompt of the case-open warning.
+    void openPassword(PasswordAction action);
+    PasswordDialog* passwordIfLoaded() const { return m_password; }
 
-    void mAbout_Click();
-    frmAbout* aboutIfLoaded() const { return m_about; }
+    void openAbout();
+    AboutDialog* aboutIfLoaded() const { return m_about; }
 
     WarningDialog* warningIfLoaded(int item) const { return m_warnings[item]; }
     bool isShown(int item) override;
@@ -64,10 +64,10 @@ private:
     Module1& m_m;
     MessageBoxes& m_boxes;
     PowerOff& m_power;
-    QPointer<frmdoctor> m_main;
-    QPointer<frmConfig> m_config;
-    QPointer<ConfirmPassword> m_password;
-    QPointer<frmAbout> m_about;
+    QPointer<MainWindow> m_main;
+    QPointer<ConfigurationDialog> m_config;
+    QPointer<PasswordDialog> m_password;
+    QPointer<AboutDialog> m_about;
     std::array<QPointer<WarningDialog>, 16> m_warnings;
 };
 

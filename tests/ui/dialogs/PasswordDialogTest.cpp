@@ -1,4 +1,4 @@
-#include "ui/dialogs/ConfirmPassword.h"
+#include "ui/dialogs/PasswordDialog.h"
 
 #include "support/DialogRig.h"
 #include "ui/main/MainRows.h"
@@ -52,32 +52,31 @@ TEST(PasswordMatchesTest, FitsTheEntryToEightCharactersAndComparesExactly) {
 }
 
 // The case-open warning up on an HMB machine, password "abc", and its prompt opened by the
-// warning's Ignore (mode 0) or Disable (mode 1).
+// warning's Ignore or Disable.
 struct PromptRig : DialogRig {
     explicit PromptRig(int mode) : DialogRig(ScenarioFor("hmb")) {
-        w().Form_Load();
+        w().load();
         m().settings.Password = Stored("abc");
         forms.show(kCaseOpenItem);
-        forms.warningIfLoaded(kCaseOpenItem)->Command_Click(mode);
+        forms.warningIfLoaded(kCaseOpenItem)->act(WarningAction(mode));
     }
-    ConfirmPassword& prompt() { return *forms.passwordIfLoaded(); }
+    PasswordDialog& prompt() { return *forms.passwordIfLoaded(); }
     void type(const char* text) { prompt().txtPasswd->setText(QString::fromLatin1(text)); }
     uint8_t caseClear() { return chip().peek(0, 0x46); }
 };
 
-TEST(ConfirmPasswordTest, WrongPasswordOtherButtonOrCloseChangeNothing) {
+TEST(PasswordDialogTest, WrongPasswordOtherButtonOrCloseChangeNothing) {
     for (int mode : {0, 1}) {
         PromptRig rig(mode);
         rig.m().WarnCount[kCaseOpenItem] = 2;
         rig.type("ABC");
-        rig.prompt().cmdOk_Click(mode);
+        rig.prompt().confirm(PasswordAction(mode));
         DialogRig::settle();
         EXPECT_EQ(rig.boxes.texts(), std::vector<std::string>{"Input Password is not correct!"});
         ASSERT_NE(rig.forms.passwordIfLoaded(), nullptr) << mode;
         EXPECT_TRUE(rig.prompt().isVisible());
         EXPECT_EQ(rig.prompt().txtPasswd->text(), QStringLiteral("ABC"));
         rig.type("abc");
-        rig.prompt().cmdOk_Click(2);
         rig.prompt().close();
         DialogRig::settle();
         EXPECT_EQ(rig.forms.passwordIfLoaded(), nullptr);
@@ -90,11 +89,11 @@ TEST(ConfirmPasswordTest, WrongPasswordOtherButtonOrCloseChangeNothing) {
     }
 }
 
-TEST(ConfirmPasswordTest, RightPasswordInIgnoreModeKeepsTheCaseWatched) {
+TEST(PasswordDialogTest, RightPasswordInIgnoreModeKeepsTheCaseWatched) {
     PromptRig rig(0);
     rig.m().WarnCount[kCaseOpenItem] = 2;
     rig.type("abc  ");
-    rig.prompt().cmdOk_Click(0);
+    rig.prompt().confirm(PasswordAction::Ignore);
     DialogRig::settle();
     EXPECT_EQ(rig.forms.passwordIfLoaded(), nullptr);
     EXPECT_EQ(rig.forms.warningIfLoaded(kCaseOpenItem), nullptr);
@@ -105,12 +104,12 @@ TEST(ConfirmPasswordTest, RightPasswordInIgnoreModeKeepsTheCaseWatched) {
     EXPECT_TRUE(rig.boxes.texts().empty());
 
     rig.chip().poke(0, 0x42, 0x10);
-    rig.w().Timer1_Timer();
+    rig.w().pollOnce();
     ASSERT_NE(rig.forms.warningIfLoaded(kCaseOpenItem), nullptr);
     EXPECT_TRUE(rig.forms.warningIfLoaded(kCaseOpenItem)->isVisible());
 }
 
-TEST(ConfirmPasswordTest, RightPasswordInDisableModeStopsWatchingTheCase) {
+TEST(PasswordDialogTest, RightPasswordInDisableModeStopsWatchingTheCase) {
     PromptRig rig(1);
     rig.type("abc");
     emit rig.prompt().txtPasswd->returnPressed(); // Enter presses the visible OK
@@ -121,15 +120,15 @@ TEST(ConfirmPasswordTest, RightPasswordInDisableModeStopsWatchingTheCase) {
     EXPECT_EQ(rig.m().settings.ItemEnabled[kCaseOpenItem], 0);
     EXPECT_EQ(rig.m().CfgItemEnabled[kCaseOpenItem], 0);
     EXPECT_TRUE(rig.w().rows().caseLine.lblCaseOpen->isHidden());
-    frmConfig* config = rig.forms.configIfLoaded();
+    ConfigurationDialog* config = rig.forms.configIfLoaded();
     ASSERT_NE(config, nullptr);
     EXPECT_FALSE(config->isVisible());
     EXPECT_FALSE(config->chkEnable[kCaseOpenItem]->isChecked());
 }
 
-TEST(ConfirmPasswordTest, ReopeningSwitchesTheModeOfTheSameWindowAndKeepsTheText) {
+TEST(PasswordDialogTest, ReopeningSwitchesTheModeOfTheSameWindowAndKeepsTheText) {
     PromptRig rig(0);
-    ConfirmPassword& p = rig.prompt();
+    PasswordDialog& p = rig.prompt();
     EXPECT_EQ(p.windowTitle(), QStringLiteral("Confirm Psssword"));
     EXPECT_EQ(p.focusWidget(), p.txtPasswd);
     for (QPushButton* ok : p.cmdOk)
@@ -142,9 +141,9 @@ TEST(ConfirmPasswordTest, ReopeningSwitchesTheModeOfTheSameWindowAndKeepsTheText
     p.layout()->activate();
     const QRect okPlace = p.cmdOk[0]->geometry();
 
-    rig.forms.warningIfLoaded(kCaseOpenItem)->Command_Click(1);
+    rig.forms.warningIfLoaded(kCaseOpenItem)->act(WarningAction::Disable);
     EXPECT_EQ(rig.forms.passwordIfLoaded(), &p);
-    EXPECT_EQ(p.mode(), 1);
+    EXPECT_EQ(p.mode(), PasswordAction::Disable);
     EXPECT_TRUE(p.cmdOk[0]->isHidden());
     EXPECT_TRUE(p.cmdOk[1]->isVisible());
     EXPECT_EQ(p.txtPasswd->text(), QStringLiteral("12345678"));

@@ -23,7 +23,7 @@ class TemperatureRows;
 class VoltageRows;
 
 // The main window: every item's row, the menus, the one-second polling timer and the tray.
-class frmdoctor : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     struct Services {
@@ -34,25 +34,26 @@ public:
         std::function<void()> endProgram; // every way out of the program goes through here
     };
 
-    explicit frmdoctor(Services services);
-    ~frmdoctor() override;
+    explicit MainWindow(Services services);
+    ~MainWindow() override;
 
     // Prepares the chip and the rows from the settings and starts polling.
-    void Form_Load();
+    void load();
 
-    void Timer1_Timer() { m_polling.Timer1_Timer(); }
-    void mDefault_Click();
-    void mSave_Click();
-    void mExit_Click();
-    void IconMenuRestore_Click();
-    void IconMenuExit_Click();
-    // Unload mode 0 is the user closing the window: it goes to the tray instead (returns
-    // true: cancel the unload). Any other mode lets the unload go ahead.
-    bool Form_QueryUnload(int unloadMode);
+    void pollOnce() { m_polling.pollOnce(); }
+    void restoreDefaults();
+    void saveSettings();
+    void exitProgram();
+    void restoreFromTray();
+    void exitFromTray();
+    // The user closing the window sends it to the tray instead (returns true: keep running);
+    // a close by the system lets the window go.
+    enum class CloseReason { User, System };
+    bool hideInsteadOfClosing(CloseReason reason);
 
     // The item rows' initialisers, in the order the load and Default run them.
     void initRows();
-    void init_case_items();
+    void initCaseLine();
     void RefreshItemEnabled();
 
     MainRows& rows() { return m_rows; }
@@ -64,7 +65,7 @@ public:
     QAction* configureAction() const { return m_configure; }
     QAction* aboutAction() const { return m_about; }
     // Tools > Event Log: the window is made when first asked for.
-    void mEventLog_Click();
+    void openEventLog();
     RowHistory& history() { return m_history; }
 
 protected:

@@ -1,12 +1,12 @@
-#include "Forms.h"
+#include "Dialogs.h"
 
-#include "ConfirmPassword.h"
+#include "AboutDialog.h"
+#include "ConfigurationDialog.h"
+#include "PasswordDialog.h"
 #include "WarningDialog.h"
 #include "chip/Shutdown.h"
-#include "frmAbout.h"
-#include "frmConfig.h"
 #include "ui/main/ItemEvents.h"
-#include "ui/main/frmdoctor.h"
+#include "ui/main/MainWindow.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -30,10 +30,10 @@ void CentreOnScreen(QWidget* dialog) {
         dialog->move(screen->availableGeometry().center() - dialog->rect().center());
 }
 
-Forms::Forms(Module1& m, MessageBoxes& boxes, PowerOff& power)
+Dialogs::Dialogs(Module1& m, MessageBoxes& boxes, PowerOff& power)
     : m_m(m), m_boxes(boxes), m_power(power) {}
 
-Forms::~Forms() {
+Dialogs::~Dialogs() {
     for (auto& warning : m_warnings)
         delete warning;
     delete m_password;
@@ -41,56 +41,56 @@ Forms::~Forms() {
     delete m_about;
 }
 
-frmdoctor& Forms::main() const {
+MainWindow& Dialogs::main() const {
     return *m_main;
 }
 
-void Forms::attach(frmdoctor& window) {
+void Dialogs::attach(MainWindow& window) {
     m_main = &window;
-    connect(window.configureAction(), &QAction::triggered, this, &Forms::mConfigure_Click);
-    connect(window.aboutAction(), &QAction::triggered, this, &Forms::mAbout_Click);
+    connect(window.configureAction(), &QAction::triggered, this, &Dialogs::openConfiguration);
+    connect(window.aboutAction(), &QAction::triggered, this, &Dialogs::openAbout);
 }
 
-frmConfig& Forms::loadConfig() {
+ConfigurationDialog& Dialogs::loadConfig() {
     if (!m_config) {
-        m_config = new frmConfig(*this);
-        m_config->Form_Load();
+        m_config = new ConfigurationDialog(*this);
+        m_config->load();
         CentreOnScreen(m_config);
     }
     return *m_config;
 }
 
-void Forms::mConfigure_Click() {
+void Dialogs::openConfiguration() {
     bringUp(&loadConfig());
 }
 
-void Forms::openPassword(int mode) {
+void Dialogs::openPassword(PasswordAction mode) {
     if (!m_password) {
-        m_password = new ConfirmPassword(*this);
+        m_password = new PasswordDialog(*this);
         CentreOnScreen(m_password);
     }
     m_password->setMode(mode);
     bringUp(m_password);
 }
 
-void Forms::mAbout_Click() {
+void Dialogs::openAbout() {
     if (!m_about)
-        m_about = new frmAbout;
+        m_about = new AboutDialog;
     bringUp(m_about);
 }
 
-bool Forms::isShown(int item) {
+bool Dialogs::isShown(int item) {
     return m_warnings[item] && m_warnings[item]->isVisible();
 }
 
-void Forms::show(int item) {
+void Dialogs::show(int item) {
     if (!m_warnings[item])
         m_warnings[item] = new WarningDialog(*this, item);
     CentreOnScreen(m_warnings[item]);
     m_warnings[item]->show();
 }
 
-void Forms::unload(int item) {
+void Dialogs::unload(int item) {
     // Closing deletes the dialog once control is back in the event loop, so an unload
     // reached from the dialog's own button is safe.
     if (WarningDialog* dialog = m_warnings[item]) {
@@ -99,14 +99,14 @@ void Forms::unload(int item) {
     }
 }
 
-void Forms::disableItem(int k) {
+void Dialogs::disableItem(int k) {
     m_m.settings.ItemEnabled[k] = 0;
     if (hasMain())
         main().RefreshItemEnabled();
     m_m.CfgItemEnabled[k] = m_m.settings.ItemEnabled[k];
     // A configuration dialog that is not loaded is loaded hidden; its Load then finds the
     // item off and does the rest.
-    frmConfig& config = loadConfig();
+    ConfigurationDialog& config = loadConfig();
     config.chkEnable[k]->setChecked(false);
     config.chkWErr1[k]->setVisible(false);
     config.chkWErr3[k]->setVisible(false);
@@ -114,13 +114,13 @@ void Forms::disableItem(int k) {
     config.takeAsLogged(k);
 }
 
-void Forms::shutdownSystem(int item) {
+void Dialogs::shutdownSystem(int item) {
     static constexpr const char* kOutcome[] = {"declined", "refused", "requested"};
     const ShutdownOutcome outcome = ShutdownSystem(m_boxes, m_m.io, m_power);
     recordItemEvent(item, "shut down", kOutcome[int(outcome)], outcome == ShutdownOutcome::Refused);
 }
 
-void Forms::recordItemEvent(int item, const char* what, std::string detail, bool warning) {
+void Dialogs::recordItemEvent(int item, const char* what, std::string detail, bool warning) {
     Event e;
     if (hasMain())
         e = ItemEvent(main().rows(), item, what);

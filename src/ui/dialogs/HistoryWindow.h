@@ -34,13 +34,13 @@ struct HistoryItemInfo {
 // Tools > History: one item's readings over the last ten minutes, hour or day, with the limits in
 // force at each moment and the periods its warning was up. The range ends at the newest tick.
 // While shown it re-reads the history every five seconds; the history must outlive the window.
-class frmHistory : public QWidget {
+class HistoryWindow : public QWidget {
     Q_OBJECT
 public:
     static constexpr int kRefreshMs = 5000;
 
-    frmHistory(const ReadingHistory& history, std::array<HistoryItemInfo, 16> items, int item,
-               QWidget* parent = nullptr);
+    HistoryWindow(const ReadingHistory& history, std::array<HistoryItemInfo, 16> items, int item,
+                  QWidget* parent = nullptr);
 
     void showItem(int item); // 0..15; others are ignored
     // Seconds back from the newest tick, 10..86400 (clamped); the three offered ranges are

@@ -16,19 +16,21 @@ class QWidget;
 
 namespace hmdx {
 
-class Forms;
+class Dialogs;
+
+enum class ConfigurationButton { Ok, Cancel };
 class Module1;
 
 // "Monitoring Config.": per item, whether it is monitored, after one or three faults it
 // warns, and whether the chip beeps for it. Every click takes effect at once; Cancel puts
 // back what the settings held when the dialog was loaded.
-class frmConfig : public QDialog {
+class ConfigurationDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit frmConfig(Forms& forms);
+    explicit ConfigurationDialog(Dialogs& forms);
 
     // Takes the snapshot and sets the boxes from the settings. Runs once, when loaded.
-    void Form_Load();
+    void load();
     // A switch changed outside the dialog (a warning's Disable) has an event of its own:
     // closing the dialog does not log it again.
     void takeAsLogged(int item);
@@ -38,11 +40,11 @@ public:
     std::array<QCheckBox*, 16> chkWErr1{};
     std::array<QCheckBox*, 16> chkWErr3{};
     std::array<QCheckBox*, 16> ChkBeep{};
-    std::array<QLabel*, 3> ColumeName{};
+    std::array<QLabel*, 3> columnHeadings{};
     std::array<QPushButton*, 2> cmdSelect{};
     std::array<int16_t, 17> RememberedBeep{};
 
-    void cmdSelect_Click(int i); // 0 OK, 1 Cancel
+    void press(ConfigurationButton button);
 
     // Grid row where item i's controls stand (for layout checks).
     int gridRowOf(int item) const;
@@ -63,13 +65,13 @@ private:
     void nameRow(int item, const QString& caption);
     std::array<QWidget*, 5> rowControls(int item) const; // by column, caption first
     void placeRow(int item, int gridRow);
-    void Move_Voltage_Poisition();
+    void closeVcoreBGap();
     void loadRow(int i);
     void showRowBoxes(int i);
 
-    void chkEnable_Click(int i);
+    void monitoredToggled(int i);
     void faultCountChanged(int i, bool threeFaults);
-    void ChkBeep_Click(int i);
+    void beepToggled(int i);
 
     bool beepCapable(int i) const;
     void refreshMainWindow();
@@ -83,7 +85,7 @@ private:
     void recordChanges();
     Switches m_logged{};
 
-    Forms& m_forms;
+    Dialogs& m_forms;
     QGridLayout* m_grid = nullptr;
     std::array<QFrame*, 6> m_lines{}; // Line1..Line5, LinCaseOpen
     // Set while a fault-count switch moves the row's other box, so that box's own change

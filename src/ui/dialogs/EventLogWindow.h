@@ -42,13 +42,13 @@ private:
 // While it exists it owns log.onRecorded, calling on to whatever was set there before and
 // putting that back when destroyed; so the log must outlive the window, and anyone else who
 // sets onRecorded later must do the same or be gone first.
-class frmEventLog : public QWidget {
+class EventLogWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit frmEventLog(EventLog& log, QWidget* parent = nullptr);
-    ~frmEventLog() override;
-    frmEventLog(const frmEventLog&) = delete;
-    frmEventLog& operator=(const frmEventLog&) = delete;
+    explicit EventLogWindow(EventLog& log, QWidget* parent = nullptr);
+    ~EventLogWindow() override;
+    EventLogWindow(const EventLogWindow&) = delete;
+    EventLogWindow& operator=(const EventLogWindow&) = delete;
 
     QTableView* table = nullptr;
     EventLogModel* model = nullptr;

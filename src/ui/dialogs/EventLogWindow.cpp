@@ -1,4 +1,4 @@
-#include "frmEventLog.h"
+#include "EventLogWindow.h"
 
 #include <QColor>
 #include <QHeaderView>
@@ -124,9 +124,9 @@ void EventLogModel::refresh() {
     }
 }
 
-frmEventLog::frmEventLog(EventLog& log, QWidget* parent)
+EventLogWindow::EventLogWindow(EventLog& log, QWidget* parent)
     : QWidget(parent, Qt::Window), m_log(log), m_previous(std::move(log.onRecorded)) {
-    setObjectName(QStringLiteral("frmEventLog"));
+    setObjectName(QStringLiteral("EventLogWindow"));
     setWindowTitle(tr("Event Log"));
     model = new EventLogModel(log, this);
     table = new QTableView(this);
@@ -156,7 +156,7 @@ frmEventLog::frmEventLog(EventLog& log, QWidget* parent)
     };
 }
 
-frmEventLog::~frmEventLog() {
+EventLogWindow::~EventLogWindow() {
     m_log.onRecorded = std::move(m_previous);
 }
 

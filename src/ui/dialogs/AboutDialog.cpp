@@ -1,4 +1,4 @@
-#include "frmAbout.h"
+#include "AboutDialog.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -7,9 +7,9 @@
 
 namespace hmdx {
 
-frmAbout::frmAbout() : QDialog(nullptr) {
+AboutDialog::AboutDialog() : QDialog(nullptr) {
     setAttribute(Qt::WA_DeleteOnClose);
-    setObjectName(QStringLiteral("frmAbout"));
+    setObjectName(QStringLiteral("AboutDialog"));
     setWindowTitle(QStringLiteral("About Hardware Monitor"));
     auto* layout = new QVBoxLayout(this);
     auto* frame = new QGroupBox(QStringLiteral("r810/hmdx Hardware Monitor Product Utility"), this);

@@ -1,4 +1,4 @@
-#include "frmdoctor.h"
+#include "MainWindow.h"
 
 #include "FanRows.h"
 #include "ItemEvents.h"
@@ -7,10 +7,11 @@
 #include "TemperatureRows.h"
 #include "UpDown.h"
 #include "VoltageRows.h"
+#include "chip/ChipKeeping.h"
 #include "chip/ChipProgramming.h"
 #include "chip/Registers.h"
 #include "ui/Resources.h"
-#include "ui/dialogs/frmEventLog.h"
+#include "ui/dialogs/EventLogWindow.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -24,7 +25,7 @@
 
 namespace hmdx {
 
-frmdoctor::frmdoctor(Services s)
+MainWindow::MainWindow(Services s)
     : m_m(s.m), m_boxes(s.boxes), m_tray(s.tray), m_endProgram(std::move(s.endProgram)),
       m_dispatch(s.m, s.dialogs), m_polling(s.m, m_rows, m_dispatch), m_history(s.m, m_rows) {
     InitUiResources();
@@ -54,14 +55,14 @@ frmdoctor::frmdoctor(Services s)
     createMenus();
     createTray();
     m_timer.setInterval(1000);
-    connect(&m_timer, &QTimer::timeout, this, &frmdoctor::Timer1_Timer);
+    connect(&m_timer, &QTimer::timeout, this, &MainWindow::pollOnce);
 }
 
-frmdoctor::~frmdoctor() {
+MainWindow::~MainWindow() {
     delete m_eventLog;
 }
 
-void frmdoctor::createFrames() {
+void MainWindow::createFrames() {
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
     auto* voltage = new QGroupBox(tr("Voltage"), central);
@@ -97,7 +98,7 @@ void frmdoctor::createFrames() {
 
 // A double-click on a row's name, reading or limit opens its history; the up-downs keep
 // their double-clicks for stepping twice.
-void frmdoctor::watchRowsForHistory() {
+void MainWindow::watchRowsForHistory() {
     const auto watch = [this](int item, const auto& controls) {
         for (QWidget* control : controls)
             if (qobject_cast<QLabel*>(control) || qobject_cast<QProgressBar*>(control))
@@ -112,62 +113,62 @@ void frmdoctor::watchRowsForHistory() {
     m_history.watchRow(kCaseOpenItem, m_rows.caseLine.lblCaseOpen);
 }
 
-void frmdoctor::createMenus() {
+void MainWindow::createMenus() {
     QMenu* file = menuBar()->addMenu(tr("&File"));
-    file->addAction(tr("&Default"), this, &frmdoctor::mDefault_Click);
-    file->addAction(tr("&Save"), this, &frmdoctor::mSave_Click);
-    file->addAction(tr("&Exit"), this, &frmdoctor::mExit_Click);
+    file->addAction(tr("&Default"), this, &MainWindow::restoreDefaults);
+    file->addAction(tr("&Save"), this, &MainWindow::saveSettings);
+    file->addAction(tr("&Exit"), this, &MainWindow::exitProgram);
     QMenu* tools = menuBar()->addMenu(tr("&Tools"));
     m_configure = tools->addAction(tr("&Configuration"));
-    tools->addAction(tr("&Event Log"), this, &frmdoctor::mEventLog_Click);
+    tools->addAction(tr("&Event Log"), this, &MainWindow::openEventLog);
     tools->addAction(tr("&History"), this, [this] { m_history.open(0); });
     m_about = menuBar()->addAction(tr("&About"));
 }
 
-void frmdoctor::createTray() {
-    m_tray.onRestore = [this] { IconMenuRestore_Click(); };
-    m_tray.onExit = [this] { IconMenuExit_Click(); };
+void MainWindow::createTray() {
+    m_tray.onRestore = [this] { restoreFromTray(); };
+    m_tray.onExit = [this] { exitFromTray(); };
 }
 
-void frmdoctor::Form_Load() {
-    m_m.LimitGuard = kFalse;
+void MainWindow::load() {
+    m_m.limitEditsLive = false;
     StopMonitor(m_m);
     for (const auto& r : m_rows.temperature->row)
         r.updTempLoLimit->setVisible(false);
-    m_polling.Set_Fan_Status();
+    SetFanInputBits(m_m);
     if (m_m.model() && m_m.model()->model == Model::HMC) {
         m_rows.voltage->row[0].lblItemName->setText(QStringLiteral("Vcore"));
-        m_rows.voltage->Move_VoltCtrl_Position();
+        m_rows.voltage->closeVcoreBGap();
     }
     HideAbsentItems(m_m, m_rows);
     RefreshItemEnabled();
     initRows();
     m_timer.start();
-    m_m.LimitGuard = kTrue;
+    m_m.limitEditsLive = true;
     StartMonitor(m_m);
     ProgramBeepMasks(m_m);
 }
 
-void frmdoctor::initRows() {
-    m_rows.voltage->init_volt_items();
-    m_rows.fan->init_fan_items();
-    m_rows.temperature->init_temp_items();
-    init_case_items();
+void MainWindow::initRows() {
+    m_rows.voltage->loadFromSettings();
+    m_rows.fan->loadFromSettings();
+    m_rows.temperature->loadFromSettings();
+    initCaseLine();
     m_history.keepAllLimits();
 }
 
-void frmdoctor::init_case_items() {
+void MainWindow::initCaseLine() {
     if (m_m.settings.ItemEnabled[kCaseOpenItem] == 0) {
         m_rows.caseLine.optCaseOpened->setVisible(false);
         m_rows.caseLine.lblCaseOpen->setVisible(false);
     }
 }
 
-void frmdoctor::RefreshItemEnabled() {
+void MainWindow::RefreshItemEnabled() {
     hmdx::RefreshItemEnabled(m_m, m_rows);
 }
 
-void frmdoctor::mDefault_Click() {
+void MainWindow::restoreDefaults() {
     m_timer.stop();
     StopMonitor(m_m);
     SetDefaultSettings(m_m.settings, m_m.ItemPresent, m_m.ItemBeepCapable);
@@ -184,7 +185,7 @@ void frmdoctor::mDefault_Click() {
     m_timer.start();
 }
 
-void frmdoctor::mSave_Click() {
+void MainWindow::saveSettings() {
     if (!m_m.settingsFile)
         return;
     const std::string file = m_m.settingsFile->path().string();
@@ -196,9 +197,9 @@ void frmdoctor::mSave_Click() {
     m_m.events.record({.event = "save", .detail = file});
 }
 
-void frmdoctor::mEventLog_Click() {
+void MainWindow::openEventLog() {
     if (!m_eventLog) {
-        m_eventLog = new frmEventLog(m_m.events);
+        m_eventLog = new EventLogWindow(m_m.events);
         m_eventLog->setAttribute(Qt::WA_DeleteOnClose);
         m_eventLog->resize(760, 420);
     }
@@ -207,7 +208,7 @@ void frmdoctor::mEventLog_Click() {
     m_eventLog->activateWindow();
 }
 
-void frmdoctor::mExit_Click() {
+void MainWindow::exitProgram() {
     const ChipModel* model = m_m.model();
     if (model && model->pwmFans) {
         // Leave the fans at full speed and the chip silent once nothing watches them.
@@ -223,14 +224,14 @@ void frmdoctor::mExit_Click() {
     m_endProgram();
 }
 
-void frmdoctor::IconMenuRestore_Click() {
+void MainWindow::restoreFromTray() {
     show();
     raise();
     activateWindow();
     m_tray.hide();
 }
 
-void frmdoctor::IconMenuExit_Click() {
+void MainWindow::exitFromTray() {
     m_m.SelectBank(0);
     m_m.WriteChipReg(reg::kBeep2, 0);
     m_tray.hide();
@@ -238,10 +239,11 @@ void frmdoctor::IconMenuExit_Click() {
     m_endProgram();
 }
 
-void frmdoctor::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     // Only the user's own close goes to the tray; a close by the system ends the program.
-    const int unloadMode = event->spontaneous() && !m_ending ? 0 : 1;
-    if (Form_QueryUnload(unloadMode)) {
+    const CloseReason reason =
+        event->spontaneous() && !m_ending ? CloseReason::User : CloseReason::System;
+    if (hideInsteadOfClosing(reason)) {
         event->ignore();
         return;
     }
@@ -252,8 +254,8 @@ void frmdoctor::closeEvent(QCloseEvent* event) {
     }
 }
 
-bool frmdoctor::Form_QueryUnload(int unloadMode) {
-    if (unloadMode != 0)
+bool MainWindow::hideInsteadOfClosing(CloseReason reason) {
+    if (reason != CloseReason::User)
         return false;
     if (!m_tray.isAvailable()) {
         // Without a notification area a hidden window could never come back.

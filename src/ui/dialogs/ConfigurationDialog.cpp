@@ -1,10 +1,10 @@
-#include "frmConfig.h"
+#include "ConfigurationDialog.h"
 
-#include "Forms.h"
+#include "Dialogs.h"
 #include "chip/ChipProgramming.h"
 #include "monitor/ItemTable.h"
 #include "ui/main/FanRows.h"
-#include "ui/main/frmdoctor.h"
+#include "ui/main/MainWindow.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -62,18 +62,18 @@ QCheckBox* makeBox(QWidget* parent, const char* name, int item, bool checked) {
 
 } // namespace
 
-frmConfig::frmConfig(Forms& forms) : QDialog(nullptr), m_forms(forms) {
+ConfigurationDialog::ConfigurationDialog(Dialogs& forms) : QDialog(nullptr), m_forms(forms) {
     setAttribute(Qt::WA_DeleteOnClose);
-    setObjectName(QStringLiteral("frmConfig"));
+    setObjectName(QStringLiteral("ConfigurationDialog"));
     setWindowTitle(tr("Monitoring Config."));
     buildGrid();
 }
 
-Module1& frmConfig::m() const {
+Module1& ConfigurationDialog::m() const {
     return m_forms.module();
 }
 
-void frmConfig::buildGrid() {
+void ConfigurationDialog::buildGrid() {
     m_grid = new QGridLayout(this);
     m_grid->setSizeConstraint(QLayout::SetFixedSize);
     m_grid->setVerticalSpacing(2);
@@ -91,26 +91,26 @@ void frmConfig::buildGrid() {
     buildButtons(gridRow);
 }
 
-void frmConfig::buildHeadings() {
+void ConfigurationDialog::buildHeadings() {
     for (int c = 0; c < 3; ++c) {
-        ColumeName[c] = new QLabel(tr(kHeadings[c]), this);
-        ColumeName[c]->setObjectName(QStringLiteral("ColumeName_%1").arg(c));
+        columnHeadings[c] = new QLabel(tr(kHeadings[c]), this);
+        columnHeadings[c]->setObjectName(QStringLiteral("ColumeName_%1").arg(c));
     }
-    m_grid->addWidget(ColumeName[0], kHeadingRow, kEnable, Qt::AlignHCenter);
+    m_grid->addWidget(columnHeadings[0], kHeadingRow, kEnable, Qt::AlignHCenter);
     // The heading's digits stand above the two fault-count columns: each column ends where
     // its digit does, and its boxes sit at the column's right edge.
-    m_grid->addWidget(ColumeName[1], kHeadingRow, kOne, 1, 2, Qt::AlignLeft);
-    const QFontMetrics metrics = ColumeName[1]->fontMetrics();
+    m_grid->addWidget(columnHeadings[1], kHeadingRow, kOne, 1, 2, Qt::AlignLeft);
+    const QFontMetrics metrics = columnHeadings[1]->fontMetrics();
     const QString heading = QLatin1String(kHeadings[1]);
     const int oneEnd =
         metrics.horizontalAdvance(heading.left(heading.indexOf(QLatin1Char('1')) + 1));
     m_grid->setColumnMinimumWidth(kOne, oneEnd);
     m_grid->setColumnMinimumWidth(kThree, metrics.horizontalAdvance(heading) - oneEnd -
                                               m_grid->horizontalSpacing());
-    m_grid->addWidget(ColumeName[2], kHeadingRow, kBeep, Qt::AlignHCenter);
+    m_grid->addWidget(columnHeadings[2], kHeadingRow, kBeep, Qt::AlignHCenter);
 }
 
-void frmConfig::buildLine(int line, int gridRow) {
+void ConfigurationDialog::buildLine(int line, int gridRow) {
     auto* frame = new QFrame(this);
     frame->setFrameShape(QFrame::HLine);
     frame->setFrameShadow(QFrame::Sunken);
@@ -119,7 +119,7 @@ void frmConfig::buildLine(int line, int gridRow) {
     m_grid->addWidget(frame, gridRow, 0, 1, kColumns);
 }
 
-void frmConfig::buildRow(int item, int gridRow) {
+void ConfigurationDialog::buildRow(int item, int gridRow) {
     lblItemName[item] = new QLabel(this);
     lblItemName[item]->setObjectName(QStringLiteral("lblItemName_%1").arg(item));
     // Design state: monitored, warn at the first fault, beep.
@@ -129,15 +129,15 @@ void frmConfig::buildRow(int item, int gridRow) {
     ChkBeep[item] = makeBox(this, "ChkBeep", item, true);
     nameRow(item, QString::fromUtf8(kItems[item].configCaption));
     placeRow(item, gridRow);
-    connect(chkEnable[item], &QCheckBox::toggled, this, [this, item] { chkEnable_Click(item); });
+    connect(chkEnable[item], &QCheckBox::toggled, this, [this, item] { monitoredToggled(item); });
     connect(chkWErr1[item], &QCheckBox::toggled, this,
             [this, item](bool on) { faultCountChanged(item, !on); });
     connect(chkWErr3[item], &QCheckBox::toggled, this,
             [this, item](bool on) { faultCountChanged(item, on); });
-    connect(ChkBeep[item], &QCheckBox::toggled, this, [this, item] { ChkBeep_Click(item); });
+    connect(ChkBeep[item], &QCheckBox::toggled, this, [this, item] { beepToggled(item); });
 }
 
-void frmConfig::buildButtons(int gridRow) {
+void ConfigurationDialog::buildButtons(int gridRow) {
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     for (int i = 0; i < 2; ++i) {
@@ -147,14 +147,15 @@ void frmConfig::buildButtons(int gridRow) {
         // while a check box has it.
         cmdSelect[i]->setAutoDefault(true);
         buttons->addWidget(cmdSelect[i]);
-        connect(cmdSelect[i], &QPushButton::clicked, this, [this, i] { cmdSelect_Click(i); });
+        connect(cmdSelect[i], &QPushButton::clicked, this,
+                [this, i] { press(ConfigurationButton(i)); });
     }
     buttons->addStretch();
     m_grid->addLayout(buttons, gridRow, 0, 1, kColumns);
 }
 
 // The boxes have no text of their own; screen readers get the row and column instead.
-void frmConfig::nameRow(int item, const QString& caption) {
+void ConfigurationDialog::nameRow(int item, const QString& caption) {
     lblItemName[item]->setText(caption);
     chkEnable[item]->setAccessibleName(tr("%1 Enable").arg(caption));
     chkWErr1[item]->setAccessibleName(tr("%1 1 fault").arg(caption));
@@ -162,7 +163,7 @@ void frmConfig::nameRow(int item, const QString& caption) {
     ChkBeep[item]->setAccessibleName(tr("%1 Beep").arg(caption));
 }
 
-Qt::Alignment frmConfig::alignmentOf(int column) {
+Qt::Alignment ConfigurationDialog::alignmentOf(int column) {
     if (column == kCaption)
         return Qt::AlignLeft | Qt::AlignVCenter;
     if (column == kOne || column == kThree)
@@ -170,11 +171,11 @@ Qt::Alignment frmConfig::alignmentOf(int column) {
     return Qt::AlignCenter;
 }
 
-std::array<QWidget*, 5> frmConfig::rowControls(int item) const {
+std::array<QWidget*, 5> ConfigurationDialog::rowControls(int item) const {
     return {lblItemName[item], chkEnable[item], chkWErr1[item], chkWErr3[item], ChkBeep[item]};
 }
 
-void frmConfig::placeRow(int item, int gridRow) {
+void ConfigurationDialog::placeRow(int item, int gridRow) {
     const auto controls = rowControls(item);
     for (int c = 0; c < kColumns; ++c) {
         m_grid->removeWidget(controls[size_t(c)]);
@@ -182,7 +183,7 @@ void frmConfig::placeRow(int item, int gridRow) {
     }
 }
 
-int frmConfig::gridRowOf(int item) const {
+int ConfigurationDialog::gridRowOf(int item) const {
     const int index = m_grid->indexOf(lblItemName[item]);
     if (index < 0)
         return -1;
@@ -192,25 +193,25 @@ int frmConfig::gridRowOf(int item) const {
 }
 
 // HMC has a single core voltage: the voltages below it close the gap of the missing one.
-void frmConfig::Move_Voltage_Poisition() {
+void ConfigurationDialog::closeVcoreBGap() {
     for (int i = 6; i >= 2; --i)
         placeRow(i, gridRowOf(i - 1));
 }
 
-void frmConfig::Form_Load() {
+void ConfigurationDialog::load() {
     const ChipModel* model = m().model();
     if (model && model->model == Model::HMC) {
         nameRow(0, QStringLiteral("Vcore"));
         m_lines[kLine2]->hide();
         m_lines[kLinCaseOpen]->hide();
-        Move_Voltage_Poisition();
+        closeVcoreBGap();
     }
     for (int i = 0; i < kItemCount; ++i)
         loadRow(i);
     m_logged = switchesNow();
 }
 
-void frmConfig::takeAsLogged(int item) {
+void ConfigurationDialog::takeAsLogged(int item) {
     const Switches now = switchesNow();
     m_logged.enabled[item] = now.enabled[item];
     m_logged.warnOpt1[item] = now.warnOpt1[item];
@@ -218,13 +219,13 @@ void frmConfig::takeAsLogged(int item) {
     m_logged.beep[item] = now.beep[item];
 }
 
-frmConfig::Switches frmConfig::switchesNow() const {
+ConfigurationDialog::Switches ConfigurationDialog::switchesNow() const {
     const SettingsModel& s = m().settings;
     return {s.ItemEnabled, s.ItemWarnOpt1, s.ItemWarnOpt3, s.ItemBeep};
 }
 
 // One event for everything this visit changed, item by item: "+5V: beep off -> on".
-void frmConfig::recordChanges() {
+void ConfigurationDialog::recordChanges() {
     const Switches now = switchesNow();
     if (now == m_logged)
         return;
@@ -244,7 +245,7 @@ void frmConfig::recordChanges() {
     m().events.record({.event = "configuration changed", .detail = detail});
 }
 
-void frmConfig::loadRow(int i) {
+void ConfigurationDialog::loadRow(int i) {
     SettingsModel& s = m().settings;
     m().CfgItemEnabled[i] = s.ItemEnabled[i];
     m().CfgWarnOpt1[i] = s.ItemWarnOpt1[i];
@@ -270,39 +271,39 @@ void frmConfig::loadRow(int i) {
 
 // The fault-count and beep boxes are offered only while the item is monitored, and beep
 // only in one-fault mode on an input the chip can beep for.
-void frmConfig::showRowBoxes(int i) {
+void ConfigurationDialog::showRowBoxes(int i) {
     const bool on = chkEnable[i]->isChecked();
     chkWErr1[i]->setVisible(on);
     chkWErr3[i]->setVisible(on);
     ChkBeep[i]->setVisible(on && chkWErr1[i]->isChecked() && beepCapable(i));
 }
 
-bool frmConfig::beepCapable(int i) const {
+bool ConfigurationDialog::beepCapable(int i) const {
     return m().ItemBeepCapable[i] == 1;
 }
 
-void frmConfig::refreshMainWindow() {
+void ConfigurationDialog::refreshMainWindow() {
     if (m_forms.hasMain())
         m_forms.main().RefreshItemEnabled();
 }
 
-void frmConfig::chkEnable_Click(int i) {
+void ConfigurationDialog::monitoredToggled(int i) {
     const bool on = chkEnable[i]->isChecked();
     showRowBoxes(i);
     if (!on && m_forms.hasMain())
-        m_forms.main().dispatch().CloseWarning(i);
+        m_forms.main().dispatch().reportInRange(i);
     m().settings.ItemEnabled[i] = on ? 1 : 0;
     refreshMainWindow();
     ProgramBeepMasks(m());
     // The first two fans' limit rows are read again from the chip; the third's never were.
     if ((i == kFirstFanItem || i == kFirstFanItem + 1) && m_forms.hasMain())
-        m_forms.main().fanRows().init_fan_items();
+        m_forms.main().fanRows().loadFromSettings();
 }
 
 // The two fault-count boxes are one switch: the box that changed picks the mode and the
 // other follows. The chip beeps at the first bad reading, which three-fault mode means to
 // tolerate, so that mode turns the beep off and remembers it for the way back.
-void frmConfig::faultCountChanged(int i, bool threeFaults) {
+void ConfigurationDialog::faultCountChanged(int i, bool threeFaults) {
     if (m_switching[i])
         return;
     const bool beepBefore = ChkBeep[i]->isChecked();
@@ -325,15 +326,13 @@ void frmConfig::faultCountChanged(int i, bool threeFaults) {
     ProgramBeepMasks(m());
 }
 
-void frmConfig::ChkBeep_Click(int i) {
+void ConfigurationDialog::beepToggled(int i) {
     m().settings.ItemBeep[i] = bit(ChkBeep[i]);
     ProgramBeepMasks(m());
 }
 
-void frmConfig::cmdSelect_Click(int i) {
-    if (i != 0 && i != 1)
-        return;
-    if (i == 1) {
+void ConfigurationDialog::press(ConfigurationButton button) {
+    if (button == ConfigurationButton::Cancel) {
         SettingsModel& s = m().settings;
         for (int k = 0; k < kItemCount; ++k) {
             s.ItemEnabled[k] = m().CfgItemEnabled[k];
@@ -347,11 +346,11 @@ void frmConfig::cmdSelect_Click(int i) {
     close();
 }
 
-void frmConfig::reject() {
+void ConfigurationDialog::reject() {
     close();
 }
 
-void frmConfig::closeEvent(QCloseEvent* event) {
+void ConfigurationDialog::closeEvent(QCloseEvent* event) {
     // Closing keeps the settings as they are, like OK. QDialog would route this through
     // reject(), which here closes again.
     recordChanges();

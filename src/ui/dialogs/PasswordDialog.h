@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <array>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace hmdx {
+
+class Dialogs;
+
+// What the password lets through: the case-open warning's Ignore or its Disable.
+enum class PasswordAction { Ignore, Disable };
+
+// "Confirm Psssword": guards the case-open warning's Ignore and Disable.
+class PasswordDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit PasswordDialog(Dialogs& forms);
+
+    // Shows the OK button of `action` and hides the other; the typed text stays.
+    void setMode(PasswordAction action);
+    PasswordAction mode() const { return m_mode; }
+
+    // One of the two OK buttons pressed.
+    void confirm(PasswordAction action);
+
+    QLabel* Label1 = nullptr;
+    QLineEdit* txtPasswd = nullptr;
+    std::array<QPushButton*, 2> cmdOk{};
+
+private:
+    void clearCaseLatch();
+
+    Dialogs& m_forms;
+    PasswordAction m_mode = PasswordAction::Ignore;
+};
+
+// The typed text fitted to 8 characters (blank padded or cut) equals the stored password,
+// case-sensitive. Takes the same time whichever character differs.
+bool PasswordMatches(const std::array<char, 8>& stored, const QString& typed);
+
+} // namespace hmdx
