@@ -34,8 +34,10 @@ private:
 
 class SimulatedBackend : public Backend {
 public:
-    SimulatedBackend(const sim::Scenario& scenario, std::FILE* trace, std::string dumpFile)
-        : m_chip(scenario), m_io(m_chip, secondsSince(std::chrono::steady_clock::now())),
+    SimulatedBackend(const sim::Scenario& scenario, std::FILE* trace, std::string dumpFile,
+                     std::function<int()> seconds)
+        : m_chip(scenario), m_io(m_chip, seconds ? std::move(seconds)
+                                                 : secondsSince(std::chrono::steady_clock::now())),
           m_power(m_chip), m_claims(m_chip), m_trace(trace), m_dumpFile(std::move(dumpFile)) {
         m_io.setTrace(trace);
         // The scenario's resume happens inside a port access: tell the program afterwards.
@@ -93,7 +95,8 @@ std::unique_ptr<Backend> MakeHardwareBackend() {
     return std::make_unique<HardwareBackend>();
 }
 
-SimulatedBackendResult MakeSimulatedBackend(const CommandLine& options) {
+SimulatedBackendResult MakeSimulatedBackend(const CommandLine& options,
+                                            std::function<int()> seconds) {
     sim::Scenario scenario;
     scenario.model = options.simulateModel;
     if (!options.scenarioFile.empty()) {
@@ -115,7 +118,9 @@ SimulatedBackendResult MakeSimulatedBackend(const CommandLine& options) {
             return {nullptr,
                     "Cannot write the trace file \"" + options.traceFile + "\": " + reason() + "."};
     }
-    return {std::make_unique<SimulatedBackend>(scenario, trace, options.dumpFile), {}};
+    return {
+        std::make_unique<SimulatedBackend>(scenario, trace, options.dumpFile, std::move(seconds)),
+        {}};
 }
 
 } // namespace hmdx

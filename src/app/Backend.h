@@ -6,6 +6,7 @@
 #include "platform/PowerOff.h"
 #include "platform/SleepWatcher.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -30,7 +31,9 @@ struct SimulatedBackendResult {
     std::string error; // for the user, when backend is empty
 };
 
-// Reads the scenario file (if any) and opens the trace; the clock starts now.
-SimulatedBackendResult MakeSimulatedBackend(const CommandLine& options);
+// Reads the scenario file (if any) and opens the trace. The chip's clock is `seconds`, or when
+// empty the seconds since now.
+SimulatedBackendResult MakeSimulatedBackend(const CommandLine& options,
+                                            std::function<int()> seconds = {});
 
 } // namespace hmdx

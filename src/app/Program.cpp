@@ -24,10 +24,10 @@ struct BackendChoice {
     std::string error;
 };
 
-BackendChoice chooseBackend(const CommandLine& options) {
+BackendChoice chooseBackend(const CommandLine& options, const ProgramEnvironment& env) {
     if (!options.simulate)
         return {MakeHardwareBackend(), {}};
-    SimulatedBackendResult sim = MakeSimulatedBackend(options);
+    SimulatedBackendResult sim = MakeSimulatedBackend(options, env.simulatedSeconds);
     return {std::move(sim.backend), std::move(sim.error)};
 }
 
@@ -130,7 +130,7 @@ std::string describeStart(const Module1& m) {
 int RunProgram(const CommandLine& options, ProgramEnvironment& env) {
     // Every message until the window is up, and every failure of the event log file.
     ConsoleEcho told(env.boxes, options.headless);
-    BackendChoice choice = chooseBackend(options);
+    BackendChoice choice = chooseBackend(options, env);
     if (!choice.backend) {
         told.inform(choice.error, {});
         return kExitUsage;

@@ -26,6 +26,8 @@ struct ProgramEnvironment {
     // window themselves here. `endProgram` is what the window calls to end the run.
     std::function<int(MainWindow& window)> eventLoop;
     std::function<void()> endProgram;
+    // The simulated chip's seconds since start; empty: the wall clock. Tests step it.
+    std::function<int()> simulatedSeconds = {};
 };
 
 // One run of hmdx from its options to its end: chooses the backend, runs start-up, opens the
