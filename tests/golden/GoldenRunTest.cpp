@@ -3,8 +3,8 @@
 #include "support/QtApp.h"
 #include "support/RecordingMessageBoxes.h"
 #include "support/TempDir.h"
+#include "ui/main/MainWindow.h"
 #include "ui/main/UpDown.h"
-#include "ui/main/frmdoctor.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -29,9 +29,9 @@ namespace {
 namespace fs = std::filesystem;
 
 // Every call into the main window's own API: the names to follow when the window changes.
-using Window = frmdoctor;
+using Window = MainWindow;
 void Tick(Window& w) {
-    w.Timer1_Timer();
+    w.pollOnce();
 }
 // The test alone moves time: a polling timer on the wall clock would add reads at random.
 void StopPollingTimer(Window& w) {
