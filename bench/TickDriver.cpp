@@ -53,26 +53,26 @@ public:
         long long accesses = 0, reads = 0, writes = 0, bankSelections = 0;
     } n;
 
-    int16_t LoadPortGateVxD() override { return m_inner.LoadPortGateVxD(); }
-    int16_t InitialBus(int mode, uint8_t a, uint8_t b, uint8_t c) override {
-        return m_inner.InitialBus(mode, a, b, c);
+    int16_t openPorts() override { return m_inner.openPorts(); }
+    int16_t initBus(int mode, uint8_t a, uint8_t b, uint8_t c) override {
+        return m_inner.initBus(mode, a, b, c);
     }
-    int16_t EnablePri() override { return m_inner.EnablePri(); }
-    void DisablePri() override { m_inner.DisablePri(); }
-    uint8_t InPortB(uint16_t port) override {
+    int16_t acquirePowerOffPrivilege() override { return m_inner.acquirePowerOffPrivilege(); }
+    void releasePowerOffPrivilege() override { m_inner.releasePowerOffPrivilege(); }
+    uint8_t inByte(uint16_t port) override {
         ++n.accesses;
         // The read half of a bank selection is part of the selection.
         if (port == indexPort + 1u && m_index != kBankSelect)
             ++n.reads;
-        return m_inner.InPortB(port);
+        return m_inner.inByte(port);
     }
-    void OutPortB(uint16_t port, uint8_t value) override {
+    void outByte(uint16_t port, uint8_t value) override {
         ++n.accesses;
         if (port == indexPort)
             m_index = value;
         else if (port == indexPort + 1u)
             ++(m_index == kBankSelect ? n.bankSelections : n.writes);
-        m_inner.OutPortB(port, value);
+        m_inner.outByte(port, value);
     }
 
 private:
@@ -127,16 +127,16 @@ int main(int argc, char** argv) {
     CountingPortIo io(simIo);
     sim::SimulatedPortClaims claims(chip);
     sim::SimulatedPowerOff power(chip);
-    Module1 m(io);
-    m.pumpEvents = [] { QCoreApplication::processEvents(); };
+    Machine m(io);
+    m.chip.pumpEvents = [] { QCoreApplication::processEvents(); };
 
     QTemporaryDir data;
     NoBoxes boxes;
     AloneInstance instance;
     NoTray tray;
     const std::filesystem::path folder = data.path().toStdString();
-    StartupServices services{instance, claims, boxes, folder, folder};
-    if (Main(m, services) != StartupOutcome::Ready)
+    StartupServices services{instance, claims, boxes, folder};
+    if (StartUp(m.chip, {m.settings, m.settingsFile}, services) != StartupOutcome::Ready)
         return 1;
     m.settings.ItemEnabled.fill(1);
 
@@ -151,7 +151,7 @@ int main(int argc, char** argv) {
         window.show();
     QCoreApplication::processEvents();
 
-    io.indexPort = m.bus.ChipIndexPort;
+    io.indexPort = m.chip.bus.indexPort;
     const CountingPortIo::Counts before = io.n;
     for (long t = 0; t < o.ticks; ++t) {
         ++now;
@@ -160,7 +160,7 @@ int main(int argc, char** argv) {
     }
     const CountingPortIo::Counts afterTicks = io.n;
     for (long r = 0; r < o.readbacks; ++r)
-        if (!ReadBackKeptRegisters(m).empty())
+        if (!ReadBackKeptRegisters(m.chip).empty())
             return 1;
     const CountingPortIo::Counts& after = afterTicks;
     const auto perTick = [&o](long long end, long long start) {
@@ -174,7 +174,7 @@ int main(int argc, char** argv) {
                 perTick(after.writes, before.writes),
                 perTick(after.bankSelections, before.bankSelections));
     if (o.readbacks)
-        std::printf("kept_registers=%zu readback_port_accesses=%g\n", m.Kept.size(),
+        std::printf("kept_registers=%zu readback_port_accesses=%g\n", m.chip.kept().size(),
                     double(io.n.accesses - afterTicks.accesses) / double(o.readbacks));
     return 0;
 }

@@ -35,23 +35,25 @@ void run(const sim::Scenario& scenario) {
     sim::SimulatedChip chip(scenario);
     int now = 0;
     sim::SimulatedPortIo io(chip, [&now] { return now; });
-    Module1 m(io);
+    Chip m(io);
+    SettingsModel settings;
+    std::unique_ptr<SettingsFile> file;
     Alone instance;
     sim::SimulatedPortClaims claims(chip);
     Silent boxes;
     // No such folder: the settings are the factory ones and nothing is written.
     const std::filesystem::path nowhere = "/nonexistent/hmdx-fuzz";
-    StartupServices services{instance, claims, boxes, nowhere, nowhere};
-    Main(m, services);
+    StartupServices services{instance, claims, boxes, nowhere};
+    StartUp(m, {settings, file}, services);
     for (now = 1; now <= 3; ++now) {
         for (int bank = 0; bank < 8; bank += 5) {
-            m.SelectBank(bank);
+            m.selectBank(bank);
             for (int reg = 0x20; reg <= 0x2A; ++reg)
-                m.ReadChipReg(reg);
-            m.ReadChipReg(0x50);
+                m.readRegister(reg);
+            m.readRegister(0x50);
         }
         for (int port : {0x2E, 0x2F, 0x4E, 0x4F, 0x295, 0x296})
-            io.InPortB(uint16_t(port));
+            io.inByte(uint16_t(port));
     }
     chip.dump(io.portAccesses());
 }

@@ -50,7 +50,6 @@ int main(int argc, char** argv) {
     hmdx::ProgramEnvironment env{boxes,
                                  instance,
                                  *tray,
-                                 programFolder,
                                  hmdx::DefaultDataFolder(programFolder),
                                  [](hmdx::MainWindow&) { return QApplication::exec(); },
                                  [] { QCoreApplication::exit(hmdx::kExitOk); }};

@@ -1,5 +1,5 @@
 // One tick's warning dispatch, the settings record, and a register read through the simulator.
-#include "chip/Module1.h"
+#include "monitor/Machine.h"
 #include "chip/sim/SimulatedPortIo.h"
 #include "monitor/WarningDispatch.h"
 #include "settings/SettingsFile.h"
@@ -15,9 +15,8 @@ namespace {
 // An HMB with factory settings over a simulated chip whose readings hold still.
 struct Rig {
     Rig() : chip(scenario()), io(chip, [] { return 0; }), m(io) {
-        m.ChipID = chip.peek(0, 0x58);
-        InitChipItems(m);
-        SetDefaultSettings(m.settings, m.ItemPresent, m.ItemBeepCapable);
+        m.chip.chipId = chip.peek(0, 0x58);
+        SetDefaultSettings(m.settings, m.chip.presentItems(), m.chip.beepCapableItems());
     }
     static sim::Scenario scenario() {
         sim::Scenario s;
@@ -27,7 +26,7 @@ struct Rig {
     }
     sim::SimulatedChip chip;
     sim::SimulatedPortIo io;
-    Module1 m;
+    Machine m;
 };
 
 // Dialogs as flags: only the dispatch itself is measured.
@@ -123,7 +122,7 @@ void BM_ReadChipReg(benchmark::State& state) {
     Rig rig;
     const long long before = rig.io.portAccesses();
     for (auto _ : state)
-        benchmark::DoNotOptimize(rig.m.ReadChipReg(0x20));
+        benchmark::DoNotOptimize(rig.m.chip.readRegister(0x20));
     state.SetItemsProcessed(state.iterations());
     state.counters["ports/read"] =
         benchmark::Counter(static_cast<double>(rig.io.portAccesses() - before) /

@@ -4,7 +4,7 @@
 
 namespace hmdx {
 
-ChipKeeper::ChipKeeper(Module1& m, SleepWatcher& sleep, int verifySeconds)
+ChipKeeper::ChipKeeper(Machine& m, SleepWatcher& sleep, int verifySeconds)
     : m_m(m), m_sleep(sleep) {
     m_sleep.onResume = [this] { resumed(); };
     if (verifySeconds <= 0)
@@ -19,18 +19,18 @@ ChipKeeper::~ChipKeeper() {
 }
 
 void ChipKeeper::verify() {
-    const std::vector<RegisterDifference> changed = ReadBackKeptRegisters(m_m);
+    const std::vector<RegisterDifference> changed = ReadBackKeptRegisters(m_m.chip);
     if (!changed.empty())
         reprogram("read-back", changed);
 }
 
 void ChipKeeper::resumed() {
-    reprogram("resume", ReadBackKeptRegisters(m_m));
+    reprogram("resume", ReadBackKeptRegisters(m_m.chip));
 }
 
 void ChipKeeper::reprogram(const char* why, const std::vector<RegisterDifference>& changed) {
-    ReprogramChip(m_m);
-    ++m_m.Reprogrammings;
+    ReprogramChip(m_m.chip, m_m.settings);
+    ++m_m.state.reprogrammings;
     if (onReprogrammed)
         onReprogrammed(why, changed.empty() ? "none" : DescribeDifferences(changed));
 }

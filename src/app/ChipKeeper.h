@@ -1,7 +1,7 @@
 #pragma once
 
 #include "chip/ChipKeeping.h"
-#include "chip/Module1.h"
+#include "monitor/Machine.h"
 #include "platform/SleepWatcher.h"
 
 #include <QObject>
@@ -17,7 +17,7 @@ namespace hmdx {
 class ChipKeeper : public QObject {
 public:
     // `verifySeconds` 0: no periodic read-back.
-    ChipKeeper(Module1& m, SleepWatcher& sleep, int verifySeconds);
+    ChipKeeper(Machine& m, SleepWatcher& sleep, int verifySeconds);
     ~ChipKeeper() override;
 
     // Reads the kept registers back and reprograms the chip when one differs.
@@ -31,7 +31,7 @@ public:
 private:
     void reprogram(const char* why, const std::vector<RegisterDifference>& changed);
 
-    Module1& m_m;
+    Machine& m_m;
     SleepWatcher& m_sleep;
     QTimer m_timer;
 };

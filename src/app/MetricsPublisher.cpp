@@ -32,7 +32,7 @@ MetricsItem::Kind kindOf(ItemKind kind) {
 
 } // namespace
 
-MetricsPublisher::MetricsPublisher(Module1& m, const MainRows& rows, std::filesystem::path file,
+MetricsPublisher::MetricsPublisher(Machine& m, const MainRows& rows, std::filesystem::path file,
                                    int seconds)
     : m_m(m), m_rows(rows), m_file(std::move(file)) {
     m_timer.setInterval(seconds * 1000);
@@ -42,25 +42,25 @@ MetricsPublisher::MetricsPublisher(Module1& m, const MainRows& rows, std::filesy
 
 MetricsSnapshot MetricsPublisher::snapshot() const {
     MetricsSnapshot s;
-    s.model = m_m.model() ? std::string(m_m.model()->name) : "unknown";
-    s.chipId = m_m.ChipID;
-    s.reprogrammings = m_m.Reprogrammings;
+    s.model = m_m.chip.model() ? std::string(m_m.chip.model()->name) : "unknown";
+    s.chipId = m_m.chip.chipId;
+    s.reprogrammings = m_m.state.reprogrammings;
     for (int i = 0; i < kItemCount; ++i) {
         const Event shownNow = ItemEvent(m_rows, i, {});
         MetricsItem& item = s.items[i];
         item.index = i;
         item.caption = shownNow.caption;
         item.kind = kindOf(kItems[i].kind);
-        item.present = m_m.ItemPresent[i] == 1;
+        item.present = m_m.chip.hasItem(i);
         item.monitored = m_m.settings.ItemEnabled[i] == 1;
-        item.alarm = item.monitored && m_m.Alarm[i];
-        item.hasReading = m_m.EverRead[i];
+        item.alarm = item.monitored && m_m.state.alarm[i];
+        item.hasReading = m_m.state.everRead[i];
         item.value = item.kind == MetricsItem::Kind::CaseOpen
                          ? double(m_rows.caseLine.optCaseOpened->isChecked())
                          : shown(shownNow.value, item.kind);
         item.low = shown(shownNow.low, item.kind);
         item.high = shown(shownNow.high, item.kind);
-        item.warningsRaised = m_m.WarningsRaised[i];
+        item.warningsRaised = m_m.state.warningsRaised[i];
     }
     return s;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "chip/Module1.h"
+#include "monitor/Machine.h"
 #include "monitor/Metrics.h"
 #include "ui/main/MainRows.h"
 
@@ -14,13 +14,13 @@ namespace hmdx {
 // values the window shows. A write that fails is logged once and tried again next time.
 class MetricsPublisher : public QObject {
 public:
-    MetricsPublisher(Module1& m, const MainRows& rows, std::filesystem::path file, int seconds);
+    MetricsPublisher(Machine& m, const MainRows& rows, std::filesystem::path file, int seconds);
 
     MetricsSnapshot snapshot() const;
     void publish();
 
 private:
-    Module1& m_m;
+    Machine& m_m;
     const MainRows& m_rows;
     std::filesystem::path m_file;
     QTimer m_timer;

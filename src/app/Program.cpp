@@ -4,9 +4,10 @@
 #include "ChipKeeper.h"
 #include "Headless.h"
 #include "MetricsPublisher.h"
-#include "chip/Module1.h"
+#include "monitor/Machine.h"
 #include "monitor/JsonLinesSink.h"
-#include "platform/JournalSink.h"
+#include "monitor/JournalSink.h"
+#include "platform/Journal.h"
 #include "ui/dialogs/Dialogs.h"
 #include "ui/main/ItemEvents.h"
 #include "ui/main/MainWindow.h"
@@ -54,8 +55,8 @@ private:
     bool m_print;
 };
 
-int runWindow(Module1& m, ProgramEnvironment& env, Backend& backend, const CommandLine& options) {
-    m.pumpEvents = [] { QCoreApplication::processEvents(); };
+int runWindow(Machine& m, ProgramEnvironment& env, Backend& backend, const CommandLine& options) {
+    m.chip.pumpEvents = [] { QCoreApplication::processEvents(); };
     Dialogs forms(m, env.boxes, backend.power());
     // Without a desktop a warning is a line on standard error and an event, not a dialog.
     ConsoleWarnings console(std::cerr);
@@ -84,8 +85,8 @@ int runWindow(Module1& m, ProgramEnvironment& env, Backend& backend, const Comma
 
 // The journal when there is one, and the --event-log file. False (and told) when the file
 // cannot be opened: the user asked for a record, and would not get one.
-bool openEventSinks(Module1& m, const CommandLine& options, MessageBoxes& boxes) {
-    if (JournalSink::JournalAvailable())
+bool openEventSinks(Machine& m, const CommandLine& options, MessageBoxes& boxes) {
+    if (JournalAvailable())
         m.events.addSink(std::make_unique<JournalSink>());
     if (options.eventLogFile.empty())
         return true;
@@ -118,11 +119,11 @@ std::string checkOutputFolders(const CommandLine& options) {
     return {};
 }
 
-std::string describeStart(const Module1& m) {
+std::string describeStart(const Machine& m) {
     char ids[64];
-    std::snprintf(ids, sizeof ids, ", chip ID 0x%02X, ports 0x%04X/0x%04X", m.ChipID,
-                  m.bus.ChipIndexPort, m.bus.ChipIndexPort + 1);
-    return std::string(m.model() ? m.model()->name : "unknown model") + ids;
+    std::snprintf(ids, sizeof ids, ", chip ID 0x%02X, ports 0x%04X/0x%04X", m.chip.chipId,
+                  m.chip.bus.indexPort, m.chip.bus.indexPort + 1);
+    return std::string(m.chip.model() ? m.chip.model()->name : "unknown model") + ids;
 }
 
 } // namespace
@@ -141,16 +142,15 @@ int RunProgram(const CommandLine& options, ProgramEnvironment& env) {
         backend.finish();
         return kExitUsage;
     }
-    Module1 m(backend.io());
+    Machine m(backend.io());
     if (!openEventSinks(m, options, told)) {
         backend.finish();
         return kExitUsage;
     }
     StartupServices services{env.instance, backend.claims(), told,
                              options.dataDir.empty() ? env.dataFolder
-                                                     : std::filesystem::path(options.dataDir),
-                             env.programFolder};
-    const StartupOutcome outcome = Main(m, services);
+                                                     : std::filesystem::path(options.dataDir)};
+    const StartupOutcome outcome = StartUp(m.chip, {m.settings, m.settingsFile}, services);
     if (outcome == StartupOutcome::AlreadyRunning)
         std::cerr << "hmdx: already running.\n";
     int code = outcome == StartupOutcome::Ready || outcome == StartupOutcome::AlreadyRunning

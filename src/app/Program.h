@@ -19,7 +19,6 @@ struct ProgramEnvironment {
     MessageBoxes& boxes;
     SingleInstance& instance;
     TrayIcon& tray;
-    std::filesystem::path programFolder;
     // Where the settings file lives unless --data-dir says otherwise.
     std::filesystem::path dataFolder;
     // Runs the program once its window is up, until something ends it; tests drive the

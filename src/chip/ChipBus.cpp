@@ -1,39 +1,39 @@
 #include "ChipBus.h"
 
-#include "Registers.h"
+#include "RegisterMap.h"
 
 namespace hmdx {
 
-void ChipBus::WriteChipReg(int reg, uint8_t value) {
-    m_io.OutPortB(ChipIndexPort, uint8_t(reg));
-    m_io.OutPortB(uint16_t(ChipIndexPort + 1), value);
+void ChipBus::writeRegister(int reg, uint8_t value) {
+    m_io.outByte(indexPort, uint8_t(reg));
+    m_io.outByte(uint16_t(indexPort + 1), value);
 }
 
-uint8_t ChipBus::ReadChipReg(int reg) {
-    m_io.OutPortB(ChipIndexPort, uint8_t(reg));
-    return m_io.InPortB(uint16_t(ChipIndexPort + 1));
+uint8_t ChipBus::readRegister(int reg) {
+    m_io.outByte(indexPort, uint8_t(reg));
+    return m_io.inByte(uint16_t(indexPort + 1));
 }
 
-void ChipBus::SelectBank(int bank) {
-    const uint8_t keep = ReadChipReg(reg::kBankSelect) & reg::kVendorHighByte;
-    WriteChipReg(reg::kBankSelect, uint8_t(keep | (bank & reg::kBankMask)));
+void ChipBus::selectBank(int bank) {
+    const uint8_t keep = readRegister(reg::kBankSelect) & reg::kVendorHighByte;
+    writeRegister(reg::kBankSelect, uint8_t(keep | (bank & reg::kBankMask)));
 }
 
-int32_t ChipBus::ReadVendorID() {
-    SelectBank(0);
-    WriteChipReg(reg::kBankSelect, ReadChipReg(reg::kBankSelect) | reg::kVendorHighByte);
-    const int32_t high = ReadChipReg(reg::kVendorId);
-    WriteChipReg(reg::kBankSelect, ReadChipReg(reg::kBankSelect) & 0x7F);
-    const int32_t low = ReadChipReg(reg::kVendorId);
+int32_t ChipBus::readVendorId() {
+    selectBank(0);
+    writeRegister(reg::kBankSelect, readRegister(reg::kBankSelect) | reg::kVendorHighByte);
+    const int32_t high = readRegister(reg::kVendorId);
+    writeRegister(reg::kBankSelect, readRegister(reg::kBankSelect) & 0x7F);
+    const int32_t low = readRegister(reg::kVendorId);
     return high * 256 + low;
 }
 
 void ChipBus::setBits(int reg, uint8_t bits) {
-    WriteChipReg(reg, ReadChipReg(reg) | bits);
+    writeRegister(reg, readRegister(reg) | bits);
 }
 
 void ChipBus::clearBits(int reg, uint8_t bits) {
-    WriteChipReg(reg, uint8_t(ReadChipReg(reg) & ~bits));
+    writeRegister(reg, uint8_t(readRegister(reg) & ~bits));
 }
 
 } // namespace hmdx

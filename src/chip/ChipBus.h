@@ -12,13 +12,13 @@ class ChipBus {
 public:
     explicit ChipBus(PortIo& io) : m_io(io) {}
 
-    uint16_t ChipIndexPort = 0x295; // data port is one above
+    uint16_t indexPort = 0x295; // data port is one above
 
-    void WriteChipReg(int reg, uint8_t value);
-    uint8_t ReadChipReg(int reg);
+    void writeRegister(int reg, uint8_t value);
+    uint8_t readRegister(int reg);
     // Keeps the vendor-byte select (bit 7) of 0x4E across bank changes.
-    void SelectBank(int bank);
-    int32_t ReadVendorID();
+    void selectBank(int bank);
+    int32_t readVendorId();
 
     // Read-modify-write of single bits (always writes back).
     void setBits(int reg, uint8_t bits);

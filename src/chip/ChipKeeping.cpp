@@ -1,23 +1,19 @@
 #include "ChipKeeping.h"
 
 #include "ChipProgramming.h"
-#include "Registers.h"
+#include "RegisterMap.h"
 
 #include <cstdio>
 
 namespace hmdx {
 namespace {
 
-bool isHmc(const Module1& m) {
-    return m.model() && m.model()->model == Model::HMC;
-}
-
 // Kept registers bank by bank: one bank selection per bank.
-template <typename Visit> void forEachKept(Module1& m, Visit visit) {
+template <typename Visit> void forEachKept(Chip& chip, Visit visit) {
     int bank = -1;
-    for (const KeptRegister& kept : m.Kept) {
+    for (const KeptRegister& kept : chip.kept()) {
         if (kept.bank != bank)
-            m.SelectBank(kept.bank);
+            chip.selectBank(kept.bank);
         bank = kept.bank;
         visit(kept);
     }
@@ -25,39 +21,44 @@ template <typename Visit> void forEachKept(Module1& m, Visit visit) {
 
 } // namespace
 
-void SetFanInputBits(Module1& m) {
-    m.SelectBank(0);
-    const bool hmc = isHmc(m);
-    if (hmc)
-        m.WriteChipReg(0x4C, m.ReadChipReg(0x4C) | 0x80);
-    const auto setIfClear = [&m](int reg, uint8_t bit) {
-        const uint8_t value = m.ReadChipReg(reg);
+void SetFanInputBits(Chip& chip) {
+    chip.selectBank(0);
+    const bool via5C = chip.model() && chip.model()->fan3PinVia5C;
+    if (via5C)
+        chip.writeRegister(reg::kFanPinExtra,
+                           chip.readRegister(reg::kFanPinExtra) | reg::kFanPinStartBit);
+    const auto setIfClear = [&chip](int reg, uint8_t bit) {
+        const uint8_t value = chip.readRegister(reg);
         if (!(value & bit))
-            m.WriteChipReg(reg, value | bit);
+            chip.writeRegister(reg, value | bit);
     };
-    setIfClear(0x4D, 0x01);
-    setIfClear(0x4D, 0x04);
-    if (!hmc) {
-        setIfClear(0x4D, 0x10);
+    setIfClear(reg::kFanPinControl, reg::kFan1Input);
+    setIfClear(reg::kFanPinControl, reg::kFan2Input);
+    if (!via5C) {
+        setIfClear(reg::kFanPinControl, reg::kFan3Input);
         return;
     }
-    // On HMC the third fan's pin is switched through 0x5C instead.
-    const uint8_t pins = m.ReadChipReg(0x4D);
-    if (pins & 0x10)
-        m.WriteChipReg(0x4D, pins & 0xCF);
-    setIfClear(0x5C, 0x08);
+    const uint8_t pins = chip.readRegister(reg::kFanPinControl);
+    if (pins & reg::kFan3Input)
+        chip.writeRegister(reg::kFanPinControl, pins & reg::kFan3InputMask);
+    setIfClear(reg::kFan3PinAlt, reg::kFan3PinAltBit);
 }
 
-void SetFanDivisorBits(Module1& m) {
-    m.SelectBank(0);
-    m.WriteChipReg(0x47, m.ReadChipReg(0x47) | 0xF0);
-    m.WriteChipReg(0x4B, m.ReadChipReg(0x4B) | 0xC0);
+void SetFanDivisorBits(Chip& chip) {
+    chip.selectBank(0);
+    chip.writeRegister(reg::kVidFanDiv, chip.readRegister(reg::kVidFanDiv) | reg::kFan12Divisor8);
+    chip.writeRegister(reg::kFanDiv3, chip.readRegister(reg::kFanDiv3) | reg::kFan3Divisor8);
 }
 
-std::vector<RegisterDifference> ReadBackKeptRegisters(Module1& m) {
+void SetFanPinStartBit(Chip& chip) {
+    chip.selectBank(0);
+    chip.bus.setBits(reg::kFanPinControl, reg::kFanPinStartBit);
+}
+
+std::vector<RegisterDifference> ReadBackKeptRegisters(Chip& chip) {
     std::vector<RegisterDifference> differences;
-    forEachKept(m, [&](const KeptRegister& kept) {
-        const uint8_t found = m.ReadChipReg(kept.reg);
+    forEachKept(chip, [&](const KeptRegister& kept) {
+        const uint8_t found = chip.readRegister(kept.reg);
         if (found != kept.value)
             differences.push_back({kept.bank, kept.reg, kept.value, found});
     });
@@ -75,16 +76,17 @@ std::string DescribeDifferences(const std::vector<RegisterDifference>& differenc
     return text;
 }
 
-void ReprogramChip(Module1& m) {
-    m.SelectBank(0);
+void ReprogramChip(Chip& chip, const SettingsModel& settings) {
+    chip.selectBank(0);
     // As start-up leaves it after reading the vendor ID: 0x4F shows the low byte.
-    m.bus.clearBits(reg::kBankSelect, reg::kVendorHighByte);
-    m.bus.setBits(reg::kFanPinControl, 0x80);
-    SetFanInputBits(m);
-    SetFanDivisorBits(m);
-    forEachKept(m, [&m](const KeptRegister& kept) { m.WriteChipReg(kept.reg, kept.value); });
-    StartMonitor(m);
-    ProgramBeepMasks(m);
+    chip.bus.clearBits(reg::kBankSelect, reg::kVendorHighByte);
+    chip.bus.setBits(reg::kFanPinControl, reg::kFanPinStartBit);
+    SetFanInputBits(chip);
+    SetFanDivisorBits(chip);
+    forEachKept(chip,
+                [&chip](const KeptRegister& kept) { chip.writeRegister(kept.reg, kept.value); });
+    StartMonitoring(chip);
+    ProgramBeepMasks(chip, settings);
 }
 
 } // namespace hmdx

@@ -1,17 +1,19 @@
 #pragma once
 
-#include "Module1.h"
+#include "Chip.h"
+#include "settings/SettingsModel.h"
 
 #include <string>
 #include <vector>
 
 namespace hmdx {
 
-// The fan pins' input-control bits (0x4D, and 0x4C/0x5C on HMC), each written back only when
-// it is not yet as wanted.
-void SetFanInputBits(Module1& m);
+// The fan pins' input-control bits, each written back only when it is not yet as wanted.
+void SetFanInputBits(Chip& chip);
 // Divisor 8 for all three fans, whatever the settings say.
-void SetFanDivisorBits(Module1& m);
+void SetFanDivisorBits(Chip& chip);
+// The fan-pin start bit start-up sets.
+void SetFanPinStartBit(Chip& chip);
 
 // A kept register whose content is not what hmdx wrote.
 struct RegisterDifference {
@@ -22,13 +24,13 @@ struct RegisterDifference {
 };
 
 // Reads every kept register back: one read each, one bank selection per bank.
-std::vector<RegisterDifference> ReadBackKeptRegisters(Module1& m);
+std::vector<RegisterDifference> ReadBackKeptRegisters(Chip& chip);
 // "bank 0 0x2B 0xC8 -> 0x00, ..." for the log.
 std::string DescribeDifferences(const std::vector<RegisterDifference>& differences);
 
 // Puts back into the chip what start-up and the main window's load programmed, from what
 // hmdx holds now: the fan pin bits, the fan divisors, every kept limit, the monitoring start
-// bits and the beep masks. No setting and no row changes.
-void ReprogramChip(Module1& m);
+// bits and the beep masks. No setting changes.
+void ReprogramChip(Chip& chip, const SettingsModel& settings);
 
 } // namespace hmdx

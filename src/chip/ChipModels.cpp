@@ -28,6 +28,9 @@ constexpr ChipModel kHma{
     .convertedNegRails = false,
     .pwmFans = false,
     .pwmRegister = {0, 0, 0},
+    .singleCoreVoltage = false,
+    .standbyLimits = false,
+    .fan3PinVia5C = false,
 };
 constexpr ChipModel kHmb{
     .model = Model::HMB,
@@ -40,6 +43,9 @@ constexpr ChipModel kHmb{
     .convertedNegRails = true,
     .pwmFans = true,
     .pwmRegister = {0, 0x5B, 0}, // channel 2 has no output register on this model
+    .singleCoreVoltage = false,
+    .standbyLimits = true,
+    .fan3PinVia5C = false,
 };
 constexpr ChipModel kHmc{
     .model = Model::HMC,
@@ -52,6 +58,9 @@ constexpr ChipModel kHmc{
     .convertedNegRails = true,
     .pwmFans = true,
     .pwmRegister = {0, 0x5A, 0x5B},
+    .singleCoreVoltage = true,
+    .standbyLimits = true,
+    .fan3PinVia5C = true,
 };
 constexpr ChipModel kHmdf{
     .model = Model::HMDF,
@@ -64,6 +73,9 @@ constexpr ChipModel kHmdf{
     .convertedNegRails = true,
     .pwmFans = true,
     .pwmRegister = {0, 0x5A, 0x5B},
+    .singleCoreVoltage = false,
+    .standbyLimits = true,
+    .fan3PinVia5C = false,
 };
 
 constexpr std::array<ModelEntry, 5> kModels{{
@@ -75,6 +87,14 @@ constexpr std::array<ModelEntry, 5> kModels{{
 }};
 
 } // namespace
+
+VoltageRail RailOf(const ChipModel* model, int item) {
+    if (item != 5 && item != 6)
+        return VoltageRail::Plain;
+    if (!model)
+        return VoltageRail::None;
+    return model->convertedNegRails ? VoltageRail::Converted : VoltageRail::Negated;
+}
 
 const ChipModel* FindChipModel(uint8_t chipId) {
     for (const auto& entry : kModels)

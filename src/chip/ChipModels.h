@@ -20,7 +20,22 @@ struct ChipModel {
     bool convertedNegRails;    // -12V/-5V read through the offset divider, not negated
     bool pwmFans;              // fans 1 and 2 hang on PWM channels 1 and 2 (full speed at exit)
     uint8_t pwmRegister[3];    // PWM channel 1, 2 output register; index 0 unused; 0 = none
+    bool singleCoreVoltage;    // one core voltage: item 0 is "Vcore", item 1 is absent
+    bool standbyLimits;        // 5Vsb and Vbat have limit registers
+    bool fan3PinVia5C;         // fan 3's input pin is switched through 0x5C, not 0x4D
+
+    // The PWM channel that drives fan 1..3; 0 for none.
+    int pwmChannelOfFan(int fan) const { return pwmFans && (fan == 1 || fan == 2) ? fan : 0; }
 };
+
+// How a voltage item's reading relates to its register count on a model.
+enum class VoltageRail {
+    Plain,     // the count, times the item's factor
+    Converted, // -12V/-5V through the offset divider
+    Negated,   // -12V/-5V read negated; limits go negated into the crossed registers
+    None,      // a chip no model describes: the negative rails have no conversion
+};
+VoltageRail RailOf(const ChipModel* model, int item);
 
 // The model for a chip ID, or nullptr for a chip no model describes.
 const ChipModel* FindChipModel(uint8_t chipId);

@@ -1,110 +1,141 @@
 #include "ChipProgramming.h"
 
-#include "Registers.h"
+#include "RegisterMap.h"
 
+#include <algorithm>
 #include <array>
 
 namespace hmdx {
 namespace {
 
-enum class BeepReg { Beep1, Beep2, Beep3 };
+// Register counts are bytes; a limit is never wrapped into one.
+uint8_t toRegister(int value) {
+    return uint8_t(std::clamp(value, 0, 255));
+}
 
-struct BeepBit {
-    BeepReg reg;
-    uint8_t bit;
-};
-
-// Where each item's beep-enable bit lives, by item index.
-constexpr std::array<BeepBit, kItemCount> kBeepBits{{
-    {BeepReg::Beep1, 0}, // VcoreA
-    {BeepReg::Beep1, 1}, // VcoreB
-    {BeepReg::Beep1, 2}, // +3.3V
-    {BeepReg::Beep1, 3}, // +5V
-    {BeepReg::Beep2, 0}, // +12V
-    {BeepReg::Beep2, 1}, // -12V
-    {BeepReg::Beep2, 2}, // -5V
-    {BeepReg::Beep3, 0}, // Vsb
-    {BeepReg::Beep3, 1}, // Vbat
-    {BeepReg::Beep1, 6}, // Fan1
-    {BeepReg::Beep1, 7}, // Fan2
-    {BeepReg::Beep2, 3}, // Fan3
-    {BeepReg::Beep1, 4}, // Temp1
-    {BeepReg::Beep1, 5}, // Temp2
-    {BeepReg::Beep2, 5}, // Temp3
-    {BeepReg::Beep2, 4}, // Case open
-}};
-
-constexpr uint8_t kGlobalBeepEnable = 0x80;
-constexpr int kBeepBank = 4;
-
-bool hasBank4Beep(const Module1& m) {
-    const ChipModel* model = m.model();
-    return model && model->bank4Beep;
+// HMA reads its negative rails negated, so their limits go negated into the crossed register.
+void writeVoltageRegister(Chip& chip, int item, bool high, int scale) {
+    const reg::VoltageRegisters& regs = reg::kVoltage[size_t(item)];
+    const bool crossed = RailOf(chip.model(), item) == VoltageRail::Negated;
+    chip.writeKept(regs.bank, high != crossed ? regs.high : regs.low,
+                   toRegister(crossed ? -scale : scale));
 }
 
 } // namespace
 
-void ProgramBeepMasks(Module1& m) {
-    std::array<uint8_t, 3> masks{0, kGlobalBeepEnable, 0};
-    const bool bank4 = hasBank4Beep(m);
+void ProgramBeepMasks(Chip& chip, const SettingsModel& s) {
+    std::array<uint8_t, 3> masks{0, reg::kGlobalBeepEnable, 0};
+    const bool bank4 = chip.model() && chip.model()->bank4Beep;
     if (bank4) {
-        m.SelectBank(kBeepBank);
-        masks[2] = m.ReadChipReg(reg::kBeep3Bank4);
+        chip.selectBank(reg::kBeepBank);
+        masks[2] = chip.readRegister(reg::kBeep3Bank4);
     }
-    const SettingsModel& s = m.settings;
     for (int i = 0; i < kItemCount; ++i) {
-        const BeepBit b = kBeepBits[i];
+        const reg::BeepBit b = reg::kBeepBits[size_t(i)];
         uint8_t& mask = masks[size_t(b.reg)];
         if (s.ItemBeep[i] == 1 && s.ItemEnabled[i] == 1)
             mask = uint8_t(mask | (1U << b.bit));
         else
             mask = uint8_t(mask & ~(1U << b.bit));
     }
-    m.SelectBank(0);
-    m.WriteChipReg(reg::kBeep1, masks[0]);
-    m.WriteChipReg(reg::kBeep2, masks[1]);
+    chip.selectBank(0);
+    chip.writeRegister(reg::kBeep1, masks[0]);
+    chip.writeRegister(reg::kBeep2, masks[1]);
     if (bank4) {
-        m.SelectBank(kBeepBank);
-        m.WriteChipReg(reg::kBeep3Bank4, masks[2]);
+        chip.selectBank(reg::kBeepBank);
+        chip.writeRegister(reg::kBeep3Bank4, masks[2]);
     }
 }
 
-void SetVcoreLimitsFromVID(Module1& m) {
-    m.SelectBank(0);
-    const int high = m.ReadChipReg(reg::kVid4) & 0x01;
-    const int code = high * 16 + (m.ReadChipReg(reg::kVidFanDiv) & 0x0F);
+void SetVcoreLimitsFromVid(Chip& chip, SettingsModel& s) {
+    chip.selectBank(0);
+    const int high = chip.readRegister(reg::kVid4) & 0x01;
+    const int code = high * 16 + (chip.readRegister(reg::kVidFanDiv) & 0x0F);
     if (code == 31) { // no CPU reports this: widest sensible window
-        m.settings.VoltLoLimit[0] = 1.2f;
-        m.settings.VoltHiLimit[0] = 3.9f;
+        s.VoltLoLimit[0] = 1.2f;
+        s.VoltHiLimit[0] = 3.9f;
         return;
     }
     const double vcore = code < 16 ? 2.05 - 0.05 * code : 3.5 - 0.1 * (code - 16);
-    m.settings.VoltLoLimit[0] = float(vcore - 0.2);
-    m.settings.VoltHiLimit[0] = float(vcore + 0.2);
+    s.VoltLoLimit[0] = float(vcore - 0.2);
+    s.VoltHiLimit[0] = float(vcore + 0.2);
 }
 
-void SetFanPwm(Module1& m, int fan, int value) {
-    if (fan < 1 || fan > 3 || m.settings.ItemEnabled[fan + 8] != 1)
+void SetFanPwm(Chip& chip, const SettingsModel& s, int fan, int value) {
+    if (fan < 1 || fan > 3 || s.ItemEnabled[fan + 8] != 1)
         return;
-    m.SelectBank(0);
-    SetPwmOutput(m, m.FanPwmChannel[fan], value);
+    chip.selectBank(0);
+    SetPwmOutput(chip, chip.model() ? chip.model()->pwmChannelOfFan(fan) : 0, value);
 }
 
-void SetPwmOutput(Module1& m, int channel, int value) {
-    const ChipModel* model = m.model();
+void SetPwmOutput(Chip& chip, int channel, int value) {
+    const ChipModel* model = chip.model();
     if (!model || channel < 1 || channel > 2 || model->pwmRegister[channel] == 0)
         return;
-    m.SelectBank(0);
-    m.WriteChipReg(model->pwmRegister[channel], uint8_t(value));
+    chip.selectBank(0);
+    chip.writeRegister(model->pwmRegister[channel], uint8_t(value));
 }
 
-void InitFanTables(Module1& m) {
-    m.fanLimitEditsLive = true;
-    const ChipModel* model = m.model();
-    if (model && model->pwmFans) {
-        m.FanPwmChannel[1] = 1;
-        m.FanPwmChannel[2] = 2;
+void WriteVoltageLimits(Chip& chip, int item, int low, int high) {
+    chip.selectBank(reg::kVoltage[size_t(item)].bank);
+    writeVoltageRegister(chip, item, false, low);
+    writeVoltageRegister(chip, item, true, high);
+}
+
+void WriteVoltageLimit(Chip& chip, int item, bool high, int scale) {
+    chip.selectBank(reg::kVoltage[size_t(item)].bank);
+    writeVoltageRegister(chip, item, high, scale);
+}
+
+void WriteFanCountLimit(Chip& chip, int fan, uint8_t count) {
+    chip.selectBank(0);
+    chip.writeKept(0, reg::kFanCountLimit + fan, count);
+}
+
+uint8_t ReadFanCount(Chip& chip, int fan) {
+    chip.selectBank(0);
+    return chip.readRegister(reg::kFanCount + fan);
+}
+
+void WriteTemperatureLimits(Chip& chip, int sensor, int high, int hysteresis) {
+    const reg::TemperatureRegisters& regs = reg::kTemperature[size_t(sensor)];
+    chip.selectBank(regs.bank);
+    if (regs.highHalf == reg::kNone) {
+        chip.writeKept(regs.bank, regs.high, uint8_t(high & 0xFF));
+        chip.writeKept(regs.bank, regs.hysteresis, uint8_t(hysteresis & 0xFF));
+        return;
     }
+    // 9-bit two's complement half degrees: bits 1..8 in one register, the half in the next.
+    const auto whole = [](int halves) { return uint8_t((halves & 0x1FE) / 2); };
+    const auto half = [](int halves) { return uint8_t((halves & 1) ? reg::kHalfDegreeBit : 0); };
+    chip.writeKept(regs.bank, regs.high, whole(high));
+    chip.writeKept(regs.bank, regs.highHalf, half(high));
+    chip.writeKept(regs.bank, regs.hysteresis, whole(hysteresis));
+    chip.writeKept(regs.bank, regs.hysteresisHalf, half(hysteresis));
+}
+
+void ClearCaseLatch(Chip& chip) {
+    chip.selectBank(0);
+    chip.writeRegister(reg::kCaseClear,
+                       uint8_t(chip.readRegister(reg::kCaseClear) | reg::kCaseClearBit));
+}
+
+void LeaveFansFullAndSilent(Chip& chip, const SettingsModel& s) {
+    if (!chip.model() || !chip.model()->pwmFans)
+        return;
+    SetFanPwm(chip, s, 1, 255);
+    SetFanPwm(chip, s, 2, 255);
+    SilenceBeep(chip);
+}
+
+void SilenceBeep(Chip& chip) {
+    chip.selectBank(0);
+    chip.writeRegister(reg::kBeep2, 0);
+}
+
+void GiveBackSuperIo(Chip& chip) {
+    if (chip.superIo.configPort != 0 && chip.savedActivate == 0)
+        chip.superIo.writeRegister(sio::kActivate, 0);
 }
 
 } // namespace hmdx

@@ -12,7 +12,7 @@ namespace hmdx {
 HardwarePortIo::HardwarePortIo(std::function<bool()> mayPowerOff)
     : m_mayPowerOff(std::move(mayPowerOff)) {}
 
-int16_t HardwarePortIo::LoadPortGateVxD() {
+int16_t HardwarePortIo::openPorts() {
 #ifdef HMDX_HAVE_PORT_IO
     // The chip's ports may lie above 0x3FF (wherever the Super I/O puts them), beyond what
     // ioperm() covers, so ask for the whole port space.
@@ -21,7 +21,7 @@ int16_t HardwarePortIo::LoadPortGateVxD() {
     return m_loaded ? 0 : 1;
 }
 
-uint8_t HardwarePortIo::InPortB(uint16_t port) {
+uint8_t HardwarePortIo::inByte(uint16_t port) {
 #ifdef HMDX_HAVE_PORT_IO
     if (m_loaded)
         return inb(port);
@@ -30,7 +30,7 @@ uint8_t HardwarePortIo::InPortB(uint16_t port) {
     return 0xFF;
 }
 
-void HardwarePortIo::OutPortB(uint16_t port, uint8_t value) {
+void HardwarePortIo::outByte(uint16_t port, uint8_t value) {
 #ifdef HMDX_HAVE_PORT_IO
     if (m_loaded)
         outb(value, port);
@@ -40,14 +40,14 @@ void HardwarePortIo::OutPortB(uint16_t port, uint8_t value) {
 }
 
 // ISA-bridged chips need no bus set-up on Linux: the kernel has configured the LPC bridge.
-int16_t HardwarePortIo::InitialBus(int, uint8_t, uint8_t, uint8_t) {
+int16_t HardwarePortIo::initBus(int, uint8_t, uint8_t, uint8_t) {
     return 0;
 }
 
-int16_t HardwarePortIo::EnablePri() {
+int16_t HardwarePortIo::acquirePowerOffPrivilege() {
     return m_mayPowerOff && m_mayPowerOff() ? 1 : 0;
 }
 
-void HardwarePortIo::DisablePri() {}
+void HardwarePortIo::releasePowerOffPrivilege() {}
 
 } // namespace hmdx

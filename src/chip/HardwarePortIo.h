@@ -7,18 +7,18 @@
 namespace hmdx {
 
 // Real port access on x86 Linux. Needs CAP_SYS_RAWIO (root, or the capability set on the
-// binary); without it LoadPortGateVxD fails and no port is ever touched.
+// binary); without it openPorts fails and no port is ever touched.
 class HardwarePortIo : public PortIo {
 public:
     // `mayPowerOff` answers whether the system would let this user power off.
     explicit HardwarePortIo(std::function<bool()> mayPowerOff);
 
-    int16_t LoadPortGateVxD() override;
-    uint8_t InPortB(uint16_t port) override;
-    void OutPortB(uint16_t port, uint8_t value) override;
-    int16_t InitialBus(int mode, uint8_t a, uint8_t b, uint8_t c) override;
-    int16_t EnablePri() override;
-    void DisablePri() override;
+    int16_t openPorts() override;
+    uint8_t inByte(uint16_t port) override;
+    void outByte(uint16_t port, uint8_t value) override;
+    int16_t initBus(int mode, uint8_t a, uint8_t b, uint8_t c) override;
+    int16_t acquirePowerOffPrivilege() override;
+    void releasePowerOffPrivilege() override;
 
 private:
     std::function<bool()> m_mayPowerOff;

@@ -11,14 +11,14 @@ public:
     virtual ~PortIo() = default;
 
     // 0 when ports may be accessed; anything else means no access can be had.
-    virtual int16_t LoadPortGateVxD() = 0;
-    virtual uint8_t InPortB(uint16_t port) = 0;
-    virtual void OutPortB(uint16_t port, uint8_t value) = 0;
+    virtual int16_t openPorts() = 0;
+    virtual uint8_t inByte(uint16_t port) = 0;
+    virtual void outByte(uint16_t port, uint8_t value) = 0;
     // 0 on success. Always called with 1, 0x5A, 0x92, 0x90.
-    virtual int16_t InitialBus(int mode, uint8_t a, uint8_t b, uint8_t c) = 0;
+    virtual int16_t initBus(int mode, uint8_t a, uint8_t b, uint8_t c) = 0;
     // Non-zero when this process may power the system off.
-    virtual int16_t EnablePri() = 0;
-    virtual void DisablePri() = 0;
+    virtual int16_t acquirePowerOffPrivilege() = 0;
+    virtual void releasePowerOffPrivilege() = 0;
 };
 
 } // namespace hmdx

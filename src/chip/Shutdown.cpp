@@ -5,13 +5,13 @@ namespace hmdx {
 ShutdownOutcome ShutdownSystem(MessageBoxes& boxes, PortIo& io, PowerOff& power) {
     if (!boxes.askYesNo(kShutdownQuestion, kShutdownTitle))
         return ShutdownOutcome::Declined;
-    if (io.EnablePri() == 0) {
+    if (io.acquirePowerOffPrivilege() == 0) {
         boxes.inform(kShutdownRefused);
         return ShutdownOutcome::Refused;
     }
     // Nothing is saved on this road: the user asked to go down now.
     power.requestPowerOff();
-    io.DisablePri();
+    io.releasePowerOffPrivilege();
     return ShutdownOutcome::Requested;
 }
 

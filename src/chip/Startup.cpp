@@ -1,12 +1,15 @@
 #include "Startup.h"
 
+#include "ChipKeeping.h"
 #include "ChipProgramming.h"
-#include "Registers.h"
+#include "RegisterMap.h"
 
 #include <cstdio>
 
 namespace hmdx {
 namespace {
+
+inline constexpr uint16_t kDefaultIndexPort = 0x295;
 
 std::string hex(unsigned value, int digits) {
     char text[16];
@@ -24,30 +27,28 @@ std::string claimedMessage(uint16_t indexPort, const std::string& driver) {
 
 class Startup {
 public:
-    Startup(Module1& module, StartupServices& services) : m(module), s(services) {}
+    Startup(Chip& chip, LoadedSettings settings, StartupServices& services)
+        : m_chip(chip), m_settings(settings), s(services) {}
 
     StartupOutcome run() {
-        m.ChipAddress = 0x295;
         if (s.instance.anotherIsRunning())
             return StartupOutcome::AlreadyRunning;
-        if (m.io.LoadPortGateVxD() != 0)
+        if (m_chip.io.openPorts() != 0)
             return fail(StartupOutcome::DriverFailed, kDriverFailMessage);
-        findSuperIo();
-        m.bus.ChipIndexPort = m.ChipAddress;
-        const auto last = uint16_t(m.bus.ChipIndexPort + 1);
-        if (auto driver = s.claims.claimant(m.bus.ChipIndexPort, last))
-            return fail(StartupOutcome::PortsClaimed, claimedMessage(m.bus.ChipIndexPort, *driver));
-        if (m.io.InitialBus(1, 0x5A, 0x92, 0x90) != 0)
+        m_chip.bus.indexPort = findSuperIo();
+        const uint16_t port = m_chip.bus.indexPort;
+        if (auto driver = s.claims.claimant(port, uint16_t(port + 1)))
+            return fail(StartupOutcome::PortsClaimed, claimedMessage(port, *driver));
+        if (m_chip.io.initBus(1, 0x5A, 0x92, 0x90) != 0)
             return fail(StartupOutcome::BusFailed, kBusFailMessage);
-        m.VendorID = m.bus.ReadVendorID();
-        if (m.VendorID != reg::kExpectedVendor)
+        m_chip.vendorId = m_chip.bus.readVendorId();
+        if (m_chip.vendorId != reg::kExpectedVendor)
             return fail(StartupOutcome::NoChip, kNoChipMessage);
-        m.SelectBank(0);
-        m.ChipID = m.ReadChipReg(reg::kChipId);
-        InitChipItems(m);
-        if (!m.model())
+        m_chip.selectBank(0);
+        m_chip.chipId = m_chip.readRegister(reg::kChipId);
+        if (!m_chip.model())
             return fail(StartupOutcome::UnsupportedChip,
-                        "Unsupported hardware monitor chip (ID " + hex(m.ChipID, 2) + ").");
+                        "Unsupported hardware monitor chip (ID " + hex(m_chip.chipId, 2) + ").");
         prepare();
         return StartupOutcome::Ready;
     }
@@ -58,49 +59,49 @@ private:
         return outcome;
     }
 
-    void findSuperIo() {
-        if (m.sio.DetectSuperIO(0x2E))
-            m.sio.SioConfigPort = 0x2E;
-        else if (m.sio.DetectSuperIO(0x4E))
-            m.sio.SioConfigPort = 0x4E;
+    // The monitor's index port: where the Super I/O placed it, or the fixed default.
+    uint16_t findSuperIo() {
+        SuperIo& sio = m_chip.superIo;
+        if (sio.detect(0x2E))
+            sio.configPort = 0x2E;
+        else if (sio.detect(0x4E))
+            sio.configPort = 0x4E;
         else
-            m.sio.SioConfigPort = 0;
-        if (m.sio.SioConfigPort == 0)
-            return;
-        m.SioSavedActivate = int16_t(m.sio.SioReadReg(sio::kActivate));
-        if (m.SioSavedActivate == 0)
-            m.sio.SioWriteReg(sio::kActivate, 1);
+            sio.configPort = 0;
+        if (sio.configPort == 0)
+            return kDefaultIndexPort;
+        m_chip.savedActivate = sio.readRegister(sio::kActivate);
+        if (m_chip.savedActivate == 0)
+            sio.writeRegister(sio::kActivate, 1);
         const auto base =
-            uint16_t(m.sio.SioReadReg(sio::kBaseHigh) * 256 + m.sio.SioReadReg(sio::kBaseLow));
+            uint16_t(sio.readRegister(sio::kBaseHigh) * 256 + sio.readRegister(sio::kBaseLow));
         // The monitor's index port sits at offset 5 of its 8-port window.
-        m.ChipAddress = uint16_t((base & ~7U) + 5);
+        return uint16_t((base & ~7U) + 5);
     }
 
     // Settings and chip preparation once the model is known.
     void prepare() {
-        m.settingsFile = std::make_unique<SettingsFile>(s.dataFolder / m.model()->dataFile);
-        const SettingsLoadResult loaded =
-            m.settingsFile->load(m.settings, m.ItemPresent, m.ItemBeepCapable);
+        m_settings.file = std::make_unique<SettingsFile>(s.dataFolder / m_chip.model()->dataFile);
+        const SettingsLoadResult loaded = m_settings.file->load(
+            m_settings.model, m_chip.presentItems(), m_chip.beepCapableItems());
         if (!loaded.message.empty())
             s.boxes.inform(loaded.message);
-        if (m.settings.VcoreFromVID != kFalse) {
-            SetVcoreLimitsFromVID(m);
-            m.settings.VcoreFromVID = kFalse;
+        if (m_settings.model.VcoreFromVID != kFalse) {
+            SetVcoreLimitsFromVid(m_chip, m_settings.model);
+            m_settings.model.VcoreFromVID = kFalse;
         }
-        m.SelectBank(0);
-        m.bus.setBits(reg::kFanPinControl, 0x80);
-        m.HelpFile = s.programFolder / "hma.hlp";
-        InitFanTables(m);
+        SetFanPinStartBit(m_chip);
     }
 
-    Module1& m;
+    Chip& m_chip;
+    LoadedSettings m_settings;
     StartupServices& s;
 };
 
 } // namespace
 
-StartupOutcome Main(Module1& m, StartupServices& services) {
-    return Startup(m, services).run();
+StartupOutcome StartUp(Chip& chip, LoadedSettings settings, StartupServices& services) {
+    return Startup(chip, settings, services).run();
 }
 
 } // namespace hmdx

@@ -1,11 +1,14 @@
 #pragma once
 
-#include "Module1.h"
+#include "Chip.h"
 #include "PortClaims.h"
 #include "platform/MessageBoxes.h"
 #include "platform/SingleInstance.h"
+#include "settings/SettingsFile.h"
+#include "settings/SettingsModel.h"
 
 #include <filesystem>
+#include <memory>
 
 namespace hmdx {
 
@@ -27,13 +30,19 @@ struct StartupServices {
     SingleInstance& instance;
     PortClaims& claims;
     MessageBoxes& boxes;
-    std::filesystem::path dataFolder;    // where the chip model's settings file lives
-    std::filesystem::path programFolder; // where the help file is looked for
+    std::filesystem::path dataFolder; // where the chip model's settings file lives
+};
+
+// What start-up fills in: the settings and the file they came from (none until the chip
+// model is known).
+struct LoadedSettings {
+    SettingsModel& model;
+    std::unique_ptr<SettingsFile>& file;
 };
 
 // Everything from program start to the moment the main window opens: finds the chip, reads
 // its identity, loads the settings and prepares the chip. Every failure has been told to
 // the user by the time this returns something other than Ready.
-StartupOutcome Main(Module1& m, StartupServices& services);
+StartupOutcome StartUp(Chip& chip, LoadedSettings settings, StartupServices& services);
 
 } // namespace hmdx

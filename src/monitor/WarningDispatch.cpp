@@ -4,7 +4,7 @@ namespace hmdx {
 namespace {
 
 // Items that warn only after this many out-of-range readings in a row.
-constexpr int16_t kFaultsInARow = 3;
+constexpr int kFaultsInARow = 3;
 
 bool isItem(int item) {
     return item >= 0 && item < kItemCount;
@@ -18,7 +18,7 @@ void WarningDispatch::reportOutOfRange(int item) {
     const auto i = static_cast<std::size_t>(item);
     if (m_m.settings.ItemEnabled[i] != 1)
         return;
-    int16_t& count = m_m.WarnCount[i];
+    int& count = m_m.state.faultCounts[i];
     ++count;
     if (m_m.settings.ItemWarnOpt1[i] != 1 && count < kFaultsInARow)
         return;
@@ -37,7 +37,7 @@ void WarningDispatch::reportInRange(int item) {
     if (!isItem(item))
         return;
     const auto i = static_cast<std::size_t>(item);
-    m_m.WarnCount[i] = 0;
+    m_m.state.faultCounts[i] = 0;
     m_dialogs.unload(item);
     if (!m_raised[i])
         return;

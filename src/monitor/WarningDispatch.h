@@ -1,6 +1,6 @@
 #pragma once
 
-#include "chip/Module1.h"
+#include "monitor/Machine.h"
 
 #include <array>
 #include <functional>
@@ -23,7 +23,7 @@ public:
 // faults for items that warn only after three in a row.
 class WarningDispatch {
 public:
-    WarningDispatch(Module1& m, WarningDialogs& dialogs) : m_m(m), m_dialogs(dialogs) {}
+    WarningDispatch(Machine& m, WarningDialogs& dialogs) : m_m(m), m_dialogs(dialogs) {}
 
     void reportOutOfRange(int item);
     void reportInRange(int item);
@@ -32,7 +32,7 @@ public:
     std::function<void(int item, bool raised)> onChange;
 
 private:
-    Module1& m_m;
+    Machine& m_m;
     WarningDialogs& m_dialogs;
     std::array<bool, kItemCount> m_raised{};
 };

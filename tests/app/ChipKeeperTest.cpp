@@ -77,7 +77,7 @@ TEST(ChipKeeping, ResetOrResumeThenReprogramRestoresEveryProgrammedRegister) {
 
         rig.chip().reset();
         ASSERT_NE(registers(rig.chip()), programmed) << model;
-        ReprogramChip(rig.m());
+        ReprogramChip(rig.m().chip, rig.m().settings);
         EXPECT_EQ(differences(programmed, registers(rig.chip())), "") << model;
         EXPECT_EQ(rowValues(rig.w()), rows) << model;
         EXPECT_EQ(encoded(rig.m().settings), settings) << model;
@@ -98,7 +98,7 @@ TEST(ChipKeeping, ReadBackFindsOneChangedLimitAndTheKeeperPutsItBack) {
     EXPECT_TRUE(log.empty());
     EXPECT_TRUE(rig.writes().empty());
     // One read of two accesses per kept register; one bank selection of four per bank run.
-    const size_t kept = rig.m().Kept.size();
+    const size_t kept = rig.m().chip.kept().size();
     EXPECT_EQ(rig.sim.io.portAccesses().size(), 2 * kept + 4 * 4) << kept;
 
     const uint8_t written = rig.chip().peek(0, 0x31);

@@ -32,7 +32,6 @@ struct ProgramRun {
                                instance,
                                tray,
                                dir.path(),
-                               dir.path(),
                                [this](MainWindow& window) {
                                    windowOpened = true;
                                    window.exitProgram();

@@ -9,12 +9,11 @@ namespace {
 
 SimRig* makeRig(std::unique_ptr<SimRig>& holder, const char* model) {
     holder = std::make_unique<SimRig>(ScenarioFor(model));
-    holder->m.ChipID = holder->chip.peek(0, 0x58);
-    InitChipItems(holder->m);
+    holder->m.chip.chipId = holder->chip.peek(0, 0x58);
     return holder.get();
 }
 
-TEST(SetVcoreLimitsFromVID, NominalPlusMinusTwoTenths) {
+TEST(SetVcoreLimitsFromVid, NominalPlusMinusTwoTenths) {
     struct Case {
         int code;
         float lo;
@@ -28,7 +27,7 @@ TEST(SetVcoreLimitsFromVID, NominalPlusMinusTwoTenths) {
         rig.chip.poke(0, 0x47, uint8_t(0xA0 | (c.code & 0x0F)));
         rig.chip.poke(0, 0x49, uint8_t(0xFE | (c.code >> 4)));
         rig.m.settings.VoltLoLimit[1] = 7.0f;
-        SetVcoreLimitsFromVID(rig.m);
+        SetVcoreLimitsFromVid(rig.m.chip, rig.m.settings);
         EXPECT_NEAR(rig.m.settings.VoltLoLimit[0], c.lo, 1e-6) << "code " << c.code;
         EXPECT_NEAR(rig.m.settings.VoltHiLimit[0], c.hi, 1e-6) << "code " << c.code;
         EXPECT_EQ(rig.m.settings.VoltLoLimit[1], 7.0f);
@@ -60,7 +59,7 @@ TEST(ProgramBeepMasks, MasksFromSwitches) {
         rig.m.settings.ItemEnabled.fill(c.enabled);
         rig.m.settings.ItemBeep.fill(c.beep);
         rig.chip.poke(4, 0x53, c.bank4Before);
-        ProgramBeepMasks(rig.m);
+        ProgramBeepMasks(rig.m.chip, rig.m.settings);
         EXPECT_EQ(rig.chip.peek(0, 0x56), c.beep1) << c.name;
         EXPECT_EQ(rig.chip.peek(0, 0x57), c.beep2) << c.name;
         EXPECT_EQ(rig.chip.peek(4, 0x53), c.bank4After) << c.name;
@@ -80,54 +79,33 @@ TEST(ProgramBeepMasks, SingleItemsSetTheirOwnBit) {
         SimRig& rig = *makeRig(holder, "hmb");
         rig.m.settings.ItemEnabled.fill(1);
         rig.m.settings.ItemBeep[c.item] = 1;
-        ProgramBeepMasks(rig.m);
+        ProgramBeepMasks(rig.m.chip, rig.m.settings);
         const uint8_t global = c.reg == 0x57 ? 0x80 : 0x00;
         EXPECT_EQ(rig.chip.peek(0, c.reg), c.bit | global) << "item " << c.item;
     }
 }
 
-TEST(FanOutputs, PwmRegistersPerModel) {
+TEST(FanOutputs, PwmRegistersPerModelAndOnlyForMonitoredFans) {
     struct Case {
         const char* model;
         int fan;
+        bool monitored;
         int reg; // 0: nothing may be written
     };
-    for (const Case& c : {Case{"hmc", 1, 0x5A}, Case{"hmc", 2, 0x5B}, Case{"hmdf", 1, 0x5A},
-                          Case{"hmb", 1, 0x5B}, Case{"hmb", 2, 0}, Case{"hma", 1, 0}}) {
+    for (const Case& c : {Case{"hmc", 1, true, 0x5A}, Case{"hmc", 2, true, 0x5B},
+                          Case{"hmdf", 1, true, 0x5A}, Case{"hmb", 1, true, 0x5B},
+                          Case{"hmb", 2, true, 0}, Case{"hma", 1, true, 0},
+                          Case{"hmc", 1, false, 0}}) {
         std::unique_ptr<SimRig> holder;
         SimRig& rig = *makeRig(holder, c.model);
-        InitFanTables(rig.m);
         rig.m.settings.ItemEnabled.fill(1);
+        rig.m.settings.ItemEnabled[8 + c.fan] = c.monitored ? 1 : 0;
         rig.chip.poke(0, 0x5A, 0x11);
         rig.chip.poke(0, 0x5B, 0x11);
-        SetFanPwm(rig.m, c.fan, 255);
+        SetFanPwm(rig.m.chip, rig.m.settings, c.fan, 255);
         for (int reg : {0x5A, 0x5B})
             EXPECT_EQ(rig.chip.peek(0, reg), reg == c.reg ? 0xFF : 0x11)
                 << c.model << " fan " << c.fan << " reg " << reg;
-    }
-}
-
-TEST(FanOutputs, UnmonitoredFanIsLeftAlone) {
-    std::unique_ptr<SimRig> holder;
-    SimRig& rig = *makeRig(holder, "hmc");
-    InitFanTables(rig.m);
-    rig.m.settings.ItemEnabled.fill(1);
-    rig.m.settings.ItemEnabled[9] = 0;
-    rig.io.clear();
-    SetFanPwm(rig.m, 1, 255);
-    EXPECT_TRUE(rig.io.calls.empty());
-}
-
-TEST(FanOutputs, InitFanTablesSetsGuardAndChannels) {
-    for (const char* model : {"hma", "hmb", "hmc", "hmdf"}) {
-        std::unique_ptr<SimRig> holder;
-        SimRig& rig = *makeRig(holder, model);
-        InitFanTables(rig.m);
-        EXPECT_TRUE(rig.m.fanLimitEditsLive);
-        const bool pwm = std::string(model) != "hma";
-        EXPECT_EQ(rig.m.FanPwmChannel,
-                  (std::array<int16_t, 4>{0, int16_t(pwm ? 1 : 0), int16_t(pwm ? 2 : 0), 0}))
-            << model;
     }
 }
 

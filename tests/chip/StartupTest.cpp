@@ -24,8 +24,8 @@ struct StartupRun {
     explicit StartupRun(const sim::Scenario& scenario) : rig(scenario), claims(rig.chip) {}
 
     StartupOutcome run() {
-        StartupServices services{instance, claims, boxes, data.path(), "/opt/hmdx"};
-        return Main(rig.m, services);
+        StartupServices services{instance, claims, boxes, data.path()};
+        return StartUp(rig.m.chip, {rig.m.settings, rig.m.settingsFile}, services);
     }
 
     SimRig rig;
@@ -34,66 +34,6 @@ struct StartupRun {
     RecordingMessageBoxes boxes;
     TempDir data;
 };
-
-const Lines kNoSuperIoProbe{
-    "out 0x2e 0x87", "out 0x2e 0x87", "out 0x2e 0x20", "in 0x2f 0xff",
-    "out 0x4e 0x87", "out 0x4e 0x87", "out 0x4e 0x20", "in 0x4f 0xff",
-};
-
-TEST(Startup, FailuresTellTheUserAndStopBeforeTheNextStep) {
-    struct Case {
-        const char* name;
-        void (*setup)(sim::Scenario&);
-        StartupOutcome outcome;
-        std::string message;
-        size_t chipAccesses; // port accesses to the chip's own ports before the end
-    };
-    const Case cases[] = {
-        {"driver", [](sim::Scenario& s) { s.driverFails = true; }, StartupOutcome::DriverFailed,
-         "LOAD Device Driver fail!", 0},
-        {"claimed", [](sim::Scenario& s) { s.claimedBy = "hwmon-chip"; },
-         StartupOutcome::PortsClaimed, "", 0},
-        {"bus", [](sim::Scenario& s) { s.busFails = true; }, StartupOutcome::BusFailed,
-         "Initialize Bus Fail!", 0},
-        {"vendor", [](sim::Scenario& s) { s.vendor = 0xA35C; }, StartupOutcome::NoChip,
-         "Norvane Hardware Monitor chip does not exist!", 16},
-        {"unknown chip", [](sim::Scenario& s) { s.chipId = 0x55; }, StartupOutcome::UnsupportedChip,
-         "Unsupported hardware monitor chip (ID 0x55).", 22},
-    };
-    for (const Case& c : cases) {
-        sim::Scenario scenario = ScenarioFor("hmb");
-        c.setup(scenario);
-        StartupRun start(scenario);
-        EXPECT_EQ(start.run(), c.outcome) << c.name;
-        ASSERT_EQ(start.boxes.boxes.size(), 1U) << c.name;
-        if (!c.message.empty()) {
-            EXPECT_EQ(start.boxes.boxes[0].text, c.message) << c.name;
-        }
-        EXPECT_EQ(start.boxes.boxes[0].title, "") << c.name;
-        const Lines ports = start.rig.io.portAccesses();
-        if (c.outcome == StartupOutcome::DriverFailed) {
-            EXPECT_EQ(start.rig.io.calls, Lines{"LoadPortGateVxD"});
-            continue;
-        }
-        ASSERT_GE(ports.size(), kNoSuperIoProbe.size()) << c.name;
-        EXPECT_EQ(Lines(ports.begin(), ports.begin() + 8), kNoSuperIoProbe) << c.name;
-        EXPECT_EQ(ports.size() - kNoSuperIoProbe.size(), c.chipAccesses) << c.name;
-        EXPECT_FALSE(std::filesystem::exists(start.data / "hmb.dat")) << c.name;
-    }
-}
-
-TEST(Startup, ClaimedPortsNameTheDriverAndNoChipRegisterIsTouched) {
-    sim::Scenario scenario = ScenarioFor("hmb");
-    scenario.claimedBy = "hwmon-chip";
-    StartupRun start(scenario);
-    start.run();
-    const std::string& text = start.boxes.boxes.at(0).text;
-    EXPECT_NE(text.find("\"hwmon-chip\""), std::string::npos) << text;
-    EXPECT_NE(text.find("0x295-0x296"), std::string::npos) << text;
-    EXPECT_EQ(
-        std::count(start.rig.io.calls.begin(), start.rig.io.calls.end(), "InitialBus 1 5a 92 90"),
-        0);
-}
 
 TEST(Startup, SecondInstanceEndsSilentlyWithoutTouchingThePorts) {
     StartupRun start(ScenarioFor("hmb"));
@@ -128,9 +68,9 @@ TEST(Startup, FindsTheChipPortThroughSuperIo) {
         scenario.activate = c.activate;
         StartupRun start(scenario);
         EXPECT_EQ(start.run(), StartupOutcome::Ready) << c.name;
-        EXPECT_EQ(start.rig.m.sio.SioConfigPort, c.configPort) << c.name;
-        EXPECT_EQ(start.rig.m.bus.ChipIndexPort, c.indexPort) << c.name;
-        EXPECT_EQ(start.rig.m.SioSavedActivate, c.configPort ? c.activate : 0) << c.name;
+        EXPECT_EQ(start.rig.m.chip.superIo.configPort, c.configPort) << c.name;
+        EXPECT_EQ(start.rig.m.chip.bus.indexPort, c.indexPort) << c.name;
+        EXPECT_EQ(start.rig.m.chip.savedActivate, c.configPort ? c.activate : 0) << c.name;
         if (c.configPort) {
             EXPECT_EQ(start.rig.chip.peekSio(0x30), c.activateAfter) << c.name;
         }
@@ -145,7 +85,8 @@ TEST(Startup, FindsTheChipPortThroughSuperIo) {
     }
 }
 
-TEST(Startup, IdentifiesTheModelAndPreparesTheChip) {
+// Start-up's port traffic and messages per model and failure are in the golden runs.
+TEST(Startup, EachModelKeepsItsOwnSettingsFile) {
     struct Case {
         const char* model;
         uint8_t chipId;
@@ -154,24 +95,10 @@ TEST(Startup, IdentifiesTheModelAndPreparesTheChip) {
     for (const Case& c : {Case{"hma", 0x10, "hma.dat"}, Case{"hma11", 0x11, "hma.dat"},
                           Case{"hmb", 0x30, "hmb.dat"}, Case{"hmc", 0x40, "hmc.dat"},
                           Case{"hmdf", 0x21, "HmdF.dat"}}) {
-        sim::Scenario scenario = ScenarioFor(c.model);
-        scenario.writes.push_back({0, 0, 0x4D, 0x15});
-        scenario.writes.push_back({0, 0, 0x47, 0x06}); // VID code 6: 1.75 V
-        scenario.writes.push_back({0, 0, 0x49, 0x00});
-        StartupRun start(scenario);
+        StartupRun start(ScenarioFor(c.model));
         ASSERT_EQ(start.run(), StartupOutcome::Ready) << c.model;
-        Module1& m = start.rig.m;
-        EXPECT_EQ(m.ChipID, c.chipId);
-        EXPECT_EQ(m.VendorID, 0x5CA3);
-        EXPECT_EQ(start.rig.chip.peek(0, 0x4D), 0x95) << c.model;
-        EXPECT_EQ(m.settingsFile->path(), start.data / c.dataFile);
-        EXPECT_EQ(m.HelpFile, std::filesystem::path("/opt/hmdx/hma.hlp"));
-        EXPECT_TRUE(m.fanLimitEditsLive);
-        // No data file yet: factory settings, whose VID flag is consumed at once.
-        EXPECT_EQ(m.settings.VcoreFromVID, kFalse);
-        EXPECT_EQ(m.settings.VoltLoLimit[0], float(1.75 - 0.2));
-        EXPECT_EQ(m.settings.VoltHiLimit[0], float(1.75 + 0.2));
-        EXPECT_TRUE(start.boxes.boxes.empty()) << c.model;
+        EXPECT_EQ(start.rig.m.chip.chipId, c.chipId);
+        EXPECT_EQ(start.rig.m.settingsFile->path(), start.data / c.dataFile);
         EXPECT_FALSE(std::filesystem::exists(start.data / c.dataFile));
     }
 }

@@ -241,7 +241,6 @@ std::string Record(const Run& run) {
                            instance,
                            tray,
                            dir.path(),
-                           dir.path(),
                            [&player](Window& w) {
                                player.play(w);
                                return player.ended ? kExitOk : 99;

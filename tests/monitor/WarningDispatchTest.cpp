@@ -62,7 +62,7 @@ TEST_F(Dispatch, FaultRules) {
          }) {
         constexpr int item = 4;
         dialogs = RecordingDialogs{};
-        rig.m.WarnCount.fill(0);
+        rig.m.state.faultCounts.fill(0);
         setItem(item, 1, s.warnFirst);
         std::string counts, shown;
         for (char report : s.reports) {
@@ -73,7 +73,7 @@ TEST_F(Dispatch, FaultRules) {
                 dispatch.reportInRange(item);
             else
                 dialogs.dismiss(item);
-            counts += std::to_string(rig.m.WarnCount[item]);
+            counts += std::to_string(rig.m.state.faultCounts[item]);
             const bool showed = dialogs.calls.size() > before && dialogs.calls.back() == "show 4";
             shown += showed ? 'S' : '.';
         }
@@ -84,13 +84,13 @@ TEST_F(Dispatch, FaultRules) {
 
 TEST_F(Dispatch, DisabledItemNeverWarnsButCloses) {
     setItem(12, 0, 1);
-    rig.m.WarnCount[12] = 2;
+    rig.m.state.faultCounts[12] = 2;
     for (int tick = 0; tick < 5; ++tick)
         dispatch.reportOutOfRange(12);
     EXPECT_TRUE(dialogs.calls.empty());
-    EXPECT_EQ(rig.m.WarnCount[12], 2);
+    EXPECT_EQ(rig.m.state.faultCounts[12], 2);
     dispatch.reportInRange(12);
-    EXPECT_EQ(rig.m.WarnCount[12], 0);
+    EXPECT_EQ(rig.m.state.faultCounts[12], 0);
     EXPECT_EQ(dialogs.calls, std::vector<std::string>{"unload 12"});
 }
 

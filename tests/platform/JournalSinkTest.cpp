@@ -1,4 +1,5 @@
-#include "platform/JournalSink.h"
+#include "monitor/JournalSink.h"
+#include "platform/Journal.h"
 
 #include <gtest/gtest.h>
 
@@ -41,7 +42,7 @@ TEST(JournalSink, WritingNeverFailsWhetherOrNotThereIsAJournal) {
                 .detail = "line one\nline two",
                 .warning = true});
     sink.write({.event = "end"});
-    SUCCEED() << (JournalSink::JournalAvailable() ? "sent to the journal" : "no journal here");
+    SUCCEED() << (JournalAvailable() ? "sent to the journal" : "no journal here");
 }
 
 } // namespace

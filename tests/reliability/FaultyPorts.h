@@ -18,26 +18,26 @@ public:
     Fault fault = Fault::None;
     uint16_t indexPort = 0x295; // the monitor's index port; its data port is one above
 
-    int16_t LoadPortGateVxD() override { return m_inner.LoadPortGateVxD(); }
-    uint8_t InPortB(uint16_t port) override {
-        const uint8_t value = m_inner.InPortB(port);
+    int16_t openPorts() override { return m_inner.openPorts(); }
+    uint8_t inByte(uint16_t port) override {
+        const uint8_t value = m_inner.inByte(port);
         if (fault == Fault::Gone)
             return 0xFF;
         if (fault == Fault::VendorChanged && port == indexPort + 1u && m_index == kVendorReg)
             return uint8_t(value ^ 0x5A);
         return value;
     }
-    void OutPortB(uint16_t port, uint8_t value) override {
+    void outByte(uint16_t port, uint8_t value) override {
         if (port == indexPort)
             m_index = value;
         if (fault != Fault::Gone)
-            m_inner.OutPortB(port, value);
+            m_inner.outByte(port, value);
     }
-    int16_t InitialBus(int mode, uint8_t a, uint8_t b, uint8_t c) override {
-        return m_inner.InitialBus(mode, a, b, c);
+    int16_t initBus(int mode, uint8_t a, uint8_t b, uint8_t c) override {
+        return m_inner.initBus(mode, a, b, c);
     }
-    int16_t EnablePri() override { return m_inner.EnablePri(); }
-    void DisablePri() override { m_inner.DisablePri(); }
+    int16_t acquirePowerOffPrivilege() override { return m_inner.acquirePowerOffPrivilege(); }
+    void releasePowerOffPrivilege() override { m_inner.releasePowerOffPrivilege(); }
 
 private:
     static constexpr uint8_t kVendorReg = 0x4F;

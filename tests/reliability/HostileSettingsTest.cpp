@@ -117,7 +117,7 @@ std::vector<HostileFile> hostileFiles() {
 SettingsModel reload(Machine& machine, SettingsLoadResult& result) {
     SettingsModel model;
     result = SettingsFile(machine.dataPath())
-                 .load(model, machine.m.ItemPresent, machine.m.ItemBeepCapable);
+                 .load(model, machine.m.chip.presentItems(), machine.m.chip.beepCapableItems());
     return model;
 }
 

@@ -47,9 +47,9 @@ struct Machine {
         qInstallMessageHandler(QuietOffscreenPlatform);
         if (dataFile)
             WriteBytes(dataPath(), *dataFile);
-        StartupServices services{instance, claims, boxes, data.path(), data.path()};
-        ready = Main(m, services) == StartupOutcome::Ready;
-        ports.indexPort = m.bus.ChipIndexPort;
+        StartupServices services{instance, claims, boxes, data.path()};
+        ready = StartUp(m.chip, {m.settings, m.settingsFile}, services) == StartupOutcome::Ready;
+        ports.indexPort = m.chip.bus.indexPort;
         window = std::make_unique<MainWindow>(
             MainWindow::Services{m, boxes, tray, forms, [this] { ++ended; }});
         forms.attach(*window);
@@ -68,7 +68,7 @@ struct Machine {
     sim::SimulatedChip chip;
     sim::SimulatedPortIo simIo;
     FaultyPorts ports;
-    Module1 m;
+    hmdx::Machine m;
     sim::SimulatedPortClaims claims;
     sim::SimulatedPowerOff power;
     NoOtherInstance instance;

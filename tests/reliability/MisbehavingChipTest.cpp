@@ -62,9 +62,9 @@ const Misbehaviour kMisbehaviours[] = {
      nothing, nullptr, false},
 };
 
-bool warnCountsBounded(const Module1& m) {
-    return std::all_of(m.WarnCount.begin(), m.WarnCount.end(),
-                       [](int16_t n) { return n >= 0 && n <= 3; });
+bool warnCountsBounded(const hmdx::Machine& m) {
+    return std::all_of(m.state.faultCounts.begin(), m.state.faultCounts.end(),
+                       [](int n) { return n >= 0 && n <= 3; });
 }
 
 // Monitored items whose status shows red.

@@ -93,7 +93,7 @@ protected:
         EXPECT_EQ(machine.boxes.boxes.size(), 1U);
         SettingsModel saved;
         SettingsFile(machine.dataPath())
-            .load(saved, machine.m.ItemPresent, machine.m.ItemBeepCapable);
+            .load(saved, machine.m.chip.presentItems(), machine.m.chip.beepCapableItems());
         EXPECT_EQ(saved, edited);
     }
 

@@ -129,7 +129,7 @@ private:
     void reconfigure() {
         ConfigurationDialog& config = m_machine.forms.loadConfig();
         const int item = pick(kItemCount);
-        if (m_machine.m.ItemPresent[item] != 1)
+        if (!m_machine.m.chip.hasItem(item))
             return;
         QCheckBox* box = pick(3) ? config.chkEnable[item] : config.chkWErr3[item];
         box->setChecked(!box->isChecked());
@@ -138,7 +138,7 @@ private:
     }
 
     bool checked() {
-        for (int16_t count : m_machine.m.WarnCount) {
+        for (int count : m_machine.m.state.faultCounts) {
             EXPECT_GE(count, 0);
             EXPECT_LE(count, 3);
             if (count < 0 || count > 3)

@@ -51,7 +51,7 @@ void add(std::vector<std::string>& faults, std::string fault) {
 void voltageFaults(Machine& machine, std::vector<std::string>& faults) {
     VoltageRows& rows = machine.w().voltageRows();
     for (int i = 0; i < kVoltItems; ++i) {
-        if (machine.m.ItemPresent[i] != 1)
+        if (!machine.m.chip.hasItem(i))
             continue;
         const VoltageRows::Row& r = rows.row[i];
         const LimitRegisters regs = kVoltLimits[i];
@@ -69,7 +69,7 @@ void voltageFaults(Machine& machine, std::vector<std::string>& faults) {
 
 void fanFaults(Machine& machine, std::vector<std::string>& faults) {
     for (int f = 0; f < 3; ++f) {
-        if (machine.m.ItemPresent[kFirstFanItem + f] != 1)
+        if (!machine.m.chip.hasItem(kFirstFanItem + f))
             continue;
         const UpDown* limit = machine.w().fanRows().row[f].updFanLoLimit;
         // A fan that stood still at start is left unwatched: count limit 255.
@@ -80,7 +80,7 @@ void fanFaults(Machine& machine, std::vector<std::string>& faults) {
 
 void temperatureFaults(Machine& machine, std::vector<std::string>& faults) {
     for (int t = 0; t < 3; ++t) {
-        if (machine.m.ItemPresent[kFirstTempItem + t] != 1)
+        if (!machine.m.chip.hasItem(kFirstTempItem + t))
             continue;
         const TemperatureRows::Row& r = machine.w().temperatureRows().row[t];
         const int step = TemperatureRows::step(t);

@@ -18,37 +18,37 @@ std::vector<std::string> RecordingPortIo::portAccesses() const {
     return lines;
 }
 
-int16_t RecordingPortIo::LoadPortGateVxD() {
-    calls.emplace_back("LoadPortGateVxD");
-    return m_inner.LoadPortGateVxD();
+int16_t RecordingPortIo::openPorts() {
+    calls.emplace_back("openPorts");
+    return m_inner.openPorts();
 }
 
-uint8_t RecordingPortIo::InPortB(uint16_t port) {
-    const uint8_t value = m_inner.InPortB(port);
+uint8_t RecordingPortIo::inByte(uint16_t port) {
+    const uint8_t value = m_inner.inByte(port);
     calls.push_back(PortLine("in", port, value));
     return value;
 }
 
-void RecordingPortIo::OutPortB(uint16_t port, uint8_t value) {
+void RecordingPortIo::outByte(uint16_t port, uint8_t value) {
     calls.push_back(PortLine("out", port, value));
-    m_inner.OutPortB(port, value);
+    m_inner.outByte(port, value);
 }
 
-int16_t RecordingPortIo::InitialBus(int mode, uint8_t a, uint8_t b, uint8_t c) {
+int16_t RecordingPortIo::initBus(int mode, uint8_t a, uint8_t b, uint8_t c) {
     char line[48];
-    std::snprintf(line, sizeof line, "InitialBus %d %02x %02x %02x", mode, a, b, c);
+    std::snprintf(line, sizeof line, "initBus %d %02x %02x %02x", mode, a, b, c);
     calls.emplace_back(line);
-    return m_inner.InitialBus(mode, a, b, c);
+    return m_inner.initBus(mode, a, b, c);
 }
 
-int16_t RecordingPortIo::EnablePri() {
-    calls.emplace_back("EnablePri");
-    return m_inner.EnablePri();
+int16_t RecordingPortIo::acquirePowerOffPrivilege() {
+    calls.emplace_back("acquirePowerOffPrivilege");
+    return m_inner.acquirePowerOffPrivilege();
 }
 
-void RecordingPortIo::DisablePri() {
-    calls.emplace_back("DisablePri");
-    m_inner.DisablePri();
+void RecordingPortIo::releasePowerOffPrivilege() {
+    calls.emplace_back("releasePowerOffPrivilege");
+    m_inner.releasePowerOffPrivilege();
 }
 
 } // namespace hmdx::test

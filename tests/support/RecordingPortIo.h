@@ -9,7 +9,7 @@
 namespace hmdx::test {
 
 // Passes every call through to another port seam and writes it down, in order, as
-// "out 0x295 0x4e", "in 0x296 0x80", "LoadPortGateVxD", "InitialBus 1 5a 92 90", ...
+// "out 0x295 0x4e", "in 0x296 0x80", "openPorts", "initBus 1 5a 92 90", ...
 class RecordingPortIo : public PortIo {
 public:
     explicit RecordingPortIo(PortIo& inner) : m_inner(inner) {}
@@ -19,12 +19,12 @@ public:
     std::vector<std::string> portAccesses() const;
     void clear() { calls.clear(); }
 
-    int16_t LoadPortGateVxD() override;
-    uint8_t InPortB(uint16_t port) override;
-    void OutPortB(uint16_t port, uint8_t value) override;
-    int16_t InitialBus(int mode, uint8_t a, uint8_t b, uint8_t c) override;
-    int16_t EnablePri() override;
-    void DisablePri() override;
+    int16_t openPorts() override;
+    uint8_t inByte(uint16_t port) override;
+    void outByte(uint16_t port, uint8_t value) override;
+    int16_t initBus(int mode, uint8_t a, uint8_t b, uint8_t c) override;
+    int16_t acquirePowerOffPrivilege() override;
+    void releasePowerOffPrivilege() override;
 
 private:
     PortIo& m_inner;

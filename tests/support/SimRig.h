@@ -1,12 +1,12 @@
 #pragma once
 
 #include "RecordingPortIo.h"
-#include "chip/Module1.h"
+#include "monitor/Machine.h"
 #include "chip/sim/SimulatedPortIo.h"
 
 namespace hmdx::test {
 
-// A simulated chip with a recorder in front of it and a Module1 on top; time stands still
+// A simulated chip with a recorder in front of it and a Machine on top; time stands still
 // unless a test moves `now`.
 struct SimRig {
     explicit SimRig(const sim::Scenario& scenario)
@@ -16,7 +16,7 @@ struct SimRig {
     sim::SimulatedChip chip;
     sim::SimulatedPortIo simIo;
     RecordingPortIo io;
-    Module1 m;
+    Machine m;
 };
 
 inline sim::Scenario ScenarioFor(const std::string& model) {

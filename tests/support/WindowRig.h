@@ -49,11 +49,12 @@ struct StartedMachine {
     explicit StartedMachine(const sim::Scenario& scenario)
         : sim(scenario), claims(sim.chip), power(sim.chip) {
         QtApp();
-        StartupServices services{instance, claims, boxes, data.path(), data.path()};
-        ready = Main(sim.m, services) == StartupOutcome::Ready;
+        StartupServices services{instance, claims, boxes, data.path()};
+        ready = StartUp(sim.m.chip, {sim.m.settings, sim.m.settingsFile}, services) ==
+                StartupOutcome::Ready;
     }
 
-    Module1& m() { return sim.m; }
+    Machine& m() { return sim.m; }
     sim::SimulatedChip& chip() { return sim.chip; }
     MainWindow::Services services(WarningDialogs& dialogs) {
         return {sim.m, boxes, tray, dialogs, [this] { ++ended; }};
@@ -65,7 +66,7 @@ struct StartedMachine {
         std::vector<RegWrite> result;
         int index = -1;
         int bank = 0;
-        const uint16_t port = sim.m.bus.ChipIndexPort;
+        const uint16_t port = sim.m.chip.bus.indexPort;
         for (const std::string& line : sim.io.portAccesses()) {
             unsigned p = 0, v = 0;
             char dir[4] = {};

@@ -7,11 +7,11 @@ namespace hmdx::sim {
 SimulatedPortIo::SimulatedPortIo(SimulatedChip& chip, std::function<int()> secondsSinceStart)
     : m_chip(chip), m_clock(std::move(secondsSinceStart)) {}
 
-int16_t SimulatedPortIo::LoadPortGateVxD() {
+int16_t SimulatedPortIo::openPorts() {
     return m_chip.scenario().driverFails ? 1 : 0;
 }
 
-uint8_t SimulatedPortIo::InPortB(uint16_t port) {
+uint8_t SimulatedPortIo::inByte(uint16_t port) {
     if (m_clock)
         m_chip.advanceTo(m_clock());
     const uint8_t value = m_chip.in(port);
@@ -23,7 +23,7 @@ uint8_t SimulatedPortIo::InPortB(uint16_t port) {
     return value;
 }
 
-void SimulatedPortIo::OutPortB(uint16_t port, uint8_t value) {
+void SimulatedPortIo::outByte(uint16_t port, uint8_t value) {
     if (m_clock)
         m_chip.advanceTo(m_clock());
     m_chip.out(port, value);
@@ -34,14 +34,14 @@ void SimulatedPortIo::OutPortB(uint16_t port, uint8_t value) {
     }
 }
 
-int16_t SimulatedPortIo::InitialBus(int, uint8_t, uint8_t, uint8_t) {
+int16_t SimulatedPortIo::initBus(int, uint8_t, uint8_t, uint8_t) {
     return m_chip.scenario().busFails ? 1 : 0;
 }
 
-int16_t SimulatedPortIo::EnablePri() {
+int16_t SimulatedPortIo::acquirePowerOffPrivilege() {
     return m_chip.scenario().privilege ? 1 : 0;
 }
 
-void SimulatedPortIo::DisablePri() {}
+void SimulatedPortIo::releasePowerOffPrivilege() {}
 
 } // namespace hmdx::sim

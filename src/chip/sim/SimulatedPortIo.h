@@ -19,12 +19,12 @@ public:
     void setTrace(std::FILE* trace) { m_trace = trace; }
     long long portAccesses() const { return m_accesses; }
 
-    int16_t LoadPortGateVxD() override;
-    uint8_t InPortB(uint16_t port) override;
-    void OutPortB(uint16_t port, uint8_t value) override;
-    int16_t InitialBus(int mode, uint8_t a, uint8_t b, uint8_t c) override;
-    int16_t EnablePri() override;
-    void DisablePri() override;
+    int16_t openPorts() override;
+    uint8_t inByte(uint16_t port) override;
+    void outByte(uint16_t port, uint8_t value) override;
+    int16_t initBus(int mode, uint8_t a, uint8_t b, uint8_t c) override;
+    int16_t acquirePowerOffPrivilege() override;
+    void releasePowerOffPrivilege() override;
 
 private:
     SimulatedChip& m_chip;

@@ -69,7 +69,7 @@ ConfigurationDialog::ConfigurationDialog(Dialogs& forms) : QDialog(nullptr), m_f
     buildGrid();
 }
 
-Module1& ConfigurationDialog::m() const {
+Machine& ConfigurationDialog::m() const {
     return m_forms.module();
 }
 
@@ -199,7 +199,7 @@ void ConfigurationDialog::closeVcoreBGap() {
 }
 
 void ConfigurationDialog::load() {
-    const ChipModel* model = m().model();
+    const ChipModel* model = m().chip.model();
     if (model && model->model == Model::HMC) {
         nameRow(0, QStringLiteral("Vcore"));
         m_lines[kLine2]->hide();
@@ -209,6 +209,10 @@ void ConfigurationDialog::load() {
     for (int i = 0; i < kItemCount; ++i)
         loadRow(i);
     m_logged = switchesNow();
+}
+
+void ConfigurationDialog::keepSwitchedOff(int item) {
+    m_found.enabled[item] = 0;
 }
 
 void ConfigurationDialog::takeAsLogged(int item) {
@@ -247,10 +251,10 @@ void ConfigurationDialog::recordChanges() {
 
 void ConfigurationDialog::loadRow(int i) {
     SettingsModel& s = m().settings;
-    m().CfgItemEnabled[i] = s.ItemEnabled[i];
-    m().CfgWarnOpt1[i] = s.ItemWarnOpt1[i];
-    m().CfgWarnOpt3[i] = s.ItemWarnOpt3[i];
-    m().CfgItemBeep[i] = s.ItemBeep[i];
+    m_found.enabled[i] = s.ItemEnabled[i];
+    m_found.warnOpt1[i] = s.ItemWarnOpt1[i];
+    m_found.warnOpt3[i] = s.ItemWarnOpt3[i];
+    m_found.beep[i] = s.ItemBeep[i];
     // Each box is set from the setting as it stands at that moment: a change of an earlier
     // box may already have moved it. This is what mends a row whose fault options are both
     // set or both clear.
@@ -258,7 +262,7 @@ void ConfigurationDialog::loadRow(int i) {
     chkWErr1[i]->setChecked(s.ItemWarnOpt1[i] == 1);
     chkWErr3[i]->setChecked(s.ItemWarnOpt3[i] == 1);
     ChkBeep[i]->setChecked(s.ItemBeep[i] == 1);
-    if (m().ItemPresent[i] == 1) {
+    if (m().chip.hasItem(i)) {
         lblItemName[i]->show();
         chkEnable[i]->show();
         showRowBoxes(i);
@@ -279,7 +283,7 @@ void ConfigurationDialog::showRowBoxes(int i) {
 }
 
 bool ConfigurationDialog::beepCapable(int i) const {
-    return m().ItemBeepCapable[i] == 1;
+    return m().chip.canBeep(i);
 }
 
 void ConfigurationDialog::refreshMainWindow() {
@@ -294,7 +298,7 @@ void ConfigurationDialog::monitoredToggled(int i) {
         m_forms.main().dispatch().reportInRange(i);
     m().settings.ItemEnabled[i] = on ? 1 : 0;
     refreshMainWindow();
-    ProgramBeepMasks(m());
+    ProgramBeepMasks(m().chip, m().settings);
     // The first two fans' limit rows are read again from the chip; the third's never were.
     if ((i == kFirstFanItem || i == kFirstFanItem + 1) && m_forms.hasMain())
         m_forms.main().fanRows().loadFromSettings();
@@ -323,25 +327,25 @@ void ConfigurationDialog::faultCountChanged(int i, bool threeFaults) {
     s.ItemWarnOpt1[i] = bit(chkWErr1[i]);
     s.ItemWarnOpt3[i] = bit(chkWErr3[i]);
     s.ItemBeep[i] = bit(ChkBeep[i]);
-    ProgramBeepMasks(m());
+    ProgramBeepMasks(m().chip, m().settings);
 }
 
 void ConfigurationDialog::beepToggled(int i) {
     m().settings.ItemBeep[i] = bit(ChkBeep[i]);
-    ProgramBeepMasks(m());
+    ProgramBeepMasks(m().chip, m().settings);
 }
 
 void ConfigurationDialog::press(ConfigurationButton button) {
     if (button == ConfigurationButton::Cancel) {
         SettingsModel& s = m().settings;
         for (int k = 0; k < kItemCount; ++k) {
-            s.ItemEnabled[k] = m().CfgItemEnabled[k];
-            s.ItemWarnOpt1[k] = m().CfgWarnOpt1[k];
-            s.ItemWarnOpt3[k] = m().CfgWarnOpt3[k];
-            s.ItemBeep[k] = m().CfgItemBeep[k];
+            s.ItemEnabled[k] = m_found.enabled[k];
+            s.ItemWarnOpt1[k] = m_found.warnOpt1[k];
+            s.ItemWarnOpt3[k] = m_found.warnOpt3[k];
+            s.ItemBeep[k] = m_found.beep[k];
         }
         refreshMainWindow();
-        ProgramBeepMasks(m());
+        ProgramBeepMasks(m().chip, m().settings);
     }
     close();
 }

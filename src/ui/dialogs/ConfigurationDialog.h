@@ -19,7 +19,7 @@ namespace hmdx {
 class Dialogs;
 
 enum class ConfigurationButton { Ok, Cancel };
-class Module1;
+class Machine;
 
 // "Monitoring Config.": per item, whether it is monitored, after one or three faults it
 // warns, and whether the chip beeps for it. Every click takes effect at once; Cancel puts
@@ -34,6 +34,8 @@ public:
     // A switch changed outside the dialog (a warning's Disable) has an event of its own:
     // closing the dialog does not log it again.
     void takeAsLogged(int item);
+    // An item switched off outside the dialog (a warning's Disable) stays off on Cancel.
+    void keepSwitchedOff(int item);
 
     std::array<QLabel*, 16> lblItemName{};
     std::array<QCheckBox*, 16> chkEnable{};
@@ -75,7 +77,7 @@ private:
 
     bool beepCapable(int i) const;
     void refreshMainWindow();
-    Module1& m() const;
+    Machine& m() const;
     // The switches as last logged; closing logs what changed since.
     struct Switches {
         ItemBytes enabled, warnOpt1, warnOpt3, beep;
@@ -84,6 +86,8 @@ private:
     Switches switchesNow() const;
     void recordChanges();
     Switches m_logged{};
+    // The switches as the dialog found them when it loaded: what Cancel puts back.
+    Switches m_found{};
 
     Dialogs& m_forms;
     QGridLayout* m_grid = nullptr;

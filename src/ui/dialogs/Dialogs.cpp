@@ -30,7 +30,7 @@ void CentreOnScreen(QWidget* dialog) {
         dialog->move(screen->availableGeometry().center() - dialog->rect().center());
 }
 
-Dialogs::Dialogs(Module1& m, MessageBoxes& boxes, PowerOff& power)
+Dialogs::Dialogs(Machine& m, MessageBoxes& boxes, PowerOff& power)
     : m_m(m), m_boxes(boxes), m_power(power) {}
 
 Dialogs::~Dialogs() {
@@ -103,10 +103,10 @@ void Dialogs::disableItem(int k) {
     m_m.settings.ItemEnabled[k] = 0;
     if (hasMain())
         main().RefreshItemEnabled();
-    m_m.CfgItemEnabled[k] = m_m.settings.ItemEnabled[k];
     // A configuration dialog that is not loaded is loaded hidden; its Load then finds the
     // item off and does the rest.
     ConfigurationDialog& config = loadConfig();
+    config.keepSwitchedOff(k);
     config.chkEnable[k]->setChecked(false);
     config.chkWErr1[k]->setVisible(false);
     config.chkWErr3[k]->setVisible(false);
@@ -116,7 +116,7 @@ void Dialogs::disableItem(int k) {
 
 void Dialogs::shutdownSystem(int item) {
     static constexpr const char* kOutcome[] = {"declined", "refused", "requested"};
-    const ShutdownOutcome outcome = ShutdownSystem(m_boxes, m_m.io, m_power);
+    const ShutdownOutcome outcome = ShutdownSystem(m_boxes, m_m.chip.io, m_power);
     recordItemEvent(item, "shut down", kOutcome[int(outcome)], outcome == ShutdownOutcome::Refused);
 }
 

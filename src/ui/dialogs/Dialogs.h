@@ -4,7 +4,7 @@
 #include "ConfigurationDialog.h"
 #include "PasswordDialog.h"
 #include "WarningDialog.h"
-#include "chip/Module1.h"
+#include "monitor/Machine.h"
 #include "monitor/WarningDispatch.h"
 #include "platform/MessageBoxes.h"
 #include "platform/PowerOff.h"
@@ -25,14 +25,14 @@ class MainWindow;
 class Dialogs : public QObject, public WarningDialogs {
     Q_OBJECT
 public:
-    Dialogs(Module1& m, MessageBoxes& boxes, PowerOff& power);
+    Dialogs(Machine& m, MessageBoxes& boxes, PowerOff& power);
     ~Dialogs() override;
 
     // Connects the main window's Configuration and About entries.
     void attach(MainWindow& window);
     MainWindow& main() const;
     bool hasMain() const { return m_main; }
-    Module1& module() const { return m_m; }
+    Machine& module() const { return m_m; }
     MessageBoxes& boxes() const { return m_boxes; }
 
     // The configuration dialog: loaded (its Load run) on first use, shown only by the menu.
@@ -61,7 +61,7 @@ public:
     void recordItemEvent(int item, const char* what, std::string detail = {}, bool warning = false);
 
 private:
-    Module1& m_m;
+    Machine& m_m;
     MessageBoxes& m_boxes;
     PowerOff& m_power;
     QPointer<MainWindow> m_main;

@@ -2,7 +2,7 @@
 
 #include "Dialogs.h"
 #include "chip/Items.h"
-#include "chip/Registers.h"
+#include "chip/RegisterMap.h"
 #include "ui/main/MainWindow.h" // Dialogs.h dereferences the main window inline
 
 #include <QGridLayout>
@@ -81,7 +81,7 @@ void PasswordDialog::setMode(PasswordAction action) {
 
 void PasswordDialog::confirm(PasswordAction i) {
     const bool ignore = i == PasswordAction::Ignore;
-    Module1& m = m_forms.module();
+    Machine& m = m_forms.module();
     const char* action = ignore ? "ignore" : "disable";
     if (!PasswordMatches(m.settings.Password, txtPasswd->text())) {
         m_forms.recordItemEvent(kCaseOpenItem, "password refused", action, true);
@@ -93,17 +93,17 @@ void PasswordDialog::confirm(PasswordAction i) {
     close(); // deleted later, so the rest still runs
     clearCaseLatch();
     if (ignore)
-        m.WarnCount[kCaseOpenItem] = 0;
+        m.state.faultCounts[kCaseOpenItem] = 0;
     else
         m_forms.disableItem(kCaseOpenItem);
     m_forms.unload(kCaseOpenItem);
 }
 
 void PasswordDialog::clearCaseLatch() {
-    Module1& m = m_forms.module();
-    m.SelectBank(0);
-    m.WriteChipReg(reg::kCaseClear,
-                   static_cast<uint8_t>(m.ReadChipReg(reg::kCaseClear) | kCaseClearBit));
+    Machine& m = m_forms.module();
+    m.chip.selectBank(0);
+    m.chip.writeRegister(reg::kCaseClear,
+                   static_cast<uint8_t>(m.chip.readRegister(reg::kCaseClear) | kCaseClearBit));
 }
 
 } // namespace hmdx

@@ -15,8 +15,8 @@ constexpr const char* kCaptions[3] = {"Ignore", "Disable", "Shut Down"};
 constexpr const char* kTips[3] = {"Ignore this Warning Message.", "No more monitor this item",
                                   "Exit Windows"};
 
-QString messageFor(const Module1& m, int item) {
-    const bool hmcVcore = item == 0 && m.model() && m.model()->model == Model::HMC;
+QString messageFor(const Machine& m, int item) {
+    const bool hmcVcore = item == 0 && m.chip.model() && m.chip.model()->model == Model::HMC;
     return QString::fromUtf8(hmcVcore ? kHmcVcoreWarning : kItems[item].warningMessage);
 }
 
@@ -78,7 +78,7 @@ void WarningDialog::act(WarningAction action) {
     }
     m_forms.recordItemEvent(m_item, ignore ? "ignore" : "disable");
     if (ignore)
-        m_forms.module().WarnCount[m_item] = 0;
+        m_forms.module().state.faultCounts[m_item] = 0;
     else
         m_forms.disableItem(m_item);
     close();

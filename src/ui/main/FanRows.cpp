@@ -29,7 +29,7 @@ std::array<QWidget*, 6> FanRows::Row::controls() const {
     return {lblFanItem, updFanLoLimit, lblFanLoLimit, prbFanSpeed, lblFanSpeed, lblFanUnit};
 }
 
-FanRows::FanRows(Module1& m, QGroupBox* frame) : QObject(frame), m_m(m) {
+FanRows::FanRows(Machine& m, QGroupBox* frame) : QObject(frame), m_m(m) {
     auto* grid = new QGridLayout(frame);
     grid->setVerticalSpacing(2);
     grid->setColumnStretch(3, 1);
@@ -70,25 +70,25 @@ void FanRows::buildRow(int f, QGridLayout* grid) {
 }
 
 void FanRows::setLimitValue(int f, int value) {
-    m_m.fanLimitEditsLive = false;
+    m_m.state.fanLimitEditsLive = false;
     row[f].updFanLoLimit->setValue(value);
-    m_m.fanLimitEditsLive = true;
+    m_m.state.fanLimitEditsLive = true;
 }
 
 void FanRows::loadFromSettings() {
-    SetFanDivisorBits(m_m);
+    SetFanDivisorBits(m_m.chip);
     const SettingsModel& s = m_m.settings;
     for (int f = 0; f < 3; ++f) {
         Row& r = row[f];
         r.updFanLoLimit->setEnabled(true);
-        m_m.SelectBank(0);
-        const int now = m_m.ReadChipReg(kCountReg + f);
+        m_m.chip.selectBank(0);
+        const int now = m_m.chip.readRegister(kCountReg + f);
         if (now != kStopped) {
             const int32_t speed = FanLimitSpeed(s.FanCountLimit[f], s.FanDivisor[f]);
             setLimitValue(f, 255 - s.FanCountLimit[f]);
             r.lblFanLoLimit->setText(FormatLimitSpeed(speed));
-            m_m.SelectBank(0);
-            m_m.WriteKeptReg(0, kCountLimitReg + f, uint8_t(s.FanCountLimit[f]));
+            m_m.chip.selectBank(0);
+            m_m.chip.writeKept(0, kCountLimitReg + f, uint8_t(s.FanCountLimit[f]));
         } else {
             // A fan that stands still at start is not watched until the next initialisation.
             const int32_t speed = FanLimitSpeed(kStopped, s.FanDivisor[f]);
@@ -96,14 +96,14 @@ void FanRows::loadFromSettings() {
             r.lblFanLoLimit->setText(FormatLimitSpeed(speed));
             r.lblFanSpeed->setText(tr("low speed"));
             r.updFanLoLimit->setEnabled(false);
-            m_m.SelectBank(0);
-            m_m.WriteKeptReg(0, kCountLimitReg + f, kStopped);
+            m_m.chip.selectBank(0);
+            m_m.chip.writeKept(0, kCountLimitReg + f, kStopped);
         }
     }
 }
 
 void FanRows::limitChanged(int f) {
-    if (!m_m.fanLimitEditsLive)
+    if (!m_m.state.fanLimitEditsLive)
         return;
     const int u = row[f].updFanLoLimit->value();
     const int16_t count = int16_t(255 - u);
@@ -115,8 +115,8 @@ void FanRows::limitChanged(int f) {
         onLimitChanged(kFirstFanItem + f, "low " + before.trimmed().toStdString() + " -> " +
                                               r.lblFanLoLimit->text().trimmed().toStdString() +
                                               " RPM");
-    m_m.SelectBank(0);
-    m_m.WriteKeptReg(0, kCountLimitReg + f, uint8_t(count));
+    m_m.chip.selectBank(0);
+    m_m.chip.writeKept(0, kCountLimitReg + f, uint8_t(count));
 }
 
 } // namespace hmdx

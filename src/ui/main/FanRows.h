@@ -1,6 +1,6 @@
 #pragma once
 
-#include "chip/Module1.h"
+#include "monitor/Machine.h"
 
 #include <QObject>
 #include <array>
@@ -35,7 +35,7 @@ public:
         std::array<QWidget*, 6> controls() const;
     };
 
-    FanRows(Module1& m, QGroupBox* frame);
+    FanRows(Machine& m, QGroupBox* frame);
 
     std::array<Row, 3> row;
 
@@ -48,7 +48,7 @@ private:
     void buildRow(int f, QGridLayout* grid);
     void limitChanged(int f);
 
-    Module1& m_m;
+    Machine& m_m;
 };
 
 } // namespace hmdx

@@ -9,7 +9,7 @@
 #include "VoltageRows.h"
 #include "chip/ChipKeeping.h"
 #include "chip/ChipProgramming.h"
-#include "chip/Registers.h"
+#include "chip/RegisterMap.h"
 #include "ui/Resources.h"
 #include "ui/dialogs/EventLogWindow.h"
 
@@ -34,7 +34,7 @@ MainWindow::MainWindow(Services s)
     createFrames();
     watchRowsForHistory();
     const auto limitChanged = [this](int item, const std::string& change) {
-        if (m_m.QuietLimits)
+        if (m_m.state.quietLimits)
             return;
         Event e = ItemEvent(m_rows, item, "limit changed");
         e.detail = change;
@@ -48,7 +48,7 @@ MainWindow::MainWindow(Services s)
         Event e = ItemEvent(m_rows, item, raised ? "warning raised" : "warning cleared");
         e.warning = raised;
         if (raised)
-            ++m_m.WarningsRaised[item];
+            ++m_m.state.warningsRaised[item];
         m_history.keepWarning(item, raised);
         m_m.events.record(std::move(e));
     };
@@ -131,12 +131,12 @@ void MainWindow::createTray() {
 }
 
 void MainWindow::load() {
-    m_m.limitEditsLive = false;
-    StopMonitor(m_m);
+    m_m.state.limitEditsLive = false;
+    StopMonitoring(m_m.chip);
     for (const auto& r : m_rows.temperature->row)
         r.updTempLoLimit->setVisible(false);
-    SetFanInputBits(m_m);
-    if (m_m.model() && m_m.model()->model == Model::HMC) {
+    SetFanInputBits(m_m.chip);
+    if (m_m.chip.model() && m_m.chip.model()->model == Model::HMC) {
         m_rows.voltage->row[0].lblItemName->setText(QStringLiteral("Vcore"));
         m_rows.voltage->closeVcoreBGap();
     }
@@ -144,9 +144,9 @@ void MainWindow::load() {
     RefreshItemEnabled();
     initRows();
     m_timer.start();
-    m_m.limitEditsLive = true;
-    StartMonitor(m_m);
-    ProgramBeepMasks(m_m);
+    m_m.state.limitEditsLive = true;
+    StartMonitoring(m_m.chip);
+    ProgramBeepMasks(m_m.chip, m_m.settings);
 }
 
 void MainWindow::initRows() {
@@ -170,18 +170,18 @@ void MainWindow::RefreshItemEnabled() {
 
 void MainWindow::restoreDefaults() {
     m_timer.stop();
-    StopMonitor(m_m);
-    SetDefaultSettings(m_m.settings, m_m.ItemPresent, m_m.ItemBeepCapable);
+    StopMonitoring(m_m.chip);
+    SetDefaultSettings(m_m.settings, m_m.chip.presentItems(), m_m.chip.beepCapableItems());
     m_m.events.record({.event = "default", .detail = "factory settings, not yet saved"});
-    m_m.QuietLimits = true;
-    SetVcoreLimitsFromVID(m_m);
+    m_m.state.quietLimits = true;
+    SetVcoreLimitsFromVid(m_m.chip, m_m.settings);
     HideAbsentItems(m_m, m_rows);
     RefreshItemEnabled();
     // The limit guard stays on: every up-down the defaults move writes its register.
     initRows();
-    m_m.QuietLimits = false;
-    ProgramBeepMasks(m_m);
-    StartMonitor(m_m);
+    m_m.state.quietLimits = false;
+    ProgramBeepMasks(m_m.chip, m_m.settings);
+    StartMonitoring(m_m.chip);
     m_timer.start();
 }
 
@@ -209,17 +209,10 @@ void MainWindow::openEventLog() {
 }
 
 void MainWindow::exitProgram() {
-    const ChipModel* model = m_m.model();
-    if (model && model->pwmFans) {
-        // Leave the fans at full speed and the chip silent once nothing watches them.
-        SetFanPwm(m_m, 1, 255);
-        SetFanPwm(m_m, 2, 255);
-        m_m.SelectBank(0);
-        m_m.WriteChipReg(reg::kBeep2, 0);
-    }
-    // Give back the monitor device as start-up found it.
-    if (m_m.sio.SioConfigPort != 0 && m_m.SioSavedActivate == 0)
-        m_m.sio.SioWriteReg(sio::kActivate, 0);
+    // Leave the fans at full speed and the chip silent once nothing watches them, and give
+    // back the monitor device as start-up found it.
+    LeaveFansFullAndSilent(m_m.chip, m_m.settings);
+    GiveBackSuperIo(m_m.chip);
     m_ending = true;
     m_endProgram();
 }
@@ -232,8 +225,7 @@ void MainWindow::restoreFromTray() {
 }
 
 void MainWindow::exitFromTray() {
-    m_m.SelectBank(0);
-    m_m.WriteChipReg(reg::kBeep2, 0);
+    SilenceBeep(m_m.chip);
     m_tray.hide();
     m_ending = true;
     m_endProgram();

@@ -3,7 +3,7 @@
 #include "MainRows.h"
 #include "PollingCycle.h"
 #include "RowHistory.h"
-#include "chip/Module1.h"
+#include "monitor/Machine.h"
 #include "monitor/WarningDispatch.h"
 #include "platform/MessageBoxes.h"
 #include "platform/TrayIcon.h"
@@ -27,7 +27,7 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     struct Services {
-        Module1& m;
+        Machine& m;
         MessageBoxes& boxes;
         TrayIcon& tray;
         WarningDialogs& dialogs;
@@ -77,7 +77,7 @@ private:
     void watchRowsForHistory();
     void createTray();
 
-    Module1& m_m;
+    Machine& m_m;
     MessageBoxes& m_boxes;
     TrayIcon& m_tray;
     std::function<void()> m_endProgram;

@@ -46,20 +46,20 @@ void PollingCycle::pollOnce() {
     // Reading the interrupt status registers clears the chip's pending alarms.
     m_bank = -1;
     useBank(0);
-    m_m.ReadChipReg(0x41);
-    m_m.ReadChipReg(0x42);
+    m_m.chip.readRegister(0x41);
+    m_m.chip.readRegister(0x42);
     m_m.history.record(std::chrono::system_clock::now(), m_raw, m_read);
 }
 
 void PollingCycle::useBank(int bank) {
     if (m_bank != bank)
-        m_m.SelectBank(bank);
+        m_m.chip.selectBank(bank);
     m_bank = bank;
 }
 
 void PollingCycle::report(int item, bool outOfRange, QLabel* status) {
-    m_m.EverRead[item] = true;
-    m_m.Alarm[item] = outOfRange;
+    m_m.state.everRead[item] = true;
+    m_m.state.alarm[item] = outOfRange;
     if (outOfRange)
         m_dispatch.reportOutOfRange(item);
     else
@@ -75,7 +75,7 @@ void PollingCycle::readVoltages() {
         if (m_m.settings.ItemEnabled[i] != 1 || rail == VoltageRows::Rail::None)
             continue;
         useBank(kVoltageSources[i].bank);
-        const int raw = m_m.ReadChipReg(kVoltageSources[i].reg);
+        const int raw = m_m.chip.readRegister(kVoltageSources[i].reg);
         keep(i, uint8_t(raw));
         const int scale = rail == VoltageRows::Rail::Negated ? -raw : raw;
         VoltageRows::Row& r = rows.row[i];
@@ -97,7 +97,7 @@ void PollingCycle::readFans() {
         if (m_m.settings.ItemEnabled[item] != 1)
             continue;
         useBank(0);
-        int count = m_m.ReadChipReg(kFanCountReg + f);
+        int count = m_m.chip.readRegister(kFanCountReg + f);
         keep(item, uint8_t(count));
         FanRows::Row& r = m_rows.fan->row[f];
         r.prbFanSpeed->setValue(255 - count);
@@ -126,14 +126,14 @@ void PollingCycle::readTemperatures() {
         double degrees = 0;
         int scale = 0;
         if (t == 0) {
-            const uint8_t raw = m_m.ReadChipReg(0x27);
+            const uint8_t raw = m_m.chip.readRegister(0x27);
             keep(item, raw);
             degrees = Temp1Degrees(raw);
             scale = int(degrees) + 40;
         } else {
-            const uint8_t whole = m_m.ReadChipReg(0x50);
+            const uint8_t whole = m_m.chip.readRegister(0x50);
             keep(item, whole);
-            const int halves = TempHalfDegrees(whole, m_m.ReadChipReg(0x51));
+            const int halves = TempHalfDegrees(whole, m_m.chip.readRegister(0x51));
             degrees = halves / 2.0;
             scale = halves + 80;
         }
@@ -150,11 +150,11 @@ void PollingCycle::readCaseSwitch() {
         return;
     m_bank = -1;
     useBank(0);
-    const bool open = m_m.ReadChipReg(0x42) & kCaseOpenBit;
+    const bool open = m_m.chip.readRegister(0x42) & kCaseOpenBit;
     keep(kCaseOpenItem, open);
     m_rows.caseLine.optCaseOpened->setChecked(open);
-    m_m.EverRead[kCaseOpenItem] = true;
-    m_m.Alarm[kCaseOpenItem] = open;
+    m_m.state.everRead[kCaseOpenItem] = true;
+    m_m.state.alarm[kCaseOpenItem] = open;
     m_rows.caseLine.lblCaseOpen->setText(open ? QStringLiteral("PC Case is opened")
                                               : QStringLiteral("PC Case is closed"));
     if (open)

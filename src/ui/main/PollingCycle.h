@@ -1,7 +1,7 @@
 #pragma once
 
 #include "MainRows.h"
-#include "chip/Module1.h"
+#include "monitor/Machine.h"
 #include "monitor/WarningDispatch.h"
 
 #include <array>
@@ -15,7 +15,7 @@ namespace hmdx {
 // limits and raises or takes away the item's warning.
 class PollingCycle {
 public:
-    PollingCycle(Module1& m, MainRows& rows, WarningDispatch& dispatch)
+    PollingCycle(Machine& m, MainRows& rows, WarningDispatch& dispatch)
         : m_m(m), m_rows(rows), m_dispatch(dispatch) {}
 
     void pollOnce();
@@ -36,7 +36,7 @@ private:
         m_read |= uint16_t(1U << item);
     }
 
-    Module1& m_m;
+    Machine& m_m;
     std::array<uint8_t, kItemCount> m_raw{};
     uint16_t m_read = 0;
     MainRows& m_rows;

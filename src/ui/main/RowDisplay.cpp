@@ -51,9 +51,9 @@ ItemControls controlsOf(MainRows& rows, int i) {
 
 } // namespace
 
-void HideAbsentItems(const Module1& m, MainRows& rows) {
+void HideAbsentItems(const Machine& m, MainRows& rows) {
     for (int i = 0; i < kItemCount; ++i) {
-        const bool present = m.ItemPresent[i] == 1;
+        const bool present = m.chip.hasItem(i);
         ItemControls item = controlsOf(rows, i);
         if (item.name)
             item.name->setVisible(present);
@@ -62,7 +62,7 @@ void HideAbsentItems(const Module1& m, MainRows& rows) {
     }
 }
 
-void RefreshItemEnabled(const Module1& m, MainRows& rows) {
+void RefreshItemEnabled(const Machine& m, MainRows& rows) {
     for (int i = 0; i < kItemCount; ++i) {
         const bool enabled = m.settings.ItemEnabled[i] == 1;
         ItemControls item = controlsOf(rows, i);

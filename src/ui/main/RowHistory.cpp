@@ -31,8 +31,8 @@ QString unitOf(ItemKind kind) {
 }
 
 // A raw reading in the row's unit, with the settings in force when the window draws it.
-std::function<double(uint8_t)> converterOf(const Module1& m, int item) {
-    const ChipModel* model = m.model();
+std::function<double(uint8_t)> converterOf(const Machine& m, int item) {
+    const ChipModel* model = m.chip.model();
     if (item < kFirstFanItem) {
         const bool converted = model && model->convertedNegRails && (item == 5 || item == 6);
         const bool negated = model && !model->convertedNegRails && (item == 5 || item == 6);

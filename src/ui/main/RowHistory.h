@@ -1,7 +1,7 @@
 #pragma once
 
 #include "MainRows.h"
-#include "chip/Module1.h"
+#include "monitor/Machine.h"
 
 #include <QObject>
 #include <QPointer>
@@ -14,7 +14,7 @@ class HistoryWindow;
 // come and go, and the History window, opened from Tools > History or a double-click on a row.
 class RowHistory : public QObject {
 public:
-    RowHistory(Module1& m, MainRows& rows) : m_m(m), m_rows(rows) {}
+    RowHistory(Machine& m, MainRows& rows) : m_m(m), m_rows(rows) {}
     ~RowHistory() override;
 
     // Double-clicks on the item's controls open its history.
@@ -30,7 +30,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    Module1& m_m;
+    Machine& m_m;
     MainRows& m_rows;
     QPointer<HistoryWindow> m_window;
 };

@@ -33,7 +33,7 @@ std::array<QWidget*, 10> TemperatureRows::Row::controls() const {
             lblTempHiBound, lblTempHiLimit, updTempHiLimit, lblStatusT,     lblT};
 }
 
-TemperatureRows::TemperatureRows(Module1& m, QGroupBox* frame) : QObject(frame), m_m(m) {
+TemperatureRows::TemperatureRows(Machine& m, QGroupBox* frame) : QObject(frame), m_m(m) {
     auto* grid = new QGridLayout(frame);
     grid->setVerticalSpacing(2);
     grid->setColumnStretch(kScale, 1);
@@ -74,7 +74,7 @@ void TemperatureRows::buildRow(int t, QGridLayout* grid) {
 
 void TemperatureRows::loadFromSettings() {
     for (int t = 0; t < 3; ++t)
-        if (m_m.ItemPresent[kFirstTempItem + t] == 1)
+        if (m_m.chip.hasItem(kFirstTempItem + t))
             initRow(t);
 }
 
@@ -108,7 +108,7 @@ void TemperatureRows::initRow(int t) {
 }
 
 void TemperatureRows::hiChanged(int t) {
-    if (!m_m.limitEditsLive)
+    if (!m_m.state.limitEditsLive)
         return;
     Row& r = row[t];
     const int st = step(t);
@@ -131,16 +131,16 @@ void TemperatureRows::hiChanged(int t) {
 // Row 0 holds whole degrees in one register each; rows 1 and 2 hold half degrees as a 9-bit
 // two's complement number: bits 1..8 in one register, the half in bit 7 of the next.
 void TemperatureRows::writeLimits(int t, int high, int hysteresis) {
-    m_m.SelectBank(t);
+    m_m.chip.selectBank(t);
     if (t == 0) {
-        m_m.WriteKeptReg(t, 0x39, uint8_t(high & 0xFF));
-        m_m.WriteKeptReg(t, 0x3A, uint8_t(hysteresis & 0xFF));
+        m_m.chip.writeKept(t, 0x39, uint8_t(high & 0xFF));
+        m_m.chip.writeKept(t, 0x3A, uint8_t(hysteresis & 0xFF));
         return;
     }
-    m_m.WriteKeptReg(t, 0x55, uint8_t((high & 0x1FE) / 2));
-    m_m.WriteKeptReg(t, 0x56, uint8_t((high & 1) ? 0x80 : 0x00));
-    m_m.WriteKeptReg(t, 0x53, uint8_t((hysteresis & 0x1FE) / 2));
-    m_m.WriteKeptReg(t, 0x54, uint8_t((hysteresis & 1) ? 0x80 : 0x00));
+    m_m.chip.writeKept(t, 0x55, uint8_t((high & 0x1FE) / 2));
+    m_m.chip.writeKept(t, 0x56, uint8_t((high & 1) ? 0x80 : 0x00));
+    m_m.chip.writeKept(t, 0x53, uint8_t((hysteresis & 0x1FE) / 2));
+    m_m.chip.writeKept(t, 0x54, uint8_t((hysteresis & 1) ? 0x80 : 0x00));
 }
 
 } // namespace hmdx

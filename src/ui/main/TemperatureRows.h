@@ -1,6 +1,6 @@
 #pragma once
 
-#include "chip/Module1.h"
+#include "monitor/Machine.h"
 
 #include <QObject>
 #include <array>
@@ -39,7 +39,7 @@ public:
         std::array<QWidget*, 10> controls() const;
     };
 
-    TemperatureRows(Module1& m, QGroupBox* frame);
+    TemperatureRows(Machine& m, QGroupBox* frame);
 
     std::array<Row, 3> row;
 
@@ -54,7 +54,7 @@ private:
     void hiChanged(int t);
     void writeLimits(int t, int high, int hysteresis);
 
-    Module1& m_m;
+    Machine& m_m;
 };
 
 } // namespace hmdx

@@ -49,7 +49,7 @@ std::array<QWidget*, 10> VoltageRows::Row::controls() const {
             lblHiBound,  LblHiLimit, updHiLimit, lblStatusV, lblV};
 }
 
-VoltageRows::VoltageRows(Module1& m, QGroupBox* frame)
+VoltageRows::VoltageRows(Machine& m, QGroupBox* frame)
     : QObject(frame), m_m(m), m_grid(new QGridLayout(frame)) {
     m_grid->setVerticalSpacing(2);
     m_grid->setColumnStretch(kScale, 1);
@@ -97,7 +97,7 @@ void VoltageRows::buildRow(int i, QGridLayout* grid) {
 VoltageRows::Rail VoltageRows::rail(int i) const {
     if (i != 5 && i != 6)
         return Rail::Plain;
-    const ChipModel* model = m_m.model();
+    const ChipModel* model = m_m.chip.model();
     if (!model)
         return Rail::None;
     return model->convertedNegRails ? Rail::Converted : Rail::Negated;
@@ -118,7 +118,7 @@ int VoltageRows::toScale(int i, float volts) const {
 
 // HMA has no Vsb and Vbat inputs, so their limit controls do nothing there.
 bool VoltageRows::handlesLimits(int i) const {
-    const ChipModel* model = m_m.model();
+    const ChipModel* model = m_m.chip.model();
     return model && (model->convertedNegRails || i <= 6);
 }
 
@@ -168,13 +168,13 @@ void VoltageRows::initRow(int i) {
     r.LblHiLimit->setText(FormatTwoDecimals(
         kind == Rail::Converted ? s.VoltHiLimit[i]
                                 : ScaleToVolts(r.updHiLimit->value(), s.VoltFactor[i])));
-    m_m.SelectBank(kLimitRegisters[i].bank);
+    m_m.chip.selectBank(kLimitRegisters[i].bank);
     writeLimitRegister(i, false, r.updLoLimit->value());
     writeLimitRegister(i, true, r.updHiLimit->value());
 }
 
 void VoltageRows::hiChanged(int i) {
-    if (!m_m.limitEditsLive || !handlesLimits(i))
+    if (!m_m.state.limitEditsLive || !handlesLimits(i))
         return;
     Row& r = row[i];
     const int h = r.updHiLimit->value();
@@ -184,7 +184,7 @@ void VoltageRows::hiChanged(int i) {
 }
 
 void VoltageRows::loChanged(int i) {
-    if (!m_m.limitEditsLive || !handlesLimits(i))
+    if (!m_m.state.limitEditsLive || !handlesLimits(i))
         return;
     Row& r = row[i];
     const int l = r.updLoLimit->value();
@@ -205,7 +205,7 @@ void VoltageRows::storeLimit(int i, bool high, int scale) {
         onLimitChanged(i, (high ? "high " : "low ") + before.toStdString() + " -> " +
                               shown->text().toStdString() + " V");
     (high ? m_m.settings.VoltHiLimit : m_m.settings.VoltLoLimit)[i] = v;
-    m_m.SelectBank(kLimitRegisters[i].bank);
+    m_m.chip.selectBank(kLimitRegisters[i].bank);
     writeLimitRegister(i, high, scale);
 }
 
@@ -213,7 +213,7 @@ void VoltageRows::storeLimit(int i, bool high, int scale) {
 void VoltageRows::writeLimitRegister(int i, bool high, int scale) {
     const LimitRegisters regs = kLimitRegisters[i];
     const bool crossed = rail(i) == Rail::Negated;
-    m_m.WriteKeptReg(regs.bank, high != crossed ? regs.high : regs.low,
+    m_m.chip.writeKept(regs.bank, high != crossed ? regs.high : regs.low,
                      toRegister(crossed ? -scale : scale));
 }
 

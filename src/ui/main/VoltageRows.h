@@ -1,6 +1,6 @@
 #pragma once
 
-#include "chip/Module1.h"
+#include "monitor/Machine.h"
 
 #include <QObject>
 #include <array>
@@ -40,7 +40,7 @@ public:
         std::array<QWidget*, 10> controls() const;
     };
 
-    VoltageRows(Module1& m, QGroupBox* frame);
+    VoltageRows(Machine& m, QGroupBox* frame);
 
     std::array<Row, 9> row;
 
@@ -68,7 +68,7 @@ private:
     int toScale(int item, float volts) const;
     float toVolts(int item, int scale) const;
 
-    Module1& m_m;
+    Machine& m_m;
     QGridLayout* m_grid;
 };
 

@@ -271,12 +271,12 @@ TEST(SimulatedPortIoTest, TracesEveryAccessAndDrivesTheClock) {
     std::FILE* trace = std::tmpfile();
     ASSERT_NE(trace, nullptr);
     io.setTrace(trace);
-    io.OutPortB(0x295, 0x23);
-    const uint8_t before = io.InPortB(0x296);
+    io.outByte(0x295, 0x23);
+    const uint8_t before = io.inByte(0x296);
     now = 5;
-    io.OutPortB(0x295, 0x23);
+    io.outByte(0x295, 0x23);
     EXPECT_EQ(before, 186);
-    EXPECT_EQ(io.InPortB(0x296), 1);
+    EXPECT_EQ(io.inByte(0x296), 1);
     EXPECT_EQ(io.portAccesses(), 4);
 
     std::rewind(trace);
@@ -296,10 +296,10 @@ TEST(SimulatedPortIoTest, DriverBusAndPrivilegeAnswerAsScripted) {
                          Case{"privilege no", 0, 0, 0}}) {
         SimulatedChip chip(Make(c.text));
         SimulatedPortIo io(chip, [] { return 0; });
-        EXPECT_EQ(io.LoadPortGateVxD(), c.load) << c.text;
-        EXPECT_EQ(io.InitialBus(1, 0x5A, 0x92, 0x90), c.bus) << c.text;
-        EXPECT_EQ(io.EnablePri(), c.privilege) << c.text;
-        io.DisablePri();
+        EXPECT_EQ(io.openPorts(), c.load) << c.text;
+        EXPECT_EQ(io.initBus(1, 0x5A, 0x92, 0x90), c.bus) << c.text;
+        EXPECT_EQ(io.acquirePowerOffPrivilege(), c.privilege) << c.text;
+        io.releasePowerOffPrivilege();
         EXPECT_EQ(io.portAccesses(), 0) << c.text;
     }
 }

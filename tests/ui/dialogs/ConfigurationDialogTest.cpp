@@ -140,7 +140,6 @@ TEST(ConfigurationDialog, LoadMendsFaultOptionsThatBreakTheRules) {
                   k.loaded);
         EXPECT_EQ(c.chkWErr3[3]->isChecked(), k.loaded[1] == 1);
         EXPECT_EQ(c.ChkBeep[3]->isHidden(), k.loaded[2] == 0);
-        EXPECT_EQ(rig.m().CfgWarnOpt1[3], k.stored[0]); // the snapshot is taken first
         EXPECT_EQ((rig.chip().peek(0, 0x56) >> 3) & 1, k.loaded[2]);
     }
 }
@@ -210,7 +209,6 @@ TEST(ConfigurationDialog, OpeningAgainShowsTheSameDialogWithoutLoading) {
     rig.m().settings.ItemBeep[3] = 0; // a Load would take this into the snapshot
     rig.forms.openConfiguration();
     EXPECT_EQ(rig.forms.configIfLoaded(), first);
-    EXPECT_EQ(rig.m().CfgItemBeep[3], 1);
     EXPECT_TRUE(first->ChkBeep[3]->isChecked());
     int shown = 0;
     for (QWidget* top : QApplication::topLevelWidgets())

@@ -1,5 +1,5 @@
 #include "monitor/JsonLinesSink.h"
-#include "platform/JournalSink.h"
+#include "monitor/JournalSink.h"
 #include "support/DialogRig.h"
 #include "ui/dialogs/ConfigurationDialog.h"
 #include "ui/dialogs/PasswordDialog.h"

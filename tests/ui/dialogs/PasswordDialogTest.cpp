@@ -68,7 +68,7 @@ struct PromptRig : DialogRig {
 TEST(PasswordDialogTest, WrongPasswordOtherButtonOrCloseChangeNothing) {
     for (int mode : {0, 1}) {
         PromptRig rig(mode);
-        rig.m().WarnCount[kCaseOpenItem] = 2;
+        rig.m().state.faultCounts[kCaseOpenItem] = 2;
         rig.type("ABC");
         rig.prompt().confirm(PasswordAction(mode));
         DialogRig::settle();
@@ -83,7 +83,7 @@ TEST(PasswordDialogTest, WrongPasswordOtherButtonOrCloseChangeNothing) {
         ASSERT_NE(rig.forms.warningIfLoaded(kCaseOpenItem), nullptr) << mode;
         EXPECT_TRUE(rig.forms.warningIfLoaded(kCaseOpenItem)->isVisible());
         EXPECT_EQ(rig.caseClear() & 0x80, 0);
-        EXPECT_EQ(rig.m().WarnCount[kCaseOpenItem], 2);
+        EXPECT_EQ(rig.m().state.faultCounts[kCaseOpenItem], 2);
         EXPECT_EQ(rig.m().settings.ItemEnabled[kCaseOpenItem], 1);
         EXPECT_EQ(rig.boxes.texts().size(), 1u);
     }
@@ -91,14 +91,14 @@ TEST(PasswordDialogTest, WrongPasswordOtherButtonOrCloseChangeNothing) {
 
 TEST(PasswordDialogTest, RightPasswordInIgnoreModeKeepsTheCaseWatched) {
     PromptRig rig(0);
-    rig.m().WarnCount[kCaseOpenItem] = 2;
+    rig.m().state.faultCounts[kCaseOpenItem] = 2;
     rig.type("abc  ");
     rig.prompt().confirm(PasswordAction::Ignore);
     DialogRig::settle();
     EXPECT_EQ(rig.forms.passwordIfLoaded(), nullptr);
     EXPECT_EQ(rig.forms.warningIfLoaded(kCaseOpenItem), nullptr);
     EXPECT_EQ(rig.caseClear() & 0x80, 0x80);
-    EXPECT_EQ(rig.m().WarnCount[kCaseOpenItem], 0);
+    EXPECT_EQ(rig.m().state.faultCounts[kCaseOpenItem], 0);
     EXPECT_EQ(rig.m().settings.ItemEnabled[kCaseOpenItem], 1);
     EXPECT_EQ(rig.forms.configIfLoaded(), nullptr);
     EXPECT_TRUE(rig.boxes.texts().empty());
@@ -118,7 +118,6 @@ TEST(PasswordDialogTest, RightPasswordInDisableModeStopsWatchingTheCase) {
     EXPECT_EQ(rig.forms.warningIfLoaded(kCaseOpenItem), nullptr);
     EXPECT_EQ(rig.caseClear() & 0x80, 0x80);
     EXPECT_EQ(rig.m().settings.ItemEnabled[kCaseOpenItem], 0);
-    EXPECT_EQ(rig.m().CfgItemEnabled[kCaseOpenItem], 0);
     EXPECT_TRUE(rig.w().rows().caseLine.lblCaseOpen->isHidden());
     ConfigurationDialog* config = rig.forms.configIfLoaded();
     ASSERT_NE(config, nullptr);

@@ -47,7 +47,7 @@ TEST(WarningDialog, IgnoreClosesAndTheNextFaultRaisesItAgain) {
     rig.forms.warningIfLoaded(3)->act(WarningAction::Ignore);
     DialogRig::settle();
     EXPECT_FALSE(rig.forms.warningIfLoaded(3));
-    EXPECT_EQ(rig.m().WarnCount[3], 0);
+    EXPECT_EQ(rig.m().state.faultCounts[3], 0);
     rig.w().pollOnce();
     EXPECT_TRUE(rig.forms.isShown(3));
 }
@@ -68,7 +68,6 @@ TEST(WarningDialog, DisableStopsMonitoringAndLoadsTheConfigurationHidden) {
         DialogRig::settle();
         EXPECT_FALSE(rig.forms.warningIfLoaded(c.item)) << c.item;
         EXPECT_EQ(rig.m().settings.ItemEnabled[c.item], 0) << c.item;
-        EXPECT_EQ(rig.m().CfgItemEnabled[c.item], 0) << c.item;
         ConfigurationDialog* config = rig.forms.configIfLoaded();
         ASSERT_TRUE(config) << c.item;
         EXPECT_FALSE(config->isVisible());

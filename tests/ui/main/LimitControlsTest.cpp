@@ -143,7 +143,7 @@ TEST_F(LimitControls, LimitsFenceEachOtherAndTheGuardSilencesClicks) {
     EXPECT_EQ(r.SldVoltage->selLength(), 0);
     EXPECT_EQ(rig.chip().peek(0, 0x32), 205);
 
-    rig.m().limitEditsLive = false;
+    rig.m().state.limitEditsLive = false;
     rig.sim.io.clear();
     r.updHiLimit->stepUp();
     EXPECT_EQ(r.updHiLimit->value(), 206);

@@ -47,7 +47,7 @@ TEST_F(MainWindowTest, LayoutMenusAndCaption) {
     EXPECT_EQ(rig.w().rows().caseLine.lblCaseOpen->text(), QStringLiteral("PC Case is closed"));
     EXPECT_TRUE(rig.w().timer().isActive());
     EXPECT_EQ(rig.w().timer().interval(), 1000);
-    EXPECT_TRUE(rig.m().limitEditsLive);
+    EXPECT_TRUE(rig.m().state.limitEditsLive);
 }
 
 TEST_F(MainWindowTest, HmcHidesItsAbsentRowsAndClosesTheVcoreBGap) {

@@ -150,7 +150,7 @@ TEST_F(PollingCycleTest, CaseOpenRaisesItsWarningEveryTickWithoutASecondCopy) {
     EXPECT_TRUE(rig.w().rows().caseLine.optCaseOpened->isChecked());
     EXPECT_EQ(rig.w().rows().caseLine.lblCaseOpen->text(), QStringLiteral("PC Case is opened"));
     EXPECT_EQ(rig.dialogs.shows(15), 1);
-    rig.m().WriteChipReg(0x46, 0x80); // the latch cleared
+    rig.m().chip.writeRegister(0x46, 0x80); // the latch cleared
     rig.w().pollOnce();
     EXPECT_EQ(rig.w().rows().caseLine.lblCaseOpen->text(), QStringLiteral("PC Case is closed"));
     EXPECT_FALSE(rig.dialogs.shown[15]);

@@ -15,7 +15,7 @@ namespace {
 
 using Clock = std::chrono::system_clock;
 
-std::vector<ReadingHistory::Point> pointsOf(Module1& m, int item) {
+std::vector<ReadingHistory::Point> pointsOf(Machine& m, int item) {
     return m.history.points(item, Clock::now() - std::chrono::hours(1), Clock::now());
 }
 

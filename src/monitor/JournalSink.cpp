@@ -1,10 +1,7 @@
 #include "JournalSink.h"
 
-#include <sys/uio.h>
-// The sink's own source line says nothing about the event.
-#define SD_JOURNAL_SUPPRESS_LOCATION
-#include <systemd/sd-journal.h>
-#include <unistd.h>
+#include "platform/Journal.h"
+
 #include <vector>
 
 namespace hmdx {
@@ -66,17 +63,10 @@ void JournalSink::write(const Event& e) {
     for (const auto& [key, value] : optional)
         if (!value->empty())
             fields.push_back(key + *value);
-    std::vector<iovec> iov;
-    iov.reserve(fields.size());
-    for (std::string& f : fields)
-        iov.push_back({f.data(), f.size()});
     // Nothing useful to do when the journal refuses: the other sinks and the window still have
     // the event.
-    (void)sd_journal_sendv(iov.data(), static_cast<int>(iov.size()));
+    SendToJournal(std::move(fields));
 }
 
-bool JournalSink::JournalAvailable() {
-    return ::access("/run/systemd/journal/socket", F_OK) == 0;
-}
 
 } // namespace hmdx

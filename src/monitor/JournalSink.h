@@ -1,6 +1,6 @@
 #pragma once
 
-#include "monitor/EventLog.h"
+#include "EventLog.h"
 
 #include <string>
 
@@ -11,9 +11,6 @@ namespace hmdx {
 class JournalSink : public EventSink {
 public:
     void write(const Event& e) override;
-
-    // Whether this system has a journal to send to.
-    static bool JournalAvailable();
 };
 
 // The journal's one-line MESSAGE: "+5V: warning raised (reading 6.72, limits 4.49..5.51)".
