@@ -1,20 +1,11 @@
 #include "MetricsPublisher.h"
 
 #include "monitor/ItemTable.h"
-#include "ui/main/ItemEvents.h"
 
-#include <QRadioButton>
 #include <iostream>
 
 namespace hmdx {
 namespace {
-
-// A number as the window shows it; NaN for none. A fan that stands ("Fan off", "low_speed")
-// turns at 0 RPM.
-double shown(const std::string& text, MetricsItem::Kind kind) {
-    const double value = ShownNumber(text);
-    return std::isnan(value) && kind == MetricsItem::Kind::Fan && !text.empty() ? 0.0 : value;
-}
 
 MetricsItem::Kind kindOf(ItemKind kind) {
     switch (kind) {
@@ -32,35 +23,39 @@ MetricsItem::Kind kindOf(ItemKind kind) {
 
 } // namespace
 
-MetricsPublisher::MetricsPublisher(Machine& m, const MainRows& rows, std::filesystem::path file,
-                                   int seconds)
-    : m_m(m), m_rows(rows), m_file(std::move(file)) {
+MetricsPublisher::MetricsPublisher(Monitor& monitor, std::filesystem::path file, int seconds)
+    : m_monitor(monitor), m_file(std::move(file)) {
     m_timer.setInterval(seconds * 1000);
     connect(&m_timer, &QTimer::timeout, this, &MetricsPublisher::publish);
     m_timer.start();
 }
 
 MetricsSnapshot MetricsPublisher::snapshot() const {
+    const Machine& m = m_monitor.machine();
+    const Limits& limits = m_monitor.limits();
     MetricsSnapshot s;
-    s.model = m_m.chip.model() ? std::string(m_m.chip.model()->name) : "unknown";
-    s.chipId = m_m.chip.chipId;
-    s.reprogrammings = m_m.state.reprogrammings;
+    s.model = m.chip.model() ? std::string(m.chip.model()->name) : "unknown";
+    s.chipId = m.chip.chipId;
+    s.reprogrammings = m.state.reprogrammings;
     for (int i = 0; i < kItemCount; ++i) {
-        const Event shownNow = ItemEvent(m_rows, i, {});
-        MetricsItem& item = s.items[i];
+        MetricsItem& item = s.items[size_t(i)];
         item.index = i;
-        item.caption = shownNow.caption;
-        item.kind = kindOf(kItems[i].kind);
-        item.present = m_m.chip.hasItem(i);
-        item.monitored = m_m.settings.ItemEnabled[i] == 1;
-        item.alarm = item.monitored && m_m.state.alarm[i];
-        item.hasReading = m_m.state.everRead[i];
-        item.value = item.kind == MetricsItem::Kind::CaseOpen
-                         ? double(m_rows.caseLine.optCaseOpened->isChecked())
-                         : shown(shownNow.value, item.kind);
-        item.low = shown(shownNow.low, item.kind);
-        item.high = shown(shownNow.high, item.kind);
-        item.warningsRaised = m_m.state.warningsRaised[i];
+        item.caption = m_monitor.caption(i);
+        item.kind = kindOf(kItems[size_t(i)].kind);
+        item.present = m.chip.hasItem(i);
+        item.monitored = m.settings.ItemEnabled[size_t(i)] == 1;
+        item.alarm = item.monitored && m.state.alarm[size_t(i)];
+        item.hasReading = m.state.everRead[size_t(i)];
+        item.value = m_monitor.reading(i).shown.value;
+        item.warningsRaised = m.state.warningsRaised[size_t(i)];
+        if (i < kFirstFanItem) {
+            item.low = limits.voltage(i).lowText.value;
+            item.high = limits.voltage(i).highText.value;
+        } else if (i < kFirstTempItem) {
+            item.low = limits.fan(i - kFirstFanItem).text.value;
+        } else if (i < kCaseOpenItem) {
+            item.high = limits.temperature(i - kFirstTempItem).highText.value;
+        }
     }
     return s;
 }
@@ -70,7 +65,8 @@ void MetricsPublisher::publish() {
     if (error && !m_failing) {
         std::cerr << "hmdx: " << *error << " Trying again in " << m_timer.interval() / 1000
                   << " s; monitoring goes on.\n";
-        m_m.events.record({.event = "metrics write failed", .detail = *error, .warning = true});
+        m_monitor.machine().events.record(
+            {.event = "metrics write failed", .detail = *error, .warning = true});
     }
     m_failing = error.has_value();
 }

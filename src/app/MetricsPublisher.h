@@ -1,8 +1,7 @@
 #pragma once
 
-#include "monitor/Machine.h"
 #include "monitor/Metrics.h"
-#include "ui/main/MainRows.h"
+#include "monitor/Monitor.h"
 
 #include <QObject>
 #include <QTimer>
@@ -14,14 +13,13 @@ namespace hmdx {
 // values the window shows. A write that fails is logged once and tried again next time.
 class MetricsPublisher : public QObject {
 public:
-    MetricsPublisher(Machine& m, const MainRows& rows, std::filesystem::path file, int seconds);
+    MetricsPublisher(Monitor& monitor, std::filesystem::path file, int seconds);
 
     MetricsSnapshot snapshot() const;
     void publish();
 
 private:
-    Machine& m_m;
-    const MainRows& m_rows;
+    Monitor& m_monitor;
     std::filesystem::path m_file;
     QTimer m_timer;
     bool m_failing = false;

@@ -4,12 +4,11 @@
 #include "ChipKeeper.h"
 #include "Headless.h"
 #include "MetricsPublisher.h"
-#include "monitor/Machine.h"
-#include "monitor/JsonLinesSink.h"
 #include "monitor/JournalSink.h"
+#include "monitor/JsonLinesSink.h"
+#include "monitor/Machine.h"
 #include "platform/Journal.h"
 #include "ui/dialogs/Dialogs.h"
-#include "ui/main/ItemEvents.h"
 #include "ui/main/MainWindow.h"
 
 #include <QCoreApplication>
@@ -63,7 +62,7 @@ int runWindow(Machine& m, ProgramEnvironment& env, Backend& backend, const Comma
     WarningDialogs& warnings = options.headless ? static_cast<WarningDialogs&>(console) : forms;
     MainWindow window({m, env.boxes, env.tray, warnings, env.endProgram});
     console.describe = [&window](int item) {
-        return JournalMessage(ItemEvent(window.rows(), item, "out of range"));
+        return JournalMessage(window.monitor().itemEvent(item, "out of range"));
     };
     if (!options.headless)
         forms.attach(window);
@@ -75,7 +74,7 @@ int runWindow(Machine& m, ProgramEnvironment& env, Backend& backend, const Comma
     };
     std::optional<MetricsPublisher> metrics;
     if (!options.metricsFile.empty()) {
-        metrics.emplace(m, window.rows(), options.metricsFile, options.metricsSeconds);
+        metrics.emplace(window.monitor(), options.metricsFile, options.metricsSeconds);
         metrics->publish();
     }
     if (!options.headless)

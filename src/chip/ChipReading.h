@@ -7,6 +7,9 @@
 
 namespace hmdx {
 
+// A fan count of 255: the counter overflowed, no fan turns (or none is there).
+inline constexpr uint8_t kFanStoppedCount = 255;
+
 // One tick's register contents of the items asked for.
 struct InputReadings {
     std::array<uint8_t, kItemCount> raw{}; // case open: 1 or 0

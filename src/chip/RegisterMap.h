@@ -16,10 +16,10 @@ inline constexpr int kIntStatus2 = 0x42; // bit 4: case opened
 inline constexpr uint8_t kCaseOpenBit = 0x10;
 inline constexpr int kCaseClear = 0x46; // bit 7: clear the case-open latch
 inline constexpr uint8_t kCaseClearBit = 0x80;
-inline constexpr int kVidFanDiv = 0x47;     // bits 0-3 CPU VID, bits 4-7 fan 1/2 divisor
+inline constexpr int kVidFanDiv = 0x47; // bits 0-3 CPU VID, bits 4-7 fan 1/2 divisor
 inline constexpr uint8_t kFan12Divisor8 = 0xF0;
-inline constexpr int kVid4 = 0x49;          // bit 0: CPU VID bit 4
-inline constexpr int kFanDiv3 = 0x4B;       // bits 6-7 fan 3 divisor
+inline constexpr int kVid4 = 0x49;    // bit 0: CPU VID bit 4
+inline constexpr int kFanDiv3 = 0x4B; // bits 6-7 fan 3 divisor
 inline constexpr uint8_t kFan3Divisor8 = 0xC0;
 inline constexpr int kFanPinExtra = 0x4C;   // bit 7: fan pins as inputs (HMC)
 inline constexpr int kFanPinControl = 0x4D; // fan input bits; bit 7 set at start-up
@@ -36,7 +36,7 @@ inline constexpr uint8_t kGlobalBeepEnable = 0x80;
 inline constexpr int kChipId = 0x58;
 inline constexpr int kFan3PinAlt = 0x5C; // bit 3: fan 3 pin as input (HMC)
 inline constexpr uint8_t kFan3PinAltBit = 0x08;
-inline constexpr int kMonitor5D = 0x5D;  // bit 0 follows monitoring on some models
+inline constexpr int kMonitor5D = 0x5D; // bit 0 follows monitoring on some models
 inline constexpr int kBeepBank = 4;
 inline constexpr int kBeep3Bank4 = 0x53; // in bank 4: Vsb (bit 0), Vbat (bit 1)
 
@@ -47,7 +47,6 @@ inline constexpr int32_t kExpectedVendor = 0x5CA3;
 // Fans: the count of one turn, and its limit.
 inline constexpr int kFanCount = 0x28;      // + fan 0..2, bank 0
 inline constexpr int kFanCountLimit = 0x3B; // + fan 0..2, bank 0
-inline constexpr int kFanStopped = 255;     // the counter overflowed
 
 // Each voltage item's reading and limit registers.
 struct VoltageRegisters {

@@ -19,7 +19,7 @@ struct ItemInfo {
 
 extern const std::array<ItemInfo, 16> kItems;
 
-// Item 0's message on the HMC model.
-inline constexpr std::string_view kHmcVcoreWarning = "Your Vcore Voltage exceed the limits";
+// Item 0's message on a model with one core voltage.
+inline constexpr std::string_view kSingleVcoreWarning = "Your Vcore Voltage exceed the limits";
 
 } // namespace hmdx

@@ -6,8 +6,7 @@
 namespace hmdx {
 namespace {
 
-QString fixed(double value, int decimals) {
-    QLocale locale;
+QString fixed(double value, int decimals, QLocale locale = {}) {
     locale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
     const QString zero = locale.toString(0.0, 'f', decimals);
     // A reading a hair below zero is zero to the user, not "-0.00".
@@ -16,7 +15,33 @@ QString fixed(double value, int decimals) {
     return locale.toString(value, 'f', decimals);
 }
 
+// The value of the digits shown: formatted the same way in the C locale and read back, so the
+// number rounds exactly as the text does.
+Shown shownFixed(double value, int decimals) {
+    return {fixed(value, decimals), fixed(value, decimals, QLocale::c()).toDouble()};
+}
+
 } // namespace
+
+Shown ShowTwoDecimals(double value) {
+    return shownFixed(value, 2);
+}
+
+Shown ShowOneDecimal(double value) {
+    return shownFixed(value, 1);
+}
+
+Shown ShowRpm(double rpm) {
+    return {FormatRpm(rpm), QLocale::c().toString(rpm, 'f', 0).toDouble()};
+}
+
+Shown ShowLimitSpeed(int32_t rpm) {
+    return {FormatLimitSpeed(rpm), double(rpm)};
+}
+
+Shown ShowWords(const QString& text, double value) {
+    return {text, value};
+}
 
 QString FormatTwoDecimals(double value) {
     return fixed(value, 2);

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <limits>
 
 namespace hmdx {
 
@@ -10,5 +11,17 @@ QString FormatTwoDecimals(double value); // "0.00": rounded, no grouping, never 
 QString FormatOneDecimal(double value);  // "0.0": as above with one decimal
 QString FormatRpm(double rpm);           // "#,###": grouped, no decimals, rounded
 QString FormatLimitSpeed(int32_t rpm);   // " 1055": a leading blank, digits, no grouping
+
+// A number as the user reads it, and the number that text stands for: what the metrics, the
+// history and the events carry, so that they say exactly what the window shows.
+struct Shown {
+    QString text;
+    double value = std::numeric_limits<double>::quiet_NaN(); // none: no number shown
+};
+Shown ShowTwoDecimals(double value);
+Shown ShowOneDecimal(double value);
+Shown ShowRpm(double rpm);
+Shown ShowLimitSpeed(int32_t rpm);
+Shown ShowWords(const QString& text, double value); // "Fan off" turns at 0 RPM
 
 } // namespace hmdx

@@ -30,7 +30,7 @@ TEST(MetricsPublisher, ValuesAreWhatTheWindowShows) {
     rig.m().settings.ItemEnabled[kCaseOpenItem] = 1;
     rig.w().load();
     const std::filesystem::path file = rig.data.path() / "hmdx.prom";
-    MetricsPublisher metrics(rig.m(), rig.w().rows(), file, 15);
+    MetricsPublisher metrics(rig.w().monitor(), file, 15);
 
     metrics.publish();
     std::string text = fileText(file);
@@ -74,7 +74,7 @@ TEST(MetricsPublisher, FailedWritesAreLoggedOnceAndRetried) {
     rig.w().load();
     const std::filesystem::path folder = rig.data.path() / "textfile";
     std::filesystem::create_directory(folder);
-    MetricsPublisher metrics(rig.m(), rig.w().rows(), folder / "hmdx.prom", 15);
+    MetricsPublisher metrics(rig.w().monitor(), folder / "hmdx.prom", 15);
     std::filesystem::remove(folder);
     const auto failures = [&rig] {
         int n = 0;

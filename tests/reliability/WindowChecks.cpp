@@ -56,7 +56,7 @@ void voltageFaults(Machine& machine, std::vector<std::string>& faults) {
         const VoltageRows::Row& r = rows.row[i];
         const LimitRegisters regs = kVoltLimits[i];
         // HMA reads its negative rails as negated counts, limits crossed over.
-        const bool negated = rows.rail(i) == VoltageRows::Rail::Negated;
+        const bool negated = RailOf(machine.m.chip.model(), i) == VoltageRail::Negated;
         const int sign = negated ? -1 : 1;
         add(faults, holds(machine, regs.bank, negated ? regs.low : regs.high,
                           sign * r.updHiLimit->value(), r.updHiLimit));
@@ -83,7 +83,7 @@ void temperatureFaults(Machine& machine, std::vector<std::string>& faults) {
         if (!machine.m.chip.hasItem(kFirstTempItem + t))
             continue;
         const TemperatureRows::Row& r = machine.w().temperatureRows().row[t];
-        const int step = TemperatureRows::step(t);
+        const int step = Limits::step(t);
         const int high = r.updTempHiLimit->value() - 40 * step;
         add(faults, onScale(r.updTempHiLimit, r.sldTemp));
         if (t == 0) {

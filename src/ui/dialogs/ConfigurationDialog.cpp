@@ -1,8 +1,8 @@
 #include "ConfigurationDialog.h"
 
 #include "Dialogs.h"
-#include "chip/ChipProgramming.h"
 #include "monitor/ItemTable.h"
+#include "monitor/MachineControl.h"
 #include "ui/main/FanRows.h"
 #include "ui/main/MainWindow.h"
 
@@ -200,7 +200,7 @@ void ConfigurationDialog::closeVcoreBGap() {
 
 void ConfigurationDialog::load() {
     const ChipModel* model = m().chip.model();
-    if (model && model->model == Model::HMC) {
+    if (model && model->singleCoreVoltage) {
         nameRow(0, QStringLiteral("Vcore"));
         m_lines[kLine2]->hide();
         m_lines[kLinCaseOpen]->hide();
@@ -288,7 +288,7 @@ bool ConfigurationDialog::beepCapable(int i) const {
 
 void ConfigurationDialog::refreshMainWindow() {
     if (m_forms.hasMain())
-        m_forms.main().RefreshItemEnabled();
+        m_forms.main().refreshItemEnabled();
 }
 
 void ConfigurationDialog::monitoredToggled(int i) {
@@ -298,10 +298,10 @@ void ConfigurationDialog::monitoredToggled(int i) {
         m_forms.main().dispatch().reportInRange(i);
     m().settings.ItemEnabled[i] = on ? 1 : 0;
     refreshMainWindow();
-    ProgramBeepMasks(m().chip, m().settings);
+    ProgramBeeps(m());
     // The first two fans' limit rows are read again from the chip; the third's never were.
     if ((i == kFirstFanItem || i == kFirstFanItem + 1) && m_forms.hasMain())
-        m_forms.main().fanRows().loadFromSettings();
+        m_forms.main().reloadFans();
 }
 
 // The two fault-count boxes are one switch: the box that changed picks the mode and the
@@ -327,12 +327,12 @@ void ConfigurationDialog::faultCountChanged(int i, bool threeFaults) {
     s.ItemWarnOpt1[i] = bit(chkWErr1[i]);
     s.ItemWarnOpt3[i] = bit(chkWErr3[i]);
     s.ItemBeep[i] = bit(ChkBeep[i]);
-    ProgramBeepMasks(m().chip, m().settings);
+    ProgramBeeps(m());
 }
 
 void ConfigurationDialog::beepToggled(int i) {
     m().settings.ItemBeep[i] = bit(ChkBeep[i]);
-    ProgramBeepMasks(m().chip, m().settings);
+    ProgramBeeps(m());
 }
 
 void ConfigurationDialog::press(ConfigurationButton button) {
@@ -345,7 +345,7 @@ void ConfigurationDialog::press(ConfigurationButton button) {
             s.ItemBeep[k] = m_found.beep[k];
         }
         refreshMainWindow();
-        ProgramBeepMasks(m().chip, m().settings);
+        ProgramBeeps(m());
     }
     close();
 }

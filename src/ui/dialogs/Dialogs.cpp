@@ -5,7 +5,6 @@
 #include "PasswordDialog.h"
 #include "WarningDialog.h"
 #include "chip/Shutdown.h"
-#include "ui/main/ItemEvents.h"
 #include "ui/main/MainWindow.h"
 
 #include <QAction>
@@ -102,7 +101,7 @@ void Dialogs::unload(int item) {
 void Dialogs::disableItem(int k) {
     m_m.settings.ItemEnabled[k] = 0;
     if (hasMain())
-        main().RefreshItemEnabled();
+        main().refreshItemEnabled();
     // A configuration dialog that is not loaded is loaded hidden; its Load then finds the
     // item off and does the rest.
     ConfigurationDialog& config = loadConfig();
@@ -123,7 +122,7 @@ void Dialogs::shutdownSystem(int item) {
 void Dialogs::recordItemEvent(int item, const char* what, std::string detail, bool warning) {
     Event e;
     if (hasMain())
-        e = ItemEvent(main().rows(), item, what);
+        e = main().monitor().itemEvent(item, what);
     e.event = what;
     e.item = item;
     e.detail = std::move(detail);

@@ -2,7 +2,7 @@
 
 #include "Dialogs.h"
 #include "chip/Items.h"
-#include "chip/RegisterMap.h"
+#include "monitor/MachineControl.h"
 #include "ui/main/MainWindow.h" // Dialogs.h dereferences the main window inline
 
 #include <QGridLayout>
@@ -17,7 +17,6 @@ namespace hmdx {
 namespace {
 
 constexpr int kPasswordLength = 8;
-constexpr uint8_t kCaseClearBit = 0x80;
 constexpr char kWrongPassword[] = "Input Password is not correct!";
 
 } // namespace
@@ -91,19 +90,12 @@ void PasswordDialog::confirm(PasswordAction i) {
     m_forms.recordItemEvent(kCaseOpenItem, "password accepted", action);
     m_forms.recordItemEvent(kCaseOpenItem, action);
     close(); // deleted later, so the rest still runs
-    clearCaseLatch();
+    ClearCaseOpened(m_forms.module());
     if (ignore)
         m.state.faultCounts[kCaseOpenItem] = 0;
     else
         m_forms.disableItem(kCaseOpenItem);
     m_forms.unload(kCaseOpenItem);
-}
-
-void PasswordDialog::clearCaseLatch() {
-    Machine& m = m_forms.module();
-    m.chip.selectBank(0);
-    m.chip.writeRegister(reg::kCaseClear,
-                   static_cast<uint8_t>(m.chip.readRegister(reg::kCaseClear) | kCaseClearBit));
 }
 
 } // namespace hmdx

@@ -33,8 +33,6 @@ public:
     std::array<QPushButton*, 2> cmdOk{};
 
 private:
-    void clearCaseLatch();
-
     Dialogs& m_forms;
     PasswordAction m_mode = PasswordAction::Ignore;
 };

@@ -16,8 +16,8 @@ constexpr const char* kTips[3] = {"Ignore this Warning Message.", "No more monit
                                   "Exit Windows"};
 
 QString messageFor(const Machine& m, int item) {
-    const bool hmcVcore = item == 0 && m.chip.model() && m.chip.model()->model == Model::HMC;
-    return QString::fromUtf8(hmcVcore ? kHmcVcoreWarning : kItems[item].warningMessage);
+    const bool singleVcore = item == 0 && m.chip.model() && m.chip.model()->singleCoreVoltage;
+    return QString::fromUtf8(singleVcore ? kSingleVcoreWarning : kItems[item].warningMessage);
 }
 
 } // namespace
@@ -50,20 +50,20 @@ WarningDialog::WarningDialog(Dialogs& forms, int item)
     grid->setColumnStretch(1, 1);
     Command[0]->setFocus();
     if (item == kCaseOpenItem)
-        setCaseLabel("PC Case is opened");
+        setCaseShown(true);
 }
 
 void WarningDialog::closeEvent(QCloseEvent* event) {
     // Unloading the case-open warning, by whatever road, tells the window the case is shut;
     // the next poll sets the label from the chip again.
     if (m_item == kCaseOpenItem)
-        setCaseLabel("PC Case is closed");
+        setCaseShown(false);
     QDialog::closeEvent(event);
 }
 
-void WarningDialog::setCaseLabel(const char* text) {
+void WarningDialog::setCaseShown(bool open) {
     if (m_forms.hasMain())
-        m_forms.main().rows().caseLine.lblCaseOpen->setText(QString::fromLatin1(text));
+        m_forms.main().showCaseOpen(open);
 }
 
 void WarningDialog::act(WarningAction action) {

@@ -33,7 +33,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void setCaseLabel(const char* text);
+    void setCaseShown(bool open);
 
     Dialogs& m_forms;
     int m_item;

@@ -1,11 +1,9 @@
 #pragma once
 
-#include "monitor/Machine.h"
+#include "monitor/Monitor.h"
 
 #include <QObject>
 #include <array>
-#include <functional>
-#include <string>
 
 class QGridLayout;
 class QGroupBox;
@@ -21,9 +19,6 @@ class UpDown;
 class FanRows : public QObject {
     Q_OBJECT
 public:
-    // A limit the user moved: the item and "high 5.51 -> 5.45 V".
-    std::function<void(int item, const std::string& change)> onLimitChanged;
-
     struct Row {
         QLabel* lblFanItem;
         UpDown* updFanLoLimit;
@@ -35,20 +30,17 @@ public:
         std::array<QWidget*, 6> controls() const;
     };
 
-    FanRows(Machine& m, QGroupBox* frame);
+    FanRows(Monitor& monitor, QGroupBox* frame);
 
     std::array<Row, 3> row;
 
-    void loadFromSettings();
-
-    // Assigns an up-down value without running its change handler.
-    void setLimitValue(int f, int value);
+    void refresh();
+    void refreshRow(int fan);
 
 private:
     void buildRow(int f, QGridLayout* grid);
-    void limitChanged(int f);
 
-    Machine& m_m;
+    Monitor& m_monitor;
 };
 
 } // namespace hmdx

@@ -1,15 +1,12 @@
 #include "MainWindow.h"
 
 #include "FanRows.h"
-#include "ItemEvents.h"
 #include "RowDisplay.h"
 #include "RowWidgets.h"
 #include "TemperatureRows.h"
 #include "UpDown.h"
 #include "VoltageRows.h"
-#include "chip/ChipKeeping.h"
-#include "chip/ChipProgramming.h"
-#include "chip/RegisterMap.h"
+#include "monitor/MachineControl.h"
 #include "ui/Resources.h"
 #include "ui/dialogs/EventLogWindow.h"
 
@@ -27,31 +24,12 @@ namespace hmdx {
 
 MainWindow::MainWindow(Services s)
     : m_m(s.m), m_boxes(s.boxes), m_tray(s.tray), m_endProgram(std::move(s.endProgram)),
-      m_dispatch(s.m, s.dialogs), m_polling(s.m, m_rows, m_dispatch), m_history(s.m, m_rows) {
+      m_monitor(s.m, s.dialogs), m_history(m_monitor) {
     InitUiResources();
     setWindowTitle(QStringLiteral("r810/hmdx Hardware Monitor"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/hmdx.svg")));
     createFrames();
     watchRowsForHistory();
-    const auto limitChanged = [this](int item, const std::string& change) {
-        if (m_m.state.quietLimits)
-            return;
-        Event e = ItemEvent(m_rows, item, "limit changed");
-        e.detail = change;
-        m_m.events.record(std::move(e));
-        m_history.keepLimits(item);
-    };
-    m_rows.voltage->onLimitChanged = limitChanged;
-    m_rows.fan->onLimitChanged = limitChanged;
-    m_rows.temperature->onLimitChanged = limitChanged;
-    m_dispatch.onChange = [this](int item, bool raised) {
-        Event e = ItemEvent(m_rows, item, raised ? "warning raised" : "warning cleared");
-        e.warning = raised;
-        if (raised)
-            ++m_m.state.warningsRaised[item];
-        m_history.keepWarning(item, raised);
-        m_m.events.record(std::move(e));
-    };
     createMenus();
     createTray();
     m_timer.setInterval(1000);
@@ -71,9 +49,9 @@ void MainWindow::createFrames() {
     voltage->setObjectName(QStringLiteral("FraVoltage"));
     temperature->setObjectName(QStringLiteral("fraTemperature"));
     fans->setObjectName(QStringLiteral("fraFanSpeed"));
-    m_rows.voltage = new VoltageRows(m_m, voltage);
-    m_rows.temperature = new TemperatureRows(m_m, temperature);
-    m_rows.fan = new FanRows(m_m, fans);
+    m_rows.voltage = new VoltageRows(m_monitor, voltage);
+    m_rows.temperature = new TemperatureRows(m_monitor, temperature);
+    m_rows.fan = new FanRows(m_monitor, fans);
     layout->addWidget(voltage);
     layout->addWidget(temperature);
     layout->addWidget(fans);
@@ -131,57 +109,67 @@ void MainWindow::createTray() {
 }
 
 void MainWindow::load() {
-    m_m.state.limitEditsLive = false;
-    StopMonitoring(m_m.chip);
     for (const auto& r : m_rows.temperature->row)
         r.updTempLoLimit->setVisible(false);
-    SetFanInputBits(m_m.chip);
-    if (m_m.chip.model() && m_m.chip.model()->model == Model::HMC) {
-        m_rows.voltage->row[0].lblItemName->setText(QStringLiteral("Vcore"));
+    const ChipModel* model = m_m.chip.model();
+    if (model && model->singleCoreVoltage)
         m_rows.voltage->closeVcoreBGap();
-    }
     HideAbsentItems(m_m, m_rows);
-    RefreshItemEnabled();
-    initRows();
+    refreshItemEnabled();
+    m_monitor.load();
+    showLoadedRows();
     m_timer.start();
-    m_m.state.limitEditsLive = true;
-    StartMonitoring(m_m.chip);
-    ProgramBeepMasks(m_m.chip, m_m.settings);
 }
 
-void MainWindow::initRows() {
-    m_rows.voltage->loadFromSettings();
-    m_rows.fan->loadFromSettings();
-    m_rows.temperature->loadFromSettings();
-    initCaseLine();
-    m_history.keepAllLimits();
-}
-
-void MainWindow::initCaseLine() {
+// The rows as the monitor's load left them.
+void MainWindow::showLoadedRows() {
     if (m_m.settings.ItemEnabled[kCaseOpenItem] == 0) {
         m_rows.caseLine.optCaseOpened->setVisible(false);
         m_rows.caseLine.lblCaseOpen->setVisible(false);
     }
+    refreshRows();
 }
 
-void MainWindow::RefreshItemEnabled() {
-    hmdx::RefreshItemEnabled(m_m, m_rows);
+void MainWindow::refreshRows() {
+    m_rows.voltage->refresh();
+    m_rows.fan->refresh();
+    m_rows.temperature->refresh();
+    refreshCaseLine();
+}
+
+void MainWindow::refreshCaseLine() {
+    const ItemReading& reading = m_monitor.reading(kCaseOpenItem);
+    if (m_m.state.everRead[kCaseOpenItem])
+        m_rows.caseLine.optCaseOpened->setChecked(reading.raw != 0);
+    m_rows.caseLine.lblCaseOpen->setText(reading.shown.text);
+}
+
+void MainWindow::pollOnce() {
+    m_monitor.poll();
+    refreshRows();
+    refreshItemEnabled();
+}
+
+void MainWindow::refreshItemEnabled() {
+    RefreshItemEnabled(m_m, m_rows);
+}
+
+void MainWindow::reloadFans() {
+    m_monitor.reloadFans();
+    m_rows.fan->refresh();
+}
+
+void MainWindow::showCaseOpen(bool open) {
+    m_monitor.showCaseOpen(open);
+    refreshCaseLine();
 }
 
 void MainWindow::restoreDefaults() {
     m_timer.stop();
-    StopMonitoring(m_m.chip);
-    SetDefaultSettings(m_m.settings, m_m.chip.presentItems(), m_m.chip.beepCapableItems());
-    m_m.events.record({.event = "default", .detail = "factory settings, not yet saved"});
-    m_m.state.quietLimits = true;
-    SetVcoreLimitsFromVid(m_m.chip, m_m.settings);
+    m_monitor.restoreDefaults();
     HideAbsentItems(m_m, m_rows);
-    RefreshItemEnabled();
-    // The limit guard stays on: every up-down the defaults move writes its register.
-    initRows();
-    m_m.state.quietLimits = false;
-    ProgramBeepMasks(m_m.chip, m_m.settings);
-    StartMonitoring(m_m.chip);
+    refreshItemEnabled();
+    showLoadedRows();
     m_timer.start();
 }
 
@@ -209,10 +197,7 @@ void MainWindow::openEventLog() {
 }
 
 void MainWindow::exitProgram() {
-    // Leave the fans at full speed and the chip silent once nothing watches them, and give
-    // back the monitor device as start-up found it.
-    LeaveFansFullAndSilent(m_m.chip, m_m.settings);
-    GiveBackSuperIo(m_m.chip);
+    LeaveChipForExit(m_m);
     m_ending = true;
     m_endProgram();
 }
@@ -225,7 +210,7 @@ void MainWindow::restoreFromTray() {
 }
 
 void MainWindow::exitFromTray() {
-    SilenceBeep(m_m.chip);
+    SilenceChip(m_m);
     m_tray.hide();
     m_ending = true;
     m_endProgram();

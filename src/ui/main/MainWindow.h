@@ -1,9 +1,9 @@
 #pragma once
 
 #include "MainRows.h"
-#include "PollingCycle.h"
 #include "RowHistory.h"
 #include "monitor/Machine.h"
+#include "monitor/Monitor.h"
 #include "monitor/WarningDispatch.h"
 #include "platform/MessageBoxes.h"
 #include "platform/TrayIcon.h"
@@ -14,7 +14,6 @@
 #include <functional>
 
 class QAction;
-class QGroupBox;
 
 namespace hmdx {
 
@@ -22,7 +21,8 @@ class FanRows;
 class TemperatureRows;
 class VoltageRows;
 
-// The main window: every item's row, the menus, the one-second polling timer and the tray.
+// The main window: every item's row, the menus, the one-second polling timer and the tray. The
+// monitor it hosts does the monitoring; the window shows it and lets the user move limits.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -40,32 +40,35 @@ public:
     // Prepares the chip and the rows from the settings and starts polling.
     void load();
 
-    void pollOnce() { m_polling.pollOnce(); }
+    void pollOnce();
     void restoreDefaults();
     void saveSettings();
     void exitProgram();
     void restoreFromTray();
     void exitFromTray();
+    // Tools > Event Log: the window is made when first asked for.
+    void openEventLog();
     // The user closing the window sends it to the tray instead (returns true: keep running);
     // a close by the system lets the window go.
     enum class CloseReason { User, System };
     bool hideInsteadOfClosing(CloseReason reason);
 
-    // The item rows' initialisers, in the order the load and Default run them.
-    void initRows();
-    void initCaseLine();
-    void RefreshItemEnabled();
+    // A monitored item shows its whole row; an unmonitored one keeps only its name, greyed.
+    void refreshItemEnabled();
+    // The first two fans' limits read again (a fan switched on or off in the configuration).
+    void reloadFans();
+    // The case-open warning's say on the case line while it is up.
+    void showCaseOpen(bool open);
 
+    Monitor& monitor() { return m_monitor; }
     MainRows& rows() { return m_rows; }
     VoltageRows& voltageRows() { return *m_rows.voltage; }
     FanRows& fanRows() { return *m_rows.fan; }
     TemperatureRows& temperatureRows() { return *m_rows.temperature; }
-    WarningDispatch& dispatch() { return m_dispatch; }
+    WarningDispatch& dispatch() { return m_monitor.dispatch(); }
     QTimer& timer() { return m_timer; }
     QAction* configureAction() const { return m_configure; }
     QAction* aboutAction() const { return m_about; }
-    // Tools > Event Log: the window is made when first asked for.
-    void openEventLog();
     RowHistory& history() { return m_history; }
 
 protected:
@@ -76,14 +79,16 @@ private:
     void createMenus();
     void watchRowsForHistory();
     void createTray();
+    void showLoadedRows();
+    void refreshRows();
+    void refreshCaseLine();
 
     Machine& m_m;
     MessageBoxes& m_boxes;
     TrayIcon& m_tray;
     std::function<void()> m_endProgram;
-    WarningDispatch m_dispatch;
+    Monitor m_monitor;
     MainRows m_rows;
-    PollingCycle m_polling;
     RowHistory m_history;
     QTimer m_timer;
     QAction* m_configure = nullptr;

@@ -53,4 +53,10 @@ QColor StatusColour(const QLabel* label) {
     return label->palette().color(QPalette::Window);
 }
 
+void ShowReading(QLabel* status, const ItemReading& reading, bool read) {
+    status->setText(reading.shown.text);
+    if (read)
+        SetStatusColour(status, reading.inRange ? kStatusGreen : kStatusRed);
+}
+
 } // namespace hmdx

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "monitor/Monitor.h"
+
 #include <QColor>
 #include <QString>
 #include <initializer_list>
@@ -37,6 +39,8 @@ void FixSizeFor(QLabel* label, std::initializer_list<QString> texts);
 QLabel* MakeStatusLabel(QWidget* parent);
 void SetStatusColour(QLabel* label, const QColor& colour);
 QColor StatusColour(const QLabel* label);
+// A reading's text, and its colour once the item has been read: green in range, red out.
+void ShowReading(QLabel* status, const ItemReading& reading, bool read);
 
 // Gives the columns of a voltage or temperature frame the same widths in every frame, so the
 // scales of all rows line up. `texts` are the widest contents of columns 0, 1, 2, ...

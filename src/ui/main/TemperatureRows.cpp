@@ -14,26 +14,14 @@
 #include <algorithm>
 
 namespace hmdx {
-namespace {
-
-// The leading number of a caption ("-40", "127"), as the bound labels are read back.
-double leadingNumber(const QString& text) {
-    int end = 0;
-    while (end < text.size() &&
-           (text[end].isDigit() || text[end] == QLatin1Char('.') ||
-            (end == 0 && (text[end] == QLatin1Char('-') || text[end] == QLatin1Char('+')))))
-        ++end;
-    return text.left(end).toDouble();
-}
-
-} // namespace
 
 std::array<QWidget*, 10> TemperatureRows::Row::controls() const {
     return {lblTempItem,    updTempLoLimit, lblTempLoLimit, lblTempLoBound, sldTemp,
             lblTempHiBound, lblTempHiLimit, updTempHiLimit, lblStatusT,     lblT};
 }
 
-TemperatureRows::TemperatureRows(Machine& m, QGroupBox* frame) : QObject(frame), m_m(m) {
+TemperatureRows::TemperatureRows(Monitor& monitor, QGroupBox* frame)
+    : QObject(frame), m_monitor(monitor) {
     auto* grid = new QGridLayout(frame);
     grid->setVerticalSpacing(2);
     grid->setColumnStretch(kScale, 1);
@@ -53,13 +41,14 @@ void TemperatureRows::buildRow(int t, QGridLayout* grid) {
     r.lblTempItem = MakeLabel(QString::fromUtf8(kItems[kFirstTempItem + t].caption), parent);
     r.updTempLoLimit = new UpDown(parent);
     r.lblTempLoLimit = MakeLabel(QString(), parent, Qt::AlignRight);
-    r.lblTempLoBound = MakeLabel(QStringLiteral("-40"), parent, Qt::AlignRight);
+    r.lblTempLoBound = MakeLabel(QString::number(Limits::kLowestDegrees), parent, Qt::AlignRight);
     r.sldTemp = new ScaleSlider(parent);
-    r.lblTempHiBound = MakeLabel(QStringLiteral("127"), parent);
+    r.lblTempHiBound = MakeLabel(QString::number(Limits::kHighestDegrees), parent);
     r.lblTempHiLimit = MakeLabel(QString(), parent, Qt::AlignRight);
     r.updTempHiLimit = new UpDown(parent);
     r.lblStatusT = MakeStatusLabel(parent);
     r.lblT = MakeLabel(QStringLiteral("C"), parent);
+    r.sldTemp->setEnabled(false);
     const char* names[] = {
         "lblTempItem",    "updTempLoLimit", "lblTempLoLimit", "lblTempLoBound", "sldTemp",
         "lblTempHiBound", "lblTempHiLimit", "updTempHiLimit", "lblStatusT",     "lblT"};
@@ -69,78 +58,32 @@ void TemperatureRows::buildRow(int t, QGridLayout* grid) {
         grid->addWidget(controls[c], 1 + t, c);
     }
     r.updTempHiLimit->setAccessibleName(tr("%1 high limit").arg(r.lblTempItem->text()));
-    connect(r.updTempHiLimit, &UpDown::changed, this, [this, t] { hiChanged(t); });
+    TemperatureLimits& limits = m_monitor.limits().temperature(t);
+    r.updTempLoLimit->bind(limits.hysteresis);
+    r.updTempHiLimit->bind(limits.high);
+    connect(r.updTempHiLimit, &UpDown::edited, this, [this, t] { refreshRow(t); });
 }
 
-void TemperatureRows::loadFromSettings() {
+void TemperatureRows::refresh() {
     for (int t = 0; t < 3; ++t)
-        if (m_m.chip.hasItem(kFirstTempItem + t))
-            initRow(t);
+        refreshRow(t);
 }
 
-void TemperatureRows::initRow(int t) {
-    const SettingsModel& s = m_m.settings;
+void TemperatureRows::refreshRow(int t) {
+    const TemperatureLimits& limits = m_monitor.limits().temperature(t);
+    const int item = kFirstTempItem + t;
+    const ItemReading& reading = m_monitor.reading(item);
     Row& r = row[t];
-    const int st = step(t);
-    const int offset = 40 * st;
-    const int top = RoundHalfEven(leadingNumber(r.lblTempHiBound->text()) * st + offset);
-    const int bottom = RoundHalfEven(leadingNumber(r.lblTempLoBound->text()) * st + offset);
-    // Limits beyond the scale are held at its ends rather than wrapped into the register.
-    const int a =
-        std::clamp(RoundHalfEven(double(st) * s.TempHiLimit[t]), bottom - offset, top - offset);
-    const int b =
-        std::clamp(RoundHalfEven(double(st) * s.TempLoLimit[t]), bottom - offset, top - offset);
-    r.sldTemp->setMaximum(top);
-    r.sldTemp->setMinimum(bottom);
-    r.updTempLoLimit->setMaximum(offset + a);
-    r.updTempLoLimit->setMinimum(r.sldTemp->minimum());
-    r.updTempHiLimit->setMaximum(r.sldTemp->maximum());
-    r.updTempHiLimit->setMinimum(r.sldTemp->minimum());
-    r.updTempLoLimit->setValue(r.updTempHiLimit->minimum());
-    r.updTempHiLimit->setValue(r.updTempLoLimit->maximum());
-    r.sldTemp->setSelStart(offset + b);
-    r.sldTemp->setSelLength(0);
-    r.sldTemp->setValue(r.sldTemp->selStart());
-    r.lblTempLoLimit->setText(FormatTwoDecimals(s.TempLoLimit[t]));
-    r.lblTempHiLimit->setText(FormatTwoDecimals(s.TempHiLimit[t]));
-    r.sldTemp->setEnabled(false);
-    writeLimits(t, a, b);
-}
-
-void TemperatureRows::hiChanged(int t) {
-    if (!m_m.state.limitEditsLive)
-        return;
-    Row& r = row[t];
-    const int st = step(t);
-    const int v = r.updTempHiLimit->value();
-    const int h = v - 40 * st;
-    r.sldTemp->setSelStart(v);
-    r.sldTemp->setSelLength(0);
-    const float degrees = float(h) / float(st);
-    const QString before = r.lblTempHiLimit->text();
-    r.lblTempLoLimit->setText(FormatOneDecimal(degrees));
-    r.lblTempHiLimit->setText(FormatOneDecimal(degrees));
-    if (onLimitChanged)
-        onLimitChanged(kFirstTempItem + t, "high " + before.toStdString() + " -> " +
-                                               r.lblTempHiLimit->text().toStdString() + " C");
-    m_m.settings.TempHiLimit[t] = degrees;
-    m_m.settings.TempLoLimit[t] = degrees;
-    writeLimits(t, h, h);
-}
-
-// Row 0 holds whole degrees in one register each; rows 1 and 2 hold half degrees as a 9-bit
-// two's complement number: bits 1..8 in one register, the half in bit 7 of the next.
-void TemperatureRows::writeLimits(int t, int high, int hysteresis) {
-    m_m.chip.selectBank(t);
-    if (t == 0) {
-        m_m.chip.writeKept(t, 0x39, uint8_t(high & 0xFF));
-        m_m.chip.writeKept(t, 0x3A, uint8_t(hysteresis & 0xFF));
-        return;
-    }
-    m_m.chip.writeKept(t, 0x55, uint8_t((high & 0x1FE) / 2));
-    m_m.chip.writeKept(t, 0x56, uint8_t((high & 1) ? 0x80 : 0x00));
-    m_m.chip.writeKept(t, 0x53, uint8_t((hysteresis & 0x1FE) / 2));
-    m_m.chip.writeKept(t, 0x54, uint8_t((hysteresis & 1) ? 0x80 : 0x00));
+    r.updTempLoLimit->refresh();
+    r.updTempHiLimit->refresh();
+    r.sldTemp->setMaximum(limits.scaleMax);
+    r.sldTemp->setMinimum(limits.scaleMin);
+    r.sldTemp->setSelStart(limits.band.start);
+    r.sldTemp->setSelLength(limits.band.length);
+    r.sldTemp->setValue(reading.marker);
+    r.lblTempLoLimit->setText(limits.lowText.text);
+    r.lblTempHiLimit->setText(limits.highText.text);
+    ShowReading(r.lblStatusT, reading, m_monitor.machine().state.everRead[size_t(item)]);
 }
 
 } // namespace hmdx

@@ -1,11 +1,9 @@
 #pragma once
 
-#include "monitor/Machine.h"
+#include "monitor/Monitor.h"
 
 #include <QObject>
 #include <array>
-#include <functional>
-#include <string>
 
 class QGridLayout;
 class QGroupBox;
@@ -21,9 +19,6 @@ class UpDown;
 class TemperatureRows : public QObject {
     Q_OBJECT
 public:
-    // A limit the user moved: the item and "high 5.51 -> 5.45 V".
-    std::function<void(int item, const std::string& change)> onLimitChanged;
-
     struct Row {
         QLabel* lblTempItem;
         UpDown* updTempLoLimit; // hidden for good: the hysteresis follows the high limit
@@ -39,22 +34,17 @@ public:
         std::array<QWidget*, 10> controls() const;
     };
 
-    TemperatureRows(Machine& m, QGroupBox* frame);
+    TemperatureRows(Monitor& monitor, QGroupBox* frame);
 
     std::array<Row, 3> row;
 
-    void loadFromSettings();
-
-    // Scale steps per degree: 1 for row 0, 2 (half degrees) for rows 1 and 2.
-    static int step(int row) { return row == 0 ? 1 : 2; }
+    void refresh();
+    void refreshRow(int sensor);
 
 private:
     void buildRow(int t, QGridLayout* grid);
-    void initRow(int t);
-    void hiChanged(int t);
-    void writeLimits(int t, int high, int hysteresis);
 
-    Machine& m_m;
+    Monitor& m_monitor;
 };
 
 } // namespace hmdx

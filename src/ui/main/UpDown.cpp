@@ -4,7 +4,6 @@
 #include <QPainter>
 #include <QToolButton>
 #include <QVBoxLayout>
-#include <algorithm>
 
 namespace hmdx {
 namespace {
@@ -39,21 +38,36 @@ UpDown::UpDown(QWidget* parent)
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     connect(m_up, &QToolButton::clicked, this, &UpDown::stepUp);
     connect(m_down, &QToolButton::clicked, this, &UpDown::stepDown);
+    // Listeners read value(), minimum() and maximum(), so the whole new state is in place
+    // before changed() goes out.
+    m_own.onChanged = [this] {
+        updateArrows();
+        emit changed();
+    };
+    updateArrows();
+}
+
+void UpDown::bind(BoundedValue& model) {
+    m_model = &model;
     updateArrows();
 }
 
 void UpDown::setValue(int value) {
-    store(std::clamp(value, std::min(m_min, m_max), std::max(m_min, m_max)));
+    m_model->setValue(value);
+    updateArrows();
+    emit edited();
 }
 
 void UpDown::setMinimum(int min) {
-    m_min = min;
-    setValue(m_value);
+    m_model->setMinimum(min);
+    updateArrows();
+    emit edited();
 }
 
 void UpDown::setMaximum(int max) {
-    m_max = max;
-    setValue(m_value);
+    m_model->setMaximum(max);
+    updateArrows();
+    emit edited();
 }
 
 QSize UpDown::sizeHint() const {
@@ -61,13 +75,15 @@ QSize UpDown::sizeHint() const {
 }
 
 void UpDown::stepUp() {
-    if (m_value < m_max)
-        store(m_value + 1);
+    m_model->stepUp();
+    updateArrows();
+    emit edited();
 }
 
 void UpDown::stepDown() {
-    if (m_value > m_min)
-        store(m_value - 1);
+    m_model->stepDown();
+    updateArrows();
+    emit edited();
 }
 
 void UpDown::keyPressEvent(QKeyEvent* event) {
@@ -95,19 +111,9 @@ void UpDown::paintEvent(QPaintEvent*) {
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
-// Listeners (the limit handlers) read value(), minimum() and maximum(), so the whole new state
-// is in place before changed() goes out.
-void UpDown::store(int value) {
-    const bool moved = value != m_value;
-    m_value = value;
-    updateArrows();
-    if (moved)
-        emit changed();
-}
-
 void UpDown::updateArrows() {
-    m_up->setEnabled(m_value < m_max);
-    m_down->setEnabled(m_value > m_min);
+    m_up->setEnabled(value() < maximum());
+    m_down->setEnabled(value() > minimum());
 }
 
 } // namespace hmdx

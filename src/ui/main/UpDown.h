@@ -1,22 +1,28 @@
 #pragma once
 
+#include "monitor/BoundedValue.h"
+
 #include <QWidget>
 
 class QToolButton;
 
 namespace hmdx {
 
-// A compact pair of arrows holding an integer Value between Min and Max, one step per click.
-// changed() fires only when Value really changes: by a click, by setValue(), or because a
-// new Min or Max moved Value into range.
+// A compact pair of arrows that move a bounded value one step per click. It shows and moves
+// a value of the model once bound to it, and a value of its own until then. changed() fires
+// when its own value really changes; edited() after every step or set through the widget.
 class UpDown : public QWidget {
     Q_OBJECT
 public:
     explicit UpDown(QWidget* parent = nullptr);
 
-    int value() const { return m_value; }
-    int minimum() const { return m_min; }
-    int maximum() const { return m_max; }
+    void bind(BoundedValue& model);
+    // The arrows again, after the model moved.
+    void refresh() { updateArrows(); }
+
+    int value() const { return m_model->value(); }
+    int minimum() const { return m_model->minimum(); }
+    int maximum() const { return m_model->maximum(); }
 
     void setValue(int value);
     void setMinimum(int min);
@@ -30,18 +36,17 @@ public:
 
 signals:
     void changed();
+    void edited();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void store(int value);
     void updateArrows();
 
-    int m_value = 0;
-    int m_min = -3000;
-    int m_max = 3000;
+    BoundedValue m_own;
+    BoundedValue* m_model = &m_own;
     QToolButton* m_up;
     QToolButton* m_down;
 };

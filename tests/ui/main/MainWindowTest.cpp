@@ -82,11 +82,11 @@ TEST_F(MainWindowTest, DisablingAndEnablingARowRestoresAllOfIt) {
     rig.w().load();
     const TemperatureRows::Row& cpu = rig.w().temperatureRows().row[1];
     rig.m().settings.ItemEnabled[13] = 0;
-    rig.w().RefreshItemEnabled();
+    rig.w().refreshItemEnabled();
     EXPECT_FALSE(cpu.lblTempItem->isEnabled());
     EXPECT_TRUE(cpu.lblTempLoLimit->isHidden());
     rig.m().settings.ItemEnabled[13] = 1;
-    rig.w().RefreshItemEnabled();
+    rig.w().refreshItemEnabled();
     EXPECT_TRUE(cpu.lblTempItem->isEnabled());
     for (QWidget* control : cpu.controls())
         EXPECT_EQ(control->isHidden(), control == cpu.updTempLoLimit)

@@ -1,0 +1,219 @@
+#include "Limits.h"
+
+#include "Conversions.h"
+#include "chip/ChipKeeping.h"
+#include "chip/ChipProgramming.h"
+#include "chip/ChipReading.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace hmdx {
+namespace {
+
+// Fan settings: 1 is the lowest limit (count 254); 254 the highest (count 1), because a count
+// limit of 0 would have no speed at all.
+constexpr int kLowestSetting = 1;
+constexpr int kHighestSetting = 254;
+
+} // namespace
+
+Limits::Limits(Machine& machine) : m_m(machine) {
+    for (int i = 0; i < kVoltItems; ++i) {
+        m_voltage[size_t(i)].high.onChanged = [this, i] { voltageHighMoved(i); };
+        m_voltage[size_t(i)].low.onChanged = [this, i] { voltageLowMoved(i); };
+    }
+    for (int f = 0; f < 3; ++f) {
+        BoundedValue& setting = m_fan[size_t(f)].setting;
+        setting.setMaximum(kHighestSetting);
+        setting.setMinimum(kLowestSetting);
+        setting.onChanged = [this, f] { fanMoved(f); };
+    }
+    for (int t = 0; t < 3; ++t)
+        m_temperature[size_t(t)].high.onChanged = [this, t] { temperatureMoved(t); };
+}
+
+// A setting in volts as a scale value, held within what the limit registers can take.
+int Limits::toScale(int i, float volts) const {
+    const float factor = m_m.settings.VoltFactor[size_t(i)];
+    switch (rail(i)) {
+    case VoltageRail::Converted:
+        return std::clamp<int>(TransVoltageToLimitReg(i, volts), 0, 255);
+    case VoltageRail::Negated:
+        return std::clamp(VoltsToScale(volts, factor), -255, 0);
+    default:
+        return std::clamp(VoltsToScale(volts, factor), 0, 255);
+    }
+}
+
+float Limits::toVolts(int i, int scale) const {
+    if (rail(i) == VoltageRail::Converted)
+        return CalRealNegVoltage(i, scale);
+    return ScaleToVolts(scale, m_m.settings.VoltFactor[size_t(i)]);
+}
+
+// A model without 5Vsb and Vbat limit registers ignores moves of their limits.
+bool Limits::handlesLimits(int i) const {
+    const ChipModel* model = m_m.chip.model();
+    return model && (model->standbyLimits || i <= 6);
+}
+
+void Limits::loadVoltages() {
+    for (int i = 0; i < kVoltItems; ++i)
+        if (rail(i) != VoltageRail::None)
+            loadVoltage(i);
+}
+
+void Limits::loadVoltage(int i) {
+    const SettingsModel& s = m_m.settings;
+    VoltageLimits& v = m_voltage[size_t(i)];
+    int top = toScale(i, s.VoltScaleMax[size_t(i)]);
+    int bottom = toScale(i, s.VoltScaleMin[size_t(i)]);
+    if (bottom > top)
+        std::swap(bottom, top); // a scale the wrong way round in the file
+    // Limits are held on the scale, so that neither limit is left with an empty range.
+    const int hi = std::clamp(toScale(i, s.VoltHiLimit[size_t(i)]), bottom, top);
+    const int lo = std::clamp(toScale(i, s.VoltLoLimit[size_t(i)]), bottom, top);
+    v.scaleMax = top;
+    v.scaleMin = bottom;
+    v.low.setMaximum(hi);
+    v.low.setMinimum(bottom);
+    v.high.setMaximum(top);
+    v.high.setMinimum(lo);
+    // Each limit is fenced by the other.
+    v.low.setValue(v.high.minimum());
+    v.high.setValue(v.low.maximum());
+    v.band = {v.low.value(), v.high.value() - v.low.value()};
+    v.lowBound = FormatTwoDecimals(s.VoltScaleMin[size_t(i)]);
+    v.highBound = FormatTwoDecimals(s.VoltScaleMax[size_t(i)]);
+    // Converted rails show the stored volts; the others the volts of the register value.
+    const bool converted = rail(i) == VoltageRail::Converted;
+    const float factor = s.VoltFactor[size_t(i)];
+    v.lowText =
+        ShowTwoDecimals(converted ? s.VoltLoLimit[size_t(i)] : ScaleToVolts(v.low.value(), factor));
+    v.highText = ShowTwoDecimals(converted ? s.VoltHiLimit[size_t(i)]
+                                           : ScaleToVolts(v.high.value(), factor));
+    WriteVoltageLimits(m_m.chip, i, v.low.value(), v.high.value());
+}
+
+void Limits::voltageHighMoved(int i) {
+    if (!m_m.state.limitEditsLive || !handlesLimits(i))
+        return;
+    VoltageLimits& v = m_voltage[size_t(i)];
+    const int h = v.high.value();
+    v.band.length = h - v.low.value();
+    v.low.setMaximum(h);
+    storeVoltage(i, true, h);
+}
+
+void Limits::voltageLowMoved(int i) {
+    if (!m_m.state.limitEditsLive || !handlesLimits(i))
+        return;
+    VoltageLimits& v = m_voltage[size_t(i)];
+    const int l = v.low.value();
+    v.band = {l, v.high.value() - l};
+    v.high.setMinimum(l);
+    storeVoltage(i, false, l);
+}
+
+// A limit the user moved: shown in volts, kept in the settings, and in the chip at once.
+void Limits::storeVoltage(int i, bool high, int scale) {
+    VoltageLimits& v = m_voltage[size_t(i)];
+    const float volts = toVolts(i, scale);
+    Shown& shown = high ? v.highText : v.lowText;
+    const QString before = shown.text;
+    shown = ShowTwoDecimals(volts);
+    if (onChanged)
+        onChanged(i, (high ? "high " : "low ") + before.toStdString() + " -> " +
+                         shown.text.toStdString() + " V");
+    (high ? m_m.settings.VoltHiLimit : m_m.settings.VoltLoLimit)[size_t(i)] = volts;
+    WriteVoltageLimit(m_m.chip, i, high, scale);
+}
+
+void Limits::loadFans() {
+    SetFanDivisorBits(m_m.chip);
+    const SettingsModel& s = m_m.settings;
+    for (int f = 0; f < 3; ++f) {
+        FanLimit& fan = m_fan[size_t(f)];
+        fan.editable = true;
+        if (ReadFanCount(m_m.chip, f) != kFanStoppedCount) {
+            fan.setting.setValueQuietly(255 - s.FanCountLimit[size_t(f)]);
+            fan.text =
+                ShowLimitSpeed(FanLimitSpeed(s.FanCountLimit[size_t(f)], s.FanDivisor[size_t(f)]));
+            WriteFanCountLimit(m_m.chip, f, uint8_t(s.FanCountLimit[size_t(f)]));
+            continue;
+        }
+        fan.setting.setValueQuietly(kLowestSetting);
+        fan.text = ShowLimitSpeed(FanLimitSpeed(kFanStoppedCount, s.FanDivisor[size_t(f)]));
+        fan.editable = false;
+        if (onStandingFan)
+            onStandingFan(f);
+        WriteFanCountLimit(m_m.chip, f, kFanStoppedCount);
+    }
+}
+
+void Limits::fanMoved(int f) {
+    FanLimit& fan = m_fan[size_t(f)];
+    const auto count = int16_t(255 - fan.setting.value());
+    m_m.settings.FanCountLimit[size_t(f)] = count;
+    const QString before = fan.text.text.trimmed();
+    fan.text = ShowLimitSpeed(FanLimitSpeed(count, m_m.settings.FanDivisor[size_t(f)]));
+    if (onChanged)
+        onChanged(kFirstFanItem + f, "low " + before.toStdString() + " -> " +
+                                         fan.text.text.trimmed().toStdString() + " RPM");
+    WriteFanCountLimit(m_m.chip, f, uint8_t(count));
+}
+
+void Limits::loadTemperatures() {
+    for (int t = 0; t < 3; ++t)
+        if (m_m.chip.hasItem(kFirstTempItem + t))
+            loadTemperature(t);
+}
+
+void Limits::loadTemperature(int t) {
+    const SettingsModel& s = m_m.settings;
+    TemperatureLimits& l = m_temperature[size_t(t)];
+    const int st = step(t);
+    const int offset = 40 * st;
+    const int top = kHighestDegrees * st + offset;
+    const int bottom = kLowestDegrees * st + offset;
+    // Limits beyond the scale are held at its ends rather than wrapped into the register.
+    const int a = std::clamp(RoundHalfEven(double(st) * s.TempHiLimit[size_t(t)]), bottom - offset,
+                             top - offset);
+    const int b = std::clamp(RoundHalfEven(double(st) * s.TempLoLimit[size_t(t)]), bottom - offset,
+                             top - offset);
+    l.scaleMax = top;
+    l.scaleMin = bottom;
+    l.hysteresis.setMaximum(offset + a);
+    l.hysteresis.setMinimum(l.scaleMin);
+    l.high.setMaximum(l.scaleMax);
+    l.high.setMinimum(l.scaleMin);
+    l.hysteresis.setValue(l.high.minimum());
+    l.high.setValue(l.hysteresis.maximum());
+    l.band = {offset + b, 0};
+    l.lowText = ShowTwoDecimals(s.TempLoLimit[size_t(t)]);
+    l.highText = ShowTwoDecimals(s.TempHiLimit[size_t(t)]);
+    WriteTemperatureLimits(m_m.chip, t, a, b);
+}
+
+void Limits::temperatureMoved(int t) {
+    if (!m_m.state.limitEditsLive)
+        return;
+    TemperatureLimits& l = m_temperature[size_t(t)];
+    const int st = step(t);
+    const int v = l.high.value();
+    const int h = v - 40 * st;
+    l.band = {v, 0};
+    const float degrees = float(h) / float(st);
+    const QString before = l.highText.text;
+    l.lowText = ShowOneDecimal(degrees);
+    l.highText = ShowOneDecimal(degrees);
+    if (onChanged)
+        onChanged(kFirstTempItem + t,
+                  "high " + before.toStdString() + " -> " + l.highText.text.toStdString() + " C");
+    m_m.settings.TempHiLimit[size_t(t)] = degrees;
+    m_m.settings.TempLoLimit[size_t(t)] = degrees;
+    WriteTemperatureLimits(m_m.chip, t, h, h);
+}
+
+} // namespace hmdx

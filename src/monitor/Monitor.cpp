@@ -1,0 +1,260 @@
+#include "Monitor.h"
+
+#include "Conversions.h"
+#include "ItemTable.h"
+#include "chip/ChipKeeping.h"
+#include "chip/ChipProgramming.h"
+#include "chip/ChipReading.h"
+#include "settings/SettingsFile.h"
+
+#include <chrono>
+#include <cmath>
+
+namespace hmdx {
+namespace {
+
+std::chrono::system_clock::time_point now() {
+    return std::chrono::system_clock::now();
+}
+
+std::string trimmed(const Shown& shown) {
+    return shown.text.trimmed().toStdString();
+}
+
+const QString kCaseOpened = QStringLiteral("PC Case is opened");
+const QString kCaseClosed = QStringLiteral("PC Case is closed");
+
+} // namespace
+
+Monitor::Monitor(Machine& machine, WarningDialogs& dialogs)
+    : m_m(machine), m_limits(machine), m_dispatch(machine, dialogs) {
+    m_readings[kCaseOpenItem].shown = ShowWords(kCaseClosed, 0);
+    m_limits.onChanged = [this](int item, const std::string& change) {
+        if (m_m.state.quietLimits)
+            return;
+        Event e = itemEvent(item, "limit changed");
+        e.detail = change;
+        m_m.events.record(std::move(e));
+        keepLimits(item);
+    };
+    m_limits.onStandingFan = [this](int fan) {
+        m_readings[size_t(kFirstFanItem + fan)].shown = ShowWords(QStringLiteral("low speed"), 0);
+    };
+    m_dispatch.onChange = [this](int item, bool raised) {
+        Event e = itemEvent(item, raised ? "warning raised" : "warning cleared");
+        e.warning = raised;
+        if (raised)
+            ++m_m.state.warningsRaised[size_t(item)];
+        m_m.history.warning(now(), item, raised);
+        m_m.events.record(std::move(e));
+    };
+}
+
+void Monitor::load() {
+    m_m.state.limitEditsLive = false;
+    StopMonitoring(m_m.chip);
+    SetFanInputBits(m_m.chip);
+    loadLimits();
+    m_m.state.limitEditsLive = true;
+    StartMonitoring(m_m.chip);
+    ProgramBeepMasks(m_m.chip, m_m.settings);
+}
+
+void Monitor::restoreDefaults() {
+    StopMonitoring(m_m.chip);
+    SetDefaultSettings(m_m.settings, m_m.chip.presentItems(), m_m.chip.beepCapableItems());
+    m_m.events.record({.event = "default", .detail = "factory settings, not yet saved"});
+    // The limits stay live: every limit the defaults move writes its register, quietly.
+    m_m.state.quietLimits = true;
+    SetVcoreLimitsFromVid(m_m.chip, m_m.settings);
+    loadLimits();
+    m_m.state.quietLimits = false;
+    ProgramBeepMasks(m_m.chip, m_m.settings);
+    StartMonitoring(m_m.chip);
+}
+
+void Monitor::reloadFans() {
+    m_limits.loadFans();
+}
+
+void Monitor::loadLimits() {
+    m_limits.loadVoltages();
+    m_limits.loadFans();
+    m_limits.loadTemperatures();
+    // Until the next reading each scale's marker stands at its low limit.
+    for (int i = 0; i < kVoltItems; ++i)
+        if (RailOf(m_m.chip.model(), i) != VoltageRail::None)
+            m_readings[size_t(i)].marker = m_limits.voltage(i).band.start;
+    for (int t = 0; t < 3; ++t)
+        if (m_m.chip.hasItem(kFirstTempItem + t))
+            m_readings[size_t(kFirstTempItem + t)].marker = m_limits.temperature(t).band.start;
+    for (int i = 0; i < kItemCount; ++i)
+        keepLimits(i);
+}
+
+void Monitor::keepLimits(int item) {
+    double low = NAN, high = NAN;
+    if (item < kFirstFanItem) {
+        low = m_limits.voltage(item).lowText.value;
+        high = m_limits.voltage(item).highText.value;
+    } else if (item < kFirstTempItem) {
+        low = m_limits.fan(item - kFirstFanItem).text.value;
+    } else if (item < kCaseOpenItem) {
+        high = m_limits.temperature(item - kFirstTempItem).highText.value;
+    }
+    m_m.history.limits(now(), item, low, high);
+}
+
+uint16_t Monitor::itemsToRead() const {
+    uint16_t items = 0;
+    for (int i = 0; i < kItemCount; ++i) {
+        const bool convertible =
+            i >= kVoltItems || RailOf(m_m.chip.model(), i) != VoltageRail::None;
+        if (m_m.settings.ItemEnabled[size_t(i)] == 1 && convertible)
+            items = uint16_t(items | (1U << i));
+    }
+    return items;
+}
+
+void Monitor::poll() {
+    const uint16_t items = itemsToRead();
+    const InputReadings in = ReadInputs(m_m.chip, items);
+    for (int i = 0; i < kItemCount; ++i) {
+        if (!((items >> i) & 1U))
+            continue;
+        const uint8_t raw = in.raw[size_t(i)];
+        m_raw[size_t(i)] = raw;
+        if (i < kFirstFanItem)
+            judgeVoltage(i, raw);
+        else if (i < kFirstTempItem)
+            judgeFan(i, raw);
+        else if (i < kCaseOpenItem)
+            judgeTemperature(i, raw, in.halfDegrees[size_t(i - kFirstTempItem)]);
+        else
+            judgeCase(raw != 0);
+    }
+    ClearAlarmStatus(m_m.chip);
+    m_m.history.record(now(), m_raw, items);
+}
+
+void Monitor::judgeVoltage(int i, uint8_t raw) {
+    const VoltageRail rail = RailOf(m_m.chip.model(), i);
+    const int scale = rail == VoltageRail::Negated ? -raw : raw;
+    ItemReading& r = m_readings[size_t(i)];
+    r.raw = raw;
+    r.marker = scale;
+    r.shown = ShowTwoDecimals(rail == VoltageRail::Converted
+                                  ? CalRealNegVoltage(i, raw)
+                                  : ScaleToVolts(scale, m_m.settings.VoltFactor[size_t(i)]));
+    const Band band = m_limits.voltage(i).band;
+    report(i, scale > band.start + band.length || scale < band.start);
+}
+
+void Monitor::judgeFan(int item, uint8_t count) {
+    const int f = item - kFirstFanItem;
+    ItemReading& r = m_readings[size_t(item)];
+    r.raw = count;
+    r.marker = 255 - count;
+    const int setting = m_limits.fan(f).setting.value();
+    if (count == kFanStoppedCount) {
+        // At the lowest setting a standing fan is no fault: it was off at start.
+        const bool fault = setting != 1;
+        r.shown = ShowWords(fault ? QStringLiteral("low_speed") : QStringLiteral("Fan off"), 0);
+        report(item, fault);
+        return;
+    }
+    const int counted = count == 0 ? 1 : count;
+    r.shown = ShowRpm(*FanSpeed(counted, m_m.settings.FanDivisor[size_t(f)]));
+    report(item, counted > 255 - setting);
+}
+
+void Monitor::judgeTemperature(int item, uint8_t whole, uint8_t half) {
+    const int t = item - kFirstTempItem;
+    double degrees = 0;
+    int scale = 0;
+    if (t == 0) {
+        degrees = Temp1Degrees(whole);
+        scale = int(degrees) + 40;
+    } else {
+        const int halves = TempHalfDegrees(whole, half);
+        degrees = halves / 2.0;
+        scale = halves + 80;
+    }
+    ItemReading& r = m_readings[size_t(item)];
+    r.raw = whole;
+    r.marker = scale;
+    r.shown = ShowTwoDecimals(degrees);
+    const Band band = m_limits.temperature(t).band;
+    report(item, scale >= band.start && scale > band.start + band.length);
+}
+
+void Monitor::judgeCase(bool open) {
+    ItemReading& r = m_readings[kCaseOpenItem];
+    r.raw = open ? 1 : 0;
+    r.inRange = !open;
+    m_m.state.everRead[kCaseOpenItem] = true;
+    m_m.state.alarm[kCaseOpenItem] = open;
+    r.shown = ShowWords(open ? kCaseOpened : kCaseClosed, open ? 1 : 0);
+    if (open)
+        m_dispatch.reportOutOfRange(kCaseOpenItem);
+    else
+        m_dispatch.reportInRange(kCaseOpenItem);
+}
+
+void Monitor::report(int item, bool outOfRange) {
+    m_readings[size_t(item)].inRange = !outOfRange;
+    m_m.state.everRead[size_t(item)] = true;
+    m_m.state.alarm[size_t(item)] = outOfRange;
+    if (outOfRange)
+        m_dispatch.reportOutOfRange(item);
+    else
+        m_dispatch.reportInRange(item);
+}
+
+void Monitor::showCaseOpen(bool open) {
+    m_readings[kCaseOpenItem].shown.text = open ? kCaseOpened : kCaseClosed;
+}
+
+std::string Monitor::caption(int item) const {
+    return item == kCaseOpenItem ? "Case open" : std::string(kItems[size_t(item)].caption);
+}
+
+Event Monitor::itemEvent(int item, std::string what) const {
+    Event e;
+    e.event = std::move(what);
+    e.item = item;
+    e.caption = caption(item);
+    e.value = trimmed(m_readings[size_t(item)].shown);
+    if (item < kFirstFanItem) {
+        e.low = trimmed(m_limits.voltage(item).lowText);
+        e.high = trimmed(m_limits.voltage(item).highText);
+    } else if (item < kFirstTempItem) {
+        e.low = trimmed(m_limits.fan(item - kFirstFanItem).text);
+    } else if (item < kCaseOpenItem) {
+        e.high = trimmed(m_limits.temperature(item - kFirstTempItem).highText);
+    }
+    return e;
+}
+
+double Monitor::valueOf(int item, uint8_t raw) const {
+    if (item < kFirstFanItem) {
+        const VoltageRail rail = RailOf(m_m.chip.model(), item);
+        if (rail == VoltageRail::Converted)
+            return CalRealNegVoltage(item, raw);
+        return ScaleToVolts(rail == VoltageRail::Negated ? -raw : raw,
+                            m_m.settings.VoltFactor[size_t(item)]);
+    }
+    if (item < kFirstTempItem) {
+        if (raw == kFanStoppedCount)
+            return NAN;
+        const auto rpm =
+            FanSpeed(raw ? raw : 1, m_m.settings.FanDivisor[size_t(item - kFirstFanItem)]);
+        return rpm ? *rpm : NAN;
+    }
+    if (item < kCaseOpenItem)
+        // Every temperature's first register holds whole degrees in two's complement.
+        return Temp1Degrees(raw);
+    return raw != 0;
+}
+
+} // namespace hmdx
