@@ -9,18 +9,14 @@
 namespace hmdx::test {
 namespace {
 
-// Field offsets of the 322-byte record (the temperature high limits follow the low ones).
+// Field offsets of the 322-byte record.
 constexpr std::size_t kScaleMin = 0, kScaleMax = 40, kLoLimit = 80, kHiLimit = 120;
-constexpr std::size_t kFactor = 160, kFanDivisor = 200, kFanCount = 208;
-constexpr std::size_t kTempLo = 216, kPassword = 248, kSwitches = 256;
-constexpr std::size_t kVcoreFromVid = 320;
+constexpr std::size_t kFactor = 160, kFanCount = 208;
 
-constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
-constexpr float kInf = std::numeric_limits<float>::infinity();
-
-template <typename T> void Fill(Bytes& bytes, std::size_t offset, std::size_t count, T value) {
-    for (std::size_t i = 0; i < count; ++i)
-        Put(bytes, offset + i * sizeof(T), {value});
+template <typename T> Bytes patched(std::size_t offset, std::initializer_list<T> values) {
+    Bytes bytes = Record();
+    Put(bytes, offset, values);
+    return bytes;
 }
 
 Bytes randomBytes(std::size_t size, uint32_t seed) {
@@ -31,71 +27,42 @@ Bytes randomBytes(std::size_t size, uint32_t seed) {
     return bytes;
 }
 
-template <typename T> Bytes patched(std::size_t offset, std::initializer_list<T> values) {
-    Bytes bytes = Record();
-    Put(bytes, offset, values);
-    return bytes;
-}
-
 struct HostileFile {
-    const char* name;
+    std::string name;
     Bytes bytes;
 };
 
+// The fuzzers' seed files (NaN, infinite and huge floats, zero factors, crossed limits,
+// overflowing divisors and counts, odd switches and password bytes, short and long files),
+// and what they lack.
 std::vector<HostileFile> hostileFiles() {
-    const Bytes factory = Record();
-    Bytes nan = factory;
-    for (std::size_t field : {kScaleMin, kScaleMax, kLoLimit, kHiLimit, kFactor}) {
-        Fill(nan, field, 9, kNaN);
-        Put(nan, field + 4, {-kNaN});
-    }
-    Fill(nan, kTempLo, 8, kNaN);
-    Bytes inf = factory;
-    Fill(inf, kScaleMin, 9, -kInf);
-    Fill(inf, kScaleMax, 9, kInf);
-    Fill(inf, kFactor, 9, kInf);
-    Put<float>(inf, kTempLo, {-kInf, kInf, -kInf, kInf, kInf, -kInf, kInf, -kInf});
-    Bytes huge = factory;
-    Fill(huge, kScaleMin, 7, -1e30f);
-    Fill(huge, kScaleMax, 8, 1e30f);
-    Fill(huge, kLoLimit, 7, -1e30f);
-    Fill(huge, kHiLimit, 8, 1e30f);
-    Fill(huge, kFactor, 7, 1e-30f);
-    Put<float>(huge, kTempLo, {-1e30f, -1e30f, -1e30f, 0, 1e30f, 1e30f, 1e30f});
-    // Low limits above high limits (all within the scales), and scales upside down.
-    Bytes crossedLimits = factory;
-    Put<float>(crossedLimits, kLoLimit, {3.8f, 3.7f, 3.7f, 5.4f, 12.8f, -11.2f, -4.6f, 5.4f, 3.4f});
-    Put<float>(crossedLimits, kHiLimit, {1.3f, 3.2f, 3.2f, 4.6f, 11.2f, -12.8f, -5.4f, 4.6f, 2.6f});
-    Put<float>(crossedLimits, kTempLo, {90, 90, 90, 0, 20, 20, 20});
-    Bytes crossedScales = factory;
+    std::vector<HostileFile> files;
+    for (const auto& entry : std::filesystem::directory_iterator(HMDX_FUZZ_CORPUS "/settings"))
+        files.push_back({entry.path().filename().string(), ReadBytes(entry.path())});
+    const float inf = std::numeric_limits<float>::infinity();
+    Bytes infinite = Record();
+    for (std::size_t i = 0; i < 9; ++i)
+        for (std::size_t field : {kScaleMin, kScaleMax, kLoLimit, kHiLimit, kFactor})
+            Put(infinite, field + 4 * i, {field == kScaleMin || field == kLoLimit ? -inf : inf});
+    Bytes crossedScales = Record();
     Put<float>(crossedScales, kScaleMin, {4.1f, 4.1f, 4, 6, 14, -10, -4, 6, 4.1f});
     Put<float>(crossedScales, kScaleMax, {1, 1, 2.3f, 4, 10, -14, -6, 4, 1.5f});
-    Bytes switches = factory;
-    Put<uint8_t>(switches, kSwitches, {2, 255, 2, 255, 2, 255, 2, 255, 2, 255, 2, 255, 2});
-    Put<uint8_t>(switches, kSwitches + 16, {255, 2, 255, 2, 255, 2, 255, 2, 255, 2, 255});
-    Put<uint8_t>(switches, kSwitches + 32, {2, 2, 2, 2, 255, 255, 255, 255, 2, 2, 255});
-    Put<uint8_t>(switches, kSwitches + 48, {255, 2, 255, 2, 255, 2, 255, 2, 255, 2});
-    Put<int16_t>(switches, kVcoreFromVid, {2});
-    return {
-        {"empty", {}},
-        {"one byte", {0x42}},
-        {"321 bytes", Bytes(factory.begin(), factory.end() - 1)},
-        {"322 random bytes", randomBytes(322, 20261206)},
-        {"4 KiB random", randomBytes(4096, 4096)},
-        {"NaN floats", nan},
-        {"infinite floats", inf},
-        {"zero and negative factors", patched<float>(kFactor, {0, -0.0f, -0.016f, -1e30f, -1})},
-        {"huge scales, tiny factors", huge},
-        {"extreme factors", patched<float>(kFactor, {FLT_MAX, FLT_TRUE_MIN, 1e30f, FLT_MAX})},
-        {"crossed limits", crossedLimits},
-        {"crossed scales", crossedScales},
-        // Start-up puts the Vcore limits at the CPU's 1.75 V +/- 0.2 V, below this scale.
-        {"Vcore scale above the CPU's voltage", patched<float>(kScaleMin, {3.0f})},
-        {"count limits 0 and beyond", patched<int16_t>(kFanCount, {0, -32768, 32767})},
-        {"divisors overflowing the speed", patched<int16_t>(kFanDivisor, {129, 32767, -5})},
-        {"item switches 2 and 255", switches},
-        {"password 0x00 and 0xFF", patched<uint8_t>(kPassword, {0, 0xFF, 0, 0xFF, 0, 0, 0xFF, 0})},
-    };
+    files.insert(
+        files.end(),
+        {
+            {"one byte", {0x42}},
+            {"322 random bytes", randomBytes(322, 20261206)},
+            {"4 KiB random", randomBytes(4096, 4096)},
+            {"infinite floats", infinite},
+            {"extreme factors",
+             patched<float>(kFactor, {FLT_MAX, FLT_TRUE_MIN, 1e30f, FLT_MAX, 1e-30f})},
+            {"crossed scales", crossedScales},
+            // Start-up puts the Vcore limits at the CPU's 1.75 V +/- 0.2 V, below this scale.
+            {"Vcore scale above the CPU's voltage", patched<float>(kScaleMin, {3.0f})},
+            {"count limits 0 and beyond", patched<int16_t>(kFanCount, {0, -32768, 32767})},
+        });
+    EXPECT_GT(files.size(), 20U);
+    return files;
 }
 
 // Switches are tested with "== 1": exactly one fault rule, and no beep with the three-fault

@@ -37,30 +37,6 @@ protected:
     const fs::path path = dir / "hmb.dat";
 };
 
-TEST_F(SettingsFileTest, LoadSaveRoundTripKeepsSpareAndExtraBytes) {
-    Bytes bytes = Record();
-    Put<uint32_t>(bytes, 36, {0xEFBEADDE}); // spare entry 9 of VoltScaleMin
-    Put<int16_t>(bytes, 206, {-7});         // spare fan divisor
-    Put<float>(bytes, 244, {1.5f});         // spare high temperature limit
-    Put<float>(bytes, 124, {12.25f});       // a user's own +12V high limit
-    bytes.insert(bytes.end(), {'x', 'y', 'z'});
-    write(bytes);
-    SettingsFile file(path);
-    SettingsModel model;
-    const SettingsLoadResult result = file.load(model, EveryItem(), EveryItem());
-    EXPECT_EQ(result.outcome, Outcome::Loaded);
-    EXPECT_TRUE(result.replaced.empty());
-    EXPECT_EQ(result.message, "");
-    EXPECT_EQ(model.VoltHiLimit[1], 12.25f);
-    EXPECT_EQ(file.save(model), std::nullopt);
-    EXPECT_EQ(read(), bytes);
-
-    model.FanCountLimit[0] = 200;
-    EXPECT_EQ(file.save(model), std::nullopt);
-    Put<int16_t>(bytes, 208, {200});
-    EXPECT_EQ(read(), bytes);
-}
-
 TEST_F(SettingsFileTest, UnusableFilesFallBackToFactorySettings) {
     struct Case {
         const char* name;
