@@ -13,7 +13,7 @@ TEMP1_LOW, TEMP1_HIGH = 216, 232  # offsets of the Temp1 limits
 
 @case("settings-default-save")
 def default_save(session):
-    path = session.data_file("hmb.dat")
+    path = os.path.join(session.data, "hmb.dat")
     # The simulated CPU asks for 1.75 V, which Default turns into Vcore limits 1.55..1.95 V.
     factory = session.reference("defaults-hmb.dat")
     factory = put_float(put_float(factory, VCORE_LOW, 1.75 - 0.2), VCORE_HIGH, 1.75 + 0.2)
@@ -38,7 +38,7 @@ def default_save(session):
 def resume_keeps_limits(session):
     moved = put_float(put_float(session.reference("defaults-hmb.dat"), TEMP1_LOW, 45.0),
                       TEMP1_HIGH, 45.0)
-    with open(session.data_file("hmb.dat"), "wb") as f:
+    with open(os.path.join(session.data, "hmb.dat"), "wb") as f:
         f.write(moved)
     log = os.path.join(session.dir, "events.jsonl")
     app = session.start("--event-log", log, scenario="resume.scn")

@@ -1,6 +1,8 @@
 """Out-of-range readings raise their warning; Disable ends it; the case-open warning wants the
 password before its latch is cleared."""
 
+import os
+
 from harness import (BOX_TITLE, MAIN_TITLE, PASSWORD_TITLE, WARNING_TITLE, case, check,
                      check_throughout, wait_for)
 
@@ -34,7 +36,7 @@ def case_open(session, stored=None, typed=""):
     and `typed` is entered. Returns hmdx and the password prompt."""
     if stored:
         record = session.reference("defaults-hmb.dat")
-        with open(session.data_file("hmb.dat"), "wb") as f:
+        with open(os.path.join(session.data, "hmb.dat"), "wb") as f:
             f.write(record[:PASSWORD] + stored + record[PASSWORD + 8:])
     app = session.start(scenario="case-open.scn")
     session.wait_window(MAIN_TITLE, app)
@@ -43,7 +45,7 @@ def case_open(session, stored=None, typed=""):
     prompt = session.wait_window(PASSWORD_TITLE, app)
     check(session.windows(WARNING_TITLE), "the case-open warning closed before the password")
     if typed:
-        session.type_text(prompt, typed)
+        session.keys(prompt, typed, action="type")
     session.keys(prompt, "Return")
     return app, prompt
 
@@ -72,6 +74,6 @@ def case_open_stored_password(session):
     check(session.windows(WARNING_TITLE), "a wrong password closed the case-open warning")
     check(prompt in session.windows(PASSWORD_TITLE), "a wrong password closed the prompt")
     session.keys(prompt, "ctrl+a")
-    session.type_text(prompt, "e2e")
+    session.keys(prompt, "e2e", action="type")
     session.keys(prompt, "Return")
     check_latch_cleared(session, app)

@@ -241,14 +241,11 @@ class Session:
         wait_for(f'no window titled "{title}"', lambda: not self.windows(title), timeout,
                  abort=app.ensure_alive)
 
-    def keys(self, window, *keys):
-        """Gives the window the keyboard (there is no window manager to do it) and types."""
+    def keys(self, window, *keys, action="key"):
+        """Gives the window the keyboard (there is no window manager to do it) and presses the
+        keys, or types the text with action="type"."""
         self.xdotool("windowfocus", "--sync", window)
-        self.xdotool("key", "--delay", "40", *keys)
-
-    def type_text(self, window, text):
-        self.xdotool("windowfocus", "--sync", window)
-        self.xdotool("type", "--delay", "40", text)
+        self.xdotool(action, "--delay", "40", *keys)
 
     def _pick(self, app, what, open_menu, item):
         """Opens a menu, waits for it, types the entry's mnemonic and waits for it to close,
@@ -310,9 +307,6 @@ class Session:
         self._pick(app, "the tray icon's menu", lambda: self.click(icon, button=3), item)
 
     # -- files -------------------------------------------------------------------------------
-
-    def data_file(self, name):
-        return os.path.join(self.data, name)
 
     def reference(self, name):
         with open(os.path.join(self.test_data, name), "rb") as f:

@@ -23,44 +23,18 @@ std::vector<std::string> Names(const std::filesystem::path& folder) {
     return names;
 }
 
-MetricsItem Item(int index, std::string caption, Kind kind) {
-    MetricsItem item;
-    item.index = index;
-    item.caption = std::move(caption);
-    item.kind = kind;
-    item.present = true;
-    item.monitored = true;
-    return item;
-}
-
+// Item order of the fields: index, caption, kind, present, monitored, alarm, hasReading,
+// value, low, high, warningsRaised.
 MetricsSnapshot SmallSnapshot() {
-    MetricsSnapshot s;
-    s.model = "HMB";
-    s.chipId = 0x30;
-    s.reprogrammings = 7;
-    auto& volts = s.items[3] = Item(3, "+5V", Kind::Voltage);
-    volts.hasReading = true;
-    volts.value = 5.05;
-    volts.low = 4.75;
-    volts.high = 5.25;
-    volts.warningsRaised = 2;
-    auto& fan = s.items[9] = Item(9, "a\\b \"c\"\nd", Kind::Fan);
-    fan.hasReading = true;
-    fan.value = 3375;
-    fan.low = 2000; // no upper limit: its family is left out
-    auto& temp = s.items[12] = Item(12, "System", Kind::Temperature);
-    temp.monitored = false;
-    temp.high = 60; // not read yet: no reading sample
-    auto& open = s.items[15] = Item(15, "Case open", Kind::CaseOpen);
-    open.hasReading = true;
-    open.value = 1;
-    open.alarm = true;
-    open.warningsRaised = 1;
-    open.high = 1; // the case has no limits whatever the snapshot says
-    auto& absent = s.items[0] = Item(0, "Vcore", Kind::Voltage);
-    absent.present = false;
-    absent.hasReading = true;
-    absent.value = 1.5;
+    MetricsSnapshot s{.model = "HMB", .chipId = 0x30, .reprogrammings = 7};
+    s.items[3] = {3, "+5V", Kind::Voltage, true, true, false, true, 5.05, 4.75, 5.25, 2};
+    // No upper limit: its family is left out.
+    s.items[9] = {9, "a\\b \"c\"\nd", Kind::Fan, true, true, false, true, 3375, 2000, NAN, 0};
+    // Not read yet: no reading sample.
+    s.items[12] = {12, "System", Kind::Temperature, true, false, false, false, 0, NAN, 60, 0};
+    // The case has no limits whatever the snapshot says.
+    s.items[15] = {15, "Case open", Kind::CaseOpen, true, true, true, true, 1, NAN, 1, 1};
+    s.items[0] = {0, "Vcore", Kind::Voltage, false, true, false, true, 1.5, NAN, NAN, 0};
     return s;
 }
 

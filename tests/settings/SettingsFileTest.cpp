@@ -1,7 +1,6 @@
 #include "settings/SettingsFile.h"
 
 #include "support/FactoryRecord.h"
-#include "support/FileSizeLimit.h"
 #include "support/ReadFile.h"
 #include "support/TempDir.h"
 
@@ -12,6 +11,7 @@
 #include <gtest/gtest.h>
 #include <limits>
 #include <random>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <variant>
@@ -21,6 +21,22 @@ namespace {
 
 namespace fs = std::filesystem;
 using Outcome = SettingsLoadResult::Outcome;
+
+// Writes past 100 bytes fail with EFBIG for as long as it lives: a full disk without one.
+struct WritesCutShort {
+    WritesCutShort() {
+        getrlimit(RLIMIT_FSIZE, &old);
+        rlimit cut = old;
+        cut.rlim_cur = 100;
+        setrlimit(RLIMIT_FSIZE, &cut);
+    }
+    ~WritesCutShort() {
+        setrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, handler);
+    }
+    rlimit old{};
+    void (*handler)(int) = std::signal(SIGXFSZ, SIG_IGN);
+};
 
 class SettingsFileTest : public testing::Test {
 protected:
@@ -183,9 +199,9 @@ TEST_F(SettingsFileTest, FailedSaveChangesNothing) {
         fs::create_directory(dir / "folder.dat");
         fs::permissions(dir.path(), fs::perms(c.error == EACCES ? 0555 : 0755));
         SettingsFile file(c.target);
-        std::optional<FileSizeLimit> limit;
+        std::optional<WritesCutShort> limit;
         if (c.error == EFBIG)
-            limit.emplace(100); // the temporary file is made, then its writing fails
+            limit.emplace(); // the temporary file is made, then its writing fails
         const std::optional<std::string> message = file.save(changed);
         limit.reset();
         fs::permissions(dir.path(), fs::perms(0755));
