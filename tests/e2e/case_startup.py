@@ -31,7 +31,9 @@ def _register(name, scenario, code, says):
         session.keys(box, "Return")
         app.ends_with(code, "the message box")
         want, said = says.format(path), app.stderr()
-        check(said.startswith(want) if code == 2 else want in said, f"stderr {said!r}, want {want!r}")
+        # A bad scenario is the first thing hmdx says.
+        check(said.startswith(want) if code == 2 else want in said,
+              f"stderr {said!r}, want {want!r}")
         check(not os.listdir(session.data), "a failed start wrote to the data folder")
         check(code == 1 or not os.path.exists(app.dump_file), "a simulation ran on a bad scenario")
 

@@ -244,14 +244,14 @@ TEST_F(SettingsFileTest, KilledSaveLeavesTheWholeOldOrNewRecord) {
                     file.save(records[n % 2]);
             ::_exit(1);
         }
+        ::close(ready[1]); // a child that fails before saving ends the read
         char started = 0;
         const bool ran = ::read(ready[0], &started, 1) == 1;
+        ::close(ready[0]);
         ::usleep(useconds_t(random() % uint32_t(3 * save + 1)));
         ::kill(pid, SIGKILL);
         int status = 0;
         ::waitpid(pid, &status, 0);
-        ::close(ready[0]);
-        ::close(ready[1]);
         ASSERT_TRUE(ran && WIFSIGNALED(status)) << "kill " << kill;
         const Bytes now = read();
         ASSERT_TRUE(now == bytes[0] || now == bytes[1])
