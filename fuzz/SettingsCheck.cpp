@@ -14,43 +14,33 @@ namespace {
 namespace fs = std::filesystem;
 using Bytes = std::vector<uint8_t>;
 
-struct Span {
-    std::size_t offset, size;
-};
-
 // The record's spare entries (voltage 9, fan and temperature 3): kept, never interpreted.
-constexpr Span kSpares[] = {{36, 4},  {76, 4},  {116, 4}, {156, 4}, {196, 4},
-                            {206, 2}, {214, 2}, {228, 4}, {244, 4}};
+constexpr std::pair<std::size_t, std::size_t> kSpares[] = {
+    {36, 4}, {76, 4}, {116, 4}, {156, 4}, {196, 4}, {206, 2}, {214, 2}, {228, 4}, {244, 4}};
 
 // One folder for the whole run, in memory where there is such a file system: a save syncs
 // the file and its folder, which on a disk would make every input cost milliseconds.
-class Scratch {
-public:
+struct Scratch {
     Scratch() {
         const fs::path shm = "/dev/shm";
         std::string pattern =
             ((fs::is_directory(shm) ? shm : fs::temp_directory_path()) / "hmdx-fuzz-XXXXXX")
                 .string();
         if (::mkdtemp(pattern.data()))
-            m_folder = pattern;
+            folder = pattern;
     }
     ~Scratch() {
         std::error_code ignored;
-        fs::remove_all(m_folder, ignored);
+        fs::remove_all(folder, ignored);
     }
-    Scratch(const Scratch&) = delete;
-    Scratch& operator=(const Scratch&) = delete;
-    fs::path file() const { return m_folder / "hmb.dat"; }
-
-private:
-    fs::path m_folder;
+    fs::path folder;
 };
 
-SettingsItemBytes everyItem() {
+const SettingsItemBytes kEveryItem = [] {
     SettingsItemBytes all;
     all.fill(1);
     return all;
-}
+}();
 
 Bytes readBytes(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -62,7 +52,7 @@ std::string checkLoad(const SettingsLoadResult& result, const SettingsModel& mod
     using Outcome = SettingsLoadResult::Outcome;
     if (size < kSettingsRecordSize) {
         SettingsModel factory;
-        SetDefaultSettings(factory, everyItem(), everyItem());
+        SetDefaultSettings(factory, kEveryItem, kEveryItem);
         if (result.outcome != Outcome::TooShort || !(model == factory))
             return "a short file did not give the factory settings";
         return result.message.empty() ? "a short file was not reported" : "";
@@ -86,9 +76,8 @@ std::string checkSavedBytes(const Bytes& saved, const uint8_t* data, std::size_t
         return {};
     if (!std::equal(saved.begin() + kSettingsRecordSize, saved.end(), data + kSettingsRecordSize))
         return "bytes past the record were not kept";
-    for (const Span& spare : kSpares)
-        if (!std::equal(data + spare.offset, data + spare.offset + spare.size,
-                        saved.begin() + long(spare.offset)))
+    for (const auto& [offset, length] : kSpares)
+        if (!std::equal(data + offset, data + offset + length, saved.begin() + long(offset)))
             return "a spare entry was not kept";
     return {};
 }
@@ -97,18 +86,18 @@ std::string checkSavedBytes(const Bytes& saved, const uint8_t* data, std::size_t
 
 std::string CheckSettingsFile(const uint8_t* data, std::size_t size) {
     static const Scratch scratch;
-    const fs::path path = scratch.file();
+    const fs::path path = scratch.folder / "hmb.dat";
     std::ofstream(path, std::ios::binary | std::ios::trunc)
         .write(reinterpret_cast<const char*>(data), std::streamsize(size));
     SettingsModel model;
     SettingsFile file(path);
-    std::string problem = checkLoad(file.load(model, everyItem(), everyItem()), model, size);
+    std::string problem = checkLoad(file.load(model, kEveryItem, kEveryItem), model, size);
     if (!problem.empty())
         return problem;
     if (std::optional<std::string> error = file.save(model))
         return "save failed: " + *error;
     SettingsModel reloaded;
-    const SettingsLoadResult again = SettingsFile(path).load(reloaded, everyItem(), everyItem());
+    const SettingsLoadResult again = SettingsFile(path).load(reloaded, kEveryItem, kEveryItem);
     if (again.outcome != SettingsLoadResult::Outcome::Loaded || !again.replaced.empty())
         return "the saved file did not load cleanly";
     if (!(reloaded == model))

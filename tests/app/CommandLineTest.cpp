@@ -5,47 +5,34 @@
 namespace hmdx {
 namespace {
 
-TEST(CommandLine, AcceptedForms) {
-    struct Case {
-        std::vector<std::string> args;
-        bool simulate;
-        std::string model;
-        std::string scenario;
-        std::string dataDir;
-    };
-    for (const Case& c : {
-             Case{{}, false, "hmb", "", ""},
-             Case{{"--simulate"}, true, "hmb", "", ""},
-             Case{{"--simulate=hmdf"}, true, "hmdf", "", ""},
-             Case{{"--scenario", "a.txt"}, true, "hmb", "a.txt", ""},
-             Case{{"--scenario=a.txt", "--simulate=hma"}, true, "hma", "a.txt", ""},
-             Case{{"--data-dir", "/tmp/x"}, false, "hmb", "", "/tmp/x"},
-             Case{{"--simulate", "--sim-dump", "d", "--sim-trace=t"}, true, "hmb", "", ""},
-         }) {
-        const CommandLineParse parsed = ParseCommandLine(c.args);
-        ASSERT_TRUE(parsed.options) << parsed.error;
-        EXPECT_EQ(parsed.options->simulate, c.simulate);
-        EXPECT_EQ(parsed.options->simulateModel, c.model);
-        EXPECT_EQ(parsed.options->scenarioFile, c.scenario);
-        EXPECT_EQ(parsed.options->dataDir, c.dataDir);
-    }
+// The parsed options as "simulate|model|scenario|trace|dump|data-dir|event-log|verify|
+// headless|metrics-file|metrics-interval".
+std::string Summary(const CommandLine& c) {
+    return std::to_string(c.simulate) + "|" + c.simulateModel + "|" + c.scenarioFile + "|" +
+           c.traceFile + "|" + c.dumpFile + "|" + c.dataDir + "|" + c.eventLogFile + "|" +
+           std::to_string(c.verifySeconds) + "|" + std::to_string(c.headless) + "|" +
+           c.metricsFile + "|" + std::to_string(c.metricsSeconds);
 }
 
-TEST(CommandLine, IntervalsAndOutputFiles) {
-    EXPECT_EQ(ParseCommandLine({}).options->verifySeconds, 60);
-    const CommandLineParse off =
-        ParseCommandLine({"--verify-interval=0", "--event-log", "e.jsonl"});
-    ASSERT_TRUE(off.options) << off.error;
-    EXPECT_EQ(off.options->verifySeconds, 0);
-    EXPECT_EQ(off.options->eventLogFile, "e.jsonl");
-    EXPECT_EQ(ParseCommandLine({"--verify-interval", "300"}).options->verifySeconds, 300);
-    const CommandLineParse headless =
-        ParseCommandLine({"--headless", "--metrics-file=m.prom", "--metrics-interval", "5"});
-    ASSERT_TRUE(headless.options) << headless.error;
-    EXPECT_TRUE(headless.options->headless);
-    EXPECT_EQ(headless.options->metricsFile, "m.prom");
-    EXPECT_EQ(headless.options->metricsSeconds, 5);
-    EXPECT_EQ(ParseCommandLine({}).options->metricsSeconds, 15);
+TEST(CommandLine, AcceptedForms) {
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{}, "0|hmb||||||60|0||15"},
+        {{"--simulate"}, "1|hmb||||||60|0||15"},
+        {{"--simulate=hmdf"}, "1|hmdf||||||60|0||15"},
+        {{"--scenario", "a.txt"}, "1|hmb|a.txt|||||60|0||15"},
+        {{"--scenario=a.txt", "--simulate=hma"}, "1|hma|a.txt|||||60|0||15"},
+        {{"--data-dir", "/tmp/x"}, "0|hmb||||/tmp/x||60|0||15"},
+        {{"--simulate", "--sim-dump", "d", "--sim-trace=t"}, "1|hmb||t|d|||60|0||15"},
+        {{"--verify-interval=0", "--event-log", "e.jsonl"}, "0|hmb|||||e.jsonl|0|0||15"},
+        {{"--verify-interval", "300"}, "0|hmb||||||300|0||15"},
+        {{"--headless", "--metrics-file=m.prom", "--metrics-interval", "5"},
+         "0|hmb||||||60|1|m.prom|5"},
+    };
+    for (const auto& [args, summary] : cases) {
+        const CommandLineParse parsed = ParseCommandLine(args);
+        ASSERT_TRUE(parsed.options) << parsed.error;
+        EXPECT_EQ(Summary(*parsed.options), summary);
+    }
 }
 
 TEST(CommandLine, RefusedFormsSayWhy) {

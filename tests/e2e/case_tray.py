@@ -1,7 +1,6 @@
 """Closing the window hides it to the notification area while monitoring goes on; the icon
 brings it back, and the icon's Exit silences the chip."""
 
-from case_models import exit_from_file_menu
 from harness import MAIN_TITLE, WARNING_TITLE, case, check, check_throughout, wait_for
 
 
@@ -14,7 +13,7 @@ def close_to_tray(session, app):
 @case("tray-close-restore-exit")
 def close_restore_exit(session):
     session.start_tray()
-    app = session.start(scenario=session.scenario("tray-hma.scn"))
+    app = session.start(scenario="tray-hma.scn")
     close_to_tray(session, app)
     check(not session.windows(WARNING_TITLE),
           "the scenario's warning came before the window reached the tray (machine too slow)")
@@ -30,8 +29,7 @@ def close_restore_exit(session):
 
     close_to_tray(session, app)
     session.tray_menu(app, "x")
-    code = app.wait_exit()
-    check(code == 0, f"the tray's Exit ended hmdx with exit code {code}")
+    app.ends_with(0, "the tray's Exit")
     dump = app.dump()
     # HMA: File > Exit would leave the beep on; the tray's Exit silences every model.
     check(dump["0:57"] == 0, f"the tray's Exit left the beep register 0:57 at {dump['0:57']:02x}")
@@ -46,4 +44,4 @@ def close_without_tray(session):
     session.request_close(session.wait_window(MAIN_TITLE, app))
     check_throughout(1.5, app, lambda: session.windows(MAIN_TITLE),
                      "closing without a notification area took the window away")
-    exit_from_file_menu(session, app)
+    session.exit_from_menu(app)

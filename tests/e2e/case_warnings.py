@@ -1,7 +1,8 @@
 """Out-of-range readings raise their warning; Disable ends it; the case-open warning wants the
 password before its latch is cleared."""
 
-from case_models import exit_from_file_menu
+import os
+
 from harness import (BOX_TITLE, MAIN_TITLE, PASSWORD_TITLE, WARNING_TITLE, case, check,
                      check_throughout, wait_for)
 
@@ -13,7 +14,7 @@ PASSWORD = 248  # offset of the 8-character password in the data file
 
 @case("warning-ignore-disable")
 def ignore_then_disable(session):
-    app = session.start(scenario=session.scenario("volt-high.scn"))
+    app = session.start(scenario="volt-high.scn")
     first = session.wait_window(WARNING_TITLE, app)
     # Focus starts on Ignore; the reading is still high, so the next poll warns again.
     session.keys(first, "space")
@@ -25,54 +26,54 @@ def ignore_then_disable(session):
     # Polling runs once a second: a few quiet ticks are the only proof it stays away.
     check_throughout(3.0, app, lambda: not session.windows(WARNING_TITLE),
                      "the disabled item's warning came back")
-    dump = exit_from_file_menu(session, app)
+    dump = session.exit_from_menu(app)
     check((dump["0:56"] & PLUS5_BEEP) == 0,
           f"+5V still beeps after Disable: 0:56 = {dump['0:56']:02x}")
 
 
-def confirm_case_open(session, app, typed=""):
+def case_open(session, stored=None, typed=""):
+    """Opens the case with `stored` as the saved password; Ignore on the warning asks for it,
+    and `typed` is entered. Returns hmdx and the password prompt."""
+    if stored:
+        record = session.reference("defaults-hmb.dat")
+        with open(os.path.join(session.data, "hmb.dat"), "wb") as f:
+            f.write(record[:PASSWORD] + stored + record[PASSWORD + 8:])
+    app = session.start(scenario="case-open.scn")
+    session.wait_window(MAIN_TITLE, app)
     warning = session.wait_window(WARNING_TITLE, app)
     session.keys(warning, "space")  # Ignore asks for the password first
     prompt = session.wait_window(PASSWORD_TITLE, app)
     check(session.windows(WARNING_TITLE), "the case-open warning closed before the password")
     if typed:
-        session.type_text(prompt, typed)
+        session.keys(prompt, typed, action="type")
     session.keys(prompt, "Return")
-    return prompt
+    return app, prompt
 
 
 def check_latch_cleared(session, app):
     session.wait_no_window(PASSWORD_TITLE, app)
     session.wait_no_window(WARNING_TITLE, app)
-    dump = exit_from_file_menu(session, app)
+    dump = session.exit_from_menu(app)
     check(dump["0:46"] & CASE_CLEAR, f"case-open latch not cleared: 0:46 = {dump['0:46']:02x}")
     check((dump["0:42"] & CASE_OPEN) == 0, f"case still reads open: 0:42 = {dump['0:42']:02x}")
 
 
 @case("case-open-empty-password")
 def case_open_empty_password(session):
-    app = session.start(scenario=session.scenario("case-open.scn"))
-    session.wait_window(MAIN_TITLE, app)
-    confirm_case_open(session, app)
+    app, _ = case_open(session)
     check_latch_cleared(session, app)
 
 
 @case("case-open-stored-password")
 def case_open_stored_password(session):
-    record = session.reference("defaults-hmb.dat")
-    with open(session.data_file("hmb.dat"), "wb") as f:
-        f.write(record[:PASSWORD] + b"e2e     " + record[PASSWORD + 8:])
-    app = session.start(scenario=session.scenario("case-open.scn"))
-    session.wait_window(MAIN_TITLE, app)
     # Case matters: the wrong entry is refused and the prompt keeps it for correcting.
-    prompt = confirm_case_open(session, app, typed="E2E")
+    app, prompt = case_open(session, stored=b"e2e     ", typed="E2E")
     box = session.wait_window(BOX_TITLE, app)
     session.keys(box, "Return")
     session.wait_no_window(BOX_TITLE, app)
     check(session.windows(WARNING_TITLE), "a wrong password closed the case-open warning")
     check(prompt in session.windows(PASSWORD_TITLE), "a wrong password closed the prompt")
     session.keys(prompt, "ctrl+a")
-    session.type_text(prompt, "e2e")
+    session.keys(prompt, "e2e", action="type")
     session.keys(prompt, "Return")
     check_latch_cleared(session, app)
-

@@ -3,10 +3,10 @@ clicks on the tray icon and the close request a window manager sends."""
 
 import ctypes
 import os
-import random
-import select
+import re
 import shutil
 import signal
+import struct
 import subprocess
 import tempfile
 import time
@@ -28,6 +28,10 @@ class Failure(Exception):
     pass
 
 
+class Skip(Exception):
+    """A tool the case needs is missing here."""
+
+
 def case(name):
     def register(function):
         CASES[name] = function
@@ -43,15 +47,13 @@ def check(condition, message):
 def wait_for(what, predicate, timeout=15.0, interval=0.1, abort=None):
     """Polls until predicate() is truthy and returns its value; abort() may raise early."""
     deadline = time.monotonic() + timeout
-    while True:
-        value = predicate()
-        if value:
-            return value
+    while not (value := predicate()):
         if abort:
             abort()
         if time.monotonic() > deadline:
             raise Failure(f"gave up after {timeout:g} s waiting for {what}")
         time.sleep(interval)
+    return value
 
 
 def check_throughout(seconds, app, condition, message):
@@ -63,29 +65,31 @@ def check_throughout(seconds, app, condition, message):
         time.sleep(0.2)
 
 
-_libc = ctypes.CDLL(None, use_errno=True)
-_PR_SET_PDEATHSIG = 1
+def check_registers(dump, expected):
+    wrong = [f"{reg} = {dump[reg]:02x} (want {want:02x})"
+             for reg, want in expected.items() if dump[reg] != want]
+    check(not wrong, "registers after exit: " + ", ".join(wrong))
+
+
+def put_float(record, offset, value):
+    return record[:offset] + struct.pack("<f", value) + record[offset + 4:]
+
+
+_libc = ctypes.CDLL(None)
 
 
 def _die_with_driver():
     # A driver killed by a test timeout must not leave an X server or hmdx behind.
-    _libc.prctl(_PR_SET_PDEATHSIG, signal.SIGTERM)
-
-
-def _title_regex(title):
-    # xdotool matches POSIX extended regular expressions.
-    special = set(".^$*+?()[]{}|\\")
-    return "^" + "".join("\\" + c if c in special else c for c in title) + "$"
+    _libc.prctl(1, signal.SIGTERM)  # PR_SET_PDEATHSIG
 
 
 class Hmdx:
     """One hmdx process with its console output and simulator dump."""
 
-    def __init__(self, proc, dump, stderr, trace):
+    def __init__(self, proc, dump, stderr):
         self.proc = proc
         self.dump_file = dump
         self.stderr_file = stderr
-        self.trace_file = trace
 
     def alive(self):
         return self.proc.poll() is None
@@ -95,29 +99,24 @@ class Hmdx:
             raise Failure(f"hmdx ended with exit code {self.proc.returncode}; "
                           f"stderr: {self.stderr()!r}")
 
-    def wait_exit(self, timeout=15.0):
+    def ends_with(self, code, after):
+        """Waits for hmdx to end after `after` and checks its exit code."""
         try:
-            return self.proc.wait(timeout)
+            got = self.proc.wait(15)
         except subprocess.TimeoutExpired:
-            raise Failure(f"hmdx still running {timeout:g} s after it was told to end")
+            raise Failure(f"hmdx still running 15 s after {after}")
+        check(got == code, f"{after} ended hmdx with exit code {got}, want {code}")
 
     def stderr(self):
         with open(self.stderr_file, encoding="utf-8", errors="replace") as f:
             return f.read()
 
-    def trace(self):
-        with open(self.trace_file, encoding="utf-8") as f:
-            return f.read().splitlines()
-
     def dump(self):
         """Registers as written at exit: {'0:4d': 0x95, 'sio:30': 0, 'ports': 1234, ...}."""
         check(os.path.exists(self.dump_file), "hmdx wrote no --sim-dump file")
-        values = {}
         with open(self.dump_file, encoding="ascii") as f:
-            for line in f:
-                key, value = line.split()
-                values[key] = int(value) if key in ("shutdown", "ports") else int(value, 16)
-        return values
+            pairs = [line.split() for line in f]
+        return {k: int(v) if k in ("shutdown", "ports") else int(v, 16) for k, v in pairs}
 
 
 class Session:
@@ -131,9 +130,8 @@ class Session:
         self.dir = tempfile.mkdtemp(prefix=f"hmdx-e2e-{name}-")
         self.data = self._folder("data")
         self.display = None
-        self._helpers = []  # Xvfb, trayer: ended by the session
+        self._helpers = []  # Xvfb, trayer, node_exporter: ended by the session
         self._apps = []  # hmdx: each must have ended by itself
-        self._runs = 0
 
     def _folder(self, name, mode=0o755):
         path = os.path.join(self.dir, name)
@@ -143,18 +141,16 @@ class Session:
     def __enter__(self):
         try:
             self._start_x()
-            self.env = self._environment()
         except BaseException:
             self._teardown()
             raise
         return self
 
     def __exit__(self, kind, error, tb):
-        failed = kind is not None
-        if failed:
+        if kind is not None and kind is not Skip:
             self._keep_evidence()
         problems = self._teardown()
-        if problems and not failed:
+        if problems and kind is None:
             raise Failure("; ".join(problems))
         for problem in problems:
             print(f"also: {problem}")
@@ -162,73 +158,59 @@ class Session:
 
     # -- processes ---------------------------------------------------------------------------
 
-    def _spawn(self, argv, log, **kwargs):
-        with open(os.path.join(self.dir, log), "wb") as out:
-            return subprocess.Popen(argv, stdin=subprocess.DEVNULL, stdout=out, stderr=out,
+    def helper(self, name, argv, **kwargs):
+        """A program the case needs beside hmdx, its output in NAME.log."""
+        with open(os.path.join(self.dir, f"{name}.log"), "wb") as out:
+            proc = subprocess.Popen(argv, stdin=subprocess.DEVNULL, stdout=out, stderr=out,
                                     preexec_fn=_die_with_driver, **kwargs)
+        self._helpers.append((name, proc))
+        return proc
 
     def _start_x(self):
-        # Random numbers keep parallel cases apart; Xvfb refuses a number in use.
-        for number in random.sample(range(100, 1000), 40):
-            reader, writer = os.pipe()
-            # -noreset: by default the server resets when its last client leaves, and a
-            # client connecting meanwhile (hmdx after an xdotool call) is turned away.
-            proc = self._spawn(["Xvfb", f":{number}", "-displayfd", str(writer), "-screen", "0",
-                                f"{SCREEN[0]}x{SCREEN[1]}x24", "-nolisten", "tcp", "-noreset"],
-                               "xvfb.log", pass_fds=(writer,))
-            os.close(writer)
-            answer = _read_line(reader, 20)
-            os.close(reader)
-            if answer.strip() == str(number).encode():
-                self.display = f":{number}"
-                self._helpers.append(("Xvfb", proc))
-                wait_for(f"X display {self.display}", lambda: xlib.can_connect(self.display))
-                return
-            _end(proc)
-        raise Failure("no free X display number for Xvfb")
-
-    def _environment(self):
-        env = {k: v for k, v in os.environ.items()
-               if not k.startswith(("XDG_", "DBUS_", "QT_", "WAYLAND_"))
-               and k not in ("DISPLAY", "XAUTHORITY", "SESSION_MANAGER")}
-        env.update(DISPLAY=self.display, QT_QPA_PLATFORM="xcb",
-                   XDG_RUNTIME_DIR=self._folder("runtime", 0o700),
-                   XDG_CONFIG_HOME=self._folder("config"),
-                   XDG_DATA_HOME=self._folder("share"),
-                   XDG_CACHE_HOME=self._folder("cache"),
-                   # No session bus: the tray must be the X11 notification area under test.
-                   DBUS_SESSION_BUS_ADDRESS=f"unix:path={self.dir}/no-session-bus")
-        return env
+        reader, writer = os.pipe()
+        # -noreset: by default the server resets when its last client leaves, and a client
+        # connecting meanwhile (hmdx after an xdotool call) is turned away.
+        self.helper("Xvfb", ["Xvfb", "-displayfd", str(writer), "-screen", "0",
+                             f"{SCREEN[0]}x{SCREEN[1]}x24", "-nolisten", "tcp", "-noreset"],
+                    pass_fds=(writer,))
+        os.close(writer)
+        # Xvfb takes the first free display and writes its number once it accepts clients.
+        with os.fdopen(reader, "rb") as answer:
+            number = answer.readline().strip().decode()
+        check(number.isdigit(), "Xvfb did not start")
+        self.display = f":{number}"
+        self.env = {k: v for k, v in os.environ.items()
+                    if not k.startswith(("XDG_", "DBUS_", "QT_", "WAYLAND_"))
+                    and k not in ("DISPLAY", "XAUTHORITY", "SESSION_MANAGER")}
+        self.env.update(DISPLAY=self.display, QT_QPA_PLATFORM="xcb",
+                        XDG_RUNTIME_DIR=self._folder("runtime", 0o700),
+                        XDG_CONFIG_HOME=self._folder("config"),
+                        XDG_DATA_HOME=self._folder("share"),
+                        XDG_CACHE_HOME=self._folder("cache"),
+                        # No session bus: the tray must be the X11 notification area under test.
+                        DBUS_SESSION_BUS_ADDRESS=f"unix:path={self.dir}/no-session-bus")
 
     def start_tray(self):
-        proc = self._spawn(["trayer", "--edge", "bottom", "--align", "right", "--widthtype",
-                            "pixel", "--width", "120", "--height", str(TRAY_HEIGHT)],
-                           "trayer.log", env=self.env)
-        self._helpers.append(("trayer", proc))
+        self.helper("trayer", ["trayer", "--edge", "bottom", "--align", "right", "--widthtype",
+                               "pixel", "--width", "120", "--height", str(TRAY_HEIGHT)],
+                    env=self.env)
         wait_for("the notification area", lambda: xlib.tray_running(self.display))
 
-    def scenario(self, name):
-        return os.path.join(HERE, "scenarios", name)
-
-    def start(self, *options, scenario=None, trace=False, display=True):
-        """Starts hmdx with the given options (--simulate=... unless a scenario file is given);
-        display=False starts it with no X display at all."""
-        self._runs += 1
-        run = self._runs
+    def start(self, *options, scenario=None, display=True):
+        """Starts hmdx with the given options and a file of scenarios/ (or any path), with no
+        X display at all when display is False."""
+        run = len(self._apps) + 1
         dump = os.path.join(self.dir, f"dump{run}.txt")
-        trace_file = os.path.join(self.dir, f"trace{run}.txt") if trace else None
         argv = [self.binary, "--data-dir", self.data, "--sim-dump", dump]
         if scenario:
-            argv += ["--scenario", scenario]
-        if trace:
-            argv += ["--sim-trace", trace_file]
-        argv += list(options)
+            argv += ["--scenario", os.path.join(HERE, "scenarios", scenario)]
         stderr = os.path.join(self.dir, f"hmdx{run}.err")
+        env = {k: v for k, v in self.env.items() if display or k != "DISPLAY"}
         with open(stderr, "wb") as err:
-            env = self.env if display else {k: v for k, v in self.env.items() if k != "DISPLAY"}
-            proc = subprocess.Popen(argv, stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
-                                    stderr=err, env=env, preexec_fn=_die_with_driver)
-        app = Hmdx(proc, dump, stderr, trace_file)
+            proc = subprocess.Popen(argv + list(options), stdin=subprocess.DEVNULL,
+                                    stdout=subprocess.DEVNULL, stderr=err, env=env,
+                                    preexec_fn=_die_with_driver)
+        app = Hmdx(proc, dump, stderr)
         self._apps.append(app)
         return app
 
@@ -246,7 +228,7 @@ class Session:
 
     def windows(self, title=None, cls=None):
         """Ids of the viewable windows with this exact title or WM_CLASS."""
-        query = ["--name", _title_regex(title)] if title else ["--class", cls]
+        query = ["--name", f"^{re.escape(title)}$"] if title else ["--class", cls]
         out = self.xdotool("search", "--onlyvisible", *query, ok_codes=(0, 1))
         return [int(w) for w in out.split()]
 
@@ -259,50 +241,46 @@ class Session:
         wait_for(f'no window titled "{title}"', lambda: not self.windows(title), timeout,
                  abort=app.ensure_alive)
 
-    def geometry(self, window):
-        """(x, y, width, height), or None for a window that has gone meanwhile."""
-        result = subprocess.run(["xdotool", "getwindowgeometry", "--shell", str(window)],
-                                env=self.env, timeout=15, capture_output=True, text=True)
-        fields = dict(line.split("=", 1) for line in result.stdout.split() if "=" in line)
-        if result.returncode != 0 or "HEIGHT" not in fields:
-            return None
-        return tuple(int(fields[k]) for k in ("X", "Y", "WIDTH", "HEIGHT"))
-
-    def keys(self, window, *keys):
-        """Gives the window the keyboard (there is no window manager to do it) and types."""
+    def keys(self, window, *keys, action="key"):
+        """Gives the window the keyboard (there is no window manager to do it) and presses the
+        keys, or types the text with action="type"."""
         self.xdotool("windowfocus", "--sync", window)
-        self.xdotool("key", "--delay", "40", *keys)
-
-    def type_text(self, window, text):
-        self.xdotool("windowfocus", "--sync", window)
-        self.xdotool("type", "--delay", "40", text)
-
-    def _hmdx_windows(self):
-        return set(self.windows(cls="hmdx"))
+        self.xdotool(action, "--delay", "40", *keys)
 
     def _pick(self, app, what, open_menu, item):
         """Opens a menu, waits for it, types the entry's mnemonic and waits for it to close,
         so that the next menu cannot be mistaken for this one (Qt reuses the window)."""
-        before = self._hmdx_windows()
+        before = set(self.windows(cls="hmdx"))
         open_menu()
-        menu = wait_for(what, lambda: self._hmdx_windows() - before, abort=app.ensure_alive)
+        menu = wait_for(what, lambda: set(self.windows(cls="hmdx")) - before,
+                        abort=app.ensure_alive)
         self.xdotool("key", item)
         # The entry may have ended hmdx, taking the menu with it.
-        wait_for(f"{what} to close", lambda: not app.alive() or not menu & self._hmdx_windows())
+        wait_for(f"{what} to close",
+                 lambda: not app.alive() or not menu & set(self.windows(cls="hmdx")))
 
     def menu(self, app, opener, item):
         """A main-window menu entry by keyboard: menu("alt+f", "s") is File > Save."""
         window = self.wait_window(MAIN_TITLE, app)
         self._pick(app, f"the menu of {opener}", lambda: self.keys(window, opener), item)
 
+    def exit_from_menu(self, app):
+        """File > Exit; the registers hmdx left in the simulated chip."""
+        self.menu(app, "alt+f", "e")
+        app.ends_with(0, "File > Exit")
+        return app.dump()
+
     def request_close(self, window):
         xlib.request_close(self.display, window)
 
     def tray_icons(self):
         """Centres of hmdx's icons in the notification area at the bottom of the screen."""
+        out = self.xdotool("search", "--onlyvisible", "--class", "hmdx",
+                           "getwindowgeometry", "--shell", "%@", ok_codes=(0, 1))
         icons = []
-        for window in self.windows(cls="hmdx"):
-            x, y, w, h = self.geometry(window) or (0, 0, 0, 0)
+        for block in out.split("WINDOW=")[1:]:
+            g = dict(line.split("=", 1) for line in block.split()[1:] if "=" in line)
+            x, y, w, h = (int(g.get(k, 0)) for k in ("X", "Y", "WIDTH", "HEIGHT"))
             if y >= SCREEN[1] - TRAY_HEIGHT and 0 < h <= TRAY_HEIGHT:
                 icons.append((x + w // 2, y + h // 2))
         return icons
@@ -330,9 +308,6 @@ class Session:
 
     # -- files -------------------------------------------------------------------------------
 
-    def data_file(self, name):
-        return os.path.join(self.data, name)
-
     def reference(self, name):
         with open(os.path.join(self.test_data, name), "rb") as f:
             return f.read()
@@ -341,7 +316,7 @@ class Session:
 
     def _keep_evidence(self):
         os.makedirs(self.artifacts, exist_ok=True)
-        if self.display and shutil.which("import"):
+        if self.display:
             shot = os.path.join(self.artifacts, f"{self.name}.png")
             subprocess.run(["import", "-display", self.display, "-window", "root", shot],
                            env=self.env, timeout=15, capture_output=True)
@@ -349,7 +324,7 @@ class Session:
         for app in self._apps:
             print(f"hmdx {' '.join(app.proc.args[1:])}\n  stderr: {app.stderr()!r}")
         for name, proc in self._helpers:
-            with open(os.path.join(self.dir, f"{name.lower()}.log"), errors="replace") as f:
+            with open(os.path.join(self.dir, f"{name}.log"), errors="replace") as f:
                 log = f.read()[-1500:]
             state = "running" if proc.poll() is None else f"ended ({proc.returncode})"
             print(f"{name} {state}; its log ends: {log!r}")
@@ -359,46 +334,21 @@ class Session:
         for app in self._apps:
             if app.alive():
                 problems.append(f"hmdx (pid {app.proc.pid}) was still running at the end")
-                _end(app.proc)
-        for name, proc in reversed(self._helpers):
-            _end(proc)
-        problems += [f"stray process {pid}: {cmd}" for pid, cmd in _processes_mentioning(self.dir)]
+        for proc in [app.proc for app in self._apps] + [p for _, p in reversed(self._helpers)]:
+            if proc.poll() is None:
+                proc.terminate()
+                try:
+                    proc.wait(5)
+                except subprocess.TimeoutExpired:
+                    proc.kill()
+                    proc.wait()
+        for pid in filter(str.isdigit, os.listdir("/proc")):
+            try:
+                with open(f"/proc/{pid}/cmdline", "rb") as f:
+                    cmd = f.read().replace(b"\0", b" ").decode(errors="replace")
+            except OSError:
+                continue
+            if self.dir in cmd:
+                problems.append(f"stray process {pid}: {cmd.strip()}")
         shutil.rmtree(self.dir, ignore_errors=True)
         return problems
-
-
-def _read_line(fd, timeout):
-    """Xvfb writes its display number and then a newline once it accepts clients, or exits
-    when the number is taken. Closing the pipe before the newline would kill it."""
-    data = b""
-    deadline = time.monotonic() + timeout
-    while not data.endswith(b"\n"):
-        ready, _, _ = select.select([fd], [], [], max(0.0, deadline - time.monotonic()))
-        chunk = os.read(fd, 16) if ready else b""
-        if not chunk:
-            break
-        data += chunk
-    return data
-
-
-def _end(proc):
-    if proc.poll() is None:
-        proc.terminate()
-        try:
-            proc.wait(5)
-        except subprocess.TimeoutExpired:
-            proc.kill()
-            proc.wait()
-
-
-def _processes_mentioning(text):
-    found = []
-    for pid in filter(str.isdigit, os.listdir("/proc")):
-        try:
-            with open(f"/proc/{pid}/cmdline", "rb") as f:
-                cmd = f.read().replace(b"\0", b" ").decode(errors="replace")
-        except OSError:
-            continue
-        if text in cmd:
-            found.append((int(pid), cmd.strip()))
-    return found

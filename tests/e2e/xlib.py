@@ -48,13 +48,6 @@ def _atom(display, name):
     return _x11.XInternAtom(display, name.encode(), 0)
 
 
-def can_connect(display_name):
-    display = _x11.XOpenDisplay(display_name.encode())
-    if display:
-        _x11.XCloseDisplay(display)
-    return bool(display)
-
-
 def request_close(display_name, window):
     """Sends WM_DELETE_WINDOW as a window manager does when the user clicks the close box."""
     with _Display(display_name) as display:

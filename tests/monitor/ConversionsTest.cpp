@@ -12,6 +12,9 @@ float factor(double ratio) {
     return static_cast<float>(0.016 / ratio);
 }
 
+// The divider ratios of the factory settings.
+constexpr double kRatios[] = {1.0, 0.595, 0.263, 0.287, 0.664, 0.66};
+
 TEST(RoundHalfEven, HalvesToEvenAndSaturates) {
     for (auto [in, out] : {std::pair{0.5, 0},
                            {1.5, 2},
@@ -27,14 +30,37 @@ TEST(RoundHalfEven, HalvesToEvenAndSaturates) {
     EXPECT_EQ(RoundHalfEven(-INFINITY), std::numeric_limits<int32_t>::min());
 }
 
-TEST(NegativeRails, EveryCountSurvivesTheRoundTrip) {
-    for (int index : {5, 6})
-        for (int raw = 0; raw <= 255; ++raw)
-            EXPECT_EQ(TransVoltageToLimitReg(index, CalRealNegVoltage(index, raw)), raw)
-                << "index " << index << " raw " << raw;
+// Every count a register can hold, through every conversion: limits shown in volts go back to
+// the same count, and every fan divisor the settings allow gives a finite, positive speed
+// whose shown limit is that speed rounded.
+TEST(Conversions, EveryCountOfEveryRegister) {
+    for (int raw = 0; raw <= 255; ++raw) {
+        SCOPED_TRACE(raw);
+        for (int index : {5, 6})
+            EXPECT_EQ(TransVoltageToLimitReg(index, CalRealNegVoltage(index, raw)), raw) << index;
+        for (double ratio : kRatios)
+            EXPECT_EQ(VoltsToScale(ScaleToVolts(raw, factor(ratio)), factor(ratio)), raw) << ratio;
+        const int whole = int8_t(raw);
+        EXPECT_EQ(Temp1Degrees(uint8_t(raw)), whole);
+        EXPECT_EQ(TempHalfDegrees(uint8_t(raw), 0x00), 2 * whole);
+        EXPECT_EQ(TempHalfDegrees(uint8_t(raw), 0x80), 2 * whole + 1);
+        for (int16_t divisor = 1; divisor <= 128; ++divisor) {
+            const std::optional<double> rpm = FanSpeed(raw, divisor);
+            if (raw == 255) {
+                ASSERT_FALSE(rpm) << divisor;
+                continue;
+            }
+            ASSERT_TRUE(rpm && std::isfinite(*rpm) && *rpm > 0) << divisor;
+            ASSERT_EQ(*rpm, *FanSpeed(std::max(raw, 1), divisor)) << divisor;
+            if (raw > 0) {
+                ASSERT_EQ(FanLimitSpeed(raw, divisor), RoundHalfEven(*rpm)) << divisor;
+            }
+        }
+    }
 }
 
-TEST(NegativeRails, ReadingsAndLimits) {
+// Fixed points of the formulas: a single change in rounding or precision moves one of them.
+TEST(Conversions, KnownValues) {
     // Exact floats: carried through in double, or with single constants, the result differs.
     EXPECT_EQ(CalRealNegVoltage(5, 35), -12.0255995f);
     EXPECT_EQ(CalRealNegVoltage(6, 35), -5.94560003f);
@@ -44,9 +70,6 @@ TEST(NegativeRails, ReadingsAndLimits) {
     EXPECT_EQ(TransVoltageToLimitReg(5, -13.0f), 23);
     EXPECT_EQ(TransVoltageToLimitReg(6, -5.0f), 54);
     EXPECT_EQ(TransVoltageToLimitReg(5, -1e30f), std::numeric_limits<int16_t>::min());
-}
-
-TEST(VoltsToScale, DefaultSettingsBecomeCounts) {
     struct Case {
         float volts;
         double ratio;
@@ -66,37 +89,14 @@ TEST(VoltsToScale, DefaultSettingsBecomeCounts) {
              Case{-11.0f, 0.287, -197}, // HMA -12V, negated counts
          })
         EXPECT_EQ(VoltsToScale(c.volts, factor(c.ratio)), c.scale) << c.volts;
-}
-
-TEST(FanSpeed, CountsAndLimitsToRpm) {
     EXPECT_EQ(FanSpeed(0, 8), 168750.0);
     EXPECT_EQ(FanSpeed(56, 8), 1350000.0 / 448);
-    EXPECT_FALSE(FanSpeed(255, 8));
     for (auto [limit, rpm] :
          {std::pair{160, 1055}, {159, 1061}, {128, 1318}, {254, 664}, {255, 662}})
         EXPECT_EQ(FanLimitSpeed(limit, 8), rpm) << limit;
     EXPECT_EQ(FanLimitSpeed(0, 8), 0);
-}
-
-// Every divisor and count the settings loader lets through has a finite, positive speed, and
-// the limit shown for a count is that speed rounded.
-TEST(FanSpeed, DefinedOverTheWholeSettingsRange) {
-    for (int16_t divisor = 1; divisor <= 128; ++divisor)
-        for (int count = 1; count < 255; ++count) {
-            const std::optional<double> rpm = FanSpeed(count, divisor);
-            ASSERT_TRUE(rpm && std::isfinite(*rpm) && *rpm > 0) << divisor << " " << count;
-            ASSERT_EQ(FanLimitSpeed(count, divisor), RoundHalfEven(*rpm));
-        }
     EXPECT_EQ(FanLimitSpeed(255, 128), 41);
-}
-
-TEST(Temperatures, TwosComplementRegisters) {
-    EXPECT_EQ(Temp1Degrees(0xFB), -5);
-    EXPECT_EQ(Temp1Degrees(0x80), -128);
-    EXPECT_EQ(TempHalfDegrees(0x23, 0x80), 71);
-    EXPECT_EQ(TempHalfDegrees(0x23, 0x81), 70);
-    EXPECT_EQ(TempHalfDegrees(0xFF, 0x80), -1);
-    EXPECT_EQ(TempHalfDegrees(0x80, 0x00), -256);
+    EXPECT_EQ(TempHalfDegrees(0x23, 0x81), 70); // only 0x80 exactly is a half
 }
 
 } // namespace

@@ -1,23 +1,13 @@
 #include "monitor/JsonLinesSink.h"
 
+#include "support/ReadFile.h"
 #include "support/TempDir.h"
 
-#include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
 #include <sys/stat.h>
 
-namespace hmdx {
+namespace hmdx::test {
 namespace {
-
-using test::TempDir;
-
-std::string Slurp(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 Event Saved(const std::string& detail) {
     return {.event = "save", .detail = detail};
@@ -35,12 +25,11 @@ TEST(JsonLinesSink, AppendsLinesNeverTruncatesAndCreatesForTheUserOnly) {
         sink->write(Saved(run));
         expected += ToJsonLine(Saved(run)) + "\n";
     }
-    EXPECT_EQ(Slurp(path), expected);
+    EXPECT_EQ(ReadFile(path), expected);
     std::string error;
     ASSERT_TRUE(JsonLinesSink::Open(dir / "new.jsonl", error));
-    struct stat st {};
-    ASSERT_EQ(::stat((dir / "new.jsonl").c_str(), &st), 0);
-    EXPECT_EQ(st.st_mode & 07777, 0600u);
+    EXPECT_EQ(std::filesystem::status(dir / "new.jsonl").permissions(),
+              std::filesystem::perms(0600));
 }
 
 TEST(JsonLinesSink, OpenFailureNamesTheFile) {
@@ -76,4 +65,4 @@ TEST(JsonLinesSink, ReportsTheFirstWriteFailureOnceAndStops) {
 }
 
 } // namespace
-} // namespace hmdx
+} // namespace hmdx::test

@@ -23,19 +23,29 @@ TEST(InstanceLock, OnlyOneHolderAtATime) {
     EXPECT_FALSE(third.anotherIsRunning());
 }
 
-TEST(InstanceLock, ACrashedHolderLeavesNothingStuck) {
+// A holder killed outright leaves its lock file behind, but not the lock.
+TEST(InstanceLock, AKilledHolderLeavesNothingStuck) {
     TempDir dir;
     const auto file = dir / "hmdx.lock";
+    int held[2];
+    ASSERT_EQ(::pipe(held), 0);
     const pid_t child = fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
         InstanceLock lock(file);
-        lock.anotherIsRunning();
-        _exit(lock.anotherIsRunning() ? 1 : 0); // no destructor runs: as if it crashed
+        if (!lock.anotherIsRunning() && ::write(held[1], "h", 1) == 1)
+            ::pause();
+        _exit(1);
     }
-    int status = 0;
-    waitpid(child, &status, 0);
-    ASSERT_TRUE(WIFEXITED(status));
+    ::close(held[1]);
+    char byte = 0;
+    const bool holding = ::read(held[0], &byte, 1) == 1;
+    InstanceLock meanwhile(file);
+    EXPECT_TRUE(meanwhile.anotherIsRunning());
+    ::kill(child, SIGKILL);
+    ::waitpid(child, nullptr, 0);
+    ::close(held[0]);
+    ASSERT_TRUE(holding);
     EXPECT_TRUE(std::filesystem::exists(file));
     InstanceLock next(file);
     EXPECT_FALSE(next.anotherIsRunning());

@@ -1,19 +1,19 @@
 #include "monitor/JournalSink.h"
-#include "platform/Journal.h"
 
 #include <gtest/gtest.h>
 
 namespace hmdx {
 namespace {
 
-TEST(JournalSink, MessageIsOneReadableLine) {
+TEST(JournalSink, EachEventIsOneReadableLine) {
     const std::pair<Event, const char*> cases[] = {
         {{.event = "warning raised",
           .item = 4,
           .caption = "+5V",
           .value = "6.72",
           .low = "4.49",
-          .high = "5.51"},
+          .high = "5.51",
+          .warning = true},
          "+5V: warning raised (reading 6.72, limits 4.49..5.51)"},
         {{.event = "limit changed",
           .item = 4,
@@ -29,20 +29,11 @@ TEST(JournalSink, MessageIsOneReadableLine) {
         {{.event = "save failed", .detail = "Cannot write\nthe file"},
          "save failed (Cannot write the file)"},
     };
-    for (const auto& [e, message] : cases)
+    JournalSink sink; // whether or not this system has a journal, sending never fails
+    for (const auto& [e, message] : cases) {
         EXPECT_EQ(JournalMessage(e), message);
-}
-
-TEST(JournalSink, WritingNeverFailsWhetherOrNotThereIsAJournal) {
-    JournalSink sink;
-    sink.write({.event = "warning raised",
-                .item = 4,
-                .caption = "+5V",
-                .value = "6.72",
-                .detail = "line one\nline two",
-                .warning = true});
-    sink.write({.event = "end"});
-    SUCCEED() << (JournalAvailable() ? "sent to the journal" : "no journal here");
+        sink.write(e);
+    }
 }
 
 } // namespace

@@ -1,25 +1,18 @@
 #include "FuzzChecks.h"
+#include "support/ReadFile.h"
 
-#include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <iterator>
-#include <vector>
 
 namespace hmdx::test {
 namespace {
 
-namespace fs = std::filesystem;
-
 // The fuzzers' seed corpus, run through the same checks in the normal build, so that a seed
 // that stops passing is seen without clang.
-using Check = std::string (*)(const uint8_t*, std::size_t);
-
-void replay(const char* corpus, Check check) {
+void replay(const char* corpus, std::string (*check)(const uint8_t*, std::size_t)) {
     int inputs = 0;
-    for (const auto& entry : fs::directory_iterator(fs::path(HMDX_FUZZ_CORPUS) / corpus)) {
-        std::ifstream in(entry.path(), std::ios::binary);
-        const std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(in), {}};
+    for (const auto& entry :
+         std::filesystem::directory_iterator(HMDX_FUZZ_CORPUS "/" + std::string(corpus))) {
+        const auto bytes = ReadFile<std::vector<uint8_t>>(entry.path());
         EXPECT_EQ(check(bytes.data(), bytes.size()), "") << entry.path();
         ++inputs;
     }

@@ -1,152 +1,104 @@
 #include "settings/SettingsFile.h"
 
-#include "support/FileSizeLimit.h"
+#include "support/FactoryRecord.h"
+#include "support/ReadFile.h"
+#include "support/TempDir.h"
 
-#include <cmath>
+#include <chrono>
 #include <csignal>
 #include <cstring>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <iterator>
 #include <limits>
-#include <optional>
+#include <random>
 #include <sys/resource.h>
-#include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #include <variant>
 
-using namespace hmdx;
-namespace fs = std::filesystem;
-using Bytes = std::vector<uint8_t>;
-
+namespace hmdx::test {
 namespace {
 
-using test::FileSizeLimit;
+namespace fs = std::filesystem;
+using Outcome = SettingsLoadResult::Outcome;
 
-SettingsItemBytes allItems() {
-    SettingsItemBytes bytes;
-    bytes.fill(1);
-    return bytes;
-}
-
-const SettingsItemBytes kAll = allItems();
-
-SettingsModel defaults() {
-    SettingsModel model;
-    SetDefaultSettings(model, kAll, kAll);
-    return model;
-}
-
-Bytes defaultBytes() {
-    SettingsRecord record{};
-    EncodeSettings(defaults(), record);
-    return {record.begin(), record.end()};
-}
-
-template <typename T> void patch(Bytes& bytes, std::size_t offset, T value) {
-    std::memcpy(bytes.data() + offset, &value, sizeof value); // the test host is little-endian
-}
+// Writes past 100 bytes fail with EFBIG for as long as it lives: a full disk without one.
+struct WritesCutShort {
+    WritesCutShort() {
+        getrlimit(RLIMIT_FSIZE, &old);
+        rlimit cut = old;
+        cut.rlim_cur = 100;
+        setrlimit(RLIMIT_FSIZE, &cut);
+    }
+    ~WritesCutShort() {
+        setrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, handler);
+    }
+    rlimit old{};
+    void (*handler)(int) = std::signal(SIGXFSZ, SIG_IGN);
+};
 
 class SettingsFileTest : public testing::Test {
 protected:
-    void SetUp() override {
-        std::string dir = testing::TempDir() + "settingsXXXXXX";
-        ASSERT_NE(mkdtemp(dir.data()), nullptr);
-        m_dir = dir;
-        m_file = m_dir / "hmb.dat";
-    }
-    void TearDown() override {
-        fs::permissions(m_dir, fs::perms::owner_all, fs::perm_options::add);
-        fs::remove_all(m_dir);
-    }
-    void write(const Bytes& bytes) {
-        std::ofstream(m_file, std::ios::binary)
+    void write(const Bytes& bytes) const {
+        std::ofstream(path, std::ios::binary)
             .write(reinterpret_cast<const char*>(bytes.data()), std::ssize(bytes));
     }
-    Bytes read() const {
-        std::ifstream in(m_file, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), {}};
-    }
+    Bytes read() const { return ReadFile<Bytes>(path); }
     std::size_t entries() const {
-        return static_cast<std::size_t>(std::distance(fs::directory_iterator(m_dir), {}));
+        return std::size_t(std::distance(fs::directory_iterator(dir.path()), {}));
     }
 
-    fs::path m_dir, m_file;
-    SettingsModel m_model;
+    TempDir dir;
+    const fs::path path = dir / "hmb.dat";
 };
 
-TEST_F(SettingsFileTest, LoadSaveRoundTripKeepsSpareAndExtraBytes) {
-    Bytes bytes = defaultBytes();
-    patch(bytes, 36, 0xEFBEADDEu);  // spare entry 9 of VoltScaleMin
-    patch(bytes, 206, int16_t{-7}); // spare fan divisor
-    patch(bytes, 244, 1.5f);        // spare high temperature limit
-    patch(bytes, 124, 12.25f);      // a user's own +12V high limit
-    bytes.insert(bytes.end(), {'x', 'y', 'z'});
-    write(bytes);
-    SettingsFile file(m_file);
-    const SettingsLoadResult result = file.load(m_model, kAll, kAll);
-    EXPECT_EQ(result.outcome, SettingsLoadResult::Outcome::Loaded);
-    EXPECT_TRUE(result.replaced.empty());
-    EXPECT_EQ(result.message, "");
-    EXPECT_EQ(m_model.VoltHiLimit[1], 12.25f);
-    EXPECT_EQ(file.save(m_model), std::nullopt);
-    EXPECT_EQ(read(), bytes);
-
-    m_model.FanCountLimit[0] = 200;
-    EXPECT_EQ(file.save(m_model), std::nullopt);
-    patch(bytes, 208, int16_t{200});
-    EXPECT_EQ(read(), bytes);
-}
-
 TEST_F(SettingsFileTest, UnusableFilesFallBackToFactorySettings) {
-    using Outcome = SettingsLoadResult::Outcome;
-    const std::string later =
-        ". Factory settings are in use; the file stays as it is until you save.";
     struct Case {
         const char* name;
         std::optional<Bytes> content; // nullopt: a directory takes the file's place
-        bool present;
         Outcome outcome;
         std::string message;
         bool locked = false; // no read permission
     };
     const Case cases[] = {
-        {"missing", Bytes{}, false, Outcome::Missing, ""},
-        {"empty", Bytes{}, true, Outcome::TooShort, " is too short (0 of 322 bytes)"},
-        {"short", Bytes(321, 0x11), true, Outcome::TooShort, " is too short (321 of 322 bytes)"},
-        {"directory", std::nullopt, true, Outcome::Unreadable,
+        {"missing", Bytes{}, Outcome::Missing, ""},
+        {"empty", Bytes{}, Outcome::TooShort, " is too short (0 of 322 bytes)"},
+        {"short", Bytes(321, 0x11), Outcome::TooShort, " is too short (321 of 322 bytes)"},
+        {"directory", std::nullopt, Outcome::Unreadable,
          std::string(" cannot be read: ") + std::strerror(EISDIR)},
-        {"locked", Bytes(322, 0x11), true, Outcome::Unreadable,
+        {"locked", Bytes(322, 0x11), Outcome::Unreadable,
          std::string(" cannot be read: ") + std::strerror(EACCES), true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         if (c.locked && geteuid() == 0)
             continue; // root reads anything
-        fs::remove_all(m_file);
-        if (c.present && c.content)
+        fs::remove_all(path);
+        const bool present = c.outcome != Outcome::Missing;
+        if (!c.content)
+            fs::create_directory(path);
+        else if (present)
             write(*c.content);
         if (c.locked)
-            fs::permissions(m_file, fs::perms::none);
-        if (!c.content)
-            fs::create_directory(m_file);
+            fs::permissions(path, fs::perms::none);
         SettingsModel model;
         model.VoltFactor[0] = 99.0f;
-        SettingsFile file(m_file);
-        const SettingsLoadResult result = file.load(model, kAll, kAll);
-        if (c.locked)
-            fs::permissions(m_file, fs::perms::owner_read);
+        SettingsFile file(path);
+        const SettingsLoadResult result = file.load(model, EveryItem(), EveryItem());
         EXPECT_EQ(result.outcome, c.outcome);
-        EXPECT_EQ(result.message, c.message.empty() ? ""
-                                                    : "The settings file \"" + m_file.string() +
-                                                          "\"" + c.message + later);
-        EXPECT_EQ(model, defaults());
+        EXPECT_EQ(result.message,
+                  present ? "The settings file \"" + path.string() + "\"" + c.message +
+                                ". Factory settings are in use; the file stays as it is until "
+                                "you save."
+                          : "");
+        EXPECT_EQ(model, FactorySettings());
         EXPECT_EQ(file.record(), SettingsRecord{});
-        EXPECT_EQ(fs::exists(m_file), c.present);
-        if (c.content && c.present) {
+        EXPECT_EQ(entries(), present ? 1u : 0u);
+        if (c.content && present) {
+            fs::permissions(path, fs::perms::owner_read);
             EXPECT_EQ(read(), *c.content);
         }
-        EXPECT_EQ(entries(), c.present ? 1u : 0u);
     }
 }
 
@@ -181,52 +133,52 @@ TEST_F(SettingsFileTest, RepairsOnlyWhatCannotBeUsed) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.offset);
-        Bytes bytes = defaultBytes();
-        std::visit([&](auto v) { patch(bytes, c.offset, v); }, c.value);
+        Bytes bytes = Record();
+        std::visit([&](auto v) { Put(bytes, c.offset, {v}); }, c.value);
         write(bytes);
         SettingsModel model;
-        const SettingsLoadResult result = SettingsFile(m_file).load(model, kAll, kAll);
-        EXPECT_EQ(result.outcome, SettingsLoadResult::Outcome::Loaded);
+        const SettingsLoadResult result = SettingsFile(path).load(model, EveryItem(), EveryItem());
+        EXPECT_EQ(result.outcome, Outcome::Loaded);
         EXPECT_EQ(result.replaced,
                   c.replaced ? std::vector<std::string>{c.replaced} : std::vector<std::string>{});
-        EXPECT_EQ(model == defaults(), c.replaced != nullptr || c.offset == 196);
+        EXPECT_EQ(model == FactorySettings(), c.replaced != nullptr || c.offset == 196);
     }
-    Bytes bytes = defaultBytes();
-    patch(bytes, 172, nan);
-    patch(bytes, 200, int16_t{300});
+    Bytes bytes = Record();
+    Put(bytes, 172, {nan});
+    Put<int16_t>(bytes, 200, {300});
     write(bytes);
-    EXPECT_EQ(SettingsFile(m_file).load(m_model, kAll, kAll).message,
-              "The settings file \"" + m_file.string() +
+    SettingsModel model;
+    EXPECT_EQ(SettingsFile(path).load(model, EveryItem(), EveryItem()).message,
+              "The settings file \"" + path.string() +
                   "\" holds values that cannot be used. These entries take their factory values: "
                   "VoltFactor(3), FanDivisor(0).");
 }
 
 TEST_F(SettingsFileTest, NewFileIsPrivateAndOldModeIsKept) {
-    SettingsFile file(m_file);
-    ASSERT_EQ(file.save(defaults()), std::nullopt);
-    EXPECT_EQ(read(), defaultBytes());
-    EXPECT_EQ(fs::status(m_file).permissions(), fs::perms(0600));
-    fs::permissions(m_file, fs::perms(0644));
-    ASSERT_EQ(file.save(defaults()), std::nullopt);
-    EXPECT_EQ(fs::status(m_file).permissions(), fs::perms(0644));
+    SettingsFile file(path);
+    ASSERT_EQ(file.save(FactorySettings()), std::nullopt);
+    EXPECT_EQ(read(), Record());
+    EXPECT_EQ(fs::status(path).permissions(), fs::perms(0600));
+    fs::permissions(path, fs::perms(0644));
+    ASSERT_EQ(file.save(FactorySettings()), std::nullopt);
+    EXPECT_EQ(fs::status(path).permissions(), fs::perms(0644));
     EXPECT_EQ(entries(), 1u);
 }
 
 TEST_F(SettingsFileTest, SaveSweepsAwayWhatKilledSavesLeft) {
-    for (const char* name : {".hmb.dat.Ab12Cd", ".hmb.dat.zzzzzz"})
-        std::ofstream(m_dir / name) << "password";
-    std::ofstream(m_dir / ".hma.dat.Ab12Cd") << "another model's";
-    std::ofstream(m_dir / ".hmb.dat.keep") << "not ours";
-    ASSERT_EQ(SettingsFile(m_file).save(defaults()), std::nullopt);
-    EXPECT_FALSE(fs::exists(m_dir / ".hmb.dat.Ab12Cd"));
-    EXPECT_FALSE(fs::exists(m_dir / ".hmb.dat.zzzzzz"));
-    EXPECT_TRUE(fs::exists(m_dir / ".hma.dat.Ab12Cd"));
-    EXPECT_TRUE(fs::exists(m_dir / ".hmb.dat.keep"));
+    for (const char* name :
+         {".hmb.dat.Ab12Cd", ".hmb.dat.zzzzzz", ".hma.dat.Ab12Cd", ".hmb.dat.keep"})
+        std::ofstream(dir / name) << "password";
+    ASSERT_EQ(SettingsFile(path).save(FactorySettings()), std::nullopt);
+    EXPECT_FALSE(fs::exists(dir / ".hmb.dat.Ab12Cd"));
+    EXPECT_FALSE(fs::exists(dir / ".hmb.dat.zzzzzz"));
+    EXPECT_TRUE(fs::exists(dir / ".hma.dat.Ab12Cd")); // another model's
+    EXPECT_TRUE(fs::exists(dir / ".hmb.dat.keep"));   // not ours
 }
 
 TEST_F(SettingsFileTest, FailedSaveChangesNothing) {
     const Bytes old(400, 0x5A);
-    SettingsModel changed = defaults();
+    SettingsModel changed = FactorySettings();
     changed.Password.fill('p');
     struct Case {
         const char* name;
@@ -234,33 +186,88 @@ TEST_F(SettingsFileTest, FailedSaveChangesNothing) {
         int error;
     };
     const Case cases[] = {
-        {"directory", m_dir / "folder.dat", EISDIR},
-        {"read-only folder", m_file, EACCES},
-        {"write cut short", m_file, EFBIG},
+        {"directory in the way", dir / "folder.dat", EISDIR}, // fails at the rename
+        {"missing folder", dir / "gone" / "hmb.dat", ENOENT},
+        {"read-only folder", path, EACCES},
+        {"write cut short", path, EFBIG},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         if (c.error == EACCES && geteuid() == 0)
             continue; // root writes anywhere
         write(old);
-        fs::create_directory(m_dir / "folder.dat");
-        fs::permissions(m_dir, fs::perms(c.error == EACCES ? 0555 : 0755));
+        fs::create_directory(dir / "folder.dat");
+        fs::permissions(dir.path(), fs::perms(c.error == EACCES ? 0555 : 0755));
         SettingsFile file(c.target);
-        std::optional<FileSizeLimit> limit;
+        std::optional<WritesCutShort> limit;
         if (c.error == EFBIG)
-            limit.emplace(100); // the temporary file is made, then its writing fails
+            limit.emplace(); // the temporary file is made, then its writing fails
         const std::optional<std::string> message = file.save(changed);
         limit.reset();
-        fs::permissions(m_dir, fs::perms(0755));
+        fs::permissions(dir.path(), fs::perms(0755));
         ASSERT_TRUE(message);
         EXPECT_EQ(*message, "The settings could not be saved to \"" + c.target.string() +
                                 "\": " + std::strerror(c.error) +
                                 ". Your settings are kept in memory; the file is unchanged.");
         EXPECT_EQ(read(), old);
-        EXPECT_TRUE(fs::is_empty(m_dir / "folder.dat"));
+        EXPECT_TRUE(fs::is_empty(dir / "folder.dat"));
         EXPECT_EQ(entries(), 2u);
         EXPECT_EQ(file.record(), SettingsRecord{});
     }
 }
 
+// A child process saves two records by turns until it is killed at a random moment.
+TEST_F(SettingsFileTest, KilledSaveLeavesTheWholeOldOrNewRecord) {
+    SettingsModel records[2] = {FactorySettings(), FactorySettings()};
+    records[1].Password.fill('n');
+    records[1].VoltHiLimit[4] = 12.5f;
+    const Bytes bytes[2] = {Record(records[0]), Record(records[1])};
+    // The kills land within the first three saves, however fast this disk is.
+    const auto start = std::chrono::steady_clock::now();
+    for (int n = 0; n < 10; ++n)
+        ASSERT_EQ(SettingsFile(path).save(records[n % 2]), std::nullopt);
+    const auto save = std::chrono::duration_cast<std::chrono::microseconds>(
+                          std::chrono::steady_clock::now() - start)
+                          .count() /
+                      10;
+    std::mt19937 random(0xdead);
+    int seen[2] = {};
+    for (int kill = 0; kill < 250; ++kill) {
+        int ready[2];
+        ASSERT_EQ(::pipe(ready), 0);
+        const pid_t pid = ::fork();
+        ASSERT_GE(pid, 0);
+        if (pid == 0) {
+            SettingsFile file(path);
+            if (::write(ready[1], "s", 1) == 1)
+                for (unsigned n = 1;; ++n)
+                    file.save(records[n % 2]);
+            ::_exit(1);
+        }
+        ::close(ready[1]); // a child that fails before saving ends the read
+        char started = 0;
+        const bool ran = ::read(ready[0], &started, 1) == 1;
+        ::close(ready[0]);
+        ::usleep(useconds_t(random() % uint32_t(3 * save + 1)));
+        ::kill(pid, SIGKILL);
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+        ASSERT_TRUE(ran && WIFSIGNALED(status)) << "kill " << kill;
+        const Bytes now = read();
+        ASSERT_TRUE(now == bytes[0] || now == bytes[1])
+            << "kill " << kill << " left " << now.size() << " bytes of neither record";
+        ++seen[now == bytes[1]];
+    }
+    EXPECT_GT(seen[0], 0);
+    EXPECT_GT(seen[1], 0);
+    // A save killed halfway leaves its temporary file, and nothing else.
+    for (const auto& entry : fs::directory_iterator(dir.path())) {
+        if (entry.path() == path)
+            continue;
+        EXPECT_EQ(entry.path().filename().string().rfind(".hmb.dat.", 0), 0U) << entry.path();
+        EXPECT_LE(entry.file_size(), kSettingsRecordSize) << entry.path();
+    }
+}
+
 } // namespace
+} // namespace hmdx::test

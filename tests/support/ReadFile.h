@@ -1,0 +1,16 @@
+#pragma once
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+namespace hmdx::test {
+
+// A whole file as text (std::string) or bytes (std::vector<uint8_t>); empty if unreadable.
+template <typename Out = std::string> Out ReadFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return Out(std::istreambuf_iterator<char>(in), {});
+}
+
+} // namespace hmdx::test
