@@ -8,7 +8,7 @@ packages=(
     libqt6svg6
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool trayer imagemagick python3
-    clang libclang-rt-14-dev
+    clang clang-format libclang-rt-14-dev
     desktop-file-utils appstream dpkg-dev
     libsystemd-dev
     prometheus prometheus-node-exporter

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Installs what is missing, then builds and runs every test: the unit, widget and end-to-end
-# tests with warnings as errors; the unit and widget tests again under AddressSanitizer and
-# UndefinedBehaviorSanitizer; the Debian package; the fuzzers for a bounded time.
+# Installs what is missing, checks that every C++ file is formatted, then builds and runs every
+# test: the unit, widget and end-to-end tests with warnings as errors; the unit and widget tests
+# again under AddressSanitizer and UndefinedBehaviorSanitizer; the Debian package; the fuzzers for
+# a bounded time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -14,6 +15,9 @@ build() {
     cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DHMDX_WERROR=ON "$@"
     cmake --build "$dir" -j"$jobs"
 }
+
+echo "== Formatting"
+bash scripts/check-format.sh
 
 echo "== Build with warnings as errors; every test"
 build build-test

@@ -1,6 +1,6 @@
 // One tick's warning dispatch, the settings record, and a register read through the simulator.
-#include "monitor/Machine.h"
 #include "chip/sim/SimulatedPortIo.h"
+#include "monitor/Machine.h"
 #include "monitor/WarningDispatch.h"
 #include "settings/SettingsFile.h"
 #include "settings/SettingsRecord.h"

@@ -68,5 +68,4 @@ void JournalSink::write(const Event& e) {
     SendToJournal(std::move(fields));
 }
 
-
 } // namespace hmdx

@@ -1,14 +1,12 @@
 #include "Metrics.h"
 
-#include <cerrno>
+#include "platform/AtomicFile.h"
+
 #include <charconv>
 #include <cstdio>
 #include <cstring>
-#include <fcntl.h>
 #include <optional>
 #include <string_view>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace hmdx {
 namespace {
@@ -139,24 +137,6 @@ std::string SystemReason(const std::filesystem::path& path, int error) {
     return "Cannot write the metrics file " + path.string() + ": " + std::strerror(error);
 }
 
-bool WriteAll(int fd, const std::string& text) {
-    const char* p = text.data();
-    std::size_t left = text.size();
-    while (left > 0) {
-        const ssize_t n = ::write(fd, p, left);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            if (n == 0)
-                errno = EIO;
-            return false;
-        }
-        p += n;
-        left -= static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
 } // namespace
 
 std::string FormatMetrics(const MetricsSnapshot& s) {
@@ -206,28 +186,10 @@ std::string FormatMetrics(const MetricsSnapshot& s) {
 std::optional<std::string> WriteMetricsFile(const std::filesystem::path& path,
                                             const std::string& text) {
     // The temporary name does not end in ".prom", so the textfile collector never reads it.
-    const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
-    std::string temp = (folder / (path.filename().string() + ".XXXXXX")).string();
-    const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
-    if (fd < 0)
-        return SystemReason(path, errno);
-
-    // mkstemp makes it 0600; the exporter usually runs as another user. No fsync of the folder:
-    // after a crash the old file or none is as good as the new one, the next write replaces it.
-    bool ok = WriteAll(fd, text) && ::fsync(fd) == 0 && ::fchmod(fd, 0644) == 0;
-    int error = ok ? 0 : errno;
-    if (::close(fd) != 0 && ok) {
-        ok = false;
-        error = errno;
-    }
-    if (ok && ::rename(temp.c_str(), path.c_str()) != 0) {
-        ok = false;
-        error = errno;
-    }
-    if (!ok) {
-        ::unlink(temp.c_str());
+    // Readable by all: the exporter usually runs as another user. No fsync of the folder: after
+    // a crash the old file or none is as good as the new one, the next write replaces it.
+    if (const int error = WriteFileAtomically(path, text, {.mode = 0644}))
         return SystemReason(path, error);
-    }
     return std::nullopt;
 }
 

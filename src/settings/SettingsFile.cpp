@@ -1,5 +1,7 @@
 #include "SettingsFile.h"
 
+#include "platform/AtomicFile.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
@@ -26,11 +28,6 @@ public:
             ::close(m_fd);
     }
     int get() const { return m_fd; }
-    // Closes now so that a failing close (a delayed write error) can be reported.
-    int close() {
-        const int rc = ::close(std::exchange(m_fd, -1));
-        return rc == 0 ? 0 : errno;
-    }
 
 private:
     int m_fd;
@@ -62,73 +59,6 @@ int readFile(const std::filesystem::path& path, std::size_t limit, Bytes& out, m
             break;
         out.insert(out.end(), chunk, chunk + n);
     }
-    return 0;
-}
-
-int writeAll(int fd, const Bytes& data) {
-    std::size_t done = 0;
-    while (done < data.size()) {
-        const ssize_t n = ::write(fd, data.data() + done, data.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return errno;
-        done += static_cast<std::size_t>(n);
-    }
-    return 0;
-}
-
-int fillTempFile(int fd, const Bytes& data, mode_t mode) {
-    if (::fchmod(fd, mode) != 0)
-        return errno;
-    if (const int err = writeAll(fd, data))
-        return err;
-    return ::fsync(fd) == 0 ? 0 : errno;
-}
-
-// Makes the rename itself survive a power cut. Not every file system can sync a folder,
-// and the new file is in place already, so a failure here is not reported.
-void syncFolder(const std::filesystem::path& folder) {
-    Fd fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (fd.get() >= 0)
-        ::fsync(fd.get());
-}
-
-// A save killed halfway leaves its temporary file behind, and it may hold the password. Only
-// one hmdx runs per user, so any such file beside ours is a leftover.
-void removeStaleTempFiles(const std::filesystem::path& path) {
-    const std::string prefix = "." + path.filename().string() + ".";
-    std::error_code error;
-    std::filesystem::path folder = path.parent_path().empty() ? "." : path.parent_path();
-    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
-        const std::string name = entry.path().filename().string();
-        if (name.size() == prefix.size() + 6 && name.compare(0, prefix.size(), prefix) == 0 &&
-            entry.is_regular_file(error))
-            std::filesystem::remove(entry.path(), error);
-    }
-}
-
-// Writes a temporary file beside the target and renames it over the target, so that the
-// target is always either the whole old or the whole new file.
-int replaceFile(const std::filesystem::path& path, const Bytes& data, mode_t mode) {
-    std::filesystem::path folder = path.parent_path();
-    if (folder.empty())
-        folder = ".";
-    std::string temp = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
-    Fd fd(::mkostemp(temp.data(), O_CLOEXEC));
-    if (fd.get() < 0)
-        return errno;
-    int err = fillTempFile(fd.get(), data, mode);
-    if (const int closeErr = fd.close(); err == 0)
-        err = closeErr;
-    if (err == 0 && ::rename(temp.c_str(), path.c_str()) != 0)
-        err = errno;
-    if (err != 0) {
-        ::unlink(temp.c_str());
-        return err;
-    }
-    syncFolder(folder);
-    removeStaleTempFiles(path);
     return 0;
 }
 
@@ -238,8 +168,14 @@ std::optional<std::string> SettingsFile::save(const SettingsModel& model) {
         Bytes data(record.begin(), record.end());
         if (old.size() > kSettingsRecordSize)
             data.insert(data.end(), old.begin() + kSettingsRecordSize, old.end());
-        // The file holds the password: a new one is for its owner's eyes only.
-        err = replaceFile(m_path, data, exists ? (mode & 0777) : 0600);
+        // The file holds the password: a new one is for its owner's eyes only. A save killed
+        // halfway leaves its temporary file behind, and it may hold the password too; only one
+        // hmdx runs per user, so any such file beside ours is a leftover.
+        err = WriteFileAtomically(m_path, {reinterpret_cast<const char*>(data.data()), data.size()},
+                                  {.mode = exists ? (mode & 0777) : 0600,
+                                   .hiddenTemp = true,
+                                   .syncFolder = true,
+                                   .removeStale = true});
     }
     if (err != 0)
         return "The settings could not be saved to " + quoted(m_path) + ": " + reason(err) +

@@ -92,10 +92,10 @@ TEST(FanOutputs, PwmRegistersPerModelAndOnlyForMonitoredFans) {
         bool monitored;
         int reg; // 0: nothing may be written
     };
-    for (const Case& c : {Case{"hmc", 1, true, 0x5A}, Case{"hmc", 2, true, 0x5B},
-                          Case{"hmdf", 1, true, 0x5A}, Case{"hmb", 1, true, 0x5B},
-                          Case{"hmb", 2, true, 0}, Case{"hma", 1, true, 0},
-                          Case{"hmc", 1, false, 0}}) {
+    for (const Case& c :
+         {Case{"hmc", 1, true, 0x5A}, Case{"hmc", 2, true, 0x5B}, Case{"hmdf", 1, true, 0x5A},
+          Case{"hmb", 1, true, 0x5B}, Case{"hmb", 2, true, 0}, Case{"hma", 1, true, 0},
+          Case{"hmc", 1, false, 0}}) {
         std::unique_ptr<SimRig> holder;
         SimRig& rig = *makeRig(holder, c.model);
         rig.m.settings.ItemEnabled.fill(1);

@@ -21,7 +21,12 @@ struct Case {
 TEST(ShutdownSystem, AsksThenPowersOffOnlyWithPrivilege) {
     for (const Case& c : {
              Case{"declined", false, true, {}, 0, 1},
-             Case{"granted", true, true, {"acquirePowerOffPrivilege", "releasePowerOffPrivilege"}, 1, 1},
+             Case{"granted",
+                  true,
+                  true,
+                  {"acquirePowerOffPrivilege", "releasePowerOffPrivilege"},
+                  1,
+                  1},
              Case{"refused", true, false, {"acquirePowerOffPrivilege"}, 0, 2},
          }) {
         sim::Scenario scenario = ScenarioFor("hmb");

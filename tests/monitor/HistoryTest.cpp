@@ -1,8 +1,13 @@
 #include "monitor/History.h"
 
+#include "monitor/HistorySeries.h"
+
+#include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
+#include <sstream>
+#include <string>
 #include <vector>
 
 namespace hmdx {
@@ -10,6 +15,7 @@ namespace {
 
 using namespace std::chrono;
 using Point = ReadingHistory::Point;
+using Lines = std::vector<ChartLine>;
 
 const system_clock::time_point t0 = sys_days{year{2026} / 3 / 14} + 9h;
 const double kNone = std::numeric_limits<double>::quiet_NaN();
@@ -21,10 +27,18 @@ std::array<uint8_t, 16> Raw(int base) {
     return raw;
 }
 
-std::vector<int> Seconds(const std::vector<Point>& points) {
-    std::vector<int> out;
-    for (const auto& p : points)
-        out.push_back(static_cast<int>(duration_cast<seconds>(p.time - t0).count()));
+// Each point as its second after t0, then "low..high" where a limit is in force and " !"
+// while its warning is up.
+using Texts = std::vector<std::string>;
+Texts Described(const std::vector<Point>& points) {
+    Texts out;
+    for (const auto& p : points) {
+        std::ostringstream text;
+        text << (p.time - t0) / 1s;
+        if (!std::isnan(p.low) || !std::isnan(p.high))
+            text << ' ' << p.low << ".." << p.high;
+        out.push_back(text.str() + (p.warning ? " !" : ""));
+    }
     return out;
 }
 
@@ -33,42 +47,32 @@ std::vector<Point> All(const ReadingHistory& h, int item) {
 }
 
 TEST(ReadingHistory, RingKeepsTheNewestTicksAcrossItsWrap) {
+    EXPECT_EQ(ReadingHistory().bytes(), 86400u * 22); // a day at one tick a second, as documented
+    EXPECT_EQ(ReadingHistory(0).capacity(), 1u);
     ReadingHistory h(5);
     EXPECT_EQ(h.bytes(), 5u * 22);
     EXPECT_FALSE(h.latest());
     EXPECT_TRUE(All(h, 0).empty());
+    h.limits(t0, -1, 1, 2); // items outside 0..15 are ignored
+    h.limits(t0, 16, 1, 2);
+    h.warning(t0, 99, true);
     for (int s = 0; s < 8; ++s)
         h.record(t0 + seconds(s), Raw(s * 10), 0xFFFF);
     EXPECT_EQ(h.size(), 5u);
     EXPECT_EQ(h.latest(), t0 + 7s);
     const auto points = All(h, 2);
-    EXPECT_EQ(Seconds(points), (std::vector<int>{3, 4, 5, 6, 7}));
+    EXPECT_EQ(Described(points), (Texts{"3", "4", "5", "6", "7"}));
     for (const auto& p : points)
         EXPECT_EQ(p.raw, (p.time - t0) / 1s * 10 + 2);
 
     // Bounds are inclusive, searched across the wrap; sub-second bounds round inwards.
-    EXPECT_EQ(Seconds(h.points(2, t0 + 4s, t0 + 6s)), (std::vector<int>{4, 5, 6}));
-    EXPECT_EQ(Seconds(h.points(2, t0 + 4500ms, t0 + 6500ms)), (std::vector<int>{5, 6}));
-    EXPECT_EQ(Seconds(h.points(2, t0, t0 + 3s)), (std::vector<int>{3}));
+    EXPECT_EQ(Described(h.points(2, t0 + 4s, t0 + 6s)), (Texts{"4", "5", "6"}));
+    EXPECT_EQ(Described(h.points(2, t0 + 4500ms, t0 + 6500ms)), (Texts{"5", "6"}));
+    EXPECT_EQ(Described(h.points(2, t0, t0 + 3s)), (Texts{"3"}));
     EXPECT_TRUE(h.points(2, t0 + 8s, t0 + 9s).empty());
     EXPECT_TRUE(h.points(2, t0 + 6s, t0 + 4s).empty());
     EXPECT_TRUE(All(h, 16).empty());
     EXPECT_TRUE(All(h, -1).empty());
-}
-
-TEST(ReadingHistory, HoldsTwentyFourHoursAtOneTickASecond) {
-    ReadingHistory h;
-    EXPECT_EQ(h.bytes(), 86400u * 22); // what the docs quote
-    const int extra = 90;
-    for (int s = 0; s < 86400 + extra; ++s)
-        h.record(t0 + seconds(s), Raw(s % 200), 0xFFFF);
-    EXPECT_EQ(h.size(), ReadingHistory::kTicks);
-    const auto day = h.points(0, *h.latest() - 24h, *h.latest());
-    ASSERT_EQ(day.size(), 86400u);
-    EXPECT_EQ(day.front().time, t0 + seconds(extra)); // older ones are gone
-    EXPECT_EQ(day.back().time, t0 + seconds(86400 + extra - 1));
-    EXPECT_EQ(h.points(0, t0, t0 + seconds(extra - 1)).size(), 0u);
-    EXPECT_EQ(h.points(0, t0 + 50000s, t0 + 50009s).size(), 10u);
 }
 
 TEST(ReadingHistory, ItemsNotReadInATickAreAbsent) {
@@ -76,8 +80,8 @@ TEST(ReadingHistory, ItemsNotReadInATickAreAbsent) {
     for (int s = 0; s < 6; ++s) // item 3 on even ticks, item 15 on the last only
         h.record(t0 + seconds(s), Raw(s),
                  static_cast<uint16_t>((s % 2 ? 0 : 1u << 3) | (s == 5 ? 1u << 15 : 0)));
-    EXPECT_EQ(Seconds(All(h, 3)), (std::vector<int>{0, 2, 4}));
-    EXPECT_EQ(Seconds(All(h, 15)), (std::vector<int>{5}));
+    EXPECT_EQ(Described(All(h, 3)), (Texts{"0", "2", "4"}));
+    EXPECT_EQ(Described(All(h, 15)), (Texts{"5"}));
     EXPECT_EQ(All(h, 15)[0].raw, 5 + 15);
     EXPECT_TRUE(All(h, 4).empty());
     EXPECT_EQ(h.size(), 6u); // ticks reading nothing of an item still count
@@ -98,37 +102,13 @@ TEST(ReadingHistory, EachPointCarriesTheLimitsAndWarningInForce) {
     for (int s = 0; s < 20; ++s)
         h.record(t0 + seconds(s), Raw(s), 0xFFFF);
 
-    struct Expect {
-        int second;
-        double low, high;
-        bool warning;
-    };
-    const Expect table[] = {
-        {10, kNone, 2.5, true},  {11, kNone, 2.5, true},  {12, 1.5, kNone, true},
-        {13, 1.5, kNone, true},  {14, 1.5, kNone, false}, {15, 1.5, kNone, false},
-        {16, 1.5, kNone, false}, {17, 1.5, kNone, false}, {18, 1.5, kNone, false},
-        {19, 1.5, kNone, false},
-    };
-    const auto points = All(h, 0);
-    ASSERT_EQ(points.size(), std::size(table));
-    const auto same = [](double a, double b) { return std::isnan(a) ? std::isnan(b) : a == b; };
-    for (std::size_t i = 0; i < points.size(); ++i) {
-        const Expect& e = table[i];
-        EXPECT_EQ(points[i].time, t0 + seconds(e.second));
-        EXPECT_TRUE(same(points[i].low, e.low)) << e.second << ": " << points[i].low;
-        EXPECT_TRUE(same(points[i].high, e.high)) << e.second << ": " << points[i].high;
-        EXPECT_EQ(points[i].warning, e.warning) << e.second;
-    }
+    EXPECT_EQ(
+        Described(All(h, 0)),
+        (Texts{"10 nan..2.5 !", "11 nan..2.5 !", "12 1.5..nan !", "13 1.5..nan !", "14 1.5..nan",
+               "15 1.5..nan", "16 1.5..nan", "17 1.5..nan", "18 1.5..nan", "19 1.5..nan"}));
     // A query starting mid-way finds the change in force at its start.
-    const auto tail = h.points(0, t0 + 13s, t0 + 13s);
-    ASSERT_EQ(tail.size(), 1u);
-    EXPECT_EQ(tail[0].low, 1.5);
-    EXPECT_TRUE(tail[0].warning);
-
-    const auto other = All(h, 1); // set at 12 s, not before
-    EXPECT_TRUE(std::isnan(other[1].low));
-    EXPECT_EQ(other[2].low, 7.0);
-    EXPECT_FALSE(other[9].warning);
+    EXPECT_EQ(Described(h.points(0, t0 + 13s, t0 + 13s)), Texts{"13 1.5..nan !"});
+    EXPECT_EQ(Described(h.points(1, t0 + 11s, t0 + 12s)), (Texts{"11", "12 7..8"}));
 }
 
 TEST(ReadingHistory, TimesKeptToTheSecondAndNeverBackwards) {
@@ -141,27 +121,86 @@ TEST(ReadingHistory, TimesKeptToTheSecondAndNeverBackwards) {
     h.record(t0 + 6s, Raw(3), 1);
     h.limits(t0 + 3s, 0, 0.5, 2.0); // between two earlier changes' times: in force from 3 s
     const auto points = All(h, 0);
-    EXPECT_EQ(Seconds(points), (std::vector<int>{0, 5, 5, 6}));
-    EXPECT_EQ(points[0].low, 1.0);
-    EXPECT_FALSE(points[0].warning);
-    EXPECT_TRUE(points[1].warning);
-    EXPECT_EQ(points[1].low, 0.5);
-    EXPECT_EQ(points[3].low, 0.5);
+    EXPECT_EQ(Described(points), (Texts{"0 1..2", "5 0.5..2 !", "5 0.5..2 !", "6 0.5..2 !"}));
     EXPECT_EQ(points[2].raw, 2);
-    EXPECT_TRUE(points[2].warning);
-    EXPECT_TRUE(points[3].warning);
     EXPECT_EQ(h.points(0, t0 + 5s, t0 + 5s).size(), 2u);
 }
 
-TEST(ReadingHistory, ItemsOutsideTheRangeAreIgnored) {
-    ReadingHistory h(0); // counts as 1
-    h.limits(t0, -1, 1, 2);
-    h.limits(t0, 16, 1, 2);
-    h.warning(t0, 99, true);
-    h.record(t0, Raw(0), 0xFFFF);
-    h.record(t0 + 1s, Raw(1), 0xFFFF);
-    EXPECT_EQ(h.size(), 1u);
-    EXPECT_EQ(Seconds(All(h, 0)), (std::vector<int>{1}));
+// What the History window draws, built from the history.
+
+double Ms(system_clock::time_point t) {
+    return static_cast<double>(duration_cast<milliseconds>(t.time_since_epoch()).count());
+}
+
+// x as seconds after t0, to read the expectations at a glance.
+Lines FromT0(Lines lines) {
+    for (ChartLine& line : lines)
+        for (ChartPoint& p : line)
+            p.x = (p.x - Ms(t0)) / 1000;
+    return lines;
+}
+
+double Fan(uint8_t count) {
+    return count == 255 ? kNone : 1350000.0 / (count * 2.0);
+}
+
+TEST(HistorySeries, ReadingsBreakAtGapsLimitsStepAndWarningsArePeriods) {
+    ReadingHistory h(100);
+    h.limits(t0 - 1h, 0, 3.0, 3.6);
+    h.limits(t0 + 10s, 0, 3.1, 3.5);
+    h.limits(t0 + 14s, 0, kNone, 3.5);
+    h.warning(t0 + 4s, 0, true);
+    h.warning(t0 + 6s, 0, false);
+    h.warning(t0 + 15s, 0, true); // still up at the newest tick
+    for (int s = 0; s < 20; ++s)  // no value at 3 s; not read 7..12 s (a gap) nor 17 s (none)
+        h.record(t0 + seconds(s), {uint8_t(s == 3 ? 255 : s)}, (s < 7 || s > 12) && s != 17);
+    const auto half = [](uint8_t raw) { return raw == 255 ? kNone : raw * 0.5; };
+    const HistorySeries s = BuildHistorySeries(h, 0, 60, half, 200, {});
+
+    EXPECT_EQ(s.samples.size(), 13u);
+    EXPECT_TRUE(std::isnan(s.samples[3].value));
+    EXPECT_EQ(FromT0(s.readings),
+              (Lines{{{0, 0}, {1, 0.5}, {2, 1}},
+                     {{4, 2}, {5, 2.5}, {6, 3}},
+                     {{13, 6.5}, {14, 7}, {15, 7.5}, {16, 8}, {18, 9}, {19, 9.5}}}));
+    EXPECT_EQ(FromT0(s.low), (Lines{{{0, 3.0}, {13, 3.0}, {13, 3.1}, {14, 3.1}}}));
+    EXPECT_EQ(FromT0(s.high), (Lines{{{0, 3.6}, {13, 3.6}, {13, 3.5}, {19, 3.5}}}));
+    EXPECT_EQ(FromT0(s.bandLower), (Lines{{{0, 3.0}, {13, 3.0}, {13, 3.1}, {14, 3.1}}}));
+    EXPECT_EQ(s.warnings, (std::vector<WarningPeriod>{{Ms(t0 + 4s), Ms(t0 + 6s)},
+                                                      {Ms(t0 + 15s), Ms(t0 + 19s)}}));
+    EXPECT_EQ(std::pair(s.yMin, s.yMax), std::pair(0.0, 9.5));
+}
+
+TEST(HistorySeries, RangeIsClampedEndsAtTheNewestTickAndLongOnesAreThinned) {
+    ReadingHistory h;
+    const int day = 86400, extra = 90;    // the oldest 90 s have left the ring
+    for (int s = 0; s < day + extra; ++s) // a fan: one spike up, one stop, else steady
+        h.record(t0 + seconds(s), {uint8_t(s == 5000 ? 20 : s == 70000 ? 255 : 150)}, 1);
+    const auto newest = t0 + seconds(day + extra - 1);
+    const struct {
+        int asked, range;
+    } table[] = {{3600, 3600}, {600, 600}, {1, 10}, {day, day}, {10 * day, day}};
+    for (const auto& c : table) {
+        const HistorySeries s = BuildHistorySeries(h, 0, c.asked, {}, 200, {});
+        EXPECT_EQ(ClampHistoryRange(c.asked), c.range);
+        EXPECT_EQ(s.toMs, Ms(newest));
+        EXPECT_EQ(s.fromMs, Ms(newest - seconds(c.range)));
+        ASSERT_EQ(s.samples.size(), std::size_t(std::min(c.range + 1, day))) << c.asked;
+        EXPECT_EQ(s.samples.front().time, newest - seconds(std::min(c.range, day - 1)));
+        EXPECT_EQ(s.samples.back().value, 150) << "no conversion: the raw byte";
+    }
+
+    ChartLine shown; // the day of a fan, thinned to 200 columns
+    for (const ChartLine& line : BuildHistorySeries(h, 0, day, Fan, 200, {}).readings)
+        shown.insert(shown.end(), line.begin(), line.end());
+    EXPECT_LE(shown.size(), 2u * 201); // at most the lowest and highest of each column
+    EXPECT_EQ(std::ranges::max(shown, {}, &ChartPoint::y).y, Fan(20)); // the spike survives
+    EXPECT_TRUE(std::ranges::none_of(shown, [](ChartPoint p) { return std::isnan(p.y); }));
+
+    const HistorySeries none = BuildHistorySeries(ReadingHistory(1), 0, 600, Fan, 200, t0);
+    EXPECT_EQ(none.toMs, Ms(t0)); // before the first tick the range ends now
+    EXPECT_TRUE(none.samples.empty() && none.readings.empty() && none.low.empty());
+    EXPECT_GT(none.yMin, none.yMax);
 }
 
 } // namespace

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "RecordingPortIo.h"
-#include "monitor/Machine.h"
 #include "chip/sim/SimulatedPortIo.h"
+#include "monitor/Machine.h"
 
 namespace hmdx::test {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "monitor/History.h"
+#include "monitor/HistorySeries.h"
 
 #include <QList>
 #include <QPointF>
@@ -10,7 +10,6 @@
 #include <array>
 #include <cstdint>
 #include <functional>
-#include <vector>
 
 class QChart;
 class QChartView;
@@ -64,7 +63,7 @@ public:
     QList<QPointF> shownHigh() const;
     QList<QPointF> shownWarnings() const;
     // Readings the shown range holds (before any thinning to the chart's width).
-    int pointCount() const { return static_cast<int>(m_points.size()); }
+    int pointCount() const { return static_cast<int>(m_series.samples.size()); }
 
     QComboBox* itemBox = nullptr;
     QComboBox* rangeBox = nullptr;
@@ -79,17 +78,13 @@ protected:
 
 private:
     void exportClicked();
-    void redraw();
-    double value(uint8_t raw) const;
+    void redraw(int columns);
 
     const ReadingHistory& m_history;
     std::array<HistoryItemInfo, 16> m_items;
     int m_item = 0;
     int m_range = 3600;
-    std::vector<ReadingHistory::Point> m_points;
-    qint64 m_fromMs = 0, m_toMs = 0;
-    QList<QList<QPointF>> m_readings, m_low, m_high;
-    QList<QPointF> m_warnings;
+    HistorySeries m_series;
     QDateTimeAxis* m_axisX = nullptr;
     QValueAxis* m_axisY = nullptr;
     QTimer m_timer;

@@ -1,5 +1,5 @@
-#include "monitor/JsonLinesSink.h"
 #include "monitor/JournalSink.h"
+#include "monitor/JsonLinesSink.h"
 #include "support/DialogRig.h"
 #include "ui/dialogs/ConfigurationDialog.h"
 #include "ui/dialogs/PasswordDialog.h"

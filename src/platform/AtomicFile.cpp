@@ -1,0 +1,101 @@
+#include "AtomicFile.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <string>
+#include <sys/stat.h>
+#include <system_error>
+#include <unistd.h>
+#include <utility>
+
+namespace hmdx {
+
+namespace {
+
+class Fd {
+public:
+    explicit Fd(int fd) : m_fd(fd) {}
+    Fd(const Fd&) = delete;
+    Fd& operator=(const Fd&) = delete;
+    ~Fd() {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    int get() const { return m_fd; }
+    // Closes now so that a failing close (a delayed write error) can be reported.
+    int close() {
+        const int rc = ::close(std::exchange(m_fd, -1));
+        return rc == 0 ? 0 : errno;
+    }
+
+private:
+    int m_fd;
+};
+
+int WriteAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return errno;
+        if (n == 0)
+            return EIO; // no progress: trying again would spin
+        bytes.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return 0;
+}
+
+int Fill(int fd, std::string_view bytes, mode_t mode) {
+    if (::fchmod(fd, mode) != 0)
+        return errno;
+    if (const int err = WriteAll(fd, bytes))
+        return err;
+    return ::fsync(fd) == 0 ? 0 : errno;
+}
+
+// Not every file system can sync a folder, and the new file is in place already, so a failure
+// here is not reported.
+void SyncFolder(const std::filesystem::path& folder) {
+    Fd fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (fd.get() >= 0)
+        ::fsync(fd.get());
+}
+
+void RemoveStale(const std::filesystem::path& folder, const std::string& prefix) {
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+        const std::string name = entry.path().filename().string();
+        if (name.size() == prefix.size() + 6 && name.compare(0, prefix.size(), prefix) == 0 &&
+            entry.is_regular_file(error))
+            std::filesystem::remove(entry.path(), error);
+    }
+}
+
+} // namespace
+
+int WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes,
+                        const AtomicWrite& how) {
+    const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
+    const std::string prefix = (how.hiddenTemp ? "." : "") + path.filename().string() + ".";
+    std::string temp = (folder / (prefix + "XXXXXX")).string();
+    Fd fd(::mkostemp(temp.data(), O_CLOEXEC));
+    if (fd.get() < 0)
+        return errno;
+    int err = Fill(fd.get(), bytes, how.mode);
+    if (const int closeErr = fd.close(); err == 0)
+        err = closeErr;
+    if (err == 0 && ::rename(temp.c_str(), path.c_str()) != 0)
+        err = errno;
+    if (err != 0) {
+        ::unlink(temp.c_str());
+        return err;
+    }
+    if (how.syncFolder)
+        SyncFolder(folder);
+    if (how.removeStale)
+        RemoveStale(folder, prefix);
+    return 0;
+}
+
+} // namespace hmdx

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "monitor/HistorySeries.h"
+
+#include <QString>
+
+namespace hmdx {
+
+// Writes the series' readings at full resolution as CSV: time (ISO 8601 local with offset),
+// value, low, high (empty where none), warning (0/1). Replaces the file whole or not at all; on
+// failure returns false with a message naming the file.
+bool ExportHistoryCsv(const HistorySeries& series, const QString& path, QString* error);
+
+} // namespace hmdx
