@@ -36,8 +36,7 @@ void BM_NegativeRail(benchmark::State& state) {
     for (auto _ : state)
         for (int index : {5, 6})
             for (int raw = 0; raw < kCounts; ++raw)
-                benchmark::DoNotOptimize(
-                    TransVoltageToLimitReg(index, CalRealNegVoltage(index, raw)));
+                benchmark::DoNotOptimize(NegativeRailCount(index, NegativeRailVolts(index, raw)));
     state.SetItemsProcessed(state.iterations() * 2 * kCounts);
 }
 BENCHMARK(BM_NegativeRail);

@@ -5,7 +5,7 @@
 namespace hmdx {
 
 ChipKeeper::ChipKeeper(Machine& m, SleepWatcher& sleep, int verifySeconds)
-    : m_m(m), m_sleep(sleep) {
+    : m_machine(m), m_sleep(sleep) {
     m_sleep.onResume = [this] { resumed(); };
     if (verifySeconds <= 0)
         return;
@@ -19,18 +19,18 @@ ChipKeeper::~ChipKeeper() {
 }
 
 void ChipKeeper::verify() {
-    const std::vector<RegisterDifference> changed = ReadBackKeptRegisters(m_m.chip);
+    const std::vector<RegisterDifference> changed = ReadBackKeptRegisters(m_machine.chip);
     if (!changed.empty())
         reprogram("read-back", changed);
 }
 
 void ChipKeeper::resumed() {
-    reprogram("resume", ReadBackKeptRegisters(m_m.chip));
+    reprogram("resume", ReadBackKeptRegisters(m_machine.chip));
 }
 
 void ChipKeeper::reprogram(const char* why, const std::vector<RegisterDifference>& changed) {
-    ReprogramChip(m_m.chip, m_m.settings);
-    ++m_m.state.reprogrammings;
+    ReprogramChip(m_machine.chip, m_machine.settings);
+    ++m_machine.state.reprogrammings;
     if (onReprogrammed)
         onReprogrammed(why, changed.empty() ? "none" : DescribeDifferences(changed));
 }

@@ -31,7 +31,7 @@ public:
 private:
     void reprogram(const char* why, const std::vector<RegisterDifference>& changed);
 
-    Machine& m_m;
+    Machine& m_machine;
     SleepWatcher& m_sleep;
     QTimer m_timer;
 };

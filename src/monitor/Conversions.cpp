@@ -44,7 +44,7 @@ int32_t RoundHalfEven(double value) {
     return static_cast<int32_t>(rounded);
 }
 
-float CalRealNegVoltage(int index, int raw) {
+float NegativeRailVolts(int index, int raw) {
     const float k = negativeRailGain(index);
     float t = static_cast<float>(raw * kVoltsPerCount - kReference);
     t = k * t;
@@ -52,7 +52,7 @@ float CalRealNegVoltage(int index, int raw) {
     return result;
 }
 
-int16_t TransVoltageToLimitReg(int index, float volts) {
+int16_t NegativeRailCount(int index, float volts) {
     const float k = negativeRailGain(index);
     float t = static_cast<float>((volts - kReference) / k);
     t = static_cast<float>(t + kReference);

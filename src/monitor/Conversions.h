@@ -13,8 +13,8 @@ int32_t RoundHalfEven(double value);
 // register count -> volts, and volts -> register count. Each step rounds to single
 // precision, so the two are exact inverses for every count 0..255. Any index other than 6
 // takes the -12V divider.
-float CalRealNegVoltage(int index, int raw);
-int16_t TransVoltageToLimitReg(int index, float volts);
+float NegativeRailVolts(int index, int raw);
+int16_t NegativeRailCount(int index, float volts);
 
 // A voltage in the settings as a scale value: volts / factor (quotient in double), rounded.
 int32_t VoltsToScale(float volts, float factor);

@@ -18,7 +18,7 @@ constexpr int kHighestSetting = 254;
 
 } // namespace
 
-Limits::Limits(Machine& machine) : m_m(machine) {
+Limits::Limits(Machine& machine) : m_machine(machine) {
     for (int i = 0; i < kVoltItems; ++i) {
         m_voltage[size_t(i)].high.onChanged = [this, i] { voltageHighMoved(i); };
         m_voltage[size_t(i)].low.onChanged = [this, i] { voltageLowMoved(i); };
@@ -35,10 +35,10 @@ Limits::Limits(Machine& machine) : m_m(machine) {
 
 // A setting in volts as a scale value, held within what the limit registers can take.
 int Limits::toScale(int i, float volts) const {
-    const float factor = m_m.settings.VoltFactor[size_t(i)];
+    const float factor = m_machine.settings.VoltFactor[size_t(i)];
     switch (rail(i)) {
     case VoltageRail::Converted:
-        return std::clamp<int>(TransVoltageToLimitReg(i, volts), 0, 255);
+        return std::clamp<int>(NegativeRailCount(i, volts), 0, 255);
     case VoltageRail::Negated:
         return std::clamp(VoltsToScale(volts, factor), -255, 0);
     default:
@@ -48,13 +48,13 @@ int Limits::toScale(int i, float volts) const {
 
 float Limits::toVolts(int i, int scale) const {
     if (rail(i) == VoltageRail::Converted)
-        return CalRealNegVoltage(i, scale);
-    return ScaleToVolts(scale, m_m.settings.VoltFactor[size_t(i)]);
+        return NegativeRailVolts(i, scale);
+    return ScaleToVolts(scale, m_machine.settings.VoltFactor[size_t(i)]);
 }
 
 // A model without 5Vsb and Vbat limit registers ignores moves of their limits.
 bool Limits::handlesLimits(int i) const {
-    const ChipModel* model = m_m.chip.model();
+    const ChipModel* model = m_machine.chip.model();
     return model && (model->standbyLimits || i <= 6);
 }
 
@@ -65,7 +65,7 @@ void Limits::loadVoltages() {
 }
 
 void Limits::loadVoltage(int i) {
-    const SettingsModel& s = m_m.settings;
+    const SettingsModel& s = m_machine.settings;
     VoltageLimits& v = m_voltage[size_t(i)];
     int top = toScale(i, s.VoltScaleMax[size_t(i)]);
     int bottom = toScale(i, s.VoltScaleMin[size_t(i)]);
@@ -93,11 +93,11 @@ void Limits::loadVoltage(int i) {
         ShowTwoDecimals(converted ? s.VoltLoLimit[size_t(i)] : ScaleToVolts(v.low.value(), factor));
     v.highText = ShowTwoDecimals(converted ? s.VoltHiLimit[size_t(i)]
                                            : ScaleToVolts(v.high.value(), factor));
-    WriteVoltageLimits(m_m.chip, i, v.low.value(), v.high.value());
+    WriteVoltageLimits(m_machine.chip, i, v.low.value(), v.high.value());
 }
 
 void Limits::voltageHighMoved(int i) {
-    if (!m_m.state.limitEditsLive || !handlesLimits(i))
+    if (!m_machine.state.limitEditsLive || !handlesLimits(i))
         return;
     VoltageLimits& v = m_voltage[size_t(i)];
     const int h = v.high.value();
@@ -107,7 +107,7 @@ void Limits::voltageHighMoved(int i) {
 }
 
 void Limits::voltageLowMoved(int i) {
-    if (!m_m.state.limitEditsLive || !handlesLimits(i))
+    if (!m_machine.state.limitEditsLive || !handlesLimits(i))
         return;
     VoltageLimits& v = m_voltage[size_t(i)];
     const int l = v.low.value();
@@ -126,21 +126,21 @@ void Limits::storeVoltage(int i, bool high, int scale) {
     if (onChanged)
         onChanged(i, (high ? "high " : "low ") + before.toStdString() + " -> " +
                          shown.text.toStdString() + " V");
-    (high ? m_m.settings.VoltHiLimit : m_m.settings.VoltLoLimit)[size_t(i)] = volts;
-    WriteVoltageLimit(m_m.chip, i, high, scale);
+    (high ? m_machine.settings.VoltHiLimit : m_machine.settings.VoltLoLimit)[size_t(i)] = volts;
+    WriteVoltageLimit(m_machine.chip, i, high, scale);
 }
 
 void Limits::loadFans() {
-    SetFanDivisorBits(m_m.chip);
-    const SettingsModel& s = m_m.settings;
+    SetFanDivisorBits(m_machine.chip);
+    const SettingsModel& s = m_machine.settings;
     for (int f = 0; f < 3; ++f) {
         FanLimit& fan = m_fan[size_t(f)];
         fan.editable = true;
-        if (ReadFanCount(m_m.chip, f) != kFanStoppedCount) {
+        if (ReadFanCount(m_machine.chip, f) != kFanStoppedCount) {
             fan.setting.setValueQuietly(255 - s.FanCountLimit[size_t(f)]);
             fan.text =
                 ShowLimitSpeed(FanLimitSpeed(s.FanCountLimit[size_t(f)], s.FanDivisor[size_t(f)]));
-            WriteFanCountLimit(m_m.chip, f, uint8_t(s.FanCountLimit[size_t(f)]));
+            WriteFanCountLimit(m_machine.chip, f, uint8_t(s.FanCountLimit[size_t(f)]));
             continue;
         }
         fan.setting.setValueQuietly(kLowestSetting);
@@ -148,30 +148,30 @@ void Limits::loadFans() {
         fan.editable = false;
         if (onStandingFan)
             onStandingFan(f);
-        WriteFanCountLimit(m_m.chip, f, kFanStoppedCount);
+        WriteFanCountLimit(m_machine.chip, f, kFanStoppedCount);
     }
 }
 
 void Limits::fanMoved(int f) {
     FanLimit& fan = m_fan[size_t(f)];
     const auto count = int16_t(255 - fan.setting.value());
-    m_m.settings.FanCountLimit[size_t(f)] = count;
+    m_machine.settings.FanCountLimit[size_t(f)] = count;
     const QString before = fan.text.text.trimmed();
-    fan.text = ShowLimitSpeed(FanLimitSpeed(count, m_m.settings.FanDivisor[size_t(f)]));
+    fan.text = ShowLimitSpeed(FanLimitSpeed(count, m_machine.settings.FanDivisor[size_t(f)]));
     if (onChanged)
         onChanged(kFirstFanItem + f, "low " + before.toStdString() + " -> " +
                                          fan.text.text.trimmed().toStdString() + " RPM");
-    WriteFanCountLimit(m_m.chip, f, uint8_t(count));
+    WriteFanCountLimit(m_machine.chip, f, uint8_t(count));
 }
 
 void Limits::loadTemperatures() {
     for (int t = 0; t < 3; ++t)
-        if (m_m.chip.hasItem(kFirstTempItem + t))
+        if (m_machine.chip.hasItem(kFirstTempItem + t))
             loadTemperature(t);
 }
 
 void Limits::loadTemperature(int t) {
-    const SettingsModel& s = m_m.settings;
+    const SettingsModel& s = m_machine.settings;
     TemperatureLimits& l = m_temperature[size_t(t)];
     const int st = step(t);
     const int offset = 40 * st;
@@ -193,11 +193,11 @@ void Limits::loadTemperature(int t) {
     l.band = {offset + b, 0};
     l.lowText = ShowTwoDecimals(s.TempLoLimit[size_t(t)]);
     l.highText = ShowTwoDecimals(s.TempHiLimit[size_t(t)]);
-    WriteTemperatureLimits(m_m.chip, t, a, b);
+    WriteTemperatureLimits(m_machine.chip, t, a, b);
 }
 
 void Limits::temperatureMoved(int t) {
-    if (!m_m.state.limitEditsLive)
+    if (!m_machine.state.limitEditsLive)
         return;
     TemperatureLimits& l = m_temperature[size_t(t)];
     const int st = step(t);
@@ -211,9 +211,9 @@ void Limits::temperatureMoved(int t) {
     if (onChanged)
         onChanged(kFirstTempItem + t,
                   "high " + before.toStdString() + " -> " + l.highText.text.toStdString() + " C");
-    m_m.settings.TempHiLimit[size_t(t)] = degrees;
-    m_m.settings.TempLoLimit[size_t(t)] = degrees;
-    WriteTemperatureLimits(m_m.chip, t, h, h);
+    m_machine.settings.TempHiLimit[size_t(t)] = degrees;
+    m_machine.settings.TempLoLimit[size_t(t)] = degrees;
+    WriteTemperatureLimits(m_machine.chip, t, h, h);
 }
 
 } // namespace hmdx

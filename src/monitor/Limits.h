@@ -74,7 +74,7 @@ public:
     std::function<void(int fan)> onStandingFan;
 
 private:
-    VoltageRail rail(int item) const { return RailOf(m_m.chip.model(), item); }
+    VoltageRail rail(int item) const { return RailOf(m_machine.chip.model(), item); }
     int toScale(int item, float volts) const;
     float toVolts(int item, int scale) const;
     bool handlesLimits(int item) const;
@@ -86,7 +86,7 @@ private:
     void temperatureMoved(int sensor);
     void fanMoved(int fan);
 
-    Machine& m_m;
+    Machine& m_machine;
     std::array<VoltageLimits, kVoltItems> m_voltage;
     std::array<FanLimit, 3> m_fan;
     std::array<TemperatureLimits, 3> m_temperature;

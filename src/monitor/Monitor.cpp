@@ -27,14 +27,14 @@ const QString kCaseClosed = QStringLiteral("PC Case is closed");
 } // namespace
 
 Monitor::Monitor(Machine& machine, WarningDialogs& dialogs)
-    : m_m(machine), m_limits(machine), m_dispatch(machine, dialogs) {
+    : m_machine(machine), m_limits(machine), m_dispatch(machine, dialogs) {
     m_readings[kCaseOpenItem].shown = ShowWords(kCaseClosed, 0);
     m_limits.onChanged = [this](int item, const std::string& change) {
-        if (m_m.state.quietLimits)
+        if (m_machine.state.quietLimits)
             return;
         Event e = itemEvent(item, "limit changed");
         e.detail = change;
-        m_m.events.record(std::move(e));
+        m_machine.events.record(std::move(e));
         keepLimits(item);
     };
     m_limits.onStandingFan = [this](int fan) {
@@ -44,33 +44,34 @@ Monitor::Monitor(Machine& machine, WarningDialogs& dialogs)
         Event e = itemEvent(item, raised ? "warning raised" : "warning cleared");
         e.warning = raised;
         if (raised)
-            ++m_m.state.warningsRaised[size_t(item)];
-        m_m.history.warning(now(), item, raised);
-        m_m.events.record(std::move(e));
+            ++m_machine.state.warningsRaised[size_t(item)];
+        m_machine.history.warning(now(), item, raised);
+        m_machine.events.record(std::move(e));
     };
 }
 
 void Monitor::load() {
-    m_m.state.limitEditsLive = false;
-    StopMonitoring(m_m.chip);
-    SetFanInputBits(m_m.chip);
+    m_machine.state.limitEditsLive = false;
+    StopMonitoring(m_machine.chip);
+    SetFanInputBits(m_machine.chip);
     loadLimits();
-    m_m.state.limitEditsLive = true;
-    StartMonitoring(m_m.chip);
-    ProgramBeepMasks(m_m.chip, m_m.settings);
+    m_machine.state.limitEditsLive = true;
+    StartMonitoring(m_machine.chip);
+    ProgramBeepMasks(m_machine.chip, m_machine.settings);
 }
 
 void Monitor::restoreDefaults() {
-    StopMonitoring(m_m.chip);
-    SetDefaultSettings(m_m.settings, m_m.chip.presentItems(), m_m.chip.beepCapableItems());
-    m_m.events.record({.event = "default", .detail = "factory settings, not yet saved"});
+    StopMonitoring(m_machine.chip);
+    SetDefaultSettings(m_machine.settings, m_machine.chip.presentItems(),
+                       m_machine.chip.beepCapableItems());
+    m_machine.events.record({.event = "default", .detail = "factory settings, not yet saved"});
     // The limits stay live: every limit the defaults move writes its register, quietly.
-    m_m.state.quietLimits = true;
-    SetVcoreLimitsFromVid(m_m.chip, m_m.settings);
+    m_machine.state.quietLimits = true;
+    SetVcoreLimitsFromVid(m_machine.chip, m_machine.settings);
     loadLimits();
-    m_m.state.quietLimits = false;
-    ProgramBeepMasks(m_m.chip, m_m.settings);
-    StartMonitoring(m_m.chip);
+    m_machine.state.quietLimits = false;
+    ProgramBeepMasks(m_machine.chip, m_machine.settings);
+    StartMonitoring(m_machine.chip);
 }
 
 void Monitor::reloadFans() {
@@ -83,10 +84,10 @@ void Monitor::loadLimits() {
     m_limits.loadTemperatures();
     // Until the next reading each scale's marker stands at its low limit.
     for (int i = 0; i < kVoltItems; ++i)
-        if (RailOf(m_m.chip.model(), i) != VoltageRail::None)
+        if (RailOf(m_machine.chip.model(), i) != VoltageRail::None)
             m_readings[size_t(i)].marker = m_limits.voltage(i).band.start;
     for (int t = 0; t < 3; ++t)
-        if (m_m.chip.hasItem(kFirstTempItem + t))
+        if (m_machine.chip.hasItem(kFirstTempItem + t))
             m_readings[size_t(kFirstTempItem + t)].marker = m_limits.temperature(t).band.start;
     for (int i = 0; i < kItemCount; ++i)
         keepLimits(i);
@@ -102,15 +103,15 @@ void Monitor::keepLimits(int item) {
     } else if (item < kCaseOpenItem) {
         high = m_limits.temperature(item - kFirstTempItem).highText.value;
     }
-    m_m.history.limits(now(), item, low, high);
+    m_machine.history.limits(now(), item, low, high);
 }
 
 uint16_t Monitor::itemsToRead() const {
     uint16_t items = 0;
     for (int i = 0; i < kItemCount; ++i) {
         const bool convertible =
-            i >= kVoltItems || RailOf(m_m.chip.model(), i) != VoltageRail::None;
-        if (m_m.settings.ItemEnabled[size_t(i)] == 1 && convertible)
+            i >= kVoltItems || RailOf(m_machine.chip.model(), i) != VoltageRail::None;
+        if (m_machine.settings.ItemEnabled[size_t(i)] == 1 && convertible)
             items = uint16_t(items | (1U << i));
     }
     return items;
@@ -118,7 +119,7 @@ uint16_t Monitor::itemsToRead() const {
 
 void Monitor::poll() {
     const uint16_t items = itemsToRead();
-    const InputReadings in = ReadInputs(m_m.chip, items);
+    const InputReadings in = ReadInputs(m_machine.chip, items);
     for (int i = 0; i < kItemCount; ++i) {
         if (!((items >> i) & 1U))
             continue;
@@ -133,19 +134,19 @@ void Monitor::poll() {
         else
             judgeCase(raw != 0);
     }
-    ClearAlarmStatus(m_m.chip);
-    m_m.history.record(now(), m_raw, items);
+    ClearAlarmStatus(m_machine.chip);
+    m_machine.history.record(now(), m_raw, items);
 }
 
 void Monitor::judgeVoltage(int i, uint8_t raw) {
-    const VoltageRail rail = RailOf(m_m.chip.model(), i);
+    const VoltageRail rail = RailOf(m_machine.chip.model(), i);
     const int scale = rail == VoltageRail::Negated ? -raw : raw;
     ItemReading& r = m_readings[size_t(i)];
     r.raw = raw;
     r.marker = scale;
     r.shown = ShowTwoDecimals(rail == VoltageRail::Converted
-                                  ? CalRealNegVoltage(i, raw)
-                                  : ScaleToVolts(scale, m_m.settings.VoltFactor[size_t(i)]));
+                                  ? NegativeRailVolts(i, raw)
+                                  : ScaleToVolts(scale, m_machine.settings.VoltFactor[size_t(i)]));
     const Band band = m_limits.voltage(i).band;
     report(i, scale > band.start + band.length || scale < band.start);
 }
@@ -164,7 +165,7 @@ void Monitor::judgeFan(int item, uint8_t count) {
         return;
     }
     const int counted = count == 0 ? 1 : count;
-    r.shown = ShowRpm(*FanSpeed(counted, m_m.settings.FanDivisor[size_t(f)]));
+    r.shown = ShowRpm(*FanSpeed(counted, m_machine.settings.FanDivisor[size_t(f)]));
     report(item, counted > 255 - setting);
 }
 
@@ -192,8 +193,8 @@ void Monitor::judgeCase(bool open) {
     ItemReading& r = m_readings[kCaseOpenItem];
     r.raw = open ? 1 : 0;
     r.inRange = !open;
-    m_m.state.everRead[kCaseOpenItem] = true;
-    m_m.state.alarm[kCaseOpenItem] = open;
+    m_machine.state.everRead[kCaseOpenItem] = true;
+    m_machine.state.alarm[kCaseOpenItem] = open;
     r.shown = ShowWords(open ? kCaseOpened : kCaseClosed, open ? 1 : 0);
     if (open)
         m_dispatch.reportOutOfRange(kCaseOpenItem);
@@ -203,8 +204,8 @@ void Monitor::judgeCase(bool open) {
 
 void Monitor::report(int item, bool outOfRange) {
     m_readings[size_t(item)].inRange = !outOfRange;
-    m_m.state.everRead[size_t(item)] = true;
-    m_m.state.alarm[size_t(item)] = outOfRange;
+    m_machine.state.everRead[size_t(item)] = true;
+    m_machine.state.alarm[size_t(item)] = outOfRange;
     if (outOfRange)
         m_dispatch.reportOutOfRange(item);
     else
@@ -238,17 +239,17 @@ Event Monitor::itemEvent(int item, std::string what) const {
 
 double Monitor::valueOf(int item, uint8_t raw) const {
     if (item < kFirstFanItem) {
-        const VoltageRail rail = RailOf(m_m.chip.model(), item);
+        const VoltageRail rail = RailOf(m_machine.chip.model(), item);
         if (rail == VoltageRail::Converted)
-            return CalRealNegVoltage(item, raw);
+            return NegativeRailVolts(item, raw);
         return ScaleToVolts(rail == VoltageRail::Negated ? -raw : raw,
-                            m_m.settings.VoltFactor[size_t(item)]);
+                            m_machine.settings.VoltFactor[size_t(item)]);
     }
     if (item < kFirstTempItem) {
         if (raw == kFanStoppedCount)
             return NAN;
         const auto rpm =
-            FanSpeed(raw ? raw : 1, m_m.settings.FanDivisor[size_t(item - kFirstFanItem)]);
+            FanSpeed(raw ? raw : 1, m_machine.settings.FanDivisor[size_t(item - kFirstFanItem)]);
         return rpm ? *rpm : NAN;
     }
     if (item < kCaseOpenItem)

@@ -28,8 +28,8 @@ public:
     Monitor(const Monitor&) = delete;
     Monitor& operator=(const Monitor&) = delete;
 
-    Machine& machine() { return m_m; }
-    const Machine& machine() const { return m_m; }
+    Machine& machine() { return m_machine; }
+    const Machine& machine() const { return m_machine; }
     Limits& limits() { return m_limits; }
     const Limits& limits() const { return m_limits; }
     WarningDispatch& dispatch() { return m_dispatch; }
@@ -64,7 +64,7 @@ private:
     void judgeCase(bool open);
     void report(int item, bool outOfRange);
 
-    Machine& m_m;
+    Machine& m_machine;
     Limits m_limits;
     WarningDispatch m_dispatch;
     std::array<ItemReading, kItemCount> m_readings{};

@@ -16,11 +16,11 @@ void WarningDispatch::reportOutOfRange(int item) {
     if (!isItem(item))
         return;
     const auto i = static_cast<std::size_t>(item);
-    if (m_m.settings.ItemEnabled[i] != 1)
+    if (m_machine.settings.ItemEnabled[i] != 1)
         return;
-    int& count = m_m.state.faultCounts[i];
+    int& count = m_machine.state.faultCounts[i];
     ++count;
-    if (m_m.settings.ItemWarnOpt1[i] != 1 && count < kFaultsInARow)
+    if (m_machine.settings.ItemWarnOpt1[i] != 1 && count < kFaultsInARow)
         return;
     // Reset on every warning, so the count cycles while the dialog stays up and cannot grow.
     count = 0;
@@ -37,13 +37,13 @@ void WarningDispatch::reportInRange(int item) {
     if (!isItem(item))
         return;
     const auto i = static_cast<std::size_t>(item);
-    m_m.state.faultCounts[i] = 0;
+    m_machine.state.faultCounts[i] = 0;
     m_dialogs.unload(item);
     if (!m_raised[i])
         return;
     m_raised[i] = false;
     // Taken away because the item is no longer watched: its own event says so.
-    if (onChange && m_m.settings.ItemEnabled[i] == 1)
+    if (onChange && m_machine.settings.ItemEnabled[i] == 1)
         onChange(item, false);
 }
 

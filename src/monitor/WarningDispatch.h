@@ -23,7 +23,7 @@ public:
 // faults for items that warn only after three in a row.
 class WarningDispatch {
 public:
-    WarningDispatch(Machine& m, WarningDialogs& dialogs) : m_m(m), m_dialogs(dialogs) {}
+    WarningDispatch(Machine& m, WarningDialogs& dialogs) : m_machine(m), m_dialogs(dialogs) {}
 
     void reportOutOfRange(int item);
     void reportInRange(int item);
@@ -32,7 +32,7 @@ public:
     std::function<void(int item, bool raised)> onChange;
 
 private:
-    Machine& m_m;
+    Machine& m_machine;
     WarningDialogs& m_dialogs;
     std::array<bool, kItemCount> m_raised{};
 };

@@ -37,7 +37,7 @@ TEST(Conversions, EveryCountOfEveryRegister) {
     for (int raw = 0; raw <= 255; ++raw) {
         SCOPED_TRACE(raw);
         for (int index : {5, 6})
-            EXPECT_EQ(TransVoltageToLimitReg(index, CalRealNegVoltage(index, raw)), raw) << index;
+            EXPECT_EQ(NegativeRailCount(index, NegativeRailVolts(index, raw)), raw) << index;
         for (double ratio : kRatios)
             EXPECT_EQ(VoltsToScale(ScaleToVolts(raw, factor(ratio)), factor(ratio)), raw) << ratio;
         const int whole = int8_t(raw);
@@ -62,14 +62,14 @@ TEST(Conversions, EveryCountOfEveryRegister) {
 // Fixed points of the formulas: a single change in rounding or precision moves one of them.
 TEST(Conversions, KnownValues) {
     // Exact floats: carried through in double, or with single constants, the result differs.
-    EXPECT_EQ(CalRealNegVoltage(5, 35), -12.0255995f);
-    EXPECT_EQ(CalRealNegVoltage(6, 35), -5.94560003f);
-    EXPECT_NEAR(CalRealNegVoltage(5, 0), -14.90, 0.005);
-    EXPECT_NEAR(CalRealNegVoltage(5, 255), 6.07, 0.005);
-    EXPECT_EQ(TransVoltageToLimitReg(5, -12.0f), 35);
-    EXPECT_EQ(TransVoltageToLimitReg(5, -13.0f), 23);
-    EXPECT_EQ(TransVoltageToLimitReg(6, -5.0f), 54);
-    EXPECT_EQ(TransVoltageToLimitReg(5, -1e30f), std::numeric_limits<int16_t>::min());
+    EXPECT_EQ(NegativeRailVolts(5, 35), -12.0255995f);
+    EXPECT_EQ(NegativeRailVolts(6, 35), -5.94560003f);
+    EXPECT_NEAR(NegativeRailVolts(5, 0), -14.90, 0.005);
+    EXPECT_NEAR(NegativeRailVolts(5, 255), 6.07, 0.005);
+    EXPECT_EQ(NegativeRailCount(5, -12.0f), 35);
+    EXPECT_EQ(NegativeRailCount(5, -13.0f), 23);
+    EXPECT_EQ(NegativeRailCount(6, -5.0f), 54);
+    EXPECT_EQ(NegativeRailCount(5, -1e30f), std::numeric_limits<int16_t>::min());
     struct Case {
         float volts;
         double ratio;

@@ -62,15 +62,15 @@ QCheckBox* makeBox(QWidget* parent, const char* name, int item, bool checked) {
 
 } // namespace
 
-ConfigurationDialog::ConfigurationDialog(Dialogs& forms) : QDialog(nullptr), m_forms(forms) {
+ConfigurationDialog::ConfigurationDialog(Dialogs& forms) : QDialog(nullptr), m_dialogs(forms) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("ConfigurationDialog"));
     setWindowTitle(tr("Monitoring Config."));
     buildGrid();
 }
 
-Machine& ConfigurationDialog::m() const {
-    return m_forms.module();
+Machine& ConfigurationDialog::machine() const {
+    return m_dialogs.machine();
 }
 
 void ConfigurationDialog::buildGrid() {
@@ -199,7 +199,7 @@ void ConfigurationDialog::closeVcoreBGap() {
 }
 
 void ConfigurationDialog::load() {
-    const ChipModel* model = m().chip.model();
+    const ChipModel* model = machine().chip.model();
     if (model && model->singleCoreVoltage) {
         nameRow(0, QStringLiteral("Vcore"));
         m_lines[kLine2]->hide();
@@ -224,7 +224,7 @@ void ConfigurationDialog::takeAsLogged(int item) {
 }
 
 ConfigurationDialog::Switches ConfigurationDialog::switchesNow() const {
-    const SettingsModel& s = m().settings;
+    const SettingsModel& s = machine().settings;
     return {s.ItemEnabled, s.ItemWarnOpt1, s.ItemWarnOpt3, s.ItemBeep};
 }
 
@@ -246,11 +246,11 @@ void ConfigurationDialog::recordChanges() {
                       kNames[f] + (is ? " off -> on" : " on -> off");
         }
     m_logged = now;
-    m().events.record({.event = "configuration changed", .detail = detail});
+    machine().events.record({.event = "configuration changed", .detail = detail});
 }
 
 void ConfigurationDialog::loadRow(int i) {
-    SettingsModel& s = m().settings;
+    SettingsModel& s = machine().settings;
     m_found.enabled[i] = s.ItemEnabled[i];
     m_found.warnOpt1[i] = s.ItemWarnOpt1[i];
     m_found.warnOpt3[i] = s.ItemWarnOpt3[i];
@@ -262,7 +262,7 @@ void ConfigurationDialog::loadRow(int i) {
     chkWErr1[i]->setChecked(s.ItemWarnOpt1[i] == 1);
     chkWErr3[i]->setChecked(s.ItemWarnOpt3[i] == 1);
     ChkBeep[i]->setChecked(s.ItemBeep[i] == 1);
-    if (m().chip.hasItem(i)) {
+    if (machine().chip.hasItem(i)) {
         lblItemName[i]->show();
         chkEnable[i]->show();
         showRowBoxes(i);
@@ -283,25 +283,25 @@ void ConfigurationDialog::showRowBoxes(int i) {
 }
 
 bool ConfigurationDialog::beepCapable(int i) const {
-    return m().chip.canBeep(i);
+    return machine().chip.canBeep(i);
 }
 
 void ConfigurationDialog::refreshMainWindow() {
-    if (m_forms.hasMain())
-        m_forms.main().refreshItemEnabled();
+    if (m_dialogs.hasMain())
+        m_dialogs.main().refreshItemEnabled();
 }
 
 void ConfigurationDialog::monitoredToggled(int i) {
     const bool on = chkEnable[i]->isChecked();
     showRowBoxes(i);
-    if (!on && m_forms.hasMain())
-        m_forms.main().dispatch().reportInRange(i);
-    m().settings.ItemEnabled[i] = on ? 1 : 0;
+    if (!on && m_dialogs.hasMain())
+        m_dialogs.main().dispatch().reportInRange(i);
+    machine().settings.ItemEnabled[i] = on ? 1 : 0;
     refreshMainWindow();
-    ProgramBeeps(m());
+    ProgramBeeps(machine());
     // The first two fans' limit rows are read again from the chip; the third's never were.
-    if ((i == kFirstFanItem || i == kFirstFanItem + 1) && m_forms.hasMain())
-        m_forms.main().reloadFans();
+    if ((i == kFirstFanItem || i == kFirstFanItem + 1) && m_dialogs.hasMain())
+        m_dialogs.main().reloadFans();
 }
 
 // The two fault-count boxes are one switch: the box that changed picks the mode and the
@@ -323,21 +323,21 @@ void ConfigurationDialog::faultCountChanged(int i, bool threeFaults) {
         ChkBeep[i]->setChecked(RememberedBeep[i] == 1);
         ChkBeep[i]->setVisible(beepCapable(i));
     }
-    SettingsModel& s = m().settings;
+    SettingsModel& s = machine().settings;
     s.ItemWarnOpt1[i] = bit(chkWErr1[i]);
     s.ItemWarnOpt3[i] = bit(chkWErr3[i]);
     s.ItemBeep[i] = bit(ChkBeep[i]);
-    ProgramBeeps(m());
+    ProgramBeeps(machine());
 }
 
 void ConfigurationDialog::beepToggled(int i) {
-    m().settings.ItemBeep[i] = bit(ChkBeep[i]);
-    ProgramBeeps(m());
+    machine().settings.ItemBeep[i] = bit(ChkBeep[i]);
+    ProgramBeeps(machine());
 }
 
 void ConfigurationDialog::press(ConfigurationButton button) {
     if (button == ConfigurationButton::Cancel) {
-        SettingsModel& s = m().settings;
+        SettingsModel& s = machine().settings;
         for (int k = 0; k < kItemCount; ++k) {
             s.ItemEnabled[k] = m_found.enabled[k];
             s.ItemWarnOpt1[k] = m_found.warnOpt1[k];
@@ -345,7 +345,7 @@ void ConfigurationDialog::press(ConfigurationButton button) {
             s.ItemBeep[k] = m_found.beep[k];
         }
         refreshMainWindow();
-        ProgramBeeps(m());
+        ProgramBeeps(machine());
     }
     close();
 }

@@ -77,7 +77,7 @@ private:
 
     bool beepCapable(int i) const;
     void refreshMainWindow();
-    Machine& m() const;
+    Machine& machine() const;
     // The switches as last logged; closing logs what changed since.
     struct Switches {
         ItemBytes enabled, warnOpt1, warnOpt3, beep;
@@ -89,7 +89,7 @@ private:
     // The switches as the dialog found them when it loaded: what Cancel puts back.
     Switches m_found{};
 
-    Dialogs& m_forms;
+    Dialogs& m_dialogs;
     QGridLayout* m_grid = nullptr;
     std::array<QFrame*, 6> m_lines{}; // Line1..Line5, LinCaseOpen
     // Set while a fault-count switch moves the row's other box, so that box's own change

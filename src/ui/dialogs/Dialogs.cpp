@@ -30,7 +30,7 @@ void CentreOnScreen(QWidget* dialog) {
 }
 
 Dialogs::Dialogs(Machine& m, MessageBoxes& boxes, PowerOff& power)
-    : m_m(m), m_boxes(boxes), m_power(power) {}
+    : m_machine(m), m_boxes(boxes), m_power(power) {}
 
 Dialogs::~Dialogs() {
     for (auto& warning : m_warnings)
@@ -99,7 +99,7 @@ void Dialogs::unload(int item) {
 }
 
 void Dialogs::disableItem(int k) {
-    m_m.settings.ItemEnabled[k] = 0;
+    m_machine.settings.ItemEnabled[k] = 0;
     if (hasMain())
         main().refreshItemEnabled();
     // A configuration dialog that is not loaded is loaded hidden; its Load then finds the
@@ -115,7 +115,7 @@ void Dialogs::disableItem(int k) {
 
 void Dialogs::shutdownSystem(int item) {
     static constexpr const char* kOutcome[] = {"declined", "refused", "requested"};
-    const ShutdownOutcome outcome = ShutdownSystem(m_boxes, m_m.chip.io, m_power);
+    const ShutdownOutcome outcome = ShutdownSystem(m_boxes, m_machine.chip.io, m_power);
     recordItemEvent(item, "shut down", kOutcome[int(outcome)], outcome == ShutdownOutcome::Refused);
 }
 
@@ -127,7 +127,7 @@ void Dialogs::recordItemEvent(int item, const char* what, std::string detail, bo
     e.item = item;
     e.detail = std::move(detail);
     e.warning = warning;
-    m_m.events.record(std::move(e));
+    m_machine.events.record(std::move(e));
 }
 
 } // namespace hmdx

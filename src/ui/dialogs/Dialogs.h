@@ -32,7 +32,7 @@ public:
     void attach(MainWindow& window);
     MainWindow& main() const;
     bool hasMain() const { return m_main; }
-    Machine& module() const { return m_m; }
+    Machine& machine() const { return m_machine; }
     MessageBoxes& boxes() const { return m_boxes; }
 
     // The configuration dialog: loaded (its Load run) on first use, shown only by the menu.
@@ -61,7 +61,7 @@ public:
     void recordItemEvent(int item, const char* what, std::string detail = {}, bool warning = false);
 
 private:
-    Machine& m_m;
+    Machine& m_machine;
     MessageBoxes& m_boxes;
     PowerOff& m_power;
     QPointer<MainWindow> m_main;

@@ -39,7 +39,7 @@ bool PasswordMatches(const std::array<char, 8>& stored, const QString& typed) {
     return diff == 0;
 }
 
-PasswordDialog::PasswordDialog(Dialogs& forms) : QDialog(nullptr), m_forms(forms) {
+PasswordDialog::PasswordDialog(Dialogs& forms) : QDialog(nullptr), m_dialogs(forms) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("PasswordDialog"));
     setWindowTitle(QStringLiteral("Confirm Psssword"));
@@ -80,22 +80,22 @@ void PasswordDialog::setMode(PasswordAction action) {
 
 void PasswordDialog::confirm(PasswordAction i) {
     const bool ignore = i == PasswordAction::Ignore;
-    Machine& m = m_forms.module();
+    Machine& m = m_dialogs.machine();
     const char* action = ignore ? "ignore" : "disable";
     if (!PasswordMatches(m.settings.Password, txtPasswd->text())) {
-        m_forms.recordItemEvent(kCaseOpenItem, "password refused", action, true);
-        m_forms.boxes().inform(kWrongPassword);
+        m_dialogs.recordItemEvent(kCaseOpenItem, "password refused", action, true);
+        m_dialogs.boxes().inform(kWrongPassword);
         return;
     }
-    m_forms.recordItemEvent(kCaseOpenItem, "password accepted", action);
-    m_forms.recordItemEvent(kCaseOpenItem, action);
+    m_dialogs.recordItemEvent(kCaseOpenItem, "password accepted", action);
+    m_dialogs.recordItemEvent(kCaseOpenItem, action);
     close(); // deleted later, so the rest still runs
-    ClearCaseOpened(m_forms.module());
+    ClearCaseOpened(m_dialogs.machine());
     if (ignore)
         m.state.faultCounts[kCaseOpenItem] = 0;
     else
-        m_forms.disableItem(kCaseOpenItem);
-    m_forms.unload(kCaseOpenItem);
+        m_dialogs.disableItem(kCaseOpenItem);
+    m_dialogs.unload(kCaseOpenItem);
 }
 
 } // namespace hmdx

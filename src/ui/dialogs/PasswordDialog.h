@@ -33,7 +33,7 @@ public:
     std::array<QPushButton*, 2> cmdOk{};
 
 private:
-    Dialogs& m_forms;
+    Dialogs& m_dialogs;
     PasswordAction m_mode = PasswordAction::Ignore;
 };
 

@@ -23,7 +23,7 @@ QString messageFor(const Machine& m, int item) {
 } // namespace
 
 WarningDialog::WarningDialog(Dialogs& forms, int item)
-    : QDialog(nullptr), m_forms(forms), m_item(item) {
+    : QDialog(nullptr), m_dialogs(forms), m_item(item) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QString::fromUtf8(kItems[item].formName));
     setWindowTitle(QString::fromUtf8(kItems[item].warningCaption));
@@ -32,7 +32,7 @@ WarningDialog::WarningDialog(Dialogs& forms, int item)
     QFont big(QStringLiteral("Sans Serif"), 18);
     Label1->setFont(big);
     Label1->setStyleSheet(QStringLiteral("color: rgb(255, 0, 0);"));
-    Label2 = new QLabel(messageFor(forms.module(), item), this);
+    Label2 = new QLabel(messageFor(forms.machine(), item), this);
     Label2->setObjectName(item == 0 ? QStringLiteral("lblWarning") : QStringLiteral("Label2"));
     Label2->setStyleSheet(QStringLiteral("color: rgb(0, 0, 128);"));
     Label2->setWordWrap(true);
@@ -62,25 +62,25 @@ void WarningDialog::closeEvent(QCloseEvent* event) {
 }
 
 void WarningDialog::setCaseShown(bool open) {
-    if (m_forms.hasMain())
-        m_forms.main().showCaseOpen(open);
+    if (m_dialogs.hasMain())
+        m_dialogs.main().showCaseOpen(open);
 }
 
 void WarningDialog::act(WarningAction action) {
     if (action == WarningAction::ShutDown) {
-        m_forms.shutdownSystem(m_item); // the warning stays, whatever the answer
+        m_dialogs.shutdownSystem(m_item); // the warning stays, whatever the answer
         return;
     }
     const bool ignore = action == WarningAction::Ignore;
     if (m_item == kCaseOpenItem) {
-        m_forms.openPassword(ignore ? PasswordAction::Ignore : PasswordAction::Disable);
+        m_dialogs.openPassword(ignore ? PasswordAction::Ignore : PasswordAction::Disable);
         return;
     }
-    m_forms.recordItemEvent(m_item, ignore ? "ignore" : "disable");
+    m_dialogs.recordItemEvent(m_item, ignore ? "ignore" : "disable");
     if (ignore)
-        m_forms.module().state.faultCounts[m_item] = 0;
+        m_dialogs.machine().state.faultCounts[m_item] = 0;
     else
-        m_forms.disableItem(m_item);
+        m_dialogs.disableItem(m_item);
     close();
 }
 

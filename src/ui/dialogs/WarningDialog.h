@@ -35,7 +35,7 @@ protected:
 private:
     void setCaseShown(bool open);
 
-    Dialogs& m_forms;
+    Dialogs& m_dialogs;
     int m_item;
 };
 

@@ -23,7 +23,7 @@
 namespace hmdx {
 
 MainWindow::MainWindow(Services s)
-    : m_m(s.m), m_boxes(s.boxes), m_tray(s.tray), m_endProgram(std::move(s.endProgram)),
+    : m_machine(s.m), m_boxes(s.boxes), m_tray(s.tray), m_endProgram(std::move(s.endProgram)),
       m_monitor(s.m, s.dialogs), m_history(m_monitor) {
     InitUiResources();
     setWindowTitle(QStringLiteral("r810/hmdx Hardware Monitor"));
@@ -111,10 +111,10 @@ void MainWindow::createTray() {
 void MainWindow::load() {
     for (const auto& r : m_rows.temperature->row)
         r.updTempLoLimit->setVisible(false);
-    const ChipModel* model = m_m.chip.model();
+    const ChipModel* model = m_machine.chip.model();
     if (model && model->singleCoreVoltage)
         m_rows.voltage->closeVcoreBGap();
-    HideAbsentItems(m_m, m_rows);
+    HideAbsentItems(m_machine, m_rows);
     refreshItemEnabled();
     m_monitor.load();
     showLoadedRows();
@@ -123,7 +123,7 @@ void MainWindow::load() {
 
 // The rows as the monitor's load left them.
 void MainWindow::showLoadedRows() {
-    if (m_m.settings.ItemEnabled[kCaseOpenItem] == 0) {
+    if (m_machine.settings.ItemEnabled[kCaseOpenItem] == 0) {
         m_rows.caseLine.optCaseOpened->setVisible(false);
         m_rows.caseLine.lblCaseOpen->setVisible(false);
     }
@@ -139,7 +139,7 @@ void MainWindow::refreshRows() {
 
 void MainWindow::refreshCaseLine() {
     const ItemReading& reading = m_monitor.reading(kCaseOpenItem);
-    if (m_m.state.everRead[kCaseOpenItem])
+    if (m_machine.state.everRead[kCaseOpenItem])
         m_rows.caseLine.optCaseOpened->setChecked(reading.raw != 0);
     m_rows.caseLine.lblCaseOpen->setText(reading.shown.text);
 }
@@ -151,7 +151,7 @@ void MainWindow::pollOnce() {
 }
 
 void MainWindow::refreshItemEnabled() {
-    RefreshItemEnabled(m_m, m_rows);
+    RefreshItemEnabled(m_machine, m_rows);
 }
 
 void MainWindow::reloadFans() {
@@ -167,27 +167,27 @@ void MainWindow::showCaseOpen(bool open) {
 void MainWindow::restoreDefaults() {
     m_timer.stop();
     m_monitor.restoreDefaults();
-    HideAbsentItems(m_m, m_rows);
+    HideAbsentItems(m_machine, m_rows);
     refreshItemEnabled();
     showLoadedRows();
     m_timer.start();
 }
 
 void MainWindow::saveSettings() {
-    if (!m_m.settingsFile)
+    if (!m_machine.settingsFile)
         return;
-    const std::string file = m_m.settingsFile->path().string();
-    if (auto error = m_m.settingsFile->save(m_m.settings)) {
-        m_m.events.record({.event = "save failed", .detail = *error, .warning = true});
+    const std::string file = m_machine.settingsFile->path().string();
+    if (auto error = m_machine.settingsFile->save(m_machine.settings)) {
+        m_machine.events.record({.event = "save failed", .detail = *error, .warning = true});
         m_boxes.inform(*error);
         return;
     }
-    m_m.events.record({.event = "save", .detail = file});
+    m_machine.events.record({.event = "save", .detail = file});
 }
 
 void MainWindow::openEventLog() {
     if (!m_eventLog) {
-        m_eventLog = new EventLogWindow(m_m.events);
+        m_eventLog = new EventLogWindow(m_machine.events);
         m_eventLog->setAttribute(Qt::WA_DeleteOnClose);
         m_eventLog->resize(760, 420);
     }
@@ -197,7 +197,7 @@ void MainWindow::openEventLog() {
 }
 
 void MainWindow::exitProgram() {
-    LeaveChipForExit(m_m);
+    LeaveChipForExit(m_machine);
     m_ending = true;
     m_endProgram();
 }
@@ -210,7 +210,7 @@ void MainWindow::restoreFromTray() {
 }
 
 void MainWindow::exitFromTray() {
-    SilenceChip(m_m);
+    SilenceChip(m_machine);
     m_tray.hide();
     m_ending = true;
     m_endProgram();

@@ -83,7 +83,7 @@ private:
     void refreshRows();
     void refreshCaseLine();
 
-    Machine& m_m;
+    Machine& m_machine;
     MessageBoxes& m_boxes;
     TrayIcon& m_tray;
     std::function<void()> m_endProgram;

@@ -105,7 +105,7 @@ TEST_F(MainWindowTest, DefaultLeavesRegisterExactLimitsOfTheRowsItMoved) {
     rig.w().restoreDefaults();
     EXPECT_EQ(minus12.LblLoLimit->text(), QStringLiteral("-13.01"));
     EXPECT_EQ(minus12.LblHiLimit->text(), QStringLiteral("-11.04"));
-    EXPECT_EQ(rig.m().settings.VoltLoLimit[5], CalRealNegVoltage(5, 23));
+    EXPECT_EQ(rig.m().settings.VoltLoLimit[5], NegativeRailVolts(5, 23));
     EXPECT_EQ(rig.m().settings.VoltLoLimit[3], ScaleToVolts(167, rig.m().settings.VoltFactor[3]));
     EXPECT_EQ(rig.chip().peek(0, 0x35), 47);
     EXPECT_EQ(rig.chip().peek(0, 0x36), 23);
