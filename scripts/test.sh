@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, checks that every C++ file is formatted, then builds and runs every
-# test: the unit, widget and end-to-end tests with warnings as errors; the unit and widget tests
+# Installs what is missing, checks that every C++ file is formatted and that every include stays
+# in its layer or below, then builds and runs every test: the unit, widget and end-to-end tests with warnings as errors; the unit and widget tests
 # again under AddressSanitizer and UndefinedBehaviorSanitizer; the Debian package; the fuzzers for
 # a bounded time.
 set -euo pipefail
@@ -18,6 +18,9 @@ build() {
 
 echo "== Formatting"
 bash scripts/check-format.sh
+
+echo "== Layers"
+python3 scripts/check-layers.py
 
 echo "== Build with warnings as errors; every test"
 build build-test

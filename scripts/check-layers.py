@@ -1,0 +1,79 @@
+#!/usr/bin/env python3
+"""Fails when a file in src/ includes a header of a layer above its own, or when the windows
+(ui/) or the program wiring (app/) reach past the chip's named routines to its registers.
+
+Layers, lowest first: platform; chip and settings (chip may use settings, not the reverse);
+monitor; ui; app. src/main.cpp stands above them all."""
+
+import os
+import re
+import sys
+
+ROOT = os.path.join(os.path.dirname(os.path.dirname(os.path.abspath(__file__))), "src")
+ALLOWED = {
+    "platform": {"platform"},
+    "settings": {"settings", "platform"},
+    "chip": {"chip", "settings", "platform"},
+    "monitor": {"monitor", "chip", "settings", "platform"},
+    "ui": {"ui", "monitor", "chip", "settings", "platform"},
+    "app": {"app", "ui", "monitor", "chip", "settings", "platform"},
+}
+INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"')
+# Register-level access has no place above the monitor: windows ask by name.
+REGISTER_LEVEL = [
+    (re.compile(r'#\s*include\s+"chip/(RegisterMap|ChipBus|ChipReading|SuperIo)\.h"'),
+     "includes a register-level chip header"),
+    (re.compile(r"\b(selectBank|readRegister|writeRegister|writeKept)\s*\("),
+     "accesses a chip register"),
+    (re.compile(r"\b(reg|sio)::"), "names a register"),
+    (re.compile(r"\bchipId\s*(==|!=|<|>)|\bModel::HM"), "checks the chip model by ID"),
+]
+
+
+def layer_of(path):
+    rel = os.path.relpath(path, ROOT)
+    first = rel.split(os.sep)[0]
+    return first if first in ALLOWED else None
+
+
+def check(path):
+    problems = []
+    layer = layer_of(path)
+    with open(path, encoding="utf-8") as f:
+        lines = f.readlines()
+    for number, line in enumerate(lines, 1):
+        where = f"{os.path.relpath(path, os.path.dirname(ROOT))}:{number}"
+        match = INCLUDE.match(line)
+        if match and layer:
+            name = match.group(1)
+            local = os.path.normpath(os.path.join(os.path.dirname(path), name))
+            target = layer_of(local) if os.path.exists(local) else None
+            if target is None:
+                first = name.split("/")[0]
+                target = first if first in ALLOWED else None
+            if target and target not in ALLOWED[layer]:
+                problems.append(f"{where}: {layer}/ includes {name} of the higher layer {target}/")
+        if layer in ("ui", "app"):
+            for pattern, what in REGISTER_LEVEL:
+                if pattern.search(line):
+                    problems.append(f"{where}: {layer}/ {what}: {line.strip()}")
+    return problems
+
+
+def main():
+    problems = []
+    for base, _, files in os.walk(ROOT):
+        for name in sorted(files):
+            if name.endswith((".h", ".cpp")):
+                problems += check(os.path.join(base, name))
+    for problem in problems:
+        print(problem)
+    if problems:
+        print(f"check-layers: {len(problems)} problem(s)", file=sys.stderr)
+        return 1
+    print("check-layers: every include stays in its layer or below")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
