@@ -23,9 +23,9 @@ struct MonitorState {
     std::array<uint64_t, kItemCount> warningsRaised{};
     uint64_t reprogrammings = 0;
 
-    // While false, a limit up-down that moves (the window setting it up) writes nothing.
+    // While false, a voltage or temperature limit that moves (the load placing it) writes
+    // nothing.
     bool limitEditsLive = false;
-    bool fanLimitEditsLive = true;
     // Set while the program itself moves the limits (Default): one event says it all.
     bool quietLimits = false;
 };

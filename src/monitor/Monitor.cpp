@@ -121,7 +121,8 @@ void Monitor::poll() {
     const uint16_t items = itemsToRead();
     const InputReadings in = ReadInputs(m_machine.chip, items);
     for (int i = 0; i < kItemCount; ++i) {
-        if (!((items >> i) & 1U))
+        m_readings[size_t(i)].read = (items >> i) & 1U;
+        if (!m_readings[size_t(i)].read)
             continue;
         const uint8_t raw = in.raw[size_t(i)];
         m_raw[size_t(i)] = raw;

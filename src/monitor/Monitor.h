@@ -17,6 +17,7 @@ struct ItemReading {
     Shown shown;     // the status text and the number it stands for
     int marker = 0;  // where the reading stands on the item's scale; fans: 255 minus the count
     bool inRange = true;
+    bool read = false; // read in the latest tick; skipped when not monitored
 };
 
 // The monitoring itself, with no window in it: prepares the chip and the limits from the
