@@ -3,7 +3,8 @@
 (ui/) or the program wiring (app/) reach past the chip's named routines to its registers.
 
 Layers, lowest first: platform; chip and settings (chip may use settings, not the reverse);
-monitor; ui; app. src/main.cpp stands above them all."""
+monitor; ui; app. src/main.cpp stands above them all. Inside ui/, the dialogs reach the main
+window only through ui/dialogs/MainView.h: ui/dialogs never includes ui/main."""
 
 import os
 import re
@@ -53,6 +54,10 @@ def check(path):
                 target = first if first in ALLOWED else None
             if target and target not in ALLOWED[layer]:
                 problems.append(f"{where}: {layer}/ includes {name} of the higher layer {target}/")
+            below_main = os.path.join(ROOT, "ui", "dialogs") + os.sep
+            if path.startswith(below_main) and (name.startswith("ui/main/") or
+                                                local.startswith(os.path.join(ROOT, "ui", "main"))):
+                problems.append(f"{where}: ui/dialogs/ includes the main window's {name}")
         if layer in ("ui", "app"):
             for pattern, what in REGISTER_LEVEL:
                 if pattern.search(line):

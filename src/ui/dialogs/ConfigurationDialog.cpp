@@ -3,8 +3,6 @@
 #include "Dialogs.h"
 #include "monitor/ItemTable.h"
 #include "monitor/MachineControl.h"
-#include "ui/main/FanRows.h"
-#include "ui/main/MainWindow.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -295,7 +293,7 @@ void ConfigurationDialog::monitoredToggled(int i) {
     const bool on = chkEnable[i]->isChecked();
     showRowBoxes(i);
     if (!on && m_dialogs.hasMain())
-        m_dialogs.main().dispatch().reportInRange(i);
+        m_dialogs.main().monitor().dispatch().reportInRange(i);
     machine().settings.ItemEnabled[i] = on ? 1 : 0;
     refreshMainWindow();
     ProgramBeeps(machine());

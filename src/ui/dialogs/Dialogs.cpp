@@ -5,7 +5,6 @@
 #include "PasswordDialog.h"
 #include "WarningDialog.h"
 #include "chip/Shutdown.h"
-#include "ui/main/MainWindow.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -40,12 +39,9 @@ Dialogs::~Dialogs() {
     delete m_about;
 }
 
-MainWindow& Dialogs::main() const {
-    return *m_main;
-}
-
-void Dialogs::attach(MainWindow& window) {
+void Dialogs::attach(MainView& window) {
     m_main = &window;
+    m_mainWidget = window.widget();
     connect(window.configureAction(), &QAction::triggered, this, &Dialogs::openConfiguration);
     connect(window.aboutAction(), &QAction::triggered, this, &Dialogs::openAbout);
 }

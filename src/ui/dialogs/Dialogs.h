@@ -2,6 +2,7 @@
 
 #include "AboutDialog.h"
 #include "ConfigurationDialog.h"
+#include "MainView.h"
 #include "PasswordDialog.h"
 #include "WarningDialog.h"
 #include "monitor/Machine.h"
@@ -18,8 +19,6 @@ class QWidget;
 
 namespace hmdx {
 
-class MainWindow;
-
 // The program's dialogs and how they reach each other and the main window. A dialog that is
 // closed is unloaded (destroyed); the next use loads it afresh from its design state.
 class Dialogs : public QObject, public WarningDialogs {
@@ -29,9 +28,9 @@ public:
     ~Dialogs() override;
 
     // Connects the main window's Configuration and About entries.
-    void attach(MainWindow& window);
-    MainWindow& main() const;
-    bool hasMain() const { return m_main; }
+    void attach(MainView& window);
+    MainView& main() const { return *m_main; }
+    bool hasMain() const { return m_mainWidget; }
     Machine& machine() const { return m_machine; }
     MessageBoxes& boxes() const { return m_boxes; }
 
@@ -64,7 +63,8 @@ private:
     Machine& m_machine;
     MessageBoxes& m_boxes;
     PowerOff& m_power;
-    QPointer<MainWindow> m_main;
+    MainView* m_main = nullptr;
+    QPointer<QWidget> m_mainWidget; // whether the main window still exists
     QPointer<ConfigurationDialog> m_config;
     QPointer<PasswordDialog> m_password;
     QPointer<AboutDialog> m_about;

@@ -3,7 +3,6 @@
 #include "Dialogs.h"
 #include "chip/Items.h"
 #include "monitor/MachineControl.h"
-#include "ui/main/MainWindow.h" // Dialogs.h dereferences the main window inline
 
 #include <QGridLayout>
 #include <QHBoxLayout>

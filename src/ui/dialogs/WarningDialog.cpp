@@ -2,7 +2,6 @@
 
 #include "Dialogs.h"
 #include "monitor/ItemTable.h"
-#include "ui/main/MainWindow.h"
 
 #include <QGridLayout>
 #include <QLabel>

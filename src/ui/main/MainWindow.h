@@ -7,6 +7,7 @@
 #include "monitor/WarningDispatch.h"
 #include "platform/MessageBoxes.h"
 #include "platform/TrayIcon.h"
+#include "ui/dialogs/MainView.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -23,7 +24,7 @@ class VoltageRows;
 
 // The main window: every item's row, the menus, the one-second polling timer and the tray. The
 // monitor it hosts does the monitoring; the window shows it and lets the user move limits.
-class MainWindow : public QMainWindow {
+class MainWindow : public QMainWindow, public MainView {
     Q_OBJECT
 public:
     struct Services {
@@ -53,22 +54,20 @@ public:
     enum class CloseReason { User, System };
     bool hideInsteadOfClosing(CloseReason reason);
 
-    // A monitored item shows its whole row; an unmonitored one keeps only its name, greyed.
-    void refreshItemEnabled();
-    // The first two fans' limits read again (a fan switched on or off in the configuration).
-    void reloadFans();
-    // The case-open warning's say on the case line while it is up.
-    void showCaseOpen(bool open);
+    QWidget* widget() override { return this; }
+    Monitor& monitor() override { return m_monitor; }
+    void refreshItemEnabled() override;
+    void reloadFans() override;
+    void showCaseOpen(bool open) override;
 
-    Monitor& monitor() { return m_monitor; }
     MainRows& rows() { return m_rows; }
     VoltageRows& voltageRows() { return *m_rows.voltage; }
     FanRows& fanRows() { return *m_rows.fan; }
     TemperatureRows& temperatureRows() { return *m_rows.temperature; }
     WarningDispatch& dispatch() { return m_monitor.dispatch(); }
     QTimer& timer() { return m_timer; }
-    QAction* configureAction() const { return m_configure; }
-    QAction* aboutAction() const { return m_about; }
+    QAction* configureAction() const override { return m_configure; }
+    QAction* aboutAction() const override { return m_about; }
     RowHistory& history() { return m_history; }
 
 protected:
