@@ -46,15 +46,15 @@ MetricsSnapshot MetricsPublisher::snapshot() const {
         item.monitored = m.settings.ItemEnabled[size_t(i)] == 1;
         item.alarm = item.monitored && m.state.alarm[size_t(i)];
         item.hasReading = m.state.everRead[size_t(i)];
-        item.value = m_monitor.reading(i).shown.value;
+        item.value = m_monitor.reading(i).shown.value();
         item.warningsRaised = m.state.warningsRaised[size_t(i)];
         if (i < kFirstFanItem) {
-            item.low = limits.voltage(i).lowText.value;
-            item.high = limits.voltage(i).highText.value;
+            item.low = limits.voltage(i).lowText.value();
+            item.high = limits.voltage(i).highText.value();
         } else if (i < kFirstTempItem) {
-            item.low = limits.fan(i - kFirstFanItem).text.value;
+            item.low = limits.fan(i - kFirstFanItem).text.value();
         } else if (i < kCaseOpenItem) {
-            item.high = limits.temperature(i - kFirstTempItem).highText.value;
+            item.high = limits.temperature(i - kFirstTempItem).highText.value();
         }
     }
     return s;

@@ -96,12 +96,12 @@ void Monitor::loadLimits() {
 void Monitor::keepLimits(int item) {
     double low = NAN, high = NAN;
     if (item < kFirstFanItem) {
-        low = m_limits.voltage(item).lowText.value;
-        high = m_limits.voltage(item).highText.value;
+        low = m_limits.voltage(item).lowText.value();
+        high = m_limits.voltage(item).highText.value();
     } else if (item < kFirstTempItem) {
-        low = m_limits.fan(item - kFirstFanItem).text.value;
+        low = m_limits.fan(item - kFirstFanItem).text.value();
     } else if (item < kCaseOpenItem) {
-        high = m_limits.temperature(item - kFirstTempItem).highText.value;
+        high = m_limits.temperature(item - kFirstTempItem).highText.value();
     }
     m_machine.history.limits(now(), item, low, high);
 }

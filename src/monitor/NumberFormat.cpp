@@ -15,24 +15,26 @@ QString fixed(double value, int decimals, QLocale locale = {}) {
     return locale.toString(value, 'f', decimals);
 }
 
-// The value of the digits shown: formatted the same way in the C locale and read back, so the
-// number rounds exactly as the text does.
-Shown shownFixed(double value, int decimals) {
-    return {fixed(value, decimals), fixed(value, decimals, QLocale::c()).toDouble()};
-}
-
 } // namespace
 
+// The value of the digits shown: formatted the same way in the C locale and read back, so the
+// number rounds exactly as the text does.
+double Shown::value() const {
+    if (decimals < 0 || std::isnan(number))
+        return number;
+    return fixed(number, decimals, QLocale::c()).toDouble();
+}
+
 Shown ShowTwoDecimals(double value) {
-    return shownFixed(value, 2);
+    return {fixed(value, 2), value, 2};
 }
 
 Shown ShowOneDecimal(double value) {
-    return shownFixed(value, 1);
+    return {fixed(value, 1), value, 1};
 }
 
 Shown ShowRpm(double rpm) {
-    return {FormatRpm(rpm), QLocale::c().toString(rpm, 'f', 0).toDouble()};
+    return {FormatRpm(rpm), rpm, 0};
 }
 
 Shown ShowLimitSpeed(int32_t rpm) {

@@ -14,9 +14,13 @@ QString FormatLimitSpeed(int32_t rpm);   // " 1055": a leading blank, digits, no
 
 // A number as the user reads it, and the number that text stands for: what the metrics, the
 // history and the events carry, so that they say exactly what the window shows.
+// The number is worked out only when asked for, so a tick pays for the text alone.
 struct Shown {
     QString text;
-    double value = std::numeric_limits<double>::quiet_NaN(); // none: no number shown
+    double number = std::numeric_limits<double>::quiet_NaN(); // none: no number shown
+    int decimals = -1; // the digits after the point the text shows; -1: `number` is exact
+
+    double value() const;
 };
 Shown ShowTwoDecimals(double value);
 Shown ShowOneDecimal(double value);

@@ -52,25 +52,36 @@ void FanRows::buildRow(int f, QGridLayout* grid) {
     }
     r.updFanLoLimit->setAccessibleName(tr("%1 low limit").arg(r.lblFanItem->text()));
     r.updFanLoLimit->bind(m_monitor.limits().fan(f).setting);
-    connect(r.updFanLoLimit, &UpDown::edited, this, [this, f] { refreshRow(f); });
+    connect(r.updFanLoLimit, &UpDown::edited, this, [this, f] { refreshLimits(f); });
 }
 
 void FanRows::refresh() {
-    for (int f = 0; f < 3; ++f)
-        refreshRow(f);
+    for (int f = 0; f < 3; ++f) {
+        refreshLimits(f);
+        refreshReading(f);
+    }
 }
 
-void FanRows::refreshRow(int f) {
+void FanRows::refreshReadings() {
+    for (int f = 0; f < 3; ++f)
+        refreshReading(f);
+}
+
+void FanRows::refreshLimits(int f) {
     const FanLimit& limit = m_monitor.limits().fan(f);
-    const int item = kFirstFanItem + f;
-    const ItemReading& reading = m_monitor.reading(item);
     Row& r = row[f];
     r.updFanLoLimit->refresh();
     r.updFanLoLimit->setEnabled(limit.editable);
     r.lblFanLoLimit->setText(limit.text.text);
-    if (m_monitor.machine().state.everRead[size_t(item)])
-        r.prbFanSpeed->setValue(reading.marker);
-    ShowReading(r.lblFanSpeed, reading, m_monitor.machine().state.everRead[size_t(item)]);
+}
+
+void FanRows::refreshReading(int f) {
+    const int item = kFirstFanItem + f;
+    const ItemReading& reading = m_monitor.reading(item);
+    const bool read = m_monitor.machine().state.everRead[size_t(item)];
+    if (read)
+        row[f].prbFanSpeed->setValue(reading.marker);
+    ShowReading(row[f].lblFanSpeed, reading, read);
 }
 
 } // namespace hmdx

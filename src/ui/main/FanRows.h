@@ -35,7 +35,9 @@ public:
     std::array<Row, 3> row;
 
     void refresh();
-    void refreshRow(int fan);
+    void refreshReadings();
+    void refreshLimits(int fan);
+    void refreshReading(int fan);
 
 private:
     void buildRow(int f, QGridLayout* grid);

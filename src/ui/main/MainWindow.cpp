@@ -146,7 +146,10 @@ void MainWindow::refreshCaseLine() {
 
 void MainWindow::pollOnce() {
     m_monitor.poll();
-    refreshRows();
+    m_rows.voltage->refreshReadings();
+    m_rows.fan->refreshReadings();
+    m_rows.temperature->refreshReadings();
+    refreshCaseLine();
     refreshItemEnabled();
 }
 

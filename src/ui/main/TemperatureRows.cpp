@@ -61,18 +61,23 @@ void TemperatureRows::buildRow(int t, QGridLayout* grid) {
     TemperatureLimits& limits = m_monitor.limits().temperature(t);
     r.updTempLoLimit->bind(limits.hysteresis);
     r.updTempHiLimit->bind(limits.high);
-    connect(r.updTempHiLimit, &UpDown::edited, this, [this, t] { refreshRow(t); });
+    connect(r.updTempHiLimit, &UpDown::edited, this, [this, t] { refreshLimits(t); });
 }
 
 void TemperatureRows::refresh() {
-    for (int t = 0; t < 3; ++t)
-        refreshRow(t);
+    for (int t = 0; t < 3; ++t) {
+        refreshLimits(t);
+        refreshReading(t);
+    }
 }
 
-void TemperatureRows::refreshRow(int t) {
+void TemperatureRows::refreshReadings() {
+    for (int t = 0; t < 3; ++t)
+        refreshReading(t);
+}
+
+void TemperatureRows::refreshLimits(int t) {
     const TemperatureLimits& limits = m_monitor.limits().temperature(t);
-    const int item = kFirstTempItem + t;
-    const ItemReading& reading = m_monitor.reading(item);
     Row& r = row[t];
     r.updTempLoLimit->refresh();
     r.updTempHiLimit->refresh();
@@ -80,10 +85,15 @@ void TemperatureRows::refreshRow(int t) {
     r.sldTemp->setMinimum(limits.scaleMin);
     r.sldTemp->setSelStart(limits.band.start);
     r.sldTemp->setSelLength(limits.band.length);
-    r.sldTemp->setValue(reading.marker);
     r.lblTempLoLimit->setText(limits.lowText.text);
     r.lblTempHiLimit->setText(limits.highText.text);
-    ShowReading(r.lblStatusT, reading, m_monitor.machine().state.everRead[size_t(item)]);
+}
+
+void TemperatureRows::refreshReading(int t) {
+    const int item = kFirstTempItem + t;
+    const ItemReading& reading = m_monitor.reading(item);
+    row[t].sldTemp->setValue(reading.marker);
+    ShowReading(row[t].lblStatusT, reading, m_monitor.machine().state.everRead[size_t(item)]);
 }
 
 } // namespace hmdx

@@ -39,7 +39,9 @@ public:
     std::array<Row, 3> row;
 
     void refresh();
-    void refreshRow(int sensor);
+    void refreshReadings();
+    void refreshLimits(int sensor);
+    void refreshReading(int sensor);
 
 private:
     void buildRow(int t, QGridLayout* grid);

@@ -71,17 +71,23 @@ void VoltageRows::buildRow(int i, QGridLayout* grid) {
     r.updLoLimit->bind(limits.low);
     r.updHiLimit->bind(limits.high);
     for (UpDown* updown : {r.updLoLimit, r.updHiLimit})
-        connect(updown, &UpDown::edited, this, [this, i] { refreshRow(i); });
+        connect(updown, &UpDown::edited, this, [this, i] { refreshLimits(i); });
 }
 
 void VoltageRows::refresh() {
-    for (int i = 0; i < kVoltItems; ++i)
-        refreshRow(i);
+    for (int i = 0; i < kVoltItems; ++i) {
+        refreshLimits(i);
+        refreshReading(i);
+    }
 }
 
-void VoltageRows::refreshRow(int i) {
+void VoltageRows::refreshReadings() {
+    for (int i = 0; i < kVoltItems; ++i)
+        refreshReading(i);
+}
+
+void VoltageRows::refreshLimits(int i) {
     const VoltageLimits& limits = m_monitor.limits().voltage(i);
-    const ItemReading& reading = m_monitor.reading(i);
     Row& r = row[i];
     r.updLoLimit->refresh();
     r.updHiLimit->refresh();
@@ -89,12 +95,16 @@ void VoltageRows::refreshRow(int i) {
     r.SldVoltage->setMinimum(limits.scaleMin);
     r.SldVoltage->setSelStart(limits.band.start);
     r.SldVoltage->setSelLength(limits.band.length);
-    r.SldVoltage->setValue(reading.marker);
     r.lblLoBound->setText(limits.lowBound);
     r.lblHiBound->setText(limits.highBound);
     r.LblLoLimit->setText(limits.lowText.text);
     r.LblHiLimit->setText(limits.highText.text);
-    ShowReading(r.lblStatusV, reading, m_monitor.machine().state.everRead[size_t(i)]);
+}
+
+void VoltageRows::refreshReading(int i) {
+    const ItemReading& reading = m_monitor.reading(i);
+    row[i].SldVoltage->setValue(reading.marker);
+    ShowReading(row[i].lblStatusV, reading, m_monitor.machine().state.everRead[size_t(i)]);
 }
 
 void VoltageRows::closeVcoreBGap() {

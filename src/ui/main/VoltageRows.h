@@ -41,7 +41,9 @@ public:
 
     // Everything the monitor holds for the rows: limits, scales and readings.
     void refresh();
-    void refreshRow(int item);
+    void refreshReadings();
+    void refreshLimits(int item);
+    void refreshReading(int item);
     // A model with one core voltage: rows 2..6 each take the place of the row above.
     void closeVcoreBGap();
 
