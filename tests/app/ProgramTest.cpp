@@ -2,110 +2,66 @@
 
 #include "support/FakeTrayIcon.h"
 #include "support/QtApp.h"
+#include "support/ReadFile.h"
 #include "support/RecordingMessageBoxes.h"
 #include "support/TempDir.h"
-#include "ui/main/MainWindow.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
-#include <map>
-#include <sstream>
 
 namespace hmdx::test {
 namespace {
 
-struct NoOtherInstance : SingleInstance {
-    bool anotherIsRunning() override { return false; }
+struct Instance : SingleInstance {
+    bool another = false;
+    bool anotherIsRunning() override { return another; }
 };
 
-// hmdx run end to end on a scenario, as the command line would run it.
-struct ProgramRun {
-    int run(const std::string& scenarioText, CommandLine options = {}) {
-        std::ofstream(dir / "scenario.txt") << scenarioText;
+// The ways out before the main window opens (the golden runs have the start-up failures and
+// the ways out of the window): each with its exit code and its one message, and each lets the
+// simulated chip write its dump.
+TEST(Program, EveryWayOutBeforeTheWindowWritesTheDump) {
+    struct Case {
+        std::string CommandLine::*file; // nullptr: none
+        const char* path;               // in the run's folder
+        bool another;
+        int code;
+        std::string told; // the start of the one message; empty: none
+    };
+    for (const Case& c : {
+             Case{&CommandLine::metricsFile, "missing/out", false, kExitUsage, "--metrics-file"},
+             Case{&CommandLine::eventLogFile, "missing/out", false, kExitUsage, "--event-log"},
+             Case{&CommandLine::eventLogFile, "", false, kExitUsage, "Cannot open the event log"},
+             Case{nullptr, "", true, kExitOk, ""},
+         }) {
+        SCOPED_TRACE(c.told);
+        TempDir dir;
+        std::ofstream(dir / "scenario.txt") << "model hmb\n";
+        CommandLine options;
         options.simulate = true;
         options.scenarioFile = (dir / "scenario.txt").string();
-        options.traceFile = (dir / "trace.txt").string();
         options.dumpFile = (dir / "dump.txt").string();
         options.dataDir = dir.path().string();
+        if (c.file)
+            options.*c.file = (dir / c.path).string();
+        RecordingMessageBoxes boxes;
+        Instance instance;
+        instance.another = c.another;
+        FakeTrayIcon tray;
+        bool windowOpened = false;
+        const auto eventLoop = [&](MainWindow&) {
+            windowOpened = true;
+            return kExitOk;
+        };
+        ProgramEnvironment env{boxes, instance, tray, dir.path(), eventLoop, [] {}};
         QtApp();
-        ProgramEnvironment env{boxes,
-                               instance,
-                               tray,
-                               dir.path(),
-                               [this](MainWindow& window) {
-                                   windowOpened = true;
-                                   window.exitProgram();
-                                   return ended ? kExitOk : -1;
-                               },
-                               [this] { ended = true; }};
-        return RunProgram(options, env);
-    }
-    std::map<std::string, std::string> dump() const {
-        std::ifstream in(dir / "dump.txt");
-        std::map<std::string, std::string> values;
-        for (std::string key, value; in >> key >> value;)
-            values[key] = value;
-        return values;
-    }
-    std::vector<std::string> trace() const {
-        std::ifstream in(dir / "trace.txt");
-        std::vector<std::string> lines;
-        for (std::string line; std::getline(in, line);)
-            lines.push_back(line);
-        return lines;
-    }
-
-    TempDir dir;
-    RecordingMessageBoxes boxes;
-    NoOtherInstance instance;
-    FakeTrayIcon tray;
-    bool windowOpened = false;
-    bool ended = false;
-};
-
-TEST(Program, StartupLeavesTheChipAsSpecifiedInTheDump) {
-    ProgramRun program;
-    EXPECT_EQ(program.run("model hmdf\nactivate 0\nset 0:0x4d 0x15\n"), kExitOk);
-    EXPECT_TRUE(program.boxes.boxes.empty());
-    const auto dump = program.dump();
-    EXPECT_EQ(dump.at("0:58"), "21");
-    EXPECT_EQ(dump.at("0:4d"), "95");
-    EXPECT_TRUE(program.windowOpened);
-    EXPECT_EQ(dump.at("sio:30"), "00"); // activated by start-up, given back at exit
-    EXPECT_EQ(dump.at("0:57"), "00");   // beep silenced at exit
-    EXPECT_EQ(dump.at("shutdown"), "0");
-    const auto trace = program.trace();
-    EXPECT_EQ(dump.at("ports"), std::to_string(trace.size()));
-    ASSERT_FALSE(trace.empty());
-    EXPECT_EQ(trace.front(), "out 0x2e 0x87");
-}
-
-TEST(Program, FailedStartupStillWritesTheDump) {
-    ProgramRun program;
-    EXPECT_EQ(program.run("driver fail\n"), kExitStartupFailed);
-    EXPECT_EQ(program.boxes.texts(), std::vector<std::string>{"LOAD Device Driver fail!"});
-    EXPECT_EQ(program.dump().at("ports"), "0");
-    EXPECT_TRUE(program.trace().empty());
-}
-
-TEST(Program, BadScenarioNamesItsLine) {
-    ProgramRun program;
-    EXPECT_EQ(program.run("model hmb\n\nfrobnicate 3\n"), kExitUsage);
-    ASSERT_EQ(program.boxes.boxes.size(), 1U);
-    EXPECT_NE(program.boxes.boxes[0].text.find("line 3"), std::string::npos)
-        << program.boxes.boxes[0].text;
-}
-
-TEST(Program, OutputFilesInMissingFoldersEndTheStartNamingTheOption) {
-    for (const char* option : {"--metrics-file", "--event-log"}) {
-        ProgramRun program;
-        CommandLine options;
-        const std::string file = (program.dir / "missing" / "out").string();
-        (option == std::string("--event-log") ? options.eventLogFile : options.metricsFile) = file;
-        EXPECT_EQ(program.run("model hmb\n", options), kExitUsage) << option;
-        EXPECT_FALSE(program.windowOpened) << option;
-        ASSERT_EQ(program.boxes.texts().size(), 1U) << option;
-        EXPECT_EQ(program.boxes.texts()[0].rfind(option, 0), 0U) << program.boxes.texts()[0];
+        EXPECT_EQ(RunProgram(options, env), c.code);
+        EXPECT_FALSE(windowOpened);
+        ASSERT_EQ(boxes.texts().size(), c.told.empty() ? 0U : 1U);
+        if (!c.told.empty()) {
+            EXPECT_EQ(boxes.texts()[0].rfind(c.told, 0), 0U) << boxes.texts()[0];
+        }
+        EXPECT_NE(ReadFile(dir / "dump.txt").find("\nports "), std::string::npos);
     }
 }
 

@@ -4,6 +4,7 @@
 #include "support/WindowRig.h"
 #include "ui/dialogs/Dialogs.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <optional>
@@ -13,9 +14,26 @@ namespace hmdx::test {
 
 using Bytes = std::vector<uint8_t>;
 
+// Every register a poll reads: voltages, Temp1, fan counts, the status registers, Vsb and Vbat,
+// Temp2 and Temp3.
+struct Register {
+    int bank, reg;
+};
+inline constexpr Register kPolled[] = {
+    {0, 0x20}, {0, 0x21}, {0, 0x22}, {0, 0x23}, {0, 0x24}, {0, 0x25}, {0, 0x26},
+    {0, 0x27}, {0, 0x28}, {0, 0x29}, {0, 0x2A}, {0, 0x41}, {0, 0x42}, {5, 0x50},
+    {5, 0x51}, {1, 0x50}, {1, 0x51}, {2, 0x50}, {2, 0x51},
+};
+
 inline std::string DataFileName(const sim::Scenario& scenario) {
     const ChipModel* model = FindChipModel(scenario.effectiveChipId());
     return model ? std::string(model->dataFile) : std::string("none.dat");
+}
+
+// However the readings go, no item's fault count leaves 0..3.
+inline bool FaultCountsBounded(const hmdx::Machine& m) {
+    return std::all_of(m.state.faultCounts.begin(), m.state.faultCounts.end(),
+                       [](int n) { return n >= 0 && n <= 3; });
 }
 
 inline Bytes ReadBytes(const std::filesystem::path& path) {

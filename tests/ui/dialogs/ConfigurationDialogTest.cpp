@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace hmdx::test {
@@ -16,35 +17,32 @@ namespace {
 
 // The main window loaded and the configuration dialog opened from its menu.
 struct ConfigRig : DialogRig {
-    explicit ConfigRig(const char* model) : DialogRig(ScenarioFor(model)) {
+    explicit ConfigRig(const char* model = "hmb") : DialogRig(ScenarioFor(model)) {
         w().load();
-        forms.openConfiguration();
+        w().configureAction()->trigger();
     }
     ConfigurationDialog& c() { return *forms.configIfLoaded(); }
-    bool beepBit(int reg, int bit) { return (chip().peek(0, reg) >> bit) & 1; }
+    int beepBit(int reg, int bit) { return (chip().peek(0, reg) >> bit) & 1; }
     std::array<int, 3> faultSwitches(int i) {
         const SettingsModel& s = m().settings;
         return {s.ItemWarnOpt1[i], s.ItemWarnOpt3[i], s.ItemBeep[i]};
     }
 };
 
-TEST(ConfigurationDialog, LayoutFollowsTheChipModel) {
+TEST(ConfigurationDialog, HmcClosesTheGapOfItsSingleCoreVoltage) {
     for (const char* model : {"hmb", "hmc"}) {
         const bool hmc = std::string(model) == "hmc";
         ConfigRig rig(model);
         ConfigurationDialog design(rig.forms); // never loaded: the design layout
         ConfigurationDialog& c = rig.c();
         EXPECT_EQ(c.windowTitle(), QStringLiteral("Monitoring Config."));
-        EXPECT_FALSE(c.parentWidget());
-        EXPECT_FALSE(c.isModal());
         EXPECT_EQ(c.columnHeadings[1]->text(), QStringLiteral("Faults Count  1             3"));
         EXPECT_EQ(c.lblItemName[0]->text(), hmc ? "Vcore" : "VCore") << model;
         EXPECT_EQ(c.chkEnable[0]->accessibleName(), hmc ? "Vcore Enable" : "VCore Enable");
-        EXPECT_EQ(c.chkWErr3[13]->accessibleName(), QStringLiteral("CPU 3 faults"));
         EXPECT_EQ(c.findChild<QFrame*>("Line2")->isHidden(), hmc) << model;
         EXPECT_EQ(c.findChild<QFrame*>("LinCaseOpen")->isHidden(), hmc) << model;
         EXPECT_EQ(c.chkEnable[1]->isHidden(), hmc) << model;
-        for (int i = 0; i < 16; ++i) {
+        for (int i = 0; i < kItemCount; ++i) {
             const bool moved = hmc && i >= 2 && i <= 6;
             EXPECT_EQ(c.gridRowOf(i), design.gridRowOf(moved ? i - 1 : i)) << model << i;
         }
@@ -57,163 +55,114 @@ TEST(ConfigurationDialog, LayoutFollowsTheChipModel) {
     }
 }
 
-TEST(ConfigurationDialog, EnableStopsMonitoringAndClosesTheWarningAtOnce) {
-    ConfigRig rig("hmb");
+// Every click acts at once, while polling goes on: the item's monitoring and warning, its row,
+// its boxes, its beep; switching one of the first two fans re-initialises the fans.
+TEST(ConfigurationDialog, EveryClickActsAtOnce) {
+    ConfigRig rig;
+    ConfigurationDialog& c = rig.c();
+    EXPECT_TRUE(rig.w().timer().isActive());
     rig.forms.show(3);
-    rig.c().chkEnable[3]->click();
+    c.chkEnable[3]->click();
     EXPECT_FALSE(rig.forms.isShown(3));
     EXPECT_EQ(rig.m().settings.ItemEnabled[3], 0);
     EXPECT_FALSE(rig.w().voltageRows().row[3].lblItemName->isEnabled());
-    EXPECT_TRUE(rig.c().chkWErr1[3]->isHidden());
-    EXPECT_TRUE(rig.c().ChkBeep[3]->isHidden());
-    EXPECT_FALSE(rig.beepBit(0x56, 3));
-    rig.c().chkEnable[3]->click();
+    EXPECT_TRUE(c.chkWErr1[3]->isHidden());
+    EXPECT_TRUE(c.ChkBeep[3]->isHidden());
+    EXPECT_EQ(rig.beepBit(0x56, 3), 0);
+    c.chkEnable[3]->click();
     EXPECT_EQ(rig.m().settings.ItemEnabled[3], 1);
-    EXPECT_FALSE(rig.c().chkWErr3[3]->isHidden());
-    EXPECT_FALSE(rig.c().ChkBeep[3]->isHidden());
-    EXPECT_TRUE(rig.beepBit(0x56, 3));
-}
-
-TEST(ConfigurationDialog, FaultCountSwitchRemembersTheBeepAndCancelRestores) {
-    ConfigRig rig("hmb");
-    ConfigurationDialog& c = rig.c();
-    const int item = 4; // +12V beeps through 0x57 bit 0
-    // Either box can start the switch, in both directions.
-    for (QCheckBox* box :
-         {c.chkWErr3[item], c.chkWErr1[item], c.chkWErr1[item], c.chkWErr3[item]}) {
-        box->click();
-        const bool three = c.chkWErr3[item]->isChecked();
-        EXPECT_NE(c.chkWErr1[item]->isChecked(), three);
-        EXPECT_EQ(c.ChkBeep[item]->isChecked(), !three);
-        EXPECT_EQ(c.ChkBeep[item]->isHidden(), three);
-        EXPECT_EQ(rig.faultSwitches(item), (std::array<int, 3>{!three, three, !three}));
-        EXPECT_EQ(rig.beepBit(0x57, 0), !three);
+    EXPECT_FALSE(c.chkWErr3[3]->isHidden());
+    EXPECT_FALSE(c.ChkBeep[3]->isHidden());
+    EXPECT_EQ(rig.beepBit(0x56, 3), 1);
+    c.ChkBeep[3]->click();
+    EXPECT_EQ(rig.m().settings.ItemBeep[3], 0);
+    EXPECT_EQ(rig.beepBit(0x56, 3), 0);
+    for (auto [fan, reinitialised] : {std::pair{11, false}, {9, true}, {10, true}}) {
+        rig.chip().poke(0, 0x3B, 0x77);
+        c.chkEnable[fan]->click();
+        EXPECT_EQ(rig.chip().peek(0, 0x3B) != 0x77, reinitialised) << fan;
     }
-    c.chkWErr3[item]->click();
-    c.cmdSelect[1]->click();
-    DialogRig::settle();
-    EXPECT_FALSE(rig.forms.configIfLoaded());
-    EXPECT_EQ(rig.faultSwitches(item), (std::array{1, 0, 1}));
-    EXPECT_TRUE(rig.beepBit(0x57, 0));
 }
 
-TEST(ConfigurationDialog, BeepRegistersFollowEachClick) {
+// Either box starts the switch, both ways; three faults take the beep away and one fault
+// brings back what it was, on an item the chip can beep for (HMB's +12V) and on one it cannot
+// (HMA's System temperature). Cancel puts it all back.
+TEST(ConfigurationDialog, FaultCountBoxesAreOneSwitchThatRemembersTheBeep) {
     struct Case {
-        int item, bank, reg, bit;
+        const char* model;
+        int item, reg, bit; // reg 0: no beep
     };
-    for (const Case& k :
-         {Case{0, 0, 0x56, 0}, Case{13, 0, 0x56, 5}, Case{15, 0, 0x57, 4}, Case{7, 4, 0x53, 0}}) {
-        ConfigRig rig("hmb");
-        for (bool on : {false, true}) {
-            rig.c().ChkBeep[k.item]->click();
-            EXPECT_EQ(rig.m().settings.ItemBeep[k.item], on);
-            EXPECT_EQ((rig.chip().peek(k.bank, k.reg) >> k.bit) & 1, on) << k.item;
+    for (const Case& k : {Case{"hmb", 4, 0x57, 0}, Case{"hma", 12, 0, 0}}) {
+        ConfigRig rig(k.model);
+        ConfigurationDialog& c = rig.c();
+        const int i = k.item;
+        const std::array<int, 3> found = rig.faultSwitches(i);
+        int beep = found[2];
+        for (QCheckBox* box :
+             {c.chkWErr3[i], c.chkWErr1[i], c.ChkBeep[i], c.chkWErr1[i], c.chkWErr3[i]}) {
+            if (box->isHidden())
+                continue;
+            box->click();
+            beep ^= box == c.ChkBeep[i];
+            const bool three = c.chkWErr3[i]->isChecked();
+            EXPECT_NE(c.chkWErr1[i]->isChecked(), three);
+            EXPECT_EQ(c.ChkBeep[i]->isHidden(), three || !k.reg);
+            EXPECT_EQ(rig.faultSwitches(i), (std::array<int, 3>{!three, three, three ? 0 : beep}));
+            if (k.reg) {
+                EXPECT_EQ(rig.beepBit(k.reg, k.bit), three ? 0 : beep);
+            }
+        }
+        c.chkWErr3[i]->click();
+        c.press(ConfigurationButton::Cancel);
+        EXPECT_EQ(rig.faultSwitches(i), found) << k.model;
+        if (k.reg) {
+            EXPECT_EQ(rig.beepBit(k.reg, k.bit), found[2]);
         }
     }
 }
 
-TEST(ConfigurationDialog, BeepIncapableItemNeverOffersBeep) {
-    ConfigRig rig("hma"); // no beep bit for the temperatures
+// Opening it again shows the same dialog without a new load, so Cancel still puts back what it
+// first found; an item a warning's Disable switched off meanwhile stays off.
+TEST(ConfigurationDialog, CancelPutsBackWhatTheDialogFound) {
+    ConfigRig rig;
+    rig.c().ChkBeep[3]->click();
+    rig.forms.show(5);
+    rig.forms.warningIfLoaded(5)->act(WarningAction::Disable);
+    EXPECT_EQ(rig.beepBit(0x57, 1), 0);
+    rig.w().configureAction()->trigger();
     ConfigurationDialog& c = rig.c();
-    EXPECT_TRUE(c.ChkBeep[12]->isHidden());
-    c.chkWErr3[12]->click();
-    c.chkWErr1[12]->click();
-    EXPECT_TRUE(c.ChkBeep[12]->isHidden());
-    EXPECT_FALSE(c.chkWErr3[12]->isHidden());
-}
-
-TEST(ConfigurationDialog, LoadMendsFaultOptionsThatBreakTheRules) {
-    struct Case {
-        std::array<int, 3> stored; // WarnOpt1, WarnOpt3, Beep
-        std::array<int, 3> loaded;
-    };
-    for (const Case& k : {Case{{1, 0, 1}, {1, 0, 1}}, Case{{0, 1, 0}, {0, 1, 0}},
-                          Case{{1, 1, 1}, {0, 1, 0}}, Case{{0, 0, 1}, {0, 1, 0}}}) {
-        DialogRig rig(ScenarioFor("hmb"));
-        rig.w().load();
-        SettingsModel& s = rig.m().settings;
-        s.ItemWarnOpt1[3] = uint8_t(k.stored[0]);
-        s.ItemWarnOpt3[3] = uint8_t(k.stored[1]);
-        s.ItemBeep[3] = uint8_t(k.stored[2]);
-        ConfigurationDialog& c = rig.forms.loadConfig();
-        EXPECT_EQ((std::array<int, 3>{s.ItemWarnOpt1[3], s.ItemWarnOpt3[3], s.ItemBeep[3]}),
-                  k.loaded);
-        EXPECT_EQ(c.chkWErr3[3]->isChecked(), k.loaded[1] == 1);
-        EXPECT_EQ(c.ChkBeep[3]->isHidden(), k.loaded[2] == 0);
-        EXPECT_EQ((rig.chip().peek(0, 0x56) >> 3) & 1, k.loaded[2]);
-    }
-}
-
-TEST(ConfigurationDialog, OnlyTheFirstTwoFansAreReinitialised) {
-    for (auto [item, reinitialised] : {std::pair{9, true}, {10, true}, {11, false}}) {
-        ConfigRig rig("hmb");
-        for (int reg : {0x3B, 0x3C, 0x3D})
-            rig.chip().poke(0, reg, 0x77);
-        rig.c().chkEnable[item]->click();
-        EXPECT_EQ(rig.chip().peek(0, 0x3B) != 0x77, reinitialised) << item;
-    }
-}
-
-TEST(ConfigurationDialog, CancelAfterADisableRestoresTheSnapshotOfThatLoad) {
-    DialogRig rig(ScenarioFor("hmb"));
-    rig.w().load();
-    rig.forms.disableItem(5);
-    ASSERT_TRUE(rig.forms.configIfLoaded());
-    EXPECT_FALSE(rig.forms.configIfLoaded()->isVisible());
-    rig.forms.openConfiguration();
-    ConfigurationDialog& c = *rig.forms.configIfLoaded();
-    EXPECT_TRUE(c.isVisible());
     EXPECT_FALSE(c.chkEnable[5]->isChecked());
-    for (QCheckBox* box : {c.chkWErr1[5], c.chkWErr3[5], c.ChkBeep[5]})
-        EXPECT_TRUE(box->isHidden());
+    EXPECT_TRUE(c.ChkBeep[5]->isHidden());
     c.chkEnable[5]->click();
-    c.ChkBeep[3]->click();
     c.press(ConfigurationButton::Cancel);
     EXPECT_EQ(rig.m().settings.ItemEnabled[5], 0);
     EXPECT_EQ(rig.m().settings.ItemBeep[3], 1);
-    EXPECT_EQ(rig.chip().peek(0, 0x57) & 0x02, 0);
-    EXPECT_EQ(rig.chip().peek(0, 0x56) & 0x08, 0x08);
+    EXPECT_EQ(rig.beepBit(0x57, 1), 0);
+    EXPECT_EQ(rig.beepBit(0x56, 3), 1);
 }
 
+// Only Cancel undoes the changes; every other way out keeps them and records them once.
 TEST(ConfigurationDialog, EveryWayOutButCancelKeepsTheChanges) {
-    struct Case {
-        const char* way;
-        bool kept;
+    const auto key = [](QWidget* to, int code) {
+        QKeyEvent press(QEvent::KeyPress, code, Qt::NoModifier);
+        QApplication::sendEvent(to, &press);
     };
-    for (const Case& k : {Case{"OK", true}, Case{"close control", true}, Case{"Escape", true},
-                          Case{"Enter on Cancel", false}}) {
-        ConfigRig rig("hmb");
-        ConfigurationDialog& c = rig.c();
-        c.ChkBeep[3]->click();
-        const std::string way = k.way;
-        if (way == "OK")
-            c.cmdSelect[0]->click();
-        else if (way == "close control")
-            c.close();
-        else if (way == "Escape") {
-            QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-            QApplication::sendEvent(&c, &escape);
-        } else {
-            QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-            QApplication::sendEvent(c.cmdSelect[1], &enter);
-        }
+    const std::pair<std::string, std::function<void(ConfigurationDialog&)>> ways[] = {
+        {"OK", [](ConfigurationDialog& c) { c.cmdSelect[0]->click(); }},
+        {"close control", [](ConfigurationDialog& c) { c.close(); }},
+        {"Escape", [&](ConfigurationDialog& c) { key(&c, Qt::Key_Escape); }},
+        {"Enter on Cancel", [&](ConfigurationDialog& c) { key(c.cmdSelect[1], Qt::Key_Return); }},
+    };
+    for (const auto& [way, leave] : ways) {
+        const bool kept = way != "Enter on Cancel";
+        ConfigRig rig;
+        rig.c().ChkBeep[3]->click();
+        leave(rig.c());
         DialogRig::settle();
-        EXPECT_FALSE(rig.forms.configIfLoaded()) << k.way;
-        EXPECT_EQ(rig.m().settings.ItemBeep[3] == 0, k.kept) << k.way;
+        EXPECT_FALSE(rig.forms.configIfLoaded()) << way;
+        EXPECT_EQ(rig.m().settings.ItemBeep[3], kept ? 0 : 1) << way;
+        EXPECT_EQ(rig.m().events.events().size(), kept ? 1U : 0U) << way;
     }
-}
-
-TEST(ConfigurationDialog, OpeningAgainShowsTheSameDialogWithoutLoading) {
-    ConfigRig rig("hmb");
-    ConfigurationDialog* first = rig.forms.configIfLoaded();
-    rig.m().settings.ItemBeep[3] = 0; // a Load would take this into the snapshot
-    rig.forms.openConfiguration();
-    EXPECT_EQ(rig.forms.configIfLoaded(), first);
-    EXPECT_TRUE(first->ChkBeep[3]->isChecked());
-    int shown = 0;
-    for (QWidget* top : QApplication::topLevelWidgets())
-        shown += qobject_cast<ConfigurationDialog*>(top) && top->isVisible();
-    EXPECT_EQ(shown, 1);
 }
 
 } // namespace

@@ -1,9 +1,9 @@
 #include "ui/dialogs/PasswordDialog.h"
 
+#include "monitor/JournalSink.h"
 #include "support/DialogRig.h"
 #include "ui/main/MainRows.h"
 
-#include <QCheckBox>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -22,17 +22,14 @@ std::array<char, 8> Stored(const char* text) {
     return password;
 }
 
-struct MatchCase {
-    const char* stored;
-    QString typed;
-    bool matches;
-};
-
 TEST(PasswordMatchesTest, FitsTheEntryToEightCharactersAndComparesExactly) {
-    const MatchCase cases[] = {
+    const struct {
+        const char* stored;
+        QString typed;
+        bool matches;
+    } cases[] = {
         {"", "", true},
         {"", "   ", true},
-        {"", "        ", true},
         {"", "a", false},
         {"abc", "abc", true},
         {"abc", "abc     ", true},
@@ -41,94 +38,80 @@ TEST(PasswordMatchesTest, FitsTheEntryToEightCharactersAndComparesExactly) {
         {"abc", " abc", false},
         {"abcdefgh", "abcdefg", false},
         {"abcdefgh", "abcdefgX", false},
-        {"abcdefgh", "abcdefgh", true},
         {"abcdefgh", "abcdefghi", true},
         {"caf\xE9", QString::fromUtf8("caf\u00E9"), true},
         {"a?", QString::fromUtf8("a\u20AC"), false},
     };
-    for (const MatchCase& c : cases)
+    for (const auto& c : cases)
         EXPECT_EQ(PasswordMatches(Stored(c.stored), c.typed), c.matches)
             << '"' << c.stored << "\" vs \"" << c.typed.toStdString() << '"';
 }
 
-// The case-open warning up on an HMB machine, password "abc", and its prompt opened by the
-// warning's Ignore or Disable.
+// The case-open warning up on an HMB machine whose password is "Pw7q", and its prompt opened
+// by the warning's Ignore or Disable.
 struct PromptRig : DialogRig {
-    explicit PromptRig(int mode) : DialogRig(ScenarioFor("hmb")) {
+    explicit PromptRig(PasswordAction mode) : DialogRig(ScenarioFor("hmb")) {
         w().load();
-        m().settings.Password = Stored("abc");
+        m().settings.Password = Stored("Pw7q");
         forms.show(kCaseOpenItem);
         forms.warningIfLoaded(kCaseOpenItem)->act(WarningAction(mode));
     }
     PasswordDialog& prompt() { return *forms.passwordIfLoaded(); }
     void type(const char* text) { prompt().txtPasswd->setText(QString::fromLatin1(text)); }
-    uint8_t caseClear() { return chip().peek(0, 0x46); }
 };
 
-TEST(PasswordDialogTest, WrongPasswordOtherButtonOrCloseChangeNothing) {
-    for (int mode : {0, 1}) {
-        PromptRig rig(mode);
+// A wrong password (or closing the prompt) changes nothing; the right one, by OK or Enter,
+// clears the chip's case latch and takes the warning away, and either keeps the case watched
+// (Ignore) or stops watching it (Disable). No password reaches an event or the journal.
+TEST(PasswordDialogTest, OnlyTheRightPasswordLetsTheCaseWarningGo) {
+    struct Case {
+        PasswordAction mode;
+        const char* typed;
+        bool enter, right;
+    };
+    for (const Case& c : {Case{PasswordAction::Ignore, "pw7Q", false, false},
+                          Case{PasswordAction::Disable, "Pw7x", true, false},
+                          Case{PasswordAction::Ignore, "Pw7q  ", false, true},
+                          Case{PasswordAction::Disable, "Pw7q", true, true}}) {
+        const bool ignore = c.mode == PasswordAction::Ignore;
+        const std::string action = ignore ? "ignore" : "disable";
+        SCOPED_TRACE(c.typed + (" " + action));
+        PromptRig rig(c.mode);
         rig.m().state.faultCounts[kCaseOpenItem] = 2;
-        rig.type("ABC");
-        rig.prompt().confirm(PasswordAction(mode));
+        rig.type(c.typed);
+        if (c.enter)
+            emit rig.prompt().txtPasswd->returnPressed(); // presses the OK shown
+        else
+            rig.prompt().confirm(c.mode);
+        if (!c.right) { // kept for correcting
+            EXPECT_EQ(rig.prompt().txtPasswd->text(), QString::fromLatin1(c.typed));
+            rig.prompt().close();
+        }
         DialogRig::settle();
-        EXPECT_EQ(rig.boxes.texts(), std::vector<std::string>{"Input Password is not correct!"});
-        ASSERT_NE(rig.forms.passwordIfLoaded(), nullptr) << mode;
-        EXPECT_TRUE(rig.prompt().isVisible());
-        EXPECT_EQ(rig.prompt().txtPasswd->text(), QStringLiteral("ABC"));
-        rig.type("abc");
-        rig.prompt().close();
-        DialogRig::settle();
-        EXPECT_EQ(rig.forms.passwordIfLoaded(), nullptr);
-        ASSERT_NE(rig.forms.warningIfLoaded(kCaseOpenItem), nullptr) << mode;
-        EXPECT_TRUE(rig.forms.warningIfLoaded(kCaseOpenItem)->isVisible());
-        EXPECT_EQ(rig.caseClear() & 0x80, 0);
-        EXPECT_EQ(rig.m().state.faultCounts[kCaseOpenItem], 2);
-        EXPECT_EQ(rig.m().settings.ItemEnabled[kCaseOpenItem], 1);
-        EXPECT_EQ(rig.boxes.texts().size(), 1u);
+        EXPECT_FALSE(rig.forms.passwordIfLoaded());
+        EXPECT_EQ(rig.boxes.texts(),
+                  std::vector<std::string>(c.right ? 0 : 1, "Input Password is not correct!"));
+        EXPECT_EQ(rig.forms.isShown(kCaseOpenItem), !c.right);
+        EXPECT_EQ(rig.chip().peek(0, 0x46) & 0x80, c.right ? 0x80 : 0);
+        EXPECT_EQ(rig.m().settings.ItemEnabled[kCaseOpenItem], c.right && !ignore ? 0 : 1);
+        EXPECT_EQ(rig.m().state.faultCounts[kCaseOpenItem], c.right ? 0 : 2);
+        QLabel* caseLabel = rig.w().rows().caseLine.lblCaseOpen;
+        EXPECT_EQ(caseLabel->isHidden(), c.right && !ignore);
+        EXPECT_EQ(caseLabel->text(), c.right ? "PC Case is closed" : "PC Case is opened");
+        std::string events;
+        for (const Event& e : rig.m().events.events()) {
+            events += e.event + " " + e.detail + "; ";
+            for (const std::string& text : {ToJsonLine(e), JournalMessage(e)})
+                EXPECT_EQ(text.find("w7"), std::string::npos) << text; // in every password here
+        }
+        EXPECT_EQ(events, c.right ? "password accepted " + action + "; " + action + " ; "
+                                  : "password refused " + action + "; ");
     }
 }
 
-TEST(PasswordDialogTest, RightPasswordInIgnoreModeKeepsTheCaseWatched) {
-    PromptRig rig(0);
-    rig.m().state.faultCounts[kCaseOpenItem] = 2;
-    rig.type("abc  ");
-    rig.prompt().confirm(PasswordAction::Ignore);
-    DialogRig::settle();
-    EXPECT_EQ(rig.forms.passwordIfLoaded(), nullptr);
-    EXPECT_EQ(rig.forms.warningIfLoaded(kCaseOpenItem), nullptr);
-    EXPECT_EQ(rig.caseClear() & 0x80, 0x80);
-    EXPECT_EQ(rig.m().state.faultCounts[kCaseOpenItem], 0);
-    EXPECT_EQ(rig.m().settings.ItemEnabled[kCaseOpenItem], 1);
-    EXPECT_EQ(rig.forms.configIfLoaded(), nullptr);
-    EXPECT_TRUE(rig.boxes.texts().empty());
-
-    rig.chip().poke(0, 0x42, 0x10);
-    rig.w().pollOnce();
-    ASSERT_NE(rig.forms.warningIfLoaded(kCaseOpenItem), nullptr);
-    EXPECT_TRUE(rig.forms.warningIfLoaded(kCaseOpenItem)->isVisible());
-}
-
-TEST(PasswordDialogTest, RightPasswordInDisableModeStopsWatchingTheCase) {
-    PromptRig rig(1);
-    rig.type("abc");
-    emit rig.prompt().txtPasswd->returnPressed(); // Enter presses the visible OK
-    DialogRig::settle();
-    EXPECT_EQ(rig.forms.passwordIfLoaded(), nullptr);
-    EXPECT_EQ(rig.forms.warningIfLoaded(kCaseOpenItem), nullptr);
-    EXPECT_EQ(rig.caseClear() & 0x80, 0x80);
-    EXPECT_EQ(rig.m().settings.ItemEnabled[kCaseOpenItem], 0);
-    EXPECT_TRUE(rig.w().rows().caseLine.lblCaseOpen->isHidden());
-    ConfigurationDialog* config = rig.forms.configIfLoaded();
-    ASSERT_NE(config, nullptr);
-    EXPECT_FALSE(config->isVisible());
-    EXPECT_FALSE(config->chkEnable[kCaseOpenItem]->isChecked());
-}
-
 TEST(PasswordDialogTest, ReopeningSwitchesTheModeOfTheSameWindowAndKeepsTheText) {
-    PromptRig rig(0);
+    PromptRig rig(PasswordAction::Ignore);
     PasswordDialog& p = rig.prompt();
-    EXPECT_EQ(p.windowTitle(), QStringLiteral("Confirm Psssword"));
     EXPECT_EQ(p.focusWidget(), p.txtPasswd);
     for (QPushButton* ok : p.cmdOk)
         EXPECT_FALSE(ok->isDefault() || ok->autoDefault());
@@ -142,7 +125,6 @@ TEST(PasswordDialogTest, ReopeningSwitchesTheModeOfTheSameWindowAndKeepsTheText)
 
     rig.forms.warningIfLoaded(kCaseOpenItem)->act(WarningAction::Disable);
     EXPECT_EQ(rig.forms.passwordIfLoaded(), &p);
-    EXPECT_EQ(p.mode(), PasswordAction::Disable);
     EXPECT_TRUE(p.cmdOk[0]->isHidden());
     EXPECT_TRUE(p.cmdOk[1]->isVisible());
     EXPECT_EQ(p.txtPasswd->text(), QStringLiteral("12345678"));
