@@ -1,6 +1,7 @@
 #include "app/Program.h"
 #include "support/FakeTrayIcon.h"
 #include "support/QtApp.h"
+#include "support/ReadFile.h"
 #include "support/RecordingMessageBoxes.h"
 #include "support/TempDir.h"
 #include "ui/main/MainWindow.h"
@@ -107,11 +108,6 @@ void PrintTo(const Run& run, std::ostream* out) {
 struct NoOtherInstance : SingleInstance {
     bool anotherIsRunning() override { return false; }
 };
-
-std::string ReadFile(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
 
 std::vector<std::string> Lines(const std::string& text) {
     std::istringstream in(text);
