@@ -2,15 +2,9 @@
 
 #include "FakeTrayIcon.h"
 #include "QtApp.h"
-#include "RecordingMessageBoxes.h"
 #include "SimRig.h"
-#include "TempDir.h"
-#include "chip/Startup.h"
-#include "chip/sim/SimulatedServices.h"
-#include "monitor/WarningDispatch.h"
 #include "ui/main/MainWindow.h"
 
-#include <map>
 #include <memory>
 #include <string>
 #include <tuple>
@@ -18,44 +12,15 @@
 
 namespace hmdx::test {
 
-struct NoOtherInstance : SingleInstance {
-    bool anotherIsRunning() override { return false; }
-};
-
-// Remembers which warnings are up and every show and unload, in order.
-struct RecordingWarningDialogs : WarningDialogs {
-    std::array<bool, 16> shown{};
-    std::vector<std::string> log;
-    bool isShown(int item) override { return shown[item]; }
-    void show(int item) override {
-        shown[item] = true;
-        log.push_back("show " + std::to_string(item));
-    }
-    void unload(int item) override {
-        if (shown[item])
-            log.push_back("unload " + std::to_string(item));
-        shown[item] = false;
-    }
-    int shows(int item) const {
-        return int(std::count(log.begin(), log.end(), "show " + std::to_string(item)));
-    }
-};
-
 // One register write as the chip saw it: bank, register, value.
 using RegWrite = std::tuple<int, int, int>;
 
 // The simulated machine after start-up, with everything a main window needs around it.
-struct StartedMachine {
-    explicit StartedMachine(const sim::Scenario& scenario)
-        : sim(scenario), claims(sim.chip), power(sim.chip) {
+struct StartedMachine : StartedSim {
+    explicit StartedMachine(const sim::Scenario& scenario) : StartedSim(scenario), power(sim.chip) {
         QtApp();
-        StartupServices services{instance, claims, boxes, data.path()};
-        ready = StartUp(sim.m.chip, {sim.m.settings, sim.m.settingsFile}, services) ==
-                StartupOutcome::Ready;
     }
 
-    Machine& m() { return sim.m; }
-    sim::SimulatedChip& chip() { return sim.chip; }
     MainWindow::Services services(WarningDialogs& dialogs) {
         return {sim.m, boxes, tray, dialogs, [this] { ++ended; }};
     }
@@ -83,15 +48,9 @@ struct StartedMachine {
         return result;
     }
 
-    SimRig sim;
-    sim::SimulatedPortClaims claims;
     sim::SimulatedPowerOff power;
-    NoOtherInstance instance;
-    RecordingMessageBoxes boxes;
-    TempDir data;
     FakeTrayIcon tray;
     int ended = 0;
-    bool ready = false;
 };
 
 // The main window (not yet loaded) over a recorder of its warnings.
