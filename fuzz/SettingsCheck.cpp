@@ -1,18 +1,19 @@
 #include "FuzzChecks.h"
 #include "settings/SettingsFile.h"
+#include "support/FactoryRecord.h"
+#include "support/ReadFile.h"
 
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
-#include <vector>
 
 namespace hmdx::fuzz {
 namespace {
 
 namespace fs = std::filesystem;
-using Bytes = std::vector<uint8_t>;
+using test::Bytes;
+using test::EveryItem;
 
 // The record's spare entries (voltage 9, fan and temperature 3): kept, never interpreted.
 constexpr std::pair<std::size_t, std::size_t> kSpares[] = {
@@ -36,24 +37,11 @@ struct Scratch {
     fs::path folder;
 };
 
-const SettingsItemBytes kEveryItem = [] {
-    SettingsItemBytes all;
-    all.fill(1);
-    return all;
-}();
-
-Bytes readBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
 std::string checkLoad(const SettingsLoadResult& result, const SettingsModel& model,
                       std::size_t size) {
     using Outcome = SettingsLoadResult::Outcome;
     if (size < kSettingsRecordSize) {
-        SettingsModel factory;
-        SetDefaultSettings(factory, kEveryItem, kEveryItem);
-        if (result.outcome != Outcome::TooShort || !(model == factory))
+        if (result.outcome != Outcome::TooShort || !(model == test::FactorySettings()))
             return "a short file did not give the factory settings";
         return result.message.empty() ? "a short file was not reported" : "";
     }
@@ -91,18 +79,18 @@ std::string CheckSettingsFile(const uint8_t* data, std::size_t size) {
         .write(reinterpret_cast<const char*>(data), std::streamsize(size));
     SettingsModel model;
     SettingsFile file(path);
-    std::string problem = checkLoad(file.load(model, kEveryItem, kEveryItem), model, size);
+    std::string problem = checkLoad(file.load(model, EveryItem(), EveryItem()), model, size);
     if (!problem.empty())
         return problem;
     if (std::optional<std::string> error = file.save(model))
         return "save failed: " + *error;
     SettingsModel reloaded;
-    const SettingsLoadResult again = SettingsFile(path).load(reloaded, kEveryItem, kEveryItem);
+    const SettingsLoadResult again = SettingsFile(path).load(reloaded, EveryItem(), EveryItem());
     if (again.outcome != SettingsLoadResult::Outcome::Loaded || !again.replaced.empty())
         return "the saved file did not load cleanly";
     if (!(reloaded == model))
         return "the saved file loads to other settings";
-    return checkSavedBytes(readBytes(path), data, size);
+    return checkSavedBytes(test::ReadFile<Bytes>(path), data, size);
 }
 
 } // namespace hmdx::fuzz

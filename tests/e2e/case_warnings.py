@@ -4,7 +4,7 @@ password before its latch is cleared."""
 import os
 
 from harness import (BOX_TITLE, MAIN_TITLE, PASSWORD_TITLE, WARNING_TITLE, case, check,
-                     check_throughout, wait_for)
+                     check_throughout, factory_record, wait_for)
 
 PLUS5_BEEP = 0x08  # 0:56 bit 3
 CASE_CLEAR = 0x80  # 0:46 bit 7 clears the case-open latch
@@ -31,43 +31,21 @@ def ignore_then_disable(session):
           f"+5V still beeps after Disable: 0:56 = {dump['0:56']:02x}")
 
 
-def case_open(session, stored=None, typed=""):
-    """Opens the case with `stored` as the saved password; Ignore on the warning asks for it,
-    and `typed` is entered. Returns hmdx and the password prompt."""
-    if stored:
-        record = session.reference("defaults-hmb.dat")
-        with open(os.path.join(session.data, "hmb.dat"), "wb") as f:
-            f.write(record[:PASSWORD] + stored + record[PASSWORD + 8:])
+@case("case-open-password")
+def case_open_password(session):
+    # Ignore on the case-open warning asks for the stored password first. Case matters: the
+    # wrong entry is refused and the prompt keeps it for correcting.
+    record = factory_record()
+    with open(os.path.join(session.data, "hmb.dat"), "wb") as f:
+        f.write(record[:PASSWORD] + b"e2e     " + record[PASSWORD + 8:])
     app = session.start(scenario="case-open.scn")
     session.wait_window(MAIN_TITLE, app)
     warning = session.wait_window(WARNING_TITLE, app)
-    session.keys(warning, "space")  # Ignore asks for the password first
+    session.keys(warning, "space")
     prompt = session.wait_window(PASSWORD_TITLE, app)
     check(session.windows(WARNING_TITLE), "the case-open warning closed before the password")
-    if typed:
-        session.keys(prompt, typed, action="type")
+    session.keys(prompt, "E2E", action="type")
     session.keys(prompt, "Return")
-    return app, prompt
-
-
-def check_latch_cleared(session, app):
-    session.wait_no_window(PASSWORD_TITLE, app)
-    session.wait_no_window(WARNING_TITLE, app)
-    dump = session.exit_from_menu(app)
-    check(dump["0:46"] & CASE_CLEAR, f"case-open latch not cleared: 0:46 = {dump['0:46']:02x}")
-    check((dump["0:42"] & CASE_OPEN) == 0, f"case still reads open: 0:42 = {dump['0:42']:02x}")
-
-
-@case("case-open-empty-password")
-def case_open_empty_password(session):
-    app, _ = case_open(session)
-    check_latch_cleared(session, app)
-
-
-@case("case-open-stored-password")
-def case_open_stored_password(session):
-    # Case matters: the wrong entry is refused and the prompt keeps it for correcting.
-    app, prompt = case_open(session, stored=b"e2e     ", typed="E2E")
     box = session.wait_window(BOX_TITLE, app)
     session.keys(box, "Return")
     session.wait_no_window(BOX_TITLE, app)
@@ -76,4 +54,8 @@ def case_open_stored_password(session):
     session.keys(prompt, "ctrl+a")
     session.keys(prompt, "e2e", action="type")
     session.keys(prompt, "Return")
-    check_latch_cleared(session, app)
+    session.wait_no_window(PASSWORD_TITLE, app)
+    session.wait_no_window(WARNING_TITLE, app)
+    dump = session.exit_from_menu(app)
+    check(dump["0:46"] & CASE_CLEAR, f"case-open latch not cleared: 0:46 = {dump['0:46']:02x}")
+    check((dump["0:42"] & CASE_OPEN) == 0, f"case still reads open: 0:42 = {dump['0:42']:02x}")

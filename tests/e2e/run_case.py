@@ -19,7 +19,6 @@ def main():
         importlib.import_module(os.path.basename(path)[:-3])
     parser = argparse.ArgumentParser(description=__doc__)
     parser.add_argument("--prefix", required=True, help="install prefix holding bin/hmdx")
-    parser.add_argument("--test-data", required=True, help="folder of the reference data files")
     parser.add_argument("--artifacts", required=True,
                         help="where a failing case leaves its screenshot")
     parser.add_argument("case", choices=sorted(harness.CASES))
@@ -36,7 +35,7 @@ def main():
 
     started = time.monotonic()
     try:
-        with harness.Session(args.prefix, args.test_data, args.artifacts, args.case) as session:
+        with harness.Session(args.prefix, args.artifacts, args.case) as session:
             harness.CASES[args.case](session)
     except harness.Skip as skip:
         print(f"SKIP {args.case}: {skip}")

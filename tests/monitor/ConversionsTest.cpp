@@ -60,6 +60,8 @@ TEST(Conversions, EveryCountOfEveryRegister) {
 }
 
 // Fixed points of the formulas: a single change in rounding or precision moves one of them.
+// The factory limits and the steps from them are pinned by the golden runs; these are the
+// values between and beyond.
 TEST(Conversions, KnownValues) {
     // Exact floats: carried through in double, or with single constants, the result differs.
     EXPECT_EQ(NegativeRailVolts(5, 35), -12.0255995f);
@@ -67,7 +69,6 @@ TEST(Conversions, KnownValues) {
     EXPECT_NEAR(NegativeRailVolts(5, 0), -14.90, 0.005);
     EXPECT_NEAR(NegativeRailVolts(5, 255), 6.07, 0.005);
     EXPECT_EQ(NegativeRailCount(5, -12.0f), 35);
-    EXPECT_EQ(NegativeRailCount(5, -13.0f), 23);
     EXPECT_EQ(NegativeRailCount(6, -5.0f), 54);
     EXPECT_EQ(NegativeRailCount(5, -1e30f), std::numeric_limits<int16_t>::min());
     struct Case {
@@ -78,23 +79,15 @@ TEST(Conversions, KnownValues) {
     for (const Case& c : {
              Case{4.0f, 0.595, 149},
              {6.0f, 0.595, 223},
-             {4.5f, 0.595, 167},
-             {5.5f, 0.595, 205},
              Case{4.1f, 1.0, 256}, // Vcore top; the row caps it
-             Case{11.0f, 0.263, 181},
-             {13.0f, 0.263, 214},
              Case{-14.0f, 0.287, -251},
-             {-10.0f, 0.287, -179},
-             {-13.0f, 0.287, -233},
-             Case{-11.0f, 0.287, -197}, // HMA -12V, negated counts
+             {-10.0f, 0.287, -179}, // HMA -12V, negated counts
          })
         EXPECT_EQ(VoltsToScale(c.volts, factor(c.ratio)), c.scale) << c.volts;
     EXPECT_EQ(FanSpeed(0, 8), 168750.0);
     EXPECT_EQ(FanSpeed(56, 8), 1350000.0 / 448);
-    for (auto [limit, rpm] :
-         {std::pair{160, 1055}, {159, 1061}, {128, 1318}, {254, 664}, {255, 662}})
+    for (auto [limit, rpm] : {std::pair{254, 664}, {255, 662}, {0, 0}})
         EXPECT_EQ(FanLimitSpeed(limit, 8), rpm) << limit;
-    EXPECT_EQ(FanLimitSpeed(0, 8), 0);
     EXPECT_EQ(FanLimitSpeed(255, 128), 41);
     EXPECT_EQ(TempHalfDegrees(0x23, 0x81), 70); // only 0x80 exactly is a half
 }

@@ -1,16 +1,29 @@
+// The reading history: the ring, the series built from it, and the window and CSV file that
+// show them.
 #include "monitor/History.h"
 
 #include "monitor/HistorySeries.h"
+#include "support/QtApp.h"
+#include "ui/dialogs/HistoryCsv.h"
+#include "ui/dialogs/HistoryWindow.h"
 
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
 #include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
 #include <sstream>
+#include <stdlib.h>
 #include <string>
+#include <time.h>
 #include <vector>
 
-namespace hmdx {
+namespace hmdx::test {
 namespace {
 
 using namespace std::chrono;
@@ -203,5 +216,102 @@ TEST(HistorySeries, RangeIsClampedEndsAtTheNewestTickAndLongOnesAreThinned) {
     EXPECT_GT(none.yMin, none.yMax);
 }
 
+// What the History window and its CSV export show of it.
+
+std::array<HistoryItemInfo, 16> Items() {
+    std::array<HistoryItemInfo, 16> items;
+    items[0] = {QStringLiteral("+3.3V"), QStringLiteral("V"), [](uint8_t r) { return r * 0.016; }};
+    items[1] = {QStringLiteral("Fan 1"), QStringLiteral("RPM"), Fan};
+    return items;
+}
+
+// The window shows what the series builder gives for the item and range its boxes choose.
+TEST(HistoryWindow, ShowsTheChosenItemOverTheChosenRange) {
+    QtApp();
+    ReadingHistory h(100);
+    h.limits(t0, 0, 3.0, 3.6);
+    h.warning(t0 + 15s, 0, true);
+    for (int s = 0; s < 20; ++s)
+        h.record(t0 + seconds(s), {uint8_t(200 + s), uint8_t(200 + s)}, 0xFFFF);
+
+    HistoryWindow w(h, Items(), 0);
+    EXPECT_TRUE(w.isWindow());
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("History"));
+    ASSERT_EQ(w.itemBox->count(), 16);
+    EXPECT_EQ(w.itemBox->itemText(1), QStringLiteral("Fan 1"));
+    EXPECT_EQ(w.rangeBox->currentText(), QStringLiteral("Last hour"));
+    EXPECT_EQ(w.pointCount(), 20);
+    EXPECT_TRUE(w.status->text().startsWith(QStringLiteral("20 readings, ")));
+    EXPECT_EQ(w.shownReadings().first(), QPointF(Ms(t0), 200 * 0.016));
+    EXPECT_EQ(w.shownLow(), QList<QPointF>({{Ms(t0), 3.0}, {Ms(t0 + 19s), 3.0}}));
+    EXPECT_EQ(w.shownWarnings(), QList<QPointF>({{Ms(t0 + 15s), Ms(t0 + 19s)}}));
+    EXPECT_TRUE(w.exportButton->isEnabled());
+
+    w.itemBox->setCurrentIndex(1); // a fan, in its unit, without limits
+    EXPECT_EQ(w.item(), 1);
+    EXPECT_TRUE(w.shownLow().isEmpty());
+    EXPECT_TRUE(w.shownWarnings().isEmpty());
+
+    w.setRange(1); // clamped, and offered in the box
+    EXPECT_EQ(w.range(), 10);
+    EXPECT_EQ(w.rangeBox->currentText(), QStringLiteral("Last 10 s"));
+    EXPECT_EQ(w.pointCount(), 11);
+    w.rangeBox->setCurrentIndex(2);
+    EXPECT_EQ(w.range(), 86400);
+}
+
+TEST(HistoryWindow, EmptyHistoryShowsNothingAndCannotExport) {
+    QtApp();
+    ReadingHistory h(10);
+    HistoryWindow w(h, Items(), 42); // out of range: the first item
+    EXPECT_EQ(w.item(), 0);
+    EXPECT_EQ(w.pointCount(), 0);
+    EXPECT_TRUE(w.shownReadings().isEmpty());
+    EXPECT_EQ(w.status->text(), QStringLiteral("No readings of +3.3V in this range."));
+    EXPECT_FALSE(w.exportButton->isEnabled());
+    w.showItem(-3);
+    EXPECT_EQ(w.item(), 0);
+}
+
+QByteArray Read(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("unreadable");
+}
+
+TEST(HistoryCsv, WritesEveryReadingAndAFailureLeavesWhatWasThere) {
+    struct Zone {
+        Zone() { ::setenv("TZ", "Europe/Berlin", 1), ::tzset(); }
+        ~Zone() { ::unsetenv("TZ"), ::tzset(); }
+    } zone;
+    ReadingHistory h(10);
+    h.limits(t0, 0, 3.0, 3.6);
+    h.limits(t0 + 2s, 0, std::nan(""), 3.6);
+    h.warning(t0 + 2s, 0, true);
+    const uint8_t raws[] = {206, 207, 250, 0};
+    for (int s = 0; s < 4; ++s) // item 0 not read at 1 s
+        h.record(t0 + seconds(s), {raws[s]}, s != 1);
+    const auto volts = [](uint8_t raw) { return raw * 0.016; };
+    const HistorySeries series = BuildHistorySeries(h, 0, 600, volts, 200, {});
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("out.csv"));
+    QString error;
+    ASSERT_TRUE(ExportHistoryCsv(series, path, &error)) << error.toStdString();
+    const QByteArray csv = "time,value,low,high,warning\n"
+                           "2026-03-14T10:00:00+01:00,3.296,3,3.6,0\n"
+                           "2026-03-14T10:00:02+01:00,4,,3.6,1\n"
+                           "2026-03-14T10:00:03+01:00,0,,3.6,1\n";
+    EXPECT_EQ(Read(path), csv);
+
+    const QString inside = path + QStringLiteral("/history.csv"); // a file where a folder should be
+    EXPECT_FALSE(ExportHistoryCsv(series, inside, &error));
+    EXPECT_TRUE(error.startsWith("Could not save the history to " + inside + ": "))
+        << error.toStdString();
+    EXPECT_FALSE(ExportHistoryCsv(series, QString(), &error));
+    EXPECT_EQ(error, QStringLiteral("Could not save the history to : no file name given"));
+    EXPECT_EQ(Read(path), csv);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"out.csv"});
+}
+
 } // namespace
-} // namespace hmdx
+} // namespace hmdx::test

@@ -18,6 +18,8 @@ protected:
     QLocale m_saved;
 };
 
+// The golden runs record the labels of limits and readings in the C locale; these are the
+// other locales and the edges.
 TEST_F(NumberFormat, DecimalsFollowTheLocaleWithoutGroupingOrMinusZero) {
     QLocale::setDefault(kEnglish);
     EXPECT_EQ(FormatTwoDecimals(-12.034), "-12.03");
@@ -30,20 +32,8 @@ TEST_F(NumberFormat, DecimalsFollowTheLocaleWithoutGroupingOrMinusZero) {
     EXPECT_EQ(FormatOneDecimal(-4.5), "-4,5");
 }
 
-TEST_F(NumberFormat, LimitLabelsShowTheRegisterValue) {
-    QLocale::setDefault(QLocale::c());
-    const float plus5 = static_cast<float>(0.016 / 0.595);
-    EXPECT_EQ(FormatTwoDecimals(ScaleToVolts(167, plus5)), "4.49");
-    EXPECT_EQ(FormatTwoDecimals(ScaleToVolts(205, plus5)), "5.51");
-    EXPECT_EQ(FormatTwoDecimals(ScaleToVolts(-215, static_cast<float>(0.016 / 0.287))), "-11.99");
-    QLocale::setDefault(kGerman);
-    EXPECT_EQ(FormatTwoDecimals(ScaleToVolts(167, plus5)), "4,49");
-}
-
 TEST_F(NumberFormat, RpmGroupedAndRounded) {
     QLocale::setDefault(QLocale::c());
-    EXPECT_EQ(FormatRpm(1350.4), "1,350");
-    EXPECT_EQ(FormatRpm(*FanSpeed(56, 8)), "3,013");
     EXPECT_EQ(FormatRpm(*FanSpeed(4, 8)), "42,188"); // a shown half rounds away from zero
     QLocale::setDefault(kGerman);
     EXPECT_EQ(FormatRpm(1350.4), "1.350");
