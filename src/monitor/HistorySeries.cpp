@@ -174,7 +174,8 @@ HistorySeries BuildHistorySeries(const ReadingHistory& history, int item, int se
     const auto points = history.points(item, from, to);
     s.samples.reserve(points.size());
     for (const auto& p : points)
-        s.samples.push_back({p.time, toUnit ? toUnit(p.raw) : p.raw, p.low, p.high, p.warning});
+        s.samples.push_back(
+            {p.time, p.raw, toUnit ? toUnit(p.raw) : p.raw, p.low, p.high, p.warning});
     Build(s, columns);
     return s;
 }

@@ -27,6 +27,7 @@ struct WarningPeriod {
 struct HistorySeries {
     struct Sample {
         std::chrono::system_clock::time_point time;
+        uint8_t raw;
         double value;     // in the item's unit; NaN for a reading that has no value
         double low, high; // the limits in force then; NaN where none was
         bool warning;

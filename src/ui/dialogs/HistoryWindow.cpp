@@ -280,8 +280,13 @@ QList<QPointF> HistoryWindow::shownWarnings() const {
     return pairs;
 }
 
+// The readings as the settings convert them now, which may have changed since the last redraw.
 bool HistoryWindow::exportCsv(const QString& path, QString* error) const {
-    return ExportHistoryCsv(m_series, path, error);
+    HistorySeries series = m_series;
+    if (const auto& toUnit = m_items[static_cast<std::size_t>(m_item)].toUnit)
+        for (HistorySeries::Sample& s : series.samples)
+            s.value = toUnit(s.raw);
+    return ExportHistoryCsv(series, path, error);
 }
 
 void HistoryWindow::exportClicked() {
