@@ -3,19 +3,13 @@
 #include "support/FakeTrayIcon.h"
 #include "support/QtApp.h"
 #include "support/ReadFile.h"
-#include "support/RecordingMessageBoxes.h"
-#include "support/TempDir.h"
+#include "support/SimRig.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
 
 namespace hmdx::test {
 namespace {
-
-struct Instance : SingleInstance {
-    bool another = false;
-    bool anotherIsRunning() override { return another; }
-};
 
 // The ways out before the main window opens (the golden runs have the start-up failures and
 // the ways out of the window): each with its exit code and its one message, and each lets the
@@ -45,7 +39,7 @@ TEST(Program, EveryWayOutBeforeTheWindowWritesTheDump) {
         if (c.file)
             options.*c.file = (dir / c.path).string();
         RecordingMessageBoxes boxes;
-        Instance instance;
+        FakeInstance instance;
         instance.another = c.another;
         FakeTrayIcon tray;
         bool windowOpened = false;

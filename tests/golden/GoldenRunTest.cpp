@@ -2,8 +2,7 @@
 #include "support/FakeTrayIcon.h"
 #include "support/QtApp.h"
 #include "support/ReadFile.h"
-#include "support/RecordingMessageBoxes.h"
-#include "support/TempDir.h"
+#include "support/SimRig.h"
 #include "ui/main/MainWindow.h"
 #include "ui/main/UpDown.h"
 
@@ -104,10 +103,6 @@ const Run kRuns[] = {
 void PrintTo(const Run& run, std::ostream* out) {
     *out << run.name;
 }
-
-struct NoOtherInstance : SingleInstance {
-    bool anotherIsRunning() override { return false; }
-};
 
 std::vector<std::string> Lines(const std::string& text) {
     std::istringstream in(text);
@@ -230,7 +225,7 @@ std::string Record(const Run& run) {
     options.eventLogFile = (dir / "events").string();
     options.verifySeconds = run.verifySeconds;
     RecordingMessageBoxes boxes;
-    NoOtherInstance instance;
+    FakeInstance instance;
     FakeTrayIcon tray;
     Player player{run, tray, dir / "trace"};
     ProgramEnvironment env{boxes,
