@@ -28,16 +28,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Every call into the main window's own API: the names to follow when the window changes.
-using Window = MainWindow;
-void Tick(Window& w) {
-    w.pollOnce();
-}
-// The test alone moves time: a polling timer on the wall clock would add reads at random.
-void StopPollingTimer(Window& w) {
-    w.timer().stop();
-}
-
 struct Run {
     const char* name;
     const char* scenario; // the text, or "@name.scn" from tests/e2e/scenarios
@@ -160,8 +150,9 @@ void WaitForReadBack(const fs::path& trace) {
 }
 
 struct Player {
-    void play(Window& w) {
-        StopPollingTimer(w);
+    void play(MainWindow& w) {
+        // The test alone moves time: a polling timer on the wall clock would add reads at random.
+        w.timer().stop();
         std::istringstream script(run.steps);
         for (std::string step; !ended && std::getline(script, step, ',');) {
             std::istringstream words(step);
@@ -173,7 +164,7 @@ struct Player {
             if (verb == "tick") {
                 for (int i = std::stoi(what); i > 0; --i) {
                     ++seconds;
-                    Tick(w);
+                    w.pollOnce();
                     // Delivers a resume the tick's reads brought, and fires no timer.
                     QCoreApplication::sendPostedEvents();
                 }
@@ -196,7 +187,7 @@ struct Player {
             } else {
                 FAIL() << "unknown step " << step;
             }
-            StopPollingTimer(w);
+            w.timer().stop();
         }
     }
 
@@ -232,7 +223,7 @@ std::string Record(const Run& run) {
                            instance,
                            tray,
                            dir.path(),
-                           [&player](Window& w) {
+                           [&player](MainWindow& w) {
                                player.play(w);
                                return player.ended ? kExitOk : 99;
                            },
