@@ -3,6 +3,7 @@
 #include "support/WindowRig.h"
 #include "ui/main/UpDown.h"
 
+#include <cstdio>
 #include <gtest/gtest.h>
 
 namespace hmdx::test {
@@ -32,6 +33,22 @@ std::string Differences(const std::vector<int>& was, const std::vector<int>& now
     return text;
 }
 
+// Writes to the monitor's registers since the recorder was cleared, bank selections aside.
+int RegisterWrites(const WindowRig& rig) {
+    const unsigned index = rig.sim.io.indexPort;
+    unsigned reg = 0, writes = 0;
+    for (const std::string& line : rig.sim.io.portAccesses()) {
+        unsigned port = 0, value = 0;
+        if (std::sscanf(line.c_str(), "out %x %x", &port, &value) != 2)
+            continue;
+        if (port == index)
+            reg = value;
+        else if (port == index + 1)
+            writes += reg != 0x4E;
+    }
+    return int(writes);
+}
+
 // With the user's limits in place on every model: a read-back that finds nothing changed
 // writes nothing; a resume programs the chip again even then, and after the chip lost its
 // programming it puts back every register as it was, changing no setting.
@@ -53,9 +70,9 @@ TEST(ChipKeeper, ResumeRestoresEveryProgrammedRegister) {
 
         rig.sim.io.clear();
         keeper.verify();
-        EXPECT_TRUE(rig.writes().empty());
+        EXPECT_EQ(RegisterWrites(rig), 0);
         sleep.onResume();
-        EXPECT_FALSE(rig.writes().empty());
+        EXPECT_GT(RegisterWrites(rig), 0);
         rig.chip().reset();
         ASSERT_NE(Registers(rig.chip()), programmed);
         sleep.onResume();

@@ -3,8 +3,7 @@
 #include "support/FakeTrayIcon.h"
 #include "support/QtApp.h"
 #include "support/ReadFile.h"
-#include "support/RecordingMessageBoxes.h"
-#include "support/TempDir.h"
+#include "support/SimRig.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
@@ -12,27 +11,19 @@
 namespace hmdx::test {
 namespace {
 
-struct Instance : SingleInstance {
-    bool another = false;
-    bool anotherIsRunning() override { return another; }
-};
-
 // The ways out before the main window opens (the golden runs have the start-up failures and
-// the ways out of the window): each with its exit code and its one message, and each lets the
-// simulated chip write its dump.
+// the ways out of the window, the e2e cases a second instance): each with its exit code and
+// its one message, and each lets the simulated chip write its dump.
 TEST(Program, EveryWayOutBeforeTheWindowWritesTheDump) {
     struct Case {
-        std::string CommandLine::*file; // nullptr: none
-        const char* path;               // in the run's folder
-        bool another;
-        int code;
-        std::string told; // the start of the one message; empty: none
+        std::string CommandLine::*file;
+        const char* path; // in the run's folder
+        std::string told; // the start of the one message
     };
     for (const Case& c : {
-             Case{&CommandLine::metricsFile, "missing/out", false, kExitUsage, "--metrics-file"},
-             Case{&CommandLine::eventLogFile, "missing/out", false, kExitUsage, "--event-log"},
-             Case{&CommandLine::eventLogFile, "", false, kExitUsage, "Cannot open the event log"},
-             Case{nullptr, "", true, kExitOk, ""},
+             Case{&CommandLine::metricsFile, "missing/out", "--metrics-file"},
+             Case{&CommandLine::eventLogFile, "missing/out", "--event-log"},
+             Case{&CommandLine::eventLogFile, "", "Cannot open the event log"},
          }) {
         SCOPED_TRACE(c.told);
         TempDir dir;
@@ -42,11 +33,9 @@ TEST(Program, EveryWayOutBeforeTheWindowWritesTheDump) {
         options.scenarioFile = (dir / "scenario.txt").string();
         options.dumpFile = (dir / "dump.txt").string();
         options.dataDir = dir.path().string();
-        if (c.file)
-            options.*c.file = (dir / c.path).string();
+        options.*c.file = (dir / c.path).string();
         RecordingMessageBoxes boxes;
-        Instance instance;
-        instance.another = c.another;
+        FakeInstance instance;
         FakeTrayIcon tray;
         bool windowOpened = false;
         const auto eventLoop = [&](MainWindow&) {
@@ -55,12 +44,10 @@ TEST(Program, EveryWayOutBeforeTheWindowWritesTheDump) {
         };
         ProgramEnvironment env{boxes, instance, tray, dir.path(), eventLoop, [] {}};
         QtApp();
-        EXPECT_EQ(RunProgram(options, env), c.code);
+        EXPECT_EQ(RunProgram(options, env), kExitUsage);
         EXPECT_FALSE(windowOpened);
-        ASSERT_EQ(boxes.texts().size(), c.told.empty() ? 0U : 1U);
-        if (!c.told.empty()) {
-            EXPECT_EQ(boxes.texts()[0].rfind(c.told, 0), 0U) << boxes.texts()[0];
-        }
+        ASSERT_EQ(boxes.texts().size(), 1U);
+        EXPECT_EQ(boxes.texts()[0].rfind(c.told, 0), 0U) << boxes.texts()[0];
         EXPECT_NE(ReadFile(dir / "dump.txt").find("\nports "), std::string::npos);
     }
 }

@@ -2,8 +2,7 @@
 #include "support/FakeTrayIcon.h"
 #include "support/QtApp.h"
 #include "support/ReadFile.h"
-#include "support/RecordingMessageBoxes.h"
-#include "support/TempDir.h"
+#include "support/SimRig.h"
 #include "ui/main/MainWindow.h"
 #include "ui/main/UpDown.h"
 
@@ -28,16 +27,6 @@ namespace hmdx::test {
 namespace {
 
 namespace fs = std::filesystem;
-
-// Every call into the main window's own API: the names to follow when the window changes.
-using Window = MainWindow;
-void Tick(Window& w) {
-    w.pollOnce();
-}
-// The test alone moves time: a polling timer on the wall clock would add reads at random.
-void StopPollingTimer(Window& w) {
-    w.timer().stop();
-}
 
 struct Run {
     const char* name;
@@ -105,10 +94,6 @@ void PrintTo(const Run& run, std::ostream* out) {
     *out << run.name;
 }
 
-struct NoOtherInstance : SingleInstance {
-    bool anotherIsRunning() override { return false; }
-};
-
 std::vector<std::string> Lines(const std::string& text) {
     std::istringstream in(text);
     std::vector<std::string> lines;
@@ -165,8 +150,9 @@ void WaitForReadBack(const fs::path& trace) {
 }
 
 struct Player {
-    void play(Window& w) {
-        StopPollingTimer(w);
+    void play(MainWindow& w) {
+        // The test alone moves time: a polling timer on the wall clock would add reads at random.
+        w.timer().stop();
         std::istringstream script(run.steps);
         for (std::string step; !ended && std::getline(script, step, ',');) {
             std::istringstream words(step);
@@ -178,7 +164,7 @@ struct Player {
             if (verb == "tick") {
                 for (int i = std::stoi(what); i > 0; --i) {
                     ++seconds;
-                    Tick(w);
+                    w.pollOnce();
                     // Delivers a resume the tick's reads brought, and fires no timer.
                     QCoreApplication::sendPostedEvents();
                 }
@@ -201,7 +187,7 @@ struct Player {
             } else {
                 FAIL() << "unknown step " << step;
             }
-            StopPollingTimer(w);
+            w.timer().stop();
         }
     }
 
@@ -230,14 +216,14 @@ std::string Record(const Run& run) {
     options.eventLogFile = (dir / "events").string();
     options.verifySeconds = run.verifySeconds;
     RecordingMessageBoxes boxes;
-    NoOtherInstance instance;
+    FakeInstance instance;
     FakeTrayIcon tray;
     Player player{run, tray, dir / "trace"};
     ProgramEnvironment env{boxes,
                            instance,
                            tray,
                            dir.path(),
-                           [&player](Window& w) {
+                           [&player](MainWindow& w) {
                                player.play(w);
                                return player.ended ? kExitOk : 99;
                            },

@@ -88,18 +88,6 @@ TEST(ReadingHistory, RingKeepsTheNewestTicksAcrossItsWrap) {
     EXPECT_TRUE(All(h, -1).empty());
 }
 
-TEST(ReadingHistory, ItemsNotReadInATickAreAbsent) {
-    ReadingHistory h(10);
-    for (int s = 0; s < 6; ++s) // item 3 on even ticks, item 15 on the last only
-        h.record(t0 + seconds(s), Raw(s),
-                 static_cast<uint16_t>((s % 2 ? 0 : 1u << 3) | (s == 5 ? 1u << 15 : 0)));
-    EXPECT_EQ(Described(All(h, 3)), (Texts{"0", "2", "4"}));
-    EXPECT_EQ(Described(All(h, 15)), (Texts{"5"}));
-    EXPECT_EQ(All(h, 15)[0].raw, 5 + 15);
-    EXPECT_TRUE(All(h, 4).empty());
-    EXPECT_EQ(h.size(), 6u); // ticks reading nothing of an item still count
-}
-
 TEST(ReadingHistory, EachPointCarriesTheLimitsAndWarningInForce) {
     ReadingHistory h(10);
     h.limits(t0 - 60s, 0, 1.0, 2.0);  // before any tick; dropped once the next is in the past

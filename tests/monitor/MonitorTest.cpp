@@ -77,24 +77,16 @@ TEST(Monitor, ATickReadsOnlyTheMonitoredItems) {
     }
 }
 
-// The load places every limit without a word; a user's move is one event; Default puts the
-// factory limits back with one event of its own and leaves each limit it moved exact to its
-// register.
-TEST(Monitor, OnlyTheUsersOwnLimitMovesAreEvents) {
+// Default puts the factory limits back and leaves each limit it moved exact to its register
+// (its events and port writes, and those of the user's moves, are the golden runs').
+TEST(Monitor, DefaultLeavesEachLimitExactToItsRegister) {
     MonitorRig rig("hmb");
     rig.monitor.load();
-    EXPECT_TRUE(rig.m().events.events().empty());
-    EXPECT_EQ(rig.chip().peek(0, 0x31), 205);
     VoltageLimits& minus12 = rig.limits().voltage(5);
     minus12.high.stepUp();
     minus12.low.stepDown();
     rig.limits().voltage(3).low.stepUp();
-    ASSERT_EQ(rig.m().events.events().size(), 3U);
-    EXPECT_EQ(rig.m().events.events().back().detail, "low 4.49 -> 4.52 V");
-
     rig.monitor.restoreDefaults();
-    ASSERT_EQ(rig.m().events.events().size(), 4U);
-    EXPECT_EQ(rig.m().events.events().back().event, "default");
     EXPECT_EQ(minus12.lowText.text, QStringLiteral("-13.01"));
     EXPECT_EQ(minus12.highText.text, QStringLiteral("-11.04"));
     const SettingsModel& s = rig.m().settings;

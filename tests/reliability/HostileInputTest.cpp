@@ -24,7 +24,7 @@ struct HostileFile {
 std::vector<HostileFile> hostileFiles() {
     std::vector<HostileFile> files;
     for (const auto& entry : std::filesystem::directory_iterator(HMDX_FUZZ_CORPUS "/settings"))
-        files.push_back({entry.path().filename().string(), ReadBytes(entry.path())});
+        files.push_back({entry.path().filename().string(), ReadFile<Bytes>(entry.path())});
     const float inf = std::numeric_limits<float>::infinity();
     Bytes infinite = Record();
     for (std::size_t i = 0; i < 9; ++i)
@@ -68,12 +68,12 @@ void survive(const HostileFile& file, const char* model) {
         EXPECT_NE(text.find(machine.dataPath().string()), std::string::npos) << text;
     const std::size_t startupBoxes = machine.boxes.boxes.size();
     machine.w().load();
-    for (machine.now = 1; machine.now <= 3; ++machine.now)
+    for (machine.sim.now = 1; machine.sim.now <= 3; ++machine.sim.now)
         machine.w().pollOnce();
     // Its Load puts hostile item switches right, as a click on each box would.
     machine.forms.loadConfig();
-    EXPECT_EQ(switchFaults(machine.m.settings), std::vector<std::string>{});
-    for (; machine.now <= 6; ++machine.now)
+    EXPECT_EQ(switchFaults(machine.m().settings), std::vector<std::string>{});
+    for (; machine.sim.now <= 6; ++machine.sim.now)
         machine.w().pollOnce();
     Machine::settle();
     EXPECT_EQ(WindowFaults(machine), std::vector<std::string>{});
@@ -84,8 +84,8 @@ void survive(const HostileFile& file, const char* model) {
     SettingsModel reloaded;
     const SettingsLoadResult result =
         SettingsFile(machine.dataPath())
-            .load(reloaded, machine.m.chip.presentItems(), machine.m.chip.beepCapableItems());
-    EXPECT_EQ(reloaded, machine.m.settings);
+            .load(reloaded, machine.m().chip.presentItems(), machine.m().chip.beepCapableItems());
+    EXPECT_EQ(reloaded, machine.m().settings);
     EXPECT_EQ(result.outcome, SettingsLoadResult::Outcome::Loaded);
     EXPECT_EQ(result.message, "");
 }
@@ -106,7 +106,7 @@ void replay(const char* corpus, std::string (*check)(const uint8_t*, std::size_t
     int inputs = 0;
     for (const auto& entry :
          std::filesystem::directory_iterator(HMDX_FUZZ_CORPUS "/" + std::string(corpus))) {
-        const Bytes bytes = ReadBytes(entry.path());
+        const Bytes bytes = ReadFile<Bytes>(entry.path());
         EXPECT_EQ(check(bytes.data(), bytes.size()), "") << entry.path();
         ++inputs;
     }

@@ -9,29 +9,29 @@ namespace {
 
 struct Misbehaviour {
     const char* name;
-    FaultyPorts::Fault ports; // from the start
-    bool allFF;               // every register of banks 0..7 reads 0xFF
-    int chipId;               // the chip ID register changes to this; -1: it does not
-    bool jumps;               // every reading jumps anywhere in its range every tick
-    bool recovers;            // the ports come right again at the end
-    bool warns;               // readings go out of range
+    RecordingPortIo::Fault ports; // from the start
+    bool allFF;                   // every register of banks 0..7 reads 0xFF
+    int chipId;                   // the chip ID register changes to this; -1: it does not
+    bool jumps;                   // every reading jumps anywhere in its range every tick
+    bool recovers;                // the ports come right again at the end
+    bool warns;                   // readings go out of range
 };
 
 constexpr Misbehaviour kMisbehaviours[] = {
-    {"gone from the bus", FaultyPorts::Fault::Gone, false, -1, false, true, true},
-    {"every register 0xFF", FaultyPorts::Fault::None, true, -1, false, false, true},
-    {"readings jumping across the whole range", FaultyPorts::Fault::None, false, -1, true, false,
-     true},
-    {"vendor and chip ID changed", FaultyPorts::Fault::VendorChanged, false, 0x55, false, false,
+    {"gone from the bus", RecordingPortIo::Fault::Gone, false, -1, false, true, true},
+    {"every register 0xFF", RecordingPortIo::Fault::None, true, -1, false, false, true},
+    {"readings jumping across the whole range", RecordingPortIo::Fault::None, false, -1, true,
+     false, true},
+    {"vendor and chip ID changed", RecordingPortIo::Fault::VendorChanged, false, 0x55, false, false,
      false},
 };
 
 void tick(Machine& machine) {
-    ++machine.now;
-    const long long before = machine.simIo.portAccesses();
+    ++machine.sim.now;
+    const long long before = machine.sim.simIo.portAccesses();
     machine.w().pollOnce();
     Machine::settle();
-    EXPECT_GT(machine.simIo.portAccesses(), before); // the poll went out to the chip
+    EXPECT_GT(machine.sim.simIo.portAccesses(), before); // the poll went out to the chip
 }
 
 // Monitoring goes on with sane numbers and bounded fault counts, the settings and their file
@@ -46,24 +46,24 @@ void misbehave(const Misbehaviour& fault, const char* model) {
     machine.w().show();
     machine.w().pollOnce();
     machine.w().saveSettings();
-    const Bytes saved = ReadBytes(machine.dataPath());
-    const SettingsModel settings = machine.m.settings;
-    machine.ports.fault = fault.ports;
+    const Bytes saved = ReadFile<Bytes>(machine.dataPath());
+    const SettingsModel settings = machine.m().settings;
+    machine.sim.io.fault = fault.ports;
     if (fault.allFF) {
         for (int bank = 0; bank < 8; ++bank)
             for (int reg = 0; reg <= 0xFF; ++reg)
-                machine.chip.poke(bank, reg, 0xFF);
+                machine.chip().poke(bank, reg, 0xFF);
     }
     if (fault.chipId >= 0)
-        machine.chip.poke(0, 0x58, uint8_t(fault.chipId));
+        machine.chip().poke(0, 0x58, uint8_t(fault.chipId));
     int warnings = 0;
     for (int i = 0; i < 40; ++i) {
         if (fault.jumps) {
             for (const Register& r : kPolled)
-                machine.chip.poke(r.bank, r.reg, uint8_t(random()));
+                machine.chip().poke(r.bank, r.reg, uint8_t(random()));
         }
         tick(machine);
-        ASSERT_TRUE(FaultCountsBounded(machine.m));
+        ASSERT_TRUE(FaultCountsBounded(machine.m()));
         for (int item = 0; item < kItemCount; ++item)
             warnings += machine.forms.isShown(item);
     }
@@ -73,17 +73,17 @@ void misbehave(const Misbehaviour& fault, const char* model) {
     EXPECT_EQ(machine.ended, 0);
     EXPECT_LE(QApplication::topLevelWidgets().size(), 40);
     EXPECT_EQ(WindowFaults(machine, false), std::vector<std::string>{});
-    EXPECT_EQ(machine.m.settings, settings);
+    EXPECT_EQ(machine.m().settings, settings);
     machine.w().saveSettings();
     EXPECT_EQ(machine.boxes.texts(), std::vector<std::string>{});
-    EXPECT_EQ(ReadBytes(machine.dataPath()), saved);
+    EXPECT_EQ(ReadFile<Bytes>(machine.dataPath()), saved);
     if (!fault.recovers)
         return;
-    machine.ports.fault = FaultyPorts::Fault::None;
+    machine.sim.io.fault = RecordingPortIo::Fault::None;
     tick(machine);
     for (int item = 0; item < kItemCount; ++item) {
         EXPECT_FALSE(machine.forms.isShown(item)) << item;
-        const bool watched = machine.m.settings.ItemEnabled[item] == 1;
+        const bool watched = machine.m().settings.ItemEnabled[item] == 1;
         EXPECT_TRUE(!watched || machine.w().monitor().reading(item).inRange) << item;
     }
 }

@@ -65,7 +65,7 @@ int ticksPerModel() {
 struct Soak {
     Soak(const char* model, uint32_t seed) : machine(ScenarioFor(model)), random(seed) {
         for (const Register& r : kPolled)
-            healthy.push_back(machine.chip.peek(r.bank, r.reg));
+            healthy.push_back(machine.chip().peek(r.bank, r.reg));
     }
 
     void start() {
@@ -79,9 +79,9 @@ struct Soak {
         // Mostly healthy readings; now and then one jumps anywhere in its register's range.
         for (std::size_t i = 0; i < std::size(kPolled); ++i)
             if (const int dice = pick(64); dice <= 2)
-                machine.chip.poke(kPolled[i].bank, kPolled[i].reg,
-                                  dice == 0 ? uint8_t(random()) : healthy[i]);
-        ++machine.now;
+                machine.chip().poke(kPolled[i].bank, kPolled[i].reg,
+                                    dice == 0 ? uint8_t(random()) : healthy[i]);
+        ++machine.sim.now;
         machine.w().pollOnce();
         if (n % 7 == 0)
             answerAWarning();
@@ -113,7 +113,7 @@ struct Soak {
     void reconfigure() {
         ConfigurationDialog& config = machine.forms.loadConfig();
         const int item = pick(kItemCount);
-        if (!machine.m.chip.hasItem(item))
+        if (!machine.m().chip.hasItem(item))
             return;
         QCheckBox* box = pick(3) ? config.chkEnable[item] : config.chkWErr3[item];
         box->setChecked(!box->isChecked());
@@ -139,7 +139,7 @@ TEST(Soak, HundredThousandTicksOnEveryModel) {
         soak.start();
         for (int n = 1; n <= ticks; ++n) {
             soak.tick(n);
-            ASSERT_TRUE(FaultCountsBounded(soak.machine.m)) << "tick " << n;
+            ASSERT_TRUE(FaultCountsBounded(soak.machine.m())) << "tick " << n;
             const int shown = int(QApplication::topLevelWidgets().size());
             ASSERT_LE(shown, kMaxTopLevelWidgets) << "tick " << n;
             windows = std::max(windows, shown);

@@ -42,13 +42,13 @@ std::vector<std::string> WindowFaults(Machine& machine, bool registers) {
                              " off the scale " + range(lo, hi));
     };
     const auto holds = [&](int bank, int reg, int expected, const QObject* control) {
-        const int actual = machine.chip.peek(bank, reg);
+        const int actual = machine.chip().peek(bank, reg);
         if (registers && actual != expected)
             faults.push_back(name(control) + ": register " + std::to_string(bank) + ":" +
                              std::to_string(reg) + " holds " + std::to_string(actual) +
                              ", the row says " + std::to_string(expected));
     };
-    const Chip& chip = machine.m.chip;
+    const Chip& chip = machine.m().chip;
     for (int i = 0; i < kVoltItems; ++i) {
         if (!chip.hasItem(i))
             continue;

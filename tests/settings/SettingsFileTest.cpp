@@ -58,13 +58,6 @@ TEST(SettingsRecord, FactoryRecordsAreTheGoldenFilesByteForByte) {
     }
 }
 
-TEST(SettingsRecord, ShortPasswordIsSpacePadded) {
-    SettingsModel model;
-    std::memcpy(model.Password.data(), "hmdx5", 5);
-    const Bytes record = Record(model);
-    EXPECT_EQ(std::string(record.begin() + 248, record.begin() + 256), "hmdx5   ");
-}
-
 TEST(SettingsRecord, HmaMasksAbsentAndBeeplessItems) {
     SettingsRecord record{};
     std::fill(record.begin() + 256, record.begin() + 320, uint8_t{1});
@@ -95,10 +88,7 @@ struct WritesCutShort {
 
 class SettingsFileTest : public testing::Test {
 protected:
-    void write(const Bytes& bytes) const {
-        std::ofstream(path, std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()), std::ssize(bytes));
-    }
+    void write(const Bytes& bytes) const { WriteFile(path, bytes); }
     Bytes read() const { return ReadFile<Bytes>(path); }
     std::size_t entries() const {
         return std::size_t(std::distance(fs::directory_iterator(dir.path()), {}));

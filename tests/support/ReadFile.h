@@ -4,6 +4,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
 
 namespace hmdx::test {
 
@@ -11,6 +12,11 @@ namespace hmdx::test {
 template <typename Out = std::string> Out ReadFile(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     return Out(std::istreambuf_iterator<char>(in), {});
+}
+
+inline void WriteFile(const std::filesystem::path& path, const std::vector<uint8_t>& bytes) {
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), std::ssize(bytes));
 }
 
 } // namespace hmdx::test

@@ -18,36 +18,48 @@ std::vector<std::string> RecordingPortIo::portAccesses() const {
     return lines;
 }
 
+void RecordingPortIo::note(std::string call) {
+    if (recording)
+        calls.push_back(std::move(call));
+}
+
 int16_t RecordingPortIo::openPorts() {
-    calls.emplace_back("openPorts");
+    note("openPorts");
     return m_inner.openPorts();
 }
 
 uint8_t RecordingPortIo::inByte(uint16_t port) {
-    const uint8_t value = m_inner.inByte(port);
-    calls.push_back(PortLine("in", port, value));
+    uint8_t value = m_inner.inByte(port);
+    if (fault == Fault::Gone)
+        value = 0xFF;
+    else if (fault == Fault::VendorChanged && port == indexPort + 1u && m_index == 0x4F)
+        value ^= 0x5A;
+    note(PortLine("in", port, value));
     return value;
 }
 
 void RecordingPortIo::outByte(uint16_t port, uint8_t value) {
-    calls.push_back(PortLine("out", port, value));
-    m_inner.outByte(port, value);
+    note(PortLine("out", port, value));
+    if (port == indexPort)
+        m_index = value;
+    if (fault != Fault::Gone)
+        m_inner.outByte(port, value);
 }
 
 int16_t RecordingPortIo::initBus(int mode, uint8_t a, uint8_t b, uint8_t c) {
     char line[48];
     std::snprintf(line, sizeof line, "initBus %d %02x %02x %02x", mode, a, b, c);
-    calls.emplace_back(line);
+    note(line);
     return m_inner.initBus(mode, a, b, c);
 }
 
 int16_t RecordingPortIo::acquirePowerOffPrivilege() {
-    calls.emplace_back("acquirePowerOffPrivilege");
+    note("acquirePowerOffPrivilege");
     return m_inner.acquirePowerOffPrivilege();
 }
 
 void RecordingPortIo::releasePowerOffPrivilege() {
-    calls.emplace_back("releasePowerOffPrivilege");
+    note("releasePowerOffPrivilege");
     m_inner.releasePowerOffPrivilege();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ReadFile.h"
 #include "RecordingMessageBoxes.h"
 #include "RecordingPortIo.h"
 #include "TempDir.h"
@@ -13,6 +14,7 @@
 #include <QLocale>
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -38,24 +40,35 @@ inline sim::Scenario ScenarioFor(const std::string& model) {
     return s;
 }
 
-struct NoOtherInstance : SingleInstance {
-    bool anotherIsRunning() override { return false; }
+struct FakeInstance : SingleInstance {
+    bool another = false;
+    bool anotherIsRunning() override { return another; }
 };
 
-// The simulated machine after start-up with an empty data folder: factory settings.
+// The simulated machine after start-up with an empty data folder (factory settings), or one
+// holding the given settings file.
 struct StartedSim {
-    explicit StartedSim(const sim::Scenario& scenario) : sim(scenario), claims(sim.chip) {
+    explicit StartedSim(const sim::Scenario& scenario,
+                        const std::optional<std::vector<uint8_t>>& dataFile = {})
+        : sim(scenario), claims(sim.chip) {
+        if (dataFile)
+            WriteFile(dataPath(), *dataFile);
         StartupServices services{instance, claims, boxes, data.path()};
         ready = StartUp(sim.m.chip, {sim.m.settings, sim.m.settingsFile}, services) ==
                 StartupOutcome::Ready;
+        sim.io.indexPort = sim.m.chip.bus.indexPort;
     }
 
     Machine& m() { return sim.m; }
     sim::SimulatedChip& chip() { return sim.chip; }
+    std::filesystem::path dataPath() const {
+        const ChipModel* model = FindChipModel(sim.chip.scenario().effectiveChipId());
+        return data.path() / (model ? model->dataFile : "none.dat");
+    }
 
     SimRig sim;
     sim::SimulatedPortClaims claims;
-    NoOtherInstance instance;
+    FakeInstance instance;
     RecordingMessageBoxes boxes;
     TempDir data;
     bool ready = false;

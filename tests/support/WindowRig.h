@@ -3,65 +3,47 @@
 #include "FakeTrayIcon.h"
 #include "QtApp.h"
 #include "SimRig.h"
+#include "ui/dialogs/Dialogs.h"
 #include "ui/main/MainWindow.h"
 
 #include <memory>
-#include <string>
-#include <tuple>
-#include <vector>
 
 namespace hmdx::test {
 
-// One register write as the chip saw it: bank, register, value.
-using RegWrite = std::tuple<int, int, int>;
-
-// The simulated machine after start-up, with everything a main window needs around it.
-struct StartedMachine : StartedSim {
-    explicit StartedMachine(const sim::Scenario& scenario) : StartedSim(scenario), power(sim.chip) {
+// The simulated machine after start-up with its main window, not yet loaded, whose warnings go
+// to a recorder or, with realDialogs, to the program's own dialogs. Power-off requests are
+// counted by the simulated chip.
+struct WindowRig : StartedSim {
+    explicit WindowRig(const sim::Scenario& scenario, bool realDialogs = false,
+                       const std::optional<std::vector<uint8_t>>& dataFile = {})
+        : StartedSim(scenario, dataFile), power(sim.chip), forms(sim.m, boxes, power) {
         QtApp();
+        WarningDialogs& warnings = realDialogs ? static_cast<WarningDialogs&>(forms) : dialogs;
+        window = std::make_unique<MainWindow>(
+            MainWindow::Services{sim.m, boxes, tray, warnings, [this] { ++ended; }});
+        if (realDialogs)
+            forms.attach(*window);
     }
 
-    MainWindow::Services services(WarningDialogs& dialogs) {
-        return {sim.m, boxes, tray, dialogs, [this] { ++ended; }};
-    }
-
-    // Register writes to the chip since the recorder was last cleared, decoded through the
-    // bank register as the chip saw them.
-    std::vector<RegWrite> writes() const {
-        std::vector<RegWrite> result;
-        int index = -1;
-        int bank = 0;
-        const uint16_t port = sim.m.chip.bus.indexPort;
-        for (const std::string& line : sim.io.portAccesses()) {
-            unsigned p = 0, v = 0;
-            char dir[4] = {};
-            std::sscanf(line.c_str(), "%3s %x %x", dir, &p, &v);
-            if (std::string(dir) != "out")
-                continue;
-            if (p == port)
-                index = int(v);
-            else if (p == port + 1u && index == 0x4E)
-                bank = int(v & 7);
-            else if (p == port + 1u)
-                result.emplace_back(bank, index, int(v));
-        }
-        return result;
+    MainWindow& w() { return *window; }
+    // What the event loop does between ticks: window-system events are delivered and closed
+    // dialogs finish unloading.
+    static void settle() {
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
     sim::SimulatedPowerOff power;
     FakeTrayIcon tray;
+    RecordingWarningDialogs dialogs;
+    Dialogs forms;
+    std::unique_ptr<MainWindow> window;
     int ended = 0;
 };
 
-// The main window (not yet loaded) over a recorder of its warnings.
-struct WindowRig : StartedMachine {
-    explicit WindowRig(const sim::Scenario& scenario)
-        : StartedMachine(scenario), window(std::make_unique<MainWindow>(services(dialogs))) {}
-
-    MainWindow& w() { return *window; }
-
-    RecordingWarningDialogs dialogs;
-    std::unique_ptr<MainWindow> window;
+// The main window with the program's real dialogs.
+struct DialogRig : WindowRig {
+    explicit DialogRig(const sim::Scenario& scenario) : WindowRig(scenario, true) {}
 };
 
 } // namespace hmdx::test

@@ -1,6 +1,6 @@
 #include "ui/dialogs/ConfigurationDialog.h"
 
-#include "support/DialogRig.h"
+#include "support/WindowRig.h"
 #include "ui/main/VoltageRows.h"
 
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "support/DialogRig.h"
+#include "support/WindowRig.h"
 
 #include <QCheckBox>
 #include <QLocale>

@@ -1,7 +1,7 @@
 #include "ui/dialogs/PasswordDialog.h"
 
 #include "monitor/JournalSink.h"
-#include "support/DialogRig.h"
+#include "support/WindowRig.h"
 #include "ui/main/MainRows.h"
 
 #include <QLabel>
