@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Installs what is missing, checks that every C++ file is formatted and that every include stays
-# in its layer or below, then builds and runs every test: the unit, widget and end-to-end tests with warnings as errors; the unit and widget tests
-# again under AddressSanitizer and UndefinedBehaviorSanitizer; the Debian package; the fuzzers for
-# a bounded time.
+# Installs what is missing, checks that every C++ file is formatted, that every include stays in
+# its layer or below and that test code is at most a third of all code, then builds and runs
+# every test: the unit, widget and end-to-end tests with warnings as errors; the unit and widget
+# tests again under AddressSanitizer and UndefinedBehaviorSanitizer; the Debian package; the
+# fuzzers for a bounded time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -21,6 +22,9 @@ bash scripts/check-format.sh
 
 echo "== Layers"
 python3 scripts/check-layers.py
+
+echo "== Test code at most a third of all code"
+python3 scripts/test-share.py --max 33.3
 
 echo "== Build with warnings as errors; every test"
 build build-test
