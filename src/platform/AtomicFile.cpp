@@ -1,5 +1,7 @@
 #include "AtomicFile.h"
 
+#include "FileDescriptor.h"
+
 #include <cerrno>
 #include <fcntl.h>
 #include <string>
@@ -11,26 +13,6 @@
 namespace hmdx {
 
 namespace {
-
-class Fd {
-public:
-    explicit Fd(int fd) : m_fd(fd) {}
-    Fd(const Fd&) = delete;
-    Fd& operator=(const Fd&) = delete;
-    ~Fd() {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    int get() const { return m_fd; }
-    // Closes now so that a failing close (a delayed write error) can be reported.
-    int close() {
-        const int rc = ::close(std::exchange(m_fd, -1));
-        return rc == 0 ? 0 : errno;
-    }
-
-private:
-    int m_fd;
-};
 
 int WriteAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
@@ -57,7 +39,7 @@ int Fill(int fd, std::string_view bytes, mode_t mode) {
 // Not every file system can sync a folder, and the new file is in place already, so a failure
 // here is not reported.
 void SyncFolder(const std::filesystem::path& folder) {
-    Fd fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    FileDescriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (fd.get() >= 0)
         ::fsync(fd.get());
 }
@@ -79,7 +61,7 @@ int WriteFileAtomically(const std::filesystem::path& path, std::string_view byte
     const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
     const std::string prefix = (how.hiddenTemp ? "." : "") + path.filename().string() + ".";
     std::string temp = (folder / (prefix + "XXXXXX")).string();
-    Fd fd(::mkostemp(temp.data(), O_CLOEXEC));
+    FileDescriptor fd(::mkostemp(temp.data(), O_CLOEXEC));
     if (fd.get() < 0)
         return errno;
     int err = Fill(fd.get(), bytes, how.mode);

@@ -1,6 +1,7 @@
 #include "SettingsFile.h"
 
 #include "platform/AtomicFile.h"
+#include "platform/FileDescriptor.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -18,21 +19,6 @@ namespace {
 
 using Bytes = std::vector<uint8_t>;
 
-class Fd {
-public:
-    explicit Fd(int fd) : m_fd(fd) {}
-    Fd(const Fd&) = delete;
-    Fd& operator=(const Fd&) = delete;
-    ~Fd() {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    int get() const { return m_fd; }
-
-private:
-    int m_fd;
-};
-
 std::string reason(int err) {
     return std::generic_category().message(err);
 }
@@ -40,7 +26,7 @@ std::string reason(int err) {
 // Reads up to `limit` bytes; returns 0 or the errno of the failure (ENOENT: no such file).
 // O_NONBLOCK: a FIFO put in place of the file must not hang the program.
 int readFile(const std::filesystem::path& path, std::size_t limit, Bytes& out, mode_t& mode) {
-    Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (fd.get() < 0)
         return errno;
     struct stat st {};
