@@ -1,10 +1,11 @@
 #include "InstanceLock.h"
 
 #include <cerrno>
-#include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
-#include <string>
+#include <iostream>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
 
@@ -17,13 +18,33 @@ InstanceLock::~InstanceLock() {
         ::close(m_fd);
 }
 
+bool InstanceLock::refuse(const std::string& why) {
+    m_problem = "not using the lock file " + m_path.string() + ": " + why +
+                "; a second hmdx would not be noticed.";
+    std::cerr << "hmdx: " << m_problem << "\n";
+    return false;
+}
+
 bool InstanceLock::anotherIsRunning() {
-    if (m_fd >= 0)
+    if (m_fd >= 0 || !m_problem.empty())
         return false;
-    const int fd = ::open(m_path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    // Without a lock file nothing can be told; better to run than to refuse.
+    // Anyone who may write into the folder could swap the file for a link between our checks.
+    struct stat folder {};
+    const std::filesystem::path parent = m_path.parent_path().empty() ? "." : m_path.parent_path();
+    if (::lstat(parent.c_str(), &folder) != 0)
+        return refuse(std::string("its folder cannot be read (") + std::strerror(errno) + ")");
+    if (!S_ISDIR(folder.st_mode) || folder.st_uid != ::getuid() || (folder.st_mode & 022))
+        return refuse("its folder is not a folder of this user's alone");
+    const int fd = ::open(m_path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
     if (fd < 0)
-        return false;
+        return refuse(errno == ELOOP
+                          ? "it is a symbolic link"
+                          : std::string("it cannot be opened (") + std::strerror(errno) + ")");
+    struct stat file {};
+    if (::fstat(fd, &file) != 0 || !S_ISREG(file.st_mode) || file.st_uid != ::getuid()) {
+        ::close(fd);
+        return refuse("it is not a file of this user's");
+    }
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         const bool held = errno == EWOULDBLOCK;
         ::close(fd);
@@ -36,8 +57,11 @@ bool InstanceLock::anotherIsRunning() {
 std::filesystem::path InstanceLock::defaultLockFile() {
     if (const char* runtime = std::getenv("XDG_RUNTIME_DIR"); runtime && *runtime)
         return std::filesystem::path(runtime) / "hmdx.lock";
-    return std::filesystem::temp_directory_path() /
-           ("hmdx-" + std::to_string(::getuid()) + ".lock");
+    const std::filesystem::path own =
+        std::filesystem::temp_directory_path() / ("hmdx-" + std::to_string(::getuid()));
+    // An existing one is checked, not trusted, when the lock is taken.
+    ::mkdir(own.c_str(), 0700);
+    return own / "hmdx.lock";
 }
 
 } // namespace hmdx
