@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drives the real main window over the simulated chip for a given number of polling ticks,
 // called directly rather than from the timer, so that callgrind can tell the cost of one tick
 // from the difference between two runs, and the simulator can count a tick's port accesses.

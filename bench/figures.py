@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The measurements behind bench/run. Each adds its rows to a Table; one that fails adds
 "failed: reason" instead and the rest go on."""
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Children that cannot outlive the benchmark: each in its own process group, all ended on the
 way out, and private X servers with fresh home folders."""
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Just enough Xlib, through ctypes, to time a program's first window to the millisecond and to
 close a window as a window manager would: no polling of xdotool or xwininfo."""
 

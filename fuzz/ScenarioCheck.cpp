@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "FuzzChecks.h"
 #include "chip/Startup.h"
 #include "chip/sim/Scenario.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when a C++ file under src/, tests/, fuzz/ or bench/ is not formatted as the repository's
 # .clang-format says, and names those files. CLANG_FORMAT picks another clang-format binary.
 set -euo pipefail

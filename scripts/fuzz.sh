@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer targets with clang (AddressSanitizer + UndefinedBehaviorSanitizer) and
 # runs each on its committed seed corpus for FUZZ_SECONDS (default 60). Fails on any crash,
 # sanitizer finding, timeout or leak. New inputs go to build-fuzz/corpus, never into the repo;
 # a failing input is kept in build-fuzz/artifacts.
 set -uo pipefail
-cd "$(dirname "$0")/.."
+cd "$(dirname "$0")/.." || exit 1
 
 seconds="${FUZZ_SECONDS:-60}"
-build=build-fuzz
+build="build-fuzz"
 targets=(settings scenario)
 
 if ! cmake -S fuzz -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ \

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian 12 packages hmdx needs to build, test and run. Safe to run again.
 set -euo pipefail
 
@@ -8,7 +9,7 @@ packages=(
     libqt6svg6
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool trayer imagemagick python3
-    clang clang-format libclang-rt-14-dev
+    clang clang-format libclang-rt-14-dev shellcheck
     desktop-file-utils appstream dpkg-dev
     libsystemd-dev
     prometheus prometheus-node-exporter

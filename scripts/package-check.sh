@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from build-test, installs it, checks what it put where and that
 # the installed program runs, then removes it and whatever dependencies it pulled in, so the
 # machine is left as it was. Needs root for dpkg (sudo is used otherwise).

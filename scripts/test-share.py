@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Counts code lines (non-blank, not only a comment) of C++ and Python in src/, tests/, fuzz/
 and bench/, and prints the share that is test code (tests/ and fuzz/). With --max PERCENT it
 fails when the share is above that."""

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, checks that every C++ file is formatted, that every include stays in
-# its layer or below and that test code is at most a third of all code, then builds and runs
-# every test: the unit, widget and end-to-end tests with warnings as errors; the unit and widget
-# tests again under AddressSanitizer and UndefinedBehaviorSanitizer; the Debian package; the
-# fuzzers for a bounded time.
+# its layer or below, that shellcheck passes every shell script and that test code is at most a
+# third of all code, then builds and runs every test: the unit, widget and end-to-end tests with
+# warnings as errors; the unit and widget tests again under AddressSanitizer and
+# UndefinedBehaviorSanitizer; the Debian package; the fuzzers for a bounded time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -22,6 +23,9 @@ bash scripts/check-format.sh
 
 echo "== Layers"
 python3 scripts/check-layers.py
+
+echo "== Shell scripts"
+git ls-files -z '*.sh' .ci/run | xargs -0 shellcheck
 
 echo "== Test code at most a third of all code"
 python3 scripts/test-share.py --max 33.3

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Conversions and number formats over every raw count a register can hold.
 #include "monitor/Conversions.h"
 #include "monitor/NumberFormat.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One tick's warning dispatch, the settings record, and a register read through the simulator.
 #include "chip/sim/SimulatedPortIo.h"
 #include "monitor/Machine.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """hmdx without a display: warnings go to standard error and the event log, the metrics file
 passes Prometheus's own checker and is served by a real node_exporter (the case is skipped
 without them), and SIGTERM ends it with exit code 0."""

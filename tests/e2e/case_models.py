@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Every chip model starts in a real window; with no notification area to hide in, the window
 manager's close request leaves it on screen; File > Exit, typed, ends it. The registers each
 model is left with are the golden runs' to check."""

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A resume reprograms the chip with the limits from the user's file and the event log says so;
 File > Default and File > Save, typed, then write the factory record into the data folder."""
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Start-up that cannot go on says why in a message box and on standard error, and ends with
 its exit code; a second copy ends at once. What each failure leaves in the chip and the data
 folder is the golden runs' to check."""

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Closing the window hides it to the notification area while monitoring goes on; the icon
 brings it back, and the icon's Exit ends hmdx (what it leaves in the chip is the golden runs'
 to check)."""

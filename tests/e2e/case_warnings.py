@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Out-of-range readings raise their warning; Disable ends it; the case-open warning wants the
 password before its latch is cleared."""
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Runs the installed hmdx on a private X server and drives it as a user would: keys, mouse
 clicks on the tray icon and the close request a window manager sends."""
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Runs one end-to-end case against an installed hmdx: run_case.py --prefix DIR CASE."""
 
 import argparse

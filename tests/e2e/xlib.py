@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The two things a window manager or a panel does that xdotool cannot: ask a window to close
 (what a title-bar close button sends) and tell whether a notification area is running."""
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the alert rules with Prometheus's own promtool: check_promtool.sh RULES_FILE TEST_FILE
 # Exits 77 (ctest's skip) when promtool is missing.
 set -euo pipefail

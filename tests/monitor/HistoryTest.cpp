@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reading history: the ring, the series built from it, and the window and CSV file that
 // show them.
 #include "monitor/History.h"

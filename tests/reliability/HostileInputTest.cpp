@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Settings files and scenarios no one would write: through the whole program, and through the
 // fuzzers' checks.
 #include "FuzzChecks.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The simulated chip and the scenario language that scripts it.
 #include "chip/sim/SimulatedChip.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/WindowRig.h"
 #include "ui/dialogs/HistoryWindow.h"
 #include "ui/main/FanRows.h"
