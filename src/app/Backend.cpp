@@ -30,7 +30,7 @@ private:
     LogindPower m_power;
     LogindSleepWatcher m_sleep;
     HardwarePortIo m_io;
-    ProcIoports m_claims;
+    SystemPortClaims m_claims;
 };
 
 class SimulatedBackend : public Backend {

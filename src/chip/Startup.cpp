@@ -6,6 +6,7 @@
 #include "RegisterMap.h"
 
 #include <cstdio>
+#include <iostream>
 
 namespace hmdx {
 namespace {
@@ -38,8 +39,12 @@ public:
             return fail(StartupOutcome::DriverFailed, kDriverFailMessage);
         m_chip.bus.indexPort = findSuperIo();
         const uint16_t port = m_chip.bus.indexPort;
-        if (auto driver = s.claims.claimant(port, uint16_t(port + 1)))
-            return fail(StartupOutcome::PortsClaimed, claimedMessage(port, *driver));
+        const PortClaim claim = s.claims.check(port, uint16_t(port + 1));
+        if (claim.driver)
+            return fail(StartupOutcome::PortsClaimed, claimedMessage(port, *claim.driver));
+        if (!claim.unknown.empty())
+            std::cerr << "hmdx: could not check whether a kernel driver uses the chip's ports: "
+                      << claim.unknown << ".\n";
         if (m_chip.io.initBus(1, 0x5A, 0x92, 0x90) != 0)
             return fail(StartupOutcome::BusFailed, kBusFailMessage);
         m_chip.vendorId = m_chip.bus.readVendorId();

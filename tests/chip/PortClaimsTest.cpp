@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "chip/PortClaims.h"
 
+#include "support/TempDir.h"
+
+#include <fstream>
 #include <gtest/gtest.h>
 
 namespace hmdx {
@@ -39,6 +42,46 @@ TEST(PortClaims, FindsTheDriverInsideBusAndFirmwareRegions) {
             c.claimant ? std::optional<std::string>(c.claimant) : std::optional<std::string>();
         EXPECT_EQ(FindPortClaimant(c.ioports, c.first, c.last), expected) << std::hex << c.first;
     }
+}
+
+// Where the listing hides its addresses the bound devices tell; where neither can be read,
+// nothing can tell and the check says why.
+TEST(PortClaims, SysfsTellsWhereTheListingHidesItsAddresses) {
+    const std::string hidden = "0000-0000 : PCI Bus 0000:00\n  0000-0000 : hwmon-chip\n";
+    const std::vector<BoundDevice> bound{{"serial8250", "serial"},
+                                         {"hwmon-chip.656", "hwmon-chip"}};
+    const std::vector<BoundDevice> elsewhere{{"hwmon-chip.2608", "hwmon-chip"}};
+    struct Case {
+        std::optional<std::string> ioports;
+        std::optional<std::vector<BoundDevice>> devices;
+        const char* driver; // nullptr: none
+        bool told;
+    };
+    for (const Case& c : {
+             Case{hidden, bound, "hwmon-chip", true},
+             Case{hidden, elsewhere, nullptr, true},
+             Case{std::nullopt, bound, "hwmon-chip", true},
+             Case{std::string(kIoports), std::nullopt, "hwmon-chip", true},
+             Case{"0290-029f : pnp 00:06\n", bound, nullptr, true}, // a shown listing decides
+             Case{hidden, std::nullopt, nullptr, false},
+             Case{std::nullopt, std::nullopt, nullptr, false},
+         }) {
+        const PortClaim claim = FindPortClaim(c.ioports, c.devices, 0x295, 0x296);
+        EXPECT_EQ(claim.driver, c.driver ? std::optional<std::string>(c.driver) : std::nullopt);
+        EXPECT_EQ(claim.unknown.empty(), c.told) << claim.unknown;
+    }
+}
+
+// The real sources, read below a root of the test's own.
+TEST(PortClaims, ReadsProcAndSysBelowItsRoot) {
+    test::TempDir root;
+    EXPECT_FALSE(SystemPortClaims(root.path()).check(0x295, 0x296).unknown.empty());
+    std::filesystem::create_directories(root / "proc");
+    std::ofstream(root / "proc" / "ioports") << "0000-0000 : hwmon-chip\n";
+    const auto device = root / "sys/bus/platform/devices/hwmon-chip.656";
+    std::filesystem::create_directories(device);
+    std::filesystem::create_symlink("../../../bus/platform/drivers/hwmon-chip", device / "driver");
+    EXPECT_EQ(SystemPortClaims(root.path()).check(0x295, 0x296).driver, "hwmon-chip");
 }
 
 } // namespace

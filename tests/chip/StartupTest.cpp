@@ -66,5 +66,16 @@ TEST(Startup, UnusableSettingsFileIsReportedAndLeftAlone) {
     EXPECT_EQ(start.m().settings.FanCountLimit[1], 128); // factory value
 }
 
+// Without CAP_SYS_ADMIN the ioports listing is all zeros; the driver is still found and named.
+TEST(Startup, AClaimedChipIsRefusedEvenWhenTheListingHidesItsAddresses) {
+    sim::Scenario scenario = ScenarioFor("hmb");
+    scenario.claimedBy = "hwmon-chip";
+    scenario.ioportsHidden = true;
+    StartedSim start(scenario);
+    EXPECT_FALSE(start.ready);
+    ASSERT_EQ(start.boxes.boxes.size(), 1U);
+    EXPECT_NE(start.boxes.boxes[0].text.find("\"hwmon-chip\""), std::string::npos);
+}
+
 } // namespace
 } // namespace hmdx::test

@@ -202,6 +202,10 @@ constexpr StatementKind kStatements[] = {
          s.claimedBy = std::string(st.words[1]);
          return Problem{};
      }},
+    {"ioports", 1,
+     [](const Statement& st, Scenario& s) {
+         return ParseChoice(st, "hidden", "shown", s.ioportsHidden);
+     }},
     {"hold", 0,
      [](const Statement&, Scenario& s) {
          s.hold = true;

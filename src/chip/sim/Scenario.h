@@ -36,6 +36,7 @@ struct Scenario {
     bool busFails = false;
     bool privilege = true;
     std::string claimedBy;              // kernel driver holding the chip ports, if any
+    bool ioportsHidden = false;         // /proc/ioports lists zeros, as without CAP_SYS_ADMIN
     bool hold = false;                  // no drift
     std::vector<ScheduledWrite> writes; // in file order
 
