@@ -49,14 +49,11 @@ MetricsSnapshot MetricsPublisher::snapshot() const {
         item.hasReading = m.state.everRead[size_t(i)];
         item.value = m_monitor.reading(i).shown.value();
         item.warningsRaised = m.state.warningsRaised[size_t(i)];
-        if (i < kFirstFanItem) {
-            item.low = limits.voltage(i).lowText.value();
-            item.high = limits.voltage(i).highText.value();
-        } else if (i < kFirstTempItem) {
-            item.low = limits.fan(i - kFirstFanItem).text.value();
-        } else if (i < kCaseOpenItem) {
-            item.high = limits.temperature(i - kFirstTempItem).highText.value();
-        }
+        const Limits::ShownLimits shown = limits.shownFor(i);
+        if (shown.low)
+            item.low = shown.low->value();
+        if (shown.high)
+            item.high = shown.high->value();
     }
     return s;
 }

@@ -34,6 +34,16 @@ Limits::Limits(Machine& machine) : m_machine(machine) {
         m_temperature[size_t(t)].high.onChanged = [this, t] { temperatureMoved(t); };
 }
 
+Limits::ShownLimits Limits::shownFor(int item) const {
+    if (item < kFirstFanItem)
+        return {&voltage(item).lowText, &voltage(item).highText};
+    if (item < kFirstTempItem)
+        return {&fan(item - kFirstFanItem).text, nullptr};
+    if (item < kCaseOpenItem)
+        return {nullptr, &temperature(item - kFirstTempItem).highText};
+    return {};
+}
+
 // A setting in volts as a scale value, held within what the limit registers can take.
 int Limits::toScale(int i, float volts) const {
     const float factor = m_machine.settings.VoltFactor[size_t(i)];

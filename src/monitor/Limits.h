@@ -64,6 +64,14 @@ public:
     const FanLimit& fan(int fan) const { return m_fan[size_t(fan)]; }
     const TemperatureLimits& temperature(int sensor) const { return m_temperature[size_t(sensor)]; }
 
+    // The limits an item's row shows: voltages both, fans the low one, temperatures the high
+    // one, the case none (nullptr where none is shown).
+    struct ShownLimits {
+        const Shown* low = nullptr;
+        const Shown* high = nullptr;
+    };
+    ShownLimits shownFor(int item) const;
+
     // From the settings, writing every limit register. A fan standing still now gets the
     // lowest limit and `onStandingFan`.
     void loadVoltages();

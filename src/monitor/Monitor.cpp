@@ -95,16 +95,9 @@ void Monitor::loadLimits() {
 }
 
 void Monitor::keepLimits(int item) {
-    double low = NAN, high = NAN;
-    if (item < kFirstFanItem) {
-        low = m_limits.voltage(item).lowText.value();
-        high = m_limits.voltage(item).highText.value();
-    } else if (item < kFirstTempItem) {
-        low = m_limits.fan(item - kFirstFanItem).text.value();
-    } else if (item < kCaseOpenItem) {
-        high = m_limits.temperature(item - kFirstTempItem).highText.value();
-    }
-    m_machine.history.limits(now(), item, low, high);
+    const Limits::ShownLimits shown = m_limits.shownFor(item);
+    m_machine.history.limits(now(), item, shown.low ? shown.low->value() : NAN,
+                             shown.high ? shown.high->value() : NAN);
 }
 
 uint16_t Monitor::itemsToRead() const {
@@ -228,14 +221,11 @@ Event Monitor::itemEvent(int item, std::string what) const {
     e.item = item;
     e.caption = caption(item);
     e.value = trimmed(m_readings[size_t(item)].shown);
-    if (item < kFirstFanItem) {
-        e.low = trimmed(m_limits.voltage(item).lowText);
-        e.high = trimmed(m_limits.voltage(item).highText);
-    } else if (item < kFirstTempItem) {
-        e.low = trimmed(m_limits.fan(item - kFirstFanItem).text);
-    } else if (item < kCaseOpenItem) {
-        e.high = trimmed(m_limits.temperature(item - kFirstTempItem).highText);
-    }
+    const Limits::ShownLimits shown = m_limits.shownFor(item);
+    if (shown.low)
+        e.low = trimmed(*shown.low);
+    if (shown.high)
+        e.high = trimmed(*shown.high);
     return e;
 }
 
