@@ -4,13 +4,13 @@
 set -euo pipefail
 
 packages=(
-    cmake ninja-build g++ pkg-config
+    build-essential cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-qpa-plugins libqt6dbus6 qt6-charts-dev libqt6opengl6-dev
     libqt6svg6
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool trayer imagemagick python3
     clang clang-format libclang-rt-14-dev shellcheck
-    desktop-file-utils appstream dpkg-dev
+    desktop-file-utils appstream dpkg-dev debhelper lintian devscripts man-db systemd
     libsystemd-dev
     prometheus prometheus-node-exporter
 )
