@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace hmdx {
+
+inline constexpr int kMaxFanOutputs = 2;
+inline constexpr const char* kFanControlFileName = "fan-control.ini";
+
+// full: hmdx never writes the output while it runs (the chip's own 0xFF stays).
+enum class FanMode { Full, Fixed, Curve };
+
+struct CurvePoint {
+    int celsius = 0;
+    int percent = 0;
+    bool operator==(const CurvePoint&) const = default;
+};
+
+// One PWM output's settings: a [outputN] section of fan-control.ini.
+struct FanOutputSettings {
+    FanMode mode = FanMode::Full;
+    int duty = 100;                 // percent, for mode fixed
+    int sensor = 1;                 // 1..3: temperature items 12..14
+    std::vector<CurvePoint> points; // 2..8, temperatures rising, duties not falling
+    int hysteresis = 0;             // degrees, 0..20
+    int minimum = 0;                // percent, the curve's floor, 0..100
+    bool operator==(const FanOutputSettings&) const = default;
+};
+
+struct FanControlSettings {
+    std::array<FanOutputSettings, kMaxFanOutputs> outputs{}; // [0] is output 1
+    bool operator==(const FanControlSettings&) const = default;
+};
+
+struct FanControlFile {
+    FanControlSettings settings; // an output whose section has a fault is left Full
+    // One message naming the file and every entry at fault; empty when there is none. An
+    // absent file is no fault.
+    std::string problem;
+};
+
+// Reads the file for a model with `outputs` PWM outputs (sections beyond them are ignored).
+FanControlFile LoadFanControl(const std::filesystem::path& file, int outputs);
+// Replaces the file in one step; the error's text when that failed.
+std::optional<std::string> SaveFanControl(const std::filesystem::path& file,
+                                          const FanControlSettings& settings, int outputs);
+
+// The curve's duty in percent at a temperature: linear between points, flat before the first
+// and after the last, never below `minimum`.
+double CurveDuty(const FanOutputSettings& output, double celsius);
+// A duty's register value: round(percent * 255 / 100), halves up, within 0..255.
+uint8_t DutyRegister(double percent);
+
+// The temperature the curve is read at. It starts at the first reading; a later reading
+// replaces it when higher, or when at least `hysteresis` degrees below it.
+class ControlTemperature {
+public:
+    double update(double reading, int hysteresis);
+    void reset() { m_value.reset(); }
+    std::optional<double> value() const { return m_value; }
+
+private:
+    std::optional<double> m_value;
+};
+
+} // namespace hmdx
