@@ -27,19 +27,18 @@ std::string claimedMessage(uint16_t indexPort, const std::string& driver) {
            driver + "\" and start hmdx again.";
 }
 
-class Startup {
+// Finding the chip and telling what it is; every failure is told to the user.
+class Detection {
 public:
-    Startup(Chip& chip, LoadedSettings settings, StartupServices& services)
-        : m_chip(chip), m_settings(settings), s(services) {}
+    Detection(Chip& chip, PortClaims& claims, MessageBoxes& boxes)
+        : m_chip(chip), m_claims(claims), m_boxes(boxes) {}
 
     StartupOutcome run() {
-        if (s.instance.anotherIsRunning())
-            return StartupOutcome::AlreadyRunning;
         if (m_chip.io.openPorts() != 0)
             return fail(StartupOutcome::DriverFailed, kDriverFailMessage);
         m_chip.bus.indexPort = findSuperIo();
         const uint16_t port = m_chip.bus.indexPort;
-        const PortClaim claim = s.claims.check(port, uint16_t(port + 1));
+        const PortClaim claim = m_claims.check(port, uint16_t(port + 1));
         if (claim.driver)
             return fail(StartupOutcome::PortsClaimed, claimedMessage(port, *claim.driver));
         if (!claim.unknown.empty())
@@ -55,13 +54,12 @@ public:
         if (!m_chip.model())
             return fail(StartupOutcome::UnsupportedChip,
                         "Unsupported hardware monitor chip (ID " + hex(m_chip.chipId, 2) + ").");
-        prepare();
         return StartupOutcome::Ready;
     }
 
 private:
     StartupOutcome fail(StartupOutcome outcome, const std::string& message) {
-        s.boxes.inform(message);
+        m_boxes.inform(message);
         return outcome;
     }
 
@@ -85,6 +83,26 @@ private:
         return uint16_t((base & ~7U) + 5);
     }
 
+    Chip& m_chip;
+    PortClaims& m_claims;
+    MessageBoxes& m_boxes;
+};
+
+class Startup {
+public:
+    Startup(Chip& chip, LoadedSettings settings, StartupServices& services)
+        : m_chip(chip), m_settings(settings), s(services) {}
+
+    StartupOutcome run() {
+        if (s.instance.anotherIsRunning())
+            return StartupOutcome::AlreadyRunning;
+        const StartupOutcome found = DetectChip(m_chip, s.claims, s.boxes);
+        if (found == StartupOutcome::Ready)
+            prepare();
+        return found;
+    }
+
+private:
     // Settings and chip preparation once the model is known.
     void prepare() {
         m_settings.file = std::make_unique<SettingsFile>(s.dataFolder / m_chip.model()->dataFile);
@@ -105,6 +123,10 @@ private:
 };
 
 } // namespace
+
+StartupOutcome DetectChip(Chip& chip, PortClaims& claims, MessageBoxes& boxes) {
+    return Detection(chip, claims, boxes).run();
+}
 
 StartupOutcome StartUp(Chip& chip, LoadedSettings settings, StartupServices& services) {
     return Startup(chip, settings, services).run();

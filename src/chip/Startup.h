@@ -41,6 +41,10 @@ struct LoadedSettings {
     std::unique_ptr<SettingsFile>& file;
 };
 
+// Finds the chip and reads its identity as start-up does, with no instance check and no
+// settings: Ready when a model describes it. Every failure has been told to the user.
+StartupOutcome DetectChip(Chip& chip, PortClaims& claims, MessageBoxes& boxes);
+
 // Everything from program start to the moment the main window opens: finds the chip, reads
 // its identity, loads the settings and prepares the chip. Every failure has been told to
 // the user by the time this returns something other than Ready.
