@@ -27,5 +27,8 @@ foreach(size 16 22 24 32 48 64 128 256)
             RENAME hmdx.png)
 endforeach()
 
+# The fan guardian, which hmdx starts while it controls a fan output.
+install(TARGETS hmdx-guardian RUNTIME DESTINATION ${CMAKE_INSTALL_LIBEXECDIR}/hmdx)
+
 # The package's helpers compress it, as Debian keeps manual pages.
 install(FILES ${HMDX_DATA_DIR}/hmdx.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
