@@ -12,6 +12,7 @@
 #include <cerrno>
 #include <chrono>
 #include <cstring>
+#include <fcntl.h>
 #include <fstream>
 #include <sstream>
 
@@ -25,6 +26,7 @@ public:
     PowerOff& power() override { return m_power; }
     PortClaims& claims() override { return m_claims; }
     SleepWatcher& sleep() override { return m_sleep; }
+    EmergencyPorts emergencyPorts() const override { return {{RawPorts::Kind::Hardware}, {}}; }
 
 private:
     LogindPower m_power;
@@ -60,6 +62,14 @@ public:
     PowerOff& power() override { return m_power; }
     PortClaims& claims() override { return m_claims; }
     SleepWatcher& sleep() override { return m_sleep; }
+    // The trace's own descriptor: every line is flushed as it is written, so the failsafe's
+    // lines land after them.
+    EmergencyPorts emergencyPorts() const override {
+        if (!m_trace)
+            return {};
+        return {{RawPorts::Kind::Trace, ::fileno(m_trace)}, traceFile};
+    }
+    std::string traceFile; // the trace's name, for the guardian
 
     void finish() override {
         if (m_dumpFile.empty())
@@ -118,10 +128,14 @@ SimulatedBackendResult MakeSimulatedBackend(const CommandLine& options,
         if (!trace)
             return {nullptr,
                     "Cannot write the trace file \"" + options.traceFile + "\": " + reason() + "."};
+        // Appending, so that lines the guardian adds are never written over.
+        const int fd = ::fileno(trace);
+        ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) | O_APPEND);
     }
-    return {
-        std::make_unique<SimulatedBackend>(scenario, trace, options.dumpFile, std::move(seconds)),
-        {}};
+    auto backend =
+        std::make_unique<SimulatedBackend>(scenario, trace, options.dumpFile, std::move(seconds));
+    backend->traceFile = options.traceFile;
+    return {std::move(backend), {}};
 }
 
 } // namespace hmdx

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "CommandLine.h"
+#include "EmergencyPorts.h"
 #include "chip/PortClaims.h"
 #include "chip/PortIo.h"
 #include "platform/PowerOff.h"
@@ -21,6 +22,8 @@ public:
     virtual PowerOff& power() = 0;
     virtual PortClaims& claims() = 0;
     virtual SleepWatcher& sleep() = 0;
+    // Where the fan failsafe writes when hmdx's own code cannot.
+    virtual EmergencyPorts emergencyPorts() const = 0;
     // Called on every way out of the program (the simulation writes its dump here).
     virtual void finish() {}
 };

@@ -1,0 +1,18 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "chip/PortWrites.h"
+
+#include <string>
+
+namespace hmdx {
+
+// Where port writes go when hmdx's own code cannot make them (the crash handler, the
+// guardian), as the backend says: the real ports, or the simulation's trace by descriptor and
+// by name.
+struct EmergencyPorts {
+    RawPorts raw;
+    std::string traceFile;
+};
+
+} // namespace hmdx

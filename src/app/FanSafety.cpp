@@ -1,0 +1,69 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "FanSafety.h"
+
+#include "CrashWrites.h"
+#include "chip/FullSpeed.h"
+
+#include <utility>
+
+namespace hmdx {
+
+FanSafety::FanSafety(const Chip& chip, EventLog& events, EmergencyPorts ports,
+                     std::filesystem::path guardian)
+    : m_chip(chip), m_events(events), m_ports(std::move(ports)), m_program(std::move(guardian)) {}
+
+FanSafety::~FanSafety() {
+    disarm();
+}
+
+void FanSafety::follow(const std::vector<int>& outputs) {
+    const PortWrites writes = FullSpeedWrites(m_chip, outputs);
+    // A simulation without a trace has nowhere to write.
+    if (writes.count == 0 || m_ports.raw.kind == RawPorts::Kind::None) {
+        disarm();
+        return;
+    }
+    if (outputs == m_outputs)
+        return;
+    m_outputs = outputs;
+    m_writes = writes;
+    ArmCrashWrites(m_writes, m_ports.raw);
+    startGuardian();
+}
+
+void FanSafety::tick() {
+    if (!armed())
+        return;
+    if (!m_guardian.running()) {
+        startGuardian();
+        return;
+    }
+    if (std::optional<std::string> ended = m_guardian.reap()) {
+        m_events.record({.event = "fan guardian ended",
+                         .detail = *ended + "; started again on the next tick",
+                         .warning = true});
+        return;
+    }
+    m_guardian.heartbeat();
+}
+
+void FanSafety::startGuardian() {
+    const std::string error =
+        m_guardian.start({m_program, m_writes, m_ports.raw, m_ports.traceFile});
+    if (error.empty()) {
+        m_toldStartFailure = false;
+        return;
+    }
+    if (std::exchange(m_toldStartFailure, true))
+        return;
+    m_events.record({.event = "fan guardian not started", .detail = error, .warning = true});
+}
+
+void FanSafety::disarm() {
+    DisarmCrashWrites();
+    m_guardian.quit();
+    m_outputs.clear();
+    m_toldStartFailure = false;
+}
+
+} // namespace hmdx
