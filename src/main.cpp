@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/CommandLine.h"
 #include "app/DataFolder.h"
+#include "app/FansFull.h"
 #include "app/Headless.h"
 #include "app/Program.h"
 #include "app/QtMessageBoxes.h"
@@ -26,6 +27,11 @@ int main(int argc, char** argv) {
     if (parsed.options->version) {
         std::cout << "hmdx " HMDX_VERSION "\n";
         return hmdx::kExitOk;
+    }
+    if (parsed.options->fansFull) {
+        // No display: this runs from a service's stop, and logind is reached over D-Bus.
+        QCoreApplication core(argc, argv);
+        return hmdx::RunFansFull(*parsed.options);
     }
     const bool headless = parsed.options->headless;
     // Headless, the window exists but is never shown: no display is needed.

@@ -75,6 +75,8 @@ CommandLineParse ParseCommandLine(const std::vector<std::string>& args) {
             if (!sim::IsKnownModelName(cl.simulateModel))
                 return {std::nullopt, "unknown chip model '" + cl.simulateModel +
                                           "' (use hma, hmb, hmc or hmdf)"};
+        } else if (arg == "--fans-full") {
+            cl.fansFull = true;
         } else if (arg == "--headless") {
             cl.headless = true;
         } else if (matches(arg, "--verify-interval")) {
@@ -123,6 +125,7 @@ std::string UsageText() {
            "                       the event log; SIGTERM ends it\n"
            "  --metrics-file FILE  write Prometheus metrics (node_exporter textfile format)\n"
            "  --metrics-interval S how often to write them (default 15)\n"
+           "  --fans-full          set every fan output of the chip to full speed and exit\n"
            "  --help               show this help\n"
            "  --version            show the version\n";
 }

@@ -19,6 +19,7 @@ struct CommandLine {
     bool headless = false;
     std::string metricsFile;
     int metricsSeconds = 15;
+    bool fansFull = false; // set every fan output to full speed and end
     bool help = false;
     bool version = false;
 };

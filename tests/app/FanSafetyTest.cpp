@@ -2,11 +2,15 @@
 #include "app/FanSafety.h"
 
 #include "app/CrashWrites.h"
+#include "app/FansFull.h"
+#include "app/Program.h"
 #include "support/SimRig.h"
 
 #include <csignal>
 #include <fcntl.h>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <sstream>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -132,6 +136,34 @@ TEST(FanSafety, GuardianDiesIsRecordedAndStartedAgainQuitWritesNothing) {
     safety.follow({});
     EXPECT_FALSE(safety.guardian().running());
     EXPECT_EQ(ReadFile(trace.path), "");
+}
+
+// Every output the model has goes to full, with no data file or lock; no chip, no success.
+TEST(FansFull, EveryOutputOfTheModelToFull) {
+    struct Case {
+        const char* scenario;
+        int code;
+        const char* dumped; // the PWM registers at the end
+    };
+    for (const Case& c :
+         {Case{"model hmc\nset 0:0x5a 0x40\nset 0:0x5b 0x40\n", kExitOk, "0:5a ff 0:5b ff "},
+          Case{"model hmb\nset 0:0x5a 0x40\nset 0:0x5b 0x40\n", kExitOk, "0:5a 40 0:5b ff "},
+          Case{"model hmc\nset 0:0x5a 0x40\ndriver fail\n", kExitStartupFailed,
+               "0:5a 40 0:5b ff "}}) {
+        TempDir dir;
+        std::ofstream(dir / "scenario") << c.scenario;
+        CommandLine options;
+        options.simulate = true;
+        options.scenarioFile = dir / "scenario";
+        options.dumpFile = dir / "dump";
+        EXPECT_EQ(RunFansFull(options), c.code) << c.scenario;
+        std::istringstream dump(ReadFile(dir / "dump"));
+        std::string pwm;
+        for (std::string line; std::getline(dump, line);)
+            if (line.rfind("0:5a ", 0) == 0 || line.rfind("0:5b ", 0) == 0)
+                pwm += line + " ";
+        EXPECT_EQ(pwm, c.dumped) << c.scenario;
+    }
 }
 
 } // namespace

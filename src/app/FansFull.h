@@ -1,0 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "CommandLine.h"
+
+namespace hmdx {
+
+// hmdx --fans-full: finds the chip as start-up does, with no settings file and no instance
+// lock, and sets every fan output of its model to full speed. The exit code.
+int RunFansFull(const CommandLine& options);
+
+} // namespace hmdx
