@@ -162,9 +162,9 @@ trap 'exit 143' TERM HUP
 icon_sizes=(16 22 24 32 48 64 128 256)
 
 expected_files() {
-    printf '%s\n' /usr/bin/hmdx /usr/share/applications/hmdx.desktop \
-        /usr/share/metainfo/hmdx.metainfo.xml /usr/share/man/man1/hmdx.1.gz \
-        /usr/share/icons/hicolor/scalable/apps/hmdx.svg \
+    printf '%s\n' /usr/bin/hmdx /usr/libexec/hmdx/hmdx-guardian \
+        /usr/share/applications/hmdx.desktop /usr/share/metainfo/hmdx.metainfo.xml \
+        /usr/share/man/man1/hmdx.1.gz /usr/share/icons/hicolor/scalable/apps/hmdx.svg \
         /lib/systemd/system/hmdx.service /usr/share/hmdx/prometheus/hmdx-alerts.yml \
         /usr/share/doc/hmdx/copyright /usr/share/doc/hmdx/changelog.gz
     for n in "${icon_sizes[@]}"; do
@@ -251,7 +251,8 @@ version_ok() {
 help_ok() {
     /usr/bin/hmdx --help >"$work/help" || return 1
     cat "$work/help"
-    for option in --simulate --scenario --sim-trace --sim-dump --data-dir --help --version; do
+    for option in --simulate --scenario --sim-trace --sim-dump --data-dir --fans-full --help \
+        --version; do
         grep -q -- "$option" "$work/help" || { echo "help lacks $option"; return 1; }
     done
 }
@@ -285,14 +286,20 @@ simulated_run_ok() {
 # built for it. "Stack clash protection" says "unknown" when no function has a frame large
 # enough to need probes.
 hardened() {
-    local status=0
-    hardening-check --nocfprotection /usr/bin/hmdx >"$work/hardening" || status=$?
-    cat "$work/hardening"
-    [ "$status" -eq 0 ] || return 1
-    for line in "Position Independent Executable: yes" "Stack protected: yes" \
-        "Fortify Source functions: yes" "Read-only relocations: yes" "Immediate binding: yes"; do
-        grep -qF "$line" "$work/hardening" || { echo "not: $line"; return 1; }
+    local status binary
+    for binary in /usr/bin/hmdx /usr/libexec/hmdx/hmdx-guardian; do
+        status=0
+        hardening-check --nocfprotection "$binary" >"$work/hardening" || status=$?
+        cat "$work/hardening"
+        [ "$status" -eq 0 ] || return 1
+        for line in "Position Independent Executable: yes" "Stack protected: yes" \
+            "Fortify Source functions: yes" "Read-only relocations: yes" "Immediate binding: yes"; do
+            grep -qF "$line" "$work/hardening" || { echo "not: $line"; return 1; }
+        done
     done
+    # The guardian loads libc alone: its memory is its own.
+    [ "$(readelf -d /usr/libexec/hmdx/hmdx-guardian | grep -c NEEDED)" -eq 1 ] ||
+        { echo "the guardian needs more than libc"; return 1; }
     [ "$(dpkg --print-architecture)" != amd64 ] ||
         [ "$(objdump -d /usr/bin/hmdx | grep -c endbr64)" -gt 100 ] ||
         { echo "no endbr64 landing pads: built without -fcf-protection"; return 1; }
@@ -330,10 +337,10 @@ check "lintian --pedantic: no error, no warning, every other tag explained" lint
 check "control fields: name, version $version, Qt runtime and plugin dependencies" \
     control_fields_ok
 if check "dpkg -i installs the package" install_package; then
-    check "installed files: binary, menu entry, metainfo, man page, 9 icons, unit, alert rules,\
- copyright, changelog, nothing else" package_files_ok
-    check "hardening-check: PIE, stack protector, fortify, relro, bindnow; CFI landing pads" \
-        hardened
+    check "installed files: binary, guardian, menu entry, metainfo, man page, 9 icons, unit,\
+ alert rules, copyright, changelog, nothing else" package_files_ok
+    check "hardening-check of hmdx and the guardian: PIE, stack protector, fortify, relro,\
+ bindnow; CFI landing pads; the guardian loads libc alone" hardened
     check "systemd-analyze verify passes the installed unit; installing left it disabled" unit_ok
     check "icons: each PNG has its folder's size, the SVG is an SVG" icons_match_their_folders
     check "desktop entry runs /usr/bin/hmdx with icon hmdx; metainfo launches it" \
