@@ -514,6 +514,42 @@ def idle(table, binaries, args):
                   f"PSS {mib(median([r['pss'] for r in hidden]))} MiB", how)
 
 
+def guardian_memory(table, binaries, args):
+    """The fan guardian as hmdx runs it, with this script standing in for hmdx: a heartbeat a
+    second, then its memory, then the quit byte."""
+    seconds = 3 if args.quick else 10
+    what = "Fan guardian's memory"
+    how = (f"/proc/PID/smaps_rollup of hmdx-guardian after {seconds} s of heartbeats (this "
+           "script as its parent, a simulation trace as its target); its own memory is "
+           "Private_Clean + Private_Dirty; goal under 1 MiB of its own")
+    with table.guard(what, how):
+        guardian = need(binaries["hmdx-guardian"])
+        folder = procs.temp_folder("hmdx-bench-guardian-")
+        trace = os.path.join(folder, "trace")
+        open(trace, "w").close()
+        reader, writer = os.pipe()
+        proc = procs.spawn([guardian, f"--parent={os.getpid()}", f"--pipe={reader}",
+                            "--writes=0x295:0x5b,0x296:0xff", f"--trace={trace}"],
+                           pass_fds=(reader,))
+        os.close(reader)
+        try:
+            for _ in range(seconds):
+                os.write(writer, b".")
+                if not procs.sleep_while_alive(proc, 1.0):
+                    raise Failure(f"hmdx-guardian {exit_text(proc.returncode)}")
+            own, rss = procs.own_memory_kib(proc.pid)
+            os.write(writer, b"q")
+        finally:
+            os.close(writer)
+        if procs.end(proc) != 0 or os.path.getsize(trace):
+            raise Failure("it did not quit cleanly when told to")
+        procs.remove_folder(folder)
+        table.raw["guardian_memory_kib"] = {"own": own, "rss": rss}
+        verdict = "met" if own < 1024 else "NOT met"
+        table.add(what, f"{own} KiB of its own, RSS {rss} KiB (goal under 1024 KiB of its own: "
+                  f"{verdict})", how)
+
+
 # -- 6. Google Benchmark -------------------------------------------------------------------
 
 
@@ -657,7 +693,7 @@ def side_by_side(table, binaries, args):
 
 def run_all(table, binaries, args):
     steps = [port_accesses, tick_instructions, readback_cost, startup_time, startup_instructions, idle,
-             microbench]
+             guardian_memory, microbench]
     if args.peers:
         steps.append(side_by_side)
     for step in steps:

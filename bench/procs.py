@@ -183,6 +183,18 @@ def memory_kib(pid):
     return values["Rss"], values["Pss"], values["Anonymous"]
 
 
+def own_memory_kib(pid):
+    """(own, RSS) in KiB from smaps_rollup: own is Private_Clean + Private_Dirty, the pages no
+    other process shares, which leave when the process does."""
+    values = {}
+    with open(f"/proc/{pid}/smaps_rollup") as f:
+        for line in f:
+            parts = line.split()
+            if len(parts) >= 2 and parts[0] in ("Rss:", "Private_Clean:", "Private_Dirty:"):
+                values[parts[0][:-1]] = int(parts[1])
+    return values["Private_Clean"] + values["Private_Dirty"], values["Rss"]
+
+
 def sleep_while_alive(proc, seconds):
     """Sleeps; False when the process ended meanwhile."""
     deadline = time.monotonic() + seconds
