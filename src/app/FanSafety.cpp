@@ -59,6 +59,14 @@ void FanSafety::startGuardian() {
     m_events.record({.event = "fan guardian not started", .detail = error, .warning = true});
 }
 
+std::vector<int> ControlledOutputs(const FanControl& fans) {
+    std::vector<int> outputs;
+    for (int output = 1; output <= fans.outputCount(); ++output)
+        if (fans.state(output).controlled)
+            outputs.push_back(output);
+    return outputs;
+}
+
 void FanSafety::disarm() {
     DisarmCrashWrites();
     m_guardian.quit();

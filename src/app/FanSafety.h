@@ -5,6 +5,7 @@
 #include "GuardianProcess.h"
 #include "chip/Chip.h"
 #include "monitor/EventLog.h"
+#include "monitor/FanControl.h"
 
 #include <filesystem>
 #include <vector>
@@ -44,5 +45,8 @@ private:
     GuardianProcess m_guardian;
     bool m_toldStartFailure = false;
 };
+
+// The outputs fan control controls now, 1-based.
+std::vector<int> ControlledOutputs(const FanControl& fans);
 
 } // namespace hmdx

@@ -3,6 +3,7 @@
 
 #include "Backend.h"
 #include "ChipKeeper.h"
+#include "FanSafety.h"
 #include "Headless.h"
 #include "MetricsPublisher.h"
 #include "monitor/JournalSink.h"
@@ -61,7 +62,19 @@ int runWindow(Machine& m, ProgramEnvironment& env, Backend& backend, const Comma
     // Without a desktop a warning is a line on standard error and an event, not a dialog.
     ConsoleWarnings console(std::cerr);
     WarningDialogs& warnings = options.headless ? static_cast<WarningDialogs&>(console) : forms;
+    // While a fan output is controlled, a crash, a kill or a hang still leaves it at full speed.
+    // Ended after the window and its way out, which writes the outputs full: the guardian then
+    // quits.
+    FanSafety safety(m.chip, m.events, backend.emergencyPorts(), FindGuardian());
     MainWindow window({m, env.boxes, env.tray, warnings, env.endProgram});
+    FanControl& fanControl = window.monitor().fans();
+    fanControl.onControlChanged = [&safety, &fanControl,
+                                   before = std::move(fanControl.onControlChanged)] {
+        if (before)
+            before();
+        safety.follow(ControlledOutputs(fanControl));
+    };
+    QObject::connect(&window.timer(), &QTimer::timeout, &window, [&safety] { safety.tick(); });
     console.describe = [&window](int item) {
         return JournalMessage(window.monitor().itemEvent(item, "out of range"));
     };
