@@ -201,7 +201,7 @@ void MainWindow::openEventLog() {
 }
 
 void MainWindow::exitProgram() {
-    LeaveChipForExit(m_machine);
+    LeaveChipForExit(m_machine, m_monitor.fans());
     m_ending = true;
     m_endProgram();
 }
@@ -215,6 +215,7 @@ void MainWindow::restoreFromTray() {
 
 void MainWindow::exitFromTray() {
     SilenceChip(m_machine);
+    m_monitor.fans().goFull(FanFailsafe::Ending);
     m_tray.hide();
     m_ending = true;
     m_endProgram();
