@@ -35,7 +35,8 @@ void restorePrevious(int sig) {
 
 extern "C" void onCrash(int sig) {
     const int slot = g_current.load(std::memory_order_acquire);
-    if (slot >= 0)
+    // Without port access on this thread an outb would only fault again: the guardian writes.
+    if (slot >= 0 && (g_slots[slot].to.kind != RawPorts::Kind::Hardware || ReachAllPorts()))
         PerformPortWrites(g_slots[slot].writes, g_slots[slot].to);
     // Whatever handled the signal before (the default: end the process) takes it from here.
     restorePrevious(sig);
