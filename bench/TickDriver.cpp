@@ -4,14 +4,18 @@
 // from the difference between two runs, and the simulator can count a tick's port accesses.
 //
 //   hmdx_tickdriver [--model hma|hmb|hmc|hmdf] [--ticks N] [--hidden] [--readbacks N]
+//                   [--fan-control]
 //
 // --readbacks: after the ticks, that many read-backs of the kept limit registers, as the
-// periodic check makes them. Prints one line of key=value pairs.
+// periodic check makes them. --fan-control: output 1 held at a fixed 60 % from a
+// fan-control.ini, its first write made before the counted ticks, so that they show what
+// control costs once steady. Prints one line of key=value pairs.
 
 #include "chip/ChipKeeping.h"
 #include "chip/Startup.h"
 #include "chip/sim/SimulatedPortIo.h"
 #include "chip/sim/SimulatedServices.h"
+#include "monitor/FanControlSettings.h"
 #include "ui/dialogs/Dialogs.h"
 #include "ui/main/MainWindow.h"
 
@@ -87,6 +91,7 @@ struct Options {
     long ticks = 100;
     bool hidden = false;
     long readbacks = 0;
+    bool fanControl = false;
 };
 
 bool parse(int argc, char** argv, Options& o) {
@@ -100,6 +105,8 @@ bool parse(int argc, char** argv, Options& o) {
             o.readbacks = std::strtol(argv[++i], nullptr, 10);
         else if (!std::strcmp(argv[i], "--hidden"))
             o.hidden = true;
+        else if (!std::strcmp(argv[i], "--fan-control"))
+            o.fanControl = true;
         else
             return false;
     }
@@ -113,7 +120,7 @@ int main(int argc, char** argv) {
     if (!parse(argc, argv, o)) {
         std::fprintf(stderr,
                      "usage: hmdx_tickdriver [--model hma|hmb|hmc|hmdf] [--ticks N] [--hidden] "
-                     "[--readbacks N]\n");
+                     "[--readbacks N] [--fan-control]\n");
         return 2;
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -151,6 +158,16 @@ int main(int argc, char** argv) {
     if (!o.hidden)
         window.show();
     QCoreApplication::processEvents();
+    if (o.fanControl) {
+        FanControlSettings fans;
+        fans.outputs[0].mode = FanMode::Fixed;
+        fans.outputs[0].duty = 60;
+        const std::filesystem::path file = folder / kFanControlFileName;
+        if (SaveFanControl(file, fans, 1) || !window.monitor().fans().load(file).empty())
+            return 1;
+        ++now;
+        window.pollOnce();
+    }
 
     io.indexPort = m.chip.bus.indexPort;
     const CountingPortIo::Counts before = io.n;
@@ -167,10 +184,12 @@ int main(int argc, char** argv) {
     const auto perTick = [&o](long long end, long long start) {
         return o.ticks ? double(end - start) / double(o.ticks) : 0.0;
     };
-    std::printf("model=%s ticks=%ld hidden=%d port_accesses=%lld port_accesses_per_tick=%g "
+    std::printf("model=%s ticks=%ld hidden=%d fan_control=%d port_accesses=%lld "
+                "port_accesses_per_tick=%g "
                 "register_reads_per_tick=%g register_writes_per_tick=%g "
                 "bank_selections_per_tick=%g\n",
-                o.model.c_str(), o.ticks, o.hidden ? 1 : 0, after.accesses - before.accesses,
+                o.model.c_str(), o.ticks, o.hidden ? 1 : 0,
+                window.monitor().fans().anyControlled() ? 1 : 0, after.accesses - before.accesses,
                 perTick(after.accesses, before.accesses), perTick(after.reads, before.reads),
                 perTick(after.writes, before.writes),
                 perTick(after.bankSelections, before.bankSelections));

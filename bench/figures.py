@@ -177,6 +177,20 @@ def port_accesses(table, binaries, args):
             table.add(f"Port accesses per tick, {model}",
                       f"{sig(accesses)} (expected {sig(expected)}: {', '.join(parts)}; "
                       f"{verdict})", how)
+    how = (f"hmdx_tickdriver --model M --ticks {args.port_ticks} --fan-control against the same "
+           "without: output 1 at a fixed 60 %, its first write before the counted ticks")
+    for model in ("hmb", "hmc"):
+        with table.guard(f"Extra port accesses per tick, fan control on and steady, {model}", how):
+            driver = need(binaries["hmdx_tickdriver"])
+            out, _ = run_captured([driver, "--model", model, "--ticks", str(args.port_ticks),
+                                   "--fan-control"], offscreen_env(folder, model), 300, folder,
+                                  f"ports-fans-{model}")
+            pairs = parse_pairs(out)
+            extra = float(pairs["port_accesses_per_tick"]) - float(
+                raw[model]["port_accesses_per_tick"])
+            raw[f"{model} fan control"] = pairs
+            table.add(f"Extra port accesses per tick, fan control on and steady, {model}",
+                      f"{sig(extra)} (goal 0; {'met' if extra == 0 else 'NOT met'})", how)
     procs.remove_folder(folder)
 
 

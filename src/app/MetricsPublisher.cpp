@@ -55,6 +55,10 @@ MetricsSnapshot MetricsPublisher::snapshot() const {
         if (shown.high)
             item.high = shown.high->value();
     }
+    const FanControl& fans = m_monitor.fans();
+    for (int o = 1; o <= fans.outputCount(); ++o)
+        if (const FanOutputState& fan = fans.state(o); fan.controlled)
+            s.fanOutputs.push_back({o, fan.written / 255.0, fan.failsafe != FanFailsafe::None});
     return s;
 }
 

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <optional>
 #include <string_view>
+#include <utility>
 
 namespace hmdx {
 namespace {
@@ -172,6 +173,25 @@ std::string FormatMetrics(const MetricsSnapshot& s) {
                 AppendCount(out, item.warningsRaised);
             else
                 AppendNumber(out, *value);
+            out += '\n';
+        }
+    }
+
+    const std::pair<std::string_view, std::string_view> fanFamilies[] = {
+        {"hmdx_fan_duty_ratio", "Duty written to the controlled fan output, 0 to 1."},
+        {"hmdx_fan_failsafe",
+         "1 while the controlled fan output is held at full speed because control cannot be "
+         "trusted."},
+    };
+    for (const auto& [name, help] : fanFamilies) {
+        if (s.fanOutputs.empty())
+            break;
+        AppendHeader(out, name, help, "gauge");
+        for (const MetricsFanOutput& fan : s.fanOutputs) {
+            out.append(name).append("{");
+            AppendLabel(out, "output", std::to_string(fan.output));
+            out += "} ";
+            AppendNumber(out, name == fanFamilies[0].first ? fan.dutyRatio : fan.failsafe);
             out += '\n';
         }
     }

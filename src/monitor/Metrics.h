@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace hmdx {
 
@@ -24,11 +25,19 @@ struct MetricsItem {
     uint64_t warningsRaised = 0;
 };
 
+// A PWM output hmdx controls.
+struct MetricsFanOutput {
+    int output = 1;        // 1-based
+    double dutyRatio = 1;  // the value written, 0..1
+    bool failsafe = false; // held at full speed because control cannot be trusted
+};
+
 struct MetricsSnapshot {
     std::string model; // "HMB"
     uint8_t chipId = 0;
     std::array<MetricsItem, 16> items{};
     uint64_t reprogrammings = 0;
+    std::vector<MetricsFanOutput> fanOutputs; // controlled outputs only
 };
 
 // The snapshot in the Prometheus text format (0.0.4) that node_exporter's textfile collector

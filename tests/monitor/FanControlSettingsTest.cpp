@@ -10,57 +10,34 @@ namespace hmdx::test {
 namespace {
 
 const FanOutputSettings kCurve{.mode = FanMode::Curve,
+                               .duty = 60,
                                .sensor = 2,
                                .points = {{30, 30}, {50, 60}, {70, 100}},
                                .hysteresis = 3,
                                .minimum = 20};
 
-FanOutputSettings Fixed(int duty, int sensor) {
-    FanOutputSettings s;
-    s.mode = FanMode::Fixed;
-    s.duty = duty;
-    s.sensor = sensor;
-    return s;
-}
-
 TEST(FanCurve, DutyIsLinearBetweenPointsFlatOutsideAndNeverBelowTheMinimum) {
-    struct Case {
-        int minimum;
-        double celsius, percent;
-    } const cases[] = {
-        {20, -10, 30}, {20, 30, 30},  {20, 40, 45}, {20, 50, 60}, {20, 60, 80},
+    const std::tuple<int, double, double> cases[] = {
+        {20, -10, 30}, {20, 30, 30},   {20, 40, 45}, {20, 50, 60}, {20, 60, 80},
         {20, 70, 100}, {20, 90, 100}, {50, 40, 50}, {50, 55, 70}, {100, 0, 100},
     };
-    for (const Case& c : cases) {
+    for (const auto& [minimum, celsius, percent] : cases) {
         FanOutputSettings s = kCurve;
-        s.minimum = c.minimum;
-        EXPECT_DOUBLE_EQ(CurveDuty(s, c.celsius), c.percent) << c.minimum << " " << c.celsius;
+        s.minimum = minimum;
+        EXPECT_DOUBLE_EQ(CurveDuty(s, celsius), percent) << minimum << " " << celsius;
     }
 }
 
-TEST(FanCurve, DutyRegisterRoundsHalvesUp) {
-    const std::pair<double, int> cases[] = {{0, 0},     {10, 26}, {30, 77},   {60, 153},
-                                            {100, 255}, {-5, 0},  {120, 255}, {0.19, 0}};
-    for (const auto& [percent, value] : cases)
+TEST(FanCurve, DutyRegisterRoundsHalvesUpAndTheControlTemperatureHasHysteresis) {
+    const std::pair<double, int> registers[] = {{0, 0},     {10, 26}, {30, 77},   {60, 153},
+                                                {100, 255}, {-5, 0},  {120, 255}, {0.19, 0}};
+    for (const auto& [percent, value] : registers)
         EXPECT_EQ(DutyRegister(percent), value) << percent;
-}
-
-TEST(FanCurve, ControlTemperatureFollowsRisesAndFallsOnlyByTheHysteresis) {
     ControlTemperature t;
     const std::pair<double, double> steps[] = {{40, 40},   {42, 42}, {40, 42},
                                                {39.5, 42}, {39, 39}, {39.5, 39.5}};
     for (const auto& [reading, control] : steps)
         EXPECT_EQ(t.update(reading, 3), control) << reading;
-}
-
-std::string Load(const std::string& text, int outputs, FanControlSettings& settings) {
-    TempDir dir;
-    WriteFile(dir.path() / "f.ini", std::vector<uint8_t>(text.begin(), text.end()));
-    const FanControlFile loaded = LoadFanControl(dir.path() / "f.ini", outputs);
-    settings = loaded.settings;
-    const std::string prefix = (dir.path() / "f.ini").string() + ": ";
-    return loaded.problem.rfind(prefix, 0) == 0 ? loaded.problem.substr(prefix.size())
-                                                : loaded.problem;
 }
 
 // The example of the documentation, comments and all.
@@ -74,78 +51,57 @@ minimum=20              ; percent, the curve's floor, 0..100
 )";
 
 TEST(FanControlFile, TakesGoodSectionsAndNamesEveryBadEntry) {
-    FanOutputSettings example = kCurve;
-    example.duty = 60;
-    const FanOutputSettings fixed = Fixed(40, 3);
+    FanOutputSettings fixed;
+    fixed.mode = FanMode::Fixed;
+    fixed.duty = 40;
+    fixed.sensor = 3;
+    const std::string curve = "[output1]\nmode=curve\nsensor=1\nhysteresis=0\nminimum=0\n";
     struct Case {
         std::string text;
         int outputs;
         FanOutputSettings first, second;
-        std::string problem; // "" for none
+        std::string problem; // after the file's name; "" for none
     } const cases[] = {
-        {kExample, 1, example, {}, ""},
+        {kExample, 1, kCurve, {}, ""},
         {"[output2]\nmode=fixed\nduty=40\nsensor=3\n", 2, {}, fixed, ""},
         {"[output2]\nmode=fixed\nduty=x\n", 1, {}, {}, ""}, // no output 2 on this model
-        {"[output1]\nmode=full\n[output2]\nmode=fixed\nduty=40\nsensor=3\nminimum=x\n",
-         2,
-         {},
-         {},
-         "output2/minimum is missing, out of range or malformed; that output stays at full speed."},
-        {"[output1]\nmode=fast\n[output2]\nmode=fixed\nsensor=4\n",
-         2,
-         {},
-         {},
-         "output1/mode, output2/duty, output2/sensor are missing, out of range or malformed; "
+        {"[output1]\nmode=full\n[output2]\nmode=fixed\nduty=40\nsensor=3\nminimum=x\n", 2, {}, {},
+         ": output2/minimum is missing, out of range or malformed; that output stays at full "
+         "speed."},
+        {"[output1]\nmode=fast\n[output2]\nmode=fixed\nsensor=4\n", 2, {}, {},
+         ": output1/mode, output2/duty, output2/sensor are missing, out of range or malformed; "
          "those outputs stay at full speed."},
-        {"[output1]\nmode=curve\nsensor=1\npoints=30:30 20:60\nhysteresis=21\nminimum=101\n",
-         1,
-         {},
-         {},
-         "output1/points, output1/hysteresis, output1/minimum are"},
-        {"[output1]\nmode=curve\nsensor=1\npoints=30:60 40:50\nhysteresis=0\nminimum=0\n",
-         1,
-         {},
-         {},
-         "output1/points is"},
-        {"[output1]\nmode=curve\nsensor=1\npoints=30:30\nhysteresis=0\nminimum=0\n",
-         1,
-         {},
-         {},
-         "output1/points is"},
-        {"[output1]\nmode=curve\nsensor=1\npoints=30:30, 50:60\nhysteresis=0\nminimum=0\n",
-         1,
-         {},
-         {},
-         "output1/points is"},
-        {"[output1]\nmode=fixed\nduty=101\nsensor=1\n", 1, {}, {}, "output1/duty is"},
+        {"[output1]\nmode=curve\npoints=30:30 20:60\nhysteresis=21\nminimum=101\n", 1, {}, {},
+         ": output1/sensor, output1/points, output1/hysteresis, output1/minimum are"},
+        {curve + "points=30:60 40:50\n", 1, {}, {}, ": output1/points is"},
+        {curve + "points=30:30, 50:60\n", 1, {}, {}, ": output1/points is"},
+        {"[output1]\nmode=fixed\nduty=101\nsensor=1\n", 1, {}, {}, ": output1/duty is"},
     };
     for (const Case& c : cases) {
-        FanControlSettings loaded;
-        const std::string problem = Load(c.text, c.outputs, loaded);
-        EXPECT_EQ(problem.substr(0, c.problem.size()), c.problem) << c.text;
-        EXPECT_EQ(problem.empty(), c.problem.empty()) << c.text;
-        EXPECT_EQ(loaded.outputs[0], c.first) << c.text;
-        EXPECT_EQ(loaded.outputs[1], c.second) << c.text;
+        TempDir dir;
+        WriteFile(dir / "f.ini", std::vector<uint8_t>(c.text.begin(), c.text.end()));
+        const FanControlFile loaded = LoadFanControl(dir / "f.ini", c.outputs);
+        const std::string named = c.problem.empty() ? "" : (dir / "f.ini").string() + c.problem;
+        EXPECT_EQ(loaded.problem.substr(0, named.size()), named) << c.text;
+        EXPECT_EQ(loaded.problem.empty(), named.empty()) << c.text;
+        EXPECT_EQ(loaded.settings.outputs[0], c.first) << c.text;
+        EXPECT_EQ(loaded.settings.outputs[1], c.second) << c.text;
     }
 }
 
-TEST(FanControlFile, AbsentIsNoFaultUnreadableLeavesAllFull) {
+TEST(FanControlFile, AbsentIsNoFaultUnreadableLeavesAllFullSavedLoadsAsItWas) {
     TempDir dir;
-    EXPECT_EQ(LoadFanControl(dir.path() / "none.ini", 2).problem, "");
+    EXPECT_EQ(LoadFanControl(dir / "none.ini", 2).problem, "");
     const FanControlFile folder = LoadFanControl(dir.path(), 2);
     EXPECT_NE(folder.problem.find("cannot be read"), std::string::npos);
     EXPECT_EQ(folder.settings, FanControlSettings{});
-}
-
-TEST(FanControlFile, SavedSettingsLoadAsTheyWere) {
-    TempDir dir;
     FanControlSettings settings;
-    settings.outputs = {kCurve, Fixed(35, 1)};
-    ASSERT_EQ(SaveFanControl(dir.path() / "f.ini", settings, 2), std::nullopt);
-    EXPECT_EQ(LoadFanControl(dir.path() / "f.ini", 2).settings, settings);
-    settings.outputs[0].points.pop_back();
-    settings.outputs[0].points.pop_back();
-    EXPECT_NE(SaveFanControl(dir.path() / "f.ini", settings, 2), std::nullopt);
+    settings.outputs = {kCurve, kCurve};
+    settings.outputs[1].mode = FanMode::Fixed;
+    ASSERT_EQ(SaveFanControl(dir / "f.ini", settings, 2), std::nullopt);
+    EXPECT_EQ(LoadFanControl(dir / "f.ini", 2).settings, settings);
+    settings.outputs[0].points.resize(1);
+    EXPECT_NE(SaveFanControl(dir / "f.ini", settings, 2), std::nullopt);
 }
 
 } // namespace

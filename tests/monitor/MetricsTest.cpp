@@ -28,7 +28,10 @@ MetricsSnapshot SmallSnapshot() {
     // The counters need every digit: beyond what a double holds.
     const uint64_t most = std::numeric_limits<uint64_t>::max();
     const uint64_t odd = (uint64_t{1} << 53) + 1;
-    MetricsSnapshot s{.model = "HMB", .chipId = 0x30, .reprogrammings = most};
+    MetricsSnapshot s{.model = "HMB",
+                      .chipId = 0x30,
+                      .reprogrammings = most,
+                      .fanOutputs = {{1, 0.6, false}, {2, 1, true}}};
     s.items[3] = {3, "+5V", Kind::Voltage, true, true, false, true, 5.05, 4.75, 5.25, odd};
     // No upper limit: its family is left out.
     s.items[9] = {9, "a\\b \"c\"\nd", Kind::Fan, true, true, false, true, 3375, 2000, NAN, 0};
@@ -84,6 +87,14 @@ hmdx_warnings_raised_total{item="3",caption="+5V"} 9007199254740993
 hmdx_warnings_raised_total{item="9",caption="a\\b \"c\"\nd"} 0
 hmdx_warnings_raised_total{item="12",caption="System"} 0
 hmdx_warnings_raised_total{item="15",caption="Case open"} 1
+# HELP hmdx_fan_duty_ratio Duty written to the controlled fan output, 0 to 1.
+# TYPE hmdx_fan_duty_ratio gauge
+hmdx_fan_duty_ratio{output="1"} 0.6
+hmdx_fan_duty_ratio{output="2"} 1
+# HELP hmdx_fan_failsafe 1 while the controlled fan output is held at full speed because control cannot be trusted.
+# TYPE hmdx_fan_failsafe gauge
+hmdx_fan_failsafe{output="1"} 0
+hmdx_fan_failsafe{output="2"} 1
 # HELP hmdx_chip_reprogrammings_total Times hmdx found the chip's settings lost and wrote them again.
 # TYPE hmdx_chip_reprogrammings_total counter
 hmdx_chip_reprogrammings_total 18446744073709551615

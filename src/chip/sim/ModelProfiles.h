@@ -21,6 +21,7 @@ struct ModelProfile {
     uint8_t fans[3];       // counts at divisor 8; 255 = no fan
     int8_t temp1;          // whole degrees
     int16_t tempHalves[2]; // Temp2 and Temp3 in half degrees
+    uint8_t pwm[2];        // bank 0 register of the PWM output driving fans 1 and 2; 0 = none
 };
 
 // CPU VID code 6 asks for 1.75 V; Vcore reads 109 counts (1.744 V) against it.
@@ -39,16 +40,22 @@ constexpr uint16_t Inputs(std::initializer_list<int> items) {
 inline constexpr std::array<ModelProfile, 5> kModelProfiles{{
     // name   ID    Super I/O absent inputs                    0x5D
     //        Vcore VcoreB +3.3 +5  +12  -12  -5  Vsb  Vbat    fans          Temp1 Temp2/3 (halves)
+    //        PWM outputs of fans 1 and 2
     {"hma",   0x10, 0,    Inputs({7, 8}),                      false,
-              {109,  216,  206, 186, 197, 215, 207,   0,   0}, {56, 64,  60}, 34,   {90, 84}},
+              {109,  216,  206, 186, 197, 215, 207,   0,   0}, {56, 64,  60}, 34,   {90, 84},
+              {0, 0}},
     {"hma11", 0x11, 0,    Inputs({7, 8}),                      false,
-              {109,  216,  206, 186, 197, 215, 207,   0,   0}, {56, 64,  60}, 34,   {90, 84}},
+              {109,  216,  206, 186, 197, 215, 207,   0,   0}, {56, 64,  60}, 34,   {90, 84},
+              {0, 0}},
     {"hmb",   0x30, 0,    0,                                   true,
-              {109,  216,  206, 186, 197,  35,  54, 206, 188}, {56, 64,  60}, 34,   {90, 84}},
+              {109,  216,  206, 186, 197,  35,  54, 206, 188}, {56, 64,  60}, 34,   {90, 84},
+              {0x5B, 0}},
     {"hmc",   0x40, 0,    Inputs({1, 6, 7, 8, 11, 14, 15}),    false,
-              {109,    0,  206, 186, 197,  35,   0,   0,   0}, {56, 64, 255}, 34,   {90,  0}},
+              {109,    0,  206, 186, 197,  35,   0,   0,   0}, {56, 64, 255}, 34,   {90,  0},
+              {0x5A, 0x5B}},
     {"hmdf",  0x21, 0x2E, Inputs({1, 11, 14, 15}),             true,
-              {109,    0,  206, 186, 197,  35,  54, 206, 188}, {56, 64, 255}, 34,   {90,  0}},
+              {109,    0,  206, 186, 197,  35,  54, 206, 188}, {56, 64, 255}, 34,   {90,  0},
+              {0x5A, 0x5B}},
 }};
 // clang-format on
 

@@ -58,8 +58,9 @@ std::optional<SimulatedSuperIo> SuperIoOf(const Scenario& scenario) {
 } // namespace
 
 SimulatedChip::SimulatedChip(const Scenario& scenario)
-    : m_scenario(scenario), m_profile(&ProfileOrDefault(scenario.model)), m_readings(*m_profile),
-      m_superIo(SuperIoOf(scenario)), m_pending(scenario.writes) {
+    : m_scenario(scenario), m_profile(&ProfileOrDefault(scenario.model)),
+      m_readings(*m_profile, !scenario.hold), m_superIo(SuperIoOf(scenario)),
+      m_pending(scenario.writes) {
     std::stable_sort(m_pending.begin(), m_pending.end(),
                      [](const auto& a, const auto& b) { return a.atSecond < b.atSecond; });
     powerOn();
@@ -158,7 +159,7 @@ void SimulatedChip::writeRegister(int reg, uint8_t value) {
     cell = uint8_t((cell & fixed) | (value & ~fixed));
     if (reg == kCaseClearReg && (value & kCaseClearBit))
         m_regs.at(0, kCaseOpenReg) &= uint8_t(~kCaseOpenBit);
-    if (reg == 0x47 || reg == 0x4B)
+    if (reg == 0x47 || reg == 0x4B || m_readings.drivesFans(bank, reg))
         m_readings.writeFans(m_regs);
 }
 
@@ -177,7 +178,7 @@ void SimulatedChip::poke(int bank, int reg, uint8_t value) {
         return;
     m_regs.at(bank, reg) = value;
     m_readings.follow(m_regs, bank, reg);
-    if (reg == 0x47 || reg == 0x4B)
+    if (reg == 0x47 || reg == 0x4B || m_readings.drivesFans(bank, reg))
         m_readings.writeFans(m_regs);
 }
 

@@ -37,9 +37,15 @@ int FanDivisor(const RegisterFile& regs, int fan) {
     return 1 << (bits & 3);
 }
 
+// A fan turns at a quarter of its speed at duty 0 and at its full speed at 255: the count
+// (at divisor 1) grows as the speed falls.
+int DrivenCount(int count, int duty) {
+    return count * 255 * 255 / (64 * 255 + 191 * duty);
+}
+
 } // namespace
 
-SimulatedReadings::SimulatedReadings(const ModelProfile& p) {
+SimulatedReadings::SimulatedReadings(const ModelProfile& p, bool fansFollowDuty) {
     for (int item = 0; item < 7; ++item)
         if (!Absent(p, item))
             add(Kind::Count, 0, kBank0VoltRegs[item], p.volts[item]);
@@ -48,7 +54,8 @@ SimulatedReadings::SimulatedReadings(const ModelProfile& p) {
             add(Kind::Count, 5, 0x50 + item - 7, p.volts[item]);
     for (int fan = 0; fan < 3; ++fan) {
         const bool turns = !Absent(p, 9 + fan) && p.fans[fan] != 255;
-        add(Kind::Fan, 0, kFanCountRegs[fan], turns ? p.fans[fan] * 8 : kStopped, fan);
+        const int pwm = fansFollowDuty && fan < 2 ? p.pwm[fan] : 0;
+        add(Kind::Fan, 0, kFanCountRegs[fan], turns ? p.fans[fan] * 8 : kStopped, fan, pwm);
     }
     if (!Absent(p, 12))
         add(Kind::WholeDegrees, 0, 0x27, p.temp1);
@@ -57,8 +64,15 @@ SimulatedReadings::SimulatedReadings(const ModelProfile& p) {
             add(Kind::HalfDegrees, 1 + sensor, 0x50, p.tempHalves[sensor]);
 }
 
-void SimulatedReadings::add(Kind kind, int bank, int reg, int value, int fan) {
-    m_inputs.push_back({kind, uint8_t(bank), uint8_t(reg), uint8_t(fan), value, value});
+void SimulatedReadings::add(Kind kind, int bank, int reg, int value, int fan, int pwm) {
+    m_inputs.push_back(
+        {kind, uint8_t(bank), uint8_t(reg), uint8_t(fan), uint8_t(pwm), value, value});
+}
+
+bool SimulatedReadings::drivesFans(int bank, int reg) const {
+    return bank == 0 && std::any_of(m_inputs.begin(), m_inputs.end(), [reg](const Input& input) {
+               return input.pwm != 0 && input.pwm == reg;
+           });
 }
 
 void SimulatedReadings::writeAll(RegisterFile& regs) const {
@@ -112,7 +126,8 @@ void SimulatedReadings::write(const Input& input, RegisterFile& regs) {
     case Kind::Fan: {
         // A slow fan overflows the counter and reads 255, like one standing still.
         const int divisor = FanDivisor(regs, input.fan);
-        const int count = input.value < 0 ? 255 : (input.value + divisor / 2) / divisor;
+        const int value = input.pwm ? DrivenCount(input.value, regs.at(0, input.pwm)) : input.value;
+        const int count = input.value < 0 ? 255 : (value + divisor / 2) / divisor;
         cell = uint8_t(std::min(count, 255));
         break;
     }

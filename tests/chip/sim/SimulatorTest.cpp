@@ -197,6 +197,27 @@ TEST(SimulatedChipTest, FanCountsFollowTheDivisorAndVidBitsArePins) {
     EXPECT_EQ(bus.read(0x28), 60);
 }
 
+// A fan turns at a quarter of its speed at duty 0; with hold it reads as set whatever the duty.
+TEST(SimulatedChipTest, FanSpeedFollowsItsOutputsDutyUnlessHeld) {
+    struct Case {
+        const char* scenario;
+        int pwm, duty, fan, count;
+    } const cases[] = {
+        {"set 0:0x28 60", 0x5B, 255, 0x28, 60},
+        {"set 0:0x28 60", 0x5B, 128, 0x28, 96},
+        {"set 0:0x28 60", 0x5B, 0, 0x28, 239},
+        {"hold\nset 0:0x28 60", 0x5B, 0, 0x28, 60},
+        {"model hmc\nset 0:0x29 64", 0x5B, 0, 0x29, 255},
+        {"model hma", 0x5A, 0, 0x28, 56},
+    };
+    for (const Case& c : cases) {
+        SimulatedChip chip(Make(c.scenario));
+        Bus bus{chip};
+        bus.write(c.pwm, c.duty);
+        EXPECT_EQ(bus.read(c.fan), c.count) << c.scenario << " duty " << c.duty;
+    }
+}
+
 // Counts the factory limits allow (Vcore: the VID-derived 1.55..1.95 V), fans at divisor 8,
 // Temp1 in degrees, Temp2/3 in half degrees.
 struct Band {
