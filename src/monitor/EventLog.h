@@ -18,7 +18,8 @@ struct Event {
     std::chrono::system_clock::time_point time{}; // stamped by record() when left default
     // Short fixed words: "start", "end", "warning raised", "warning cleared", "ignore",
     // "disable", "shut down", "limit changed", "default", "save", "save failed",
-    // "configuration changed", "password accepted", "password refused", "chip reprogrammed".
+    // "configuration changed", "password accepted", "password refused", "chip reprogrammed",
+    // "fan settings changed", "fan failsafe", "fan control resumed".
     std::string event{};
     int item = -1;                      // 0..15, -1 for none
     std::string caption{};              // the item's caption, e.g. "+5V"

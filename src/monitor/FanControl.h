@@ -29,12 +29,12 @@ enum class FanFailsafe {
 std::string_view Describe(FanFailsafe why);
 
 struct FanOutputState {
-    int output = 0;       // 1-based
-    int fanItem = -1;     // the fan item the output drives (9 or 10)
-    bool controlled = false; // mode fixed or curve with good settings
+    int output = 0;                           // 1-based
+    int fanItem = -1;                         // the fan item the output drives (9 or 10)
+    bool controlled = false;                  // mode fixed or curve with good settings
     std::optional<double> controlTemperature; // curve mode, once read
-    double duty = 100;    // percent control asks for, before any failsafe
-    uint8_t written = 0xFF; // the value the output register holds now
+    double duty = 100;                        // percent control asks for, before any failsafe
+    uint8_t written = 0xFF;                   // the value the output register holds now
     FanFailsafe failsafe = FanFailsafe::None;
 };
 
@@ -70,11 +70,20 @@ public:
     std::function<void()> onControlChanged;
 
 private:
+    void take(const FanControlSettings& settings);
+    FanFailsafe sensorFault(const FanOutputSettings& s) const;
+    bool stalled(const FanOutputState& st) const;
+    void enter(FanOutputState& st, FanFailsafe why);
+    void write(FanOutputState& st, uint8_t value, bool always = false);
+
     Monitor& m_monitor;
     FanControlSettings m_settings;
     std::filesystem::path m_file;
     std::array<FanOutputState, kMaxFanOutputs> m_state{};
     std::array<ControlTemperature, kMaxFanOutputs> m_temperature{};
+    std::array<bool, kMaxFanOutputs> m_stallHeld{};
+    FanFailsafe m_paused = FanFailsafe::None; // Sleep or Ending: ticks leave the outputs full
+    bool m_rewrite = false; // the chip was programmed again: write even an unchanged value
 };
 
 } // namespace hmdx

@@ -131,6 +131,7 @@ void Monitor::poll() {
     }
     ClearAlarmStatus(m_machine.chip);
     m_machine.history.record(now(), m_raw, items);
+    m_fans.tick();
 }
 
 void Monitor::judgeVoltage(int i, uint8_t raw) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "FanControl.h"
 #include "Limits.h"
 #include "Machine.h"
 #include "NumberFormat.h"
@@ -35,6 +36,8 @@ public:
     Limits& limits() { return m_limits; }
     const Limits& limits() const { return m_limits; }
     WarningDispatch& dispatch() { return m_dispatch; }
+    FanControl& fans() { return m_fans; }
+    const FanControl& fans() const { return m_fans; }
     const ItemReading& reading(int item) const { return m_readings[size_t(item)]; }
 
     // Chip and limits from the settings: what the window's load does before polling starts.
@@ -44,7 +47,7 @@ public:
     void restoreDefaults();
     // The first two fans' limits read again from the chip (a fan switched on or off).
     void reloadFans();
-    // One tick.
+    // One tick; the fans are controlled from its readings at its end.
     void poll();
 
     // The case-open warning tells the case line the case is open for as long as it is up.
@@ -71,6 +74,7 @@ private:
     WarningDispatch m_dispatch;
     std::array<ItemReading, kItemCount> m_readings{};
     std::array<uint8_t, kItemCount> m_raw{}; // every item's latest raw byte, for the history
+    FanControl m_fans{*this};
 };
 
 } // namespace hmdx

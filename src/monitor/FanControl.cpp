@@ -1,0 +1,221 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "FanControl.h"
+
+#include "Monitor.h"
+#include "chip/ChipProgramming.h"
+#include "chip/ChipReading.h"
+
+#include <cmath>
+
+namespace hmdx {
+namespace {
+
+constexpr uint8_t kFull = 0xFF;
+constexpr double kLowestTrusted = -40;
+constexpr double kHighestTrusted = 125;
+
+bool controls(const FanOutputSettings& s) {
+    return s.mode == FanMode::Fixed || s.mode == FanMode::Curve;
+}
+
+// Why it stays full is a fault worth a warning; sleep and ending are not.
+bool isWarning(FanFailsafe why) {
+    return why != FanFailsafe::Sleep && why != FanFailsafe::Ending;
+}
+
+std::string outputName(int output) {
+    return "output " + std::to_string(output);
+}
+
+std::string describeSettings(const FanOutputSettings& s) {
+    switch (s.mode) {
+    case FanMode::Full:
+        return "full";
+    case FanMode::Fixed:
+        return "fixed " + std::to_string(s.duty) + "%";
+    case FanMode::Curve:
+        return "curve on sensor " + std::to_string(s.sensor);
+    }
+    return {};
+}
+
+} // namespace
+
+std::string_view Describe(FanFailsafe why) {
+    switch (why) {
+    case FanFailsafe::None:
+        return "under control";
+    case FanFailsafe::NotMonitored:
+        return "sensor not monitored";
+    case FanFailsafe::BadReading:
+        return "sensor reads outside -40..125 C";
+    case FanFailsafe::AboveLimit:
+        return "sensor above its high limit";
+    case FanFailsafe::Stalled:
+        return "fan stalled below full speed";
+    case FanFailsafe::Sleep:
+        return "system going to sleep";
+    case FanFailsafe::Ending:
+        return "hmdx ending";
+    }
+    return {};
+}
+
+FanControl::FanControl(Monitor& monitor) : m_monitor(monitor) {
+    for (int o = 1; o <= kMaxFanOutputs; ++o) {
+        m_state[size_t(o - 1)].output = o;
+        m_state[size_t(o - 1)].fanItem = kFirstFanItem + o - 1;
+    }
+}
+
+int FanControl::outputCount() const {
+    const ChipModel* model = m_monitor.machine().chip.model();
+    int count = 0;
+    for (int o = 1; model && o <= kMaxFanOutputs; ++o)
+        count += model->pwmRegister[o] != 0;
+    return count;
+}
+
+bool FanControl::anyControlled() const {
+    for (const FanOutputState& st : m_state)
+        if (st.controlled)
+            return true;
+    return false;
+}
+
+std::string FanControl::load(const std::filesystem::path& file) {
+    m_file = file;
+    FanControlFile loaded = LoadFanControl(file, outputCount());
+    take(loaded.settings);
+    return loaded.problem;
+}
+
+std::optional<std::string> FanControl::apply(const FanControlSettings& settings) {
+    take(settings);
+    std::string detail;
+    for (int o = 1; o <= outputCount(); ++o)
+        detail += (o > 1 ? ", " : "") + outputName(o) + " " +
+                  describeSettings(m_settings.outputs[size_t(o - 1)]);
+    m_monitor.machine().events.record({.event = "fan settings changed", .detail = detail});
+    if (m_file.empty())
+        return std::nullopt;
+    return SaveFanControl(m_file, m_settings, outputCount());
+}
+
+// An output whose settings changed starts afresh; one that is no longer controlled gets back
+// the chip's own full speed.
+void FanControl::take(const FanControlSettings& settings) {
+    bool changed = false;
+    for (int o = 1; o <= kMaxFanOutputs; ++o) {
+        const size_t i = size_t(o - 1);
+        const FanOutputSettings wanted =
+            o <= outputCount() ? settings.outputs[i] : FanOutputSettings{};
+        if (wanted == m_settings.outputs[i])
+            continue;
+        m_settings.outputs[i] = wanted;
+        m_stallHeld[i] = false;
+        m_temperature[i].reset();
+        FanOutputState& st = m_state[i];
+        st.controlTemperature.reset();
+        st.duty = 100;
+        if (st.controlled != controls(wanted))
+            changed = true;
+        if (st.controlled && !controls(wanted)) {
+            write(st, kFull);
+            st.failsafe = FanFailsafe::None;
+        }
+        st.controlled = controls(wanted);
+    }
+    if (changed && onControlChanged)
+        onControlChanged();
+}
+
+void FanControl::tick() {
+    if (m_paused != FanFailsafe::None)
+        return;
+    const bool rewrite = m_rewrite;
+    m_rewrite = false;
+    for (FanOutputState& st : m_state) {
+        if (!st.controlled)
+            continue;
+        const size_t i = size_t(st.output - 1);
+        const FanOutputSettings& s = m_settings.outputs[i];
+        FanFailsafe why = sensorFault(s);
+        if (why == FanFailsafe::None && s.mode == FanMode::Curve) {
+            const double reading = m_monitor.reading(kFirstTempItem + s.sensor - 1).shown.value();
+            st.controlTemperature = m_temperature[i].update(reading, s.hysteresis);
+            st.duty = CurveDuty(s, *st.controlTemperature);
+        } else if (why == FanFailsafe::None) {
+            st.duty = s.duty;
+        }
+        if (why == FanFailsafe::None && stalled(st))
+            m_stallHeld[i] = true;
+        if (why == FanFailsafe::None && m_stallHeld[i])
+            why = FanFailsafe::Stalled;
+        enter(st, why);
+        write(st, why == FanFailsafe::None ? DutyRegister(st.duty) : kFull, rewrite);
+    }
+}
+
+FanFailsafe FanControl::sensorFault(const FanOutputSettings& s) const {
+    const int item = kFirstTempItem + s.sensor - 1;
+    const Machine& m = m_monitor.machine();
+    const ItemReading& r = m_monitor.reading(item);
+    if (!m.chip.hasItem(item) || m.settings.ItemEnabled[size_t(item)] != 1 || !r.read)
+        return FanFailsafe::NotMonitored;
+    const double degrees = r.shown.value();
+    if (std::isnan(degrees) || degrees < kLowestTrusted || degrees > kHighestTrusted)
+        return FanFailsafe::BadReading;
+    const int sensor = s.sensor - 1;
+    const int step = Limits::step(sensor);
+    const double high =
+        double(m_monitor.limits().temperature(sensor).high.value() - 40 * step) / step;
+    return degrees > high ? FanFailsafe::AboveLimit : FanFailsafe::None;
+}
+
+// A fan that stands while driven below full speed may not start again by itself.
+bool FanControl::stalled(const FanOutputState& st) const {
+    const ItemReading& fan = m_monitor.reading(st.fanItem);
+    return m_monitor.machine().settings.ItemEnabled[size_t(st.fanItem)] == 1 && fan.read &&
+           fan.raw == kFanStoppedCount && st.written != kFull;
+}
+
+void FanControl::enter(FanOutputState& st, FanFailsafe why) {
+    if (st.failsafe == why)
+        return;
+    st.failsafe = why;
+    const bool resumed = why == FanFailsafe::None;
+    Event e = m_monitor.itemEvent(st.fanItem, resumed ? "fan control resumed" : "fan failsafe");
+    e.detail = outputName(st.output) + ": " + std::string(Describe(why));
+    e.warning = !resumed && isWarning(why);
+    m_monitor.machine().events.record(std::move(e));
+}
+
+void FanControl::write(FanOutputState& st, uint8_t value, bool always) {
+    if (value == st.written && !always)
+        return;
+    SetPwmOutput(m_monitor.machine().chip, st.output, value);
+    st.written = value;
+}
+
+void FanControl::goFull(FanFailsafe why) {
+    // After the last write of the way out, the Super I/O may be given back: no more writes.
+    if (m_paused == FanFailsafe::Ending)
+        return;
+    m_paused = why;
+    for (FanOutputState& st : m_state) {
+        if (!st.controlled)
+            continue;
+        write(st, kFull, true);
+        enter(st, why);
+    }
+}
+
+void FanControl::resume() {
+    if (m_paused == FanFailsafe::Ending)
+        return;
+    m_paused = FanFailsafe::None;
+    m_rewrite = true;
+}
+
+} // namespace hmdx
