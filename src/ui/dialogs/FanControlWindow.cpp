@@ -13,7 +13,6 @@ namespace hmdx {
 FanControlWindow::FanControlWindow(FanControl& fans, const Monitor& monitor, MessageBoxes& boxes,
                                    QWidget* parent)
     : QDialog(parent), m_fans(fans), m_boxes(boxes), m_found(fans.settings()) {
-    setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("frmFanControl"));
     setWindowTitle(tr("Fan Control"));
     QStringList sensors;

@@ -70,6 +70,11 @@ FanCurveEditor::FanCurveEditor(QWidget* parent) : QChartView(new QChart, parent)
 void FanCurveEditor::setCurve(const std::vector<CurvePoint>& points, int minimum) {
     m_points = points;
     m_minimum = minimum;
+    // Fixed while editing, so that a drag never moves the chart under the mouse.
+    m_left = points.empty()
+                 ? 0
+                 : std::clamp(std::min(0, (points.front().celsius - 9) / 10 * 10), kColdest, 0);
+    m_x->setRange(m_left, kHottest);
     m_dragged = m_touched = -1;
     redraw();
 }
@@ -95,7 +100,7 @@ bool FanCurveEditor::movePoint(int index, QPointF to) {
     const auto i = size_t(index);
     const bool first = i == 0, last = i + 1 == m_points.size();
     const CurvePoint moved{
-        Clamp(to.x(), first ? 0 : m_points[i - 1].celsius + 1,
+        Clamp(to.x(), first ? m_left : m_points[i - 1].celsius + 1,
               last ? kHottest : m_points[i + 1].celsius - 1),
         Clamp(to.y(), first ? 0 : m_points[i - 1].percent, last ? 100 : m_points[i + 1].percent)};
     if (moved == m_points[i])
@@ -108,7 +113,7 @@ bool FanCurveEditor::movePoint(int index, QPointF to) {
 bool FanCurveEditor::addPoint(QPointF at) {
     if (int(m_points.size()) >= kMaxPoints)
         return false;
-    const int celsius = Clamp(at.x(), 0, kHottest);
+    const int celsius = Clamp(at.x(), m_left, kHottest);
     const auto next = std::find_if(m_points.begin(), m_points.end(),
                                    [celsius](const CurvePoint& p) { return p.celsius >= celsius; });
     if (next != m_points.end() && next->celsius == celsius)
@@ -144,7 +149,7 @@ void FanCurveEditor::redraw() {
         FanOutputSettings curve;
         curve.points = m_points;
         curve.minimum = m_minimum;
-        for (int celsius = 0; celsius <= kHottest; ++celsius)
+        for (int celsius = m_left; celsius <= kHottest; ++celsius)
             line.append({double(celsius), CurveDuty(curve, celsius)});
     }
     m_line->replace(line);

@@ -24,6 +24,7 @@ public:
     static constexpr int kMinPoints = 2;
     static constexpr int kMaxPoints = 8;
     static constexpr int kHottest = 125; // degrees at the chart's right end
+    static constexpr int kColdest = -40; // the lowest a curve may start at
 
     explicit FanCurveEditor(QWidget* parent = nullptr);
 
@@ -61,6 +62,7 @@ private:
 
     std::vector<CurvePoint> m_points;
     int m_minimum = 0;
+    int m_left = 0; // degrees at the chart's left end: 0 unless a curve starts lower
     int m_dragged = -1;
     int m_touched = -1; // the point Delete removes
     QValueAxis* m_x = nullptr;
