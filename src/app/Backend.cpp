@@ -41,16 +41,10 @@ public:
                                                  : secondsSince(std::chrono::steady_clock::now())),
           m_power(m_chip), m_claims(m_chip), m_trace(trace), m_dumpFile(std::move(dumpFile)) {
         m_io.setTrace(trace);
-        // The scenario's resume happens inside a port access: tell the program afterwards.
-        m_chip.onResume = [this] {
-            QMetaObject::invokeMethod(
-                &m_context,
-                [this] {
-                    if (m_sleep.onResume)
-                        m_sleep.onResume();
-                },
-                Qt::QueuedConnection);
-        };
+        // The scenario's sleep and resume happen inside a port access: tell the program
+        // afterwards.
+        m_chip.onResume = [this] { later(&SleepWatcher::onResume); };
+        m_chip.onSleep = [this] { later(&SleepWatcher::onSleep); };
     }
     ~SimulatedBackend() override {
         if (m_trace)
@@ -69,6 +63,15 @@ public:
     }
 
 private:
+    void later(std::function<void()> SleepWatcher::*what) {
+        QMetaObject::invokeMethod(
+            &m_context,
+            [this, what] {
+                if (m_sleep.*what)
+                    (m_sleep.*what)();
+            },
+            Qt::QueuedConnection);
+    }
     static std::function<int()> secondsSince(std::chrono::steady_clock::time_point start) {
         return [start] {
             const auto elapsed = std::chrono::steady_clock::now() - start;

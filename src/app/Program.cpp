@@ -68,11 +68,19 @@ int runWindow(Machine& m, ProgramEnvironment& env, Backend& backend, const Comma
     if (!options.headless)
         forms.attach(window);
     window.load();
+    FanControl& fans = window.monitor().fans();
+    if (const std::string problem =
+            fans.load(m.settingsFile->path().parent_path() / kFanControlFileName);
+        !problem.empty())
+        env.boxes.inform(problem);
     ChipKeeper keeper(m, backend.sleep(), options.verifySeconds);
-    keeper.onReprogrammed = [&m](const std::string& why, const std::string& changed) {
+    keeper.onReprogrammed = [&m, &fans](const std::string& why, const std::string& changed) {
         m.events.record({.event = "chip reprogrammed",
                          .detail = why + "; registers that had changed: " + changed});
+        // A chip programmed again may have lost what control wrote, too.
+        fans.resume();
     };
+    backend.sleep().onSleep = [&fans] { fans.goFull(FanFailsafe::Sleep); };
     std::optional<MetricsPublisher> metrics;
     if (!options.metricsFile.empty()) {
         metrics.emplace(window.monitor(), options.metricsFile, options.metricsSeconds);
@@ -80,7 +88,11 @@ int runWindow(Machine& m, ProgramEnvironment& env, Backend& backend, const Comma
     }
     if (!options.headless)
         window.show();
-    return env.eventLoop(window);
+    const int code = env.eventLoop(window);
+    // Signals and the session's end come here without the window's own way out.
+    fans.goFull(FanFailsafe::Ending);
+    backend.sleep().onSleep = nullptr;
+    return code;
 }
 
 // The journal when there is one, and the --event-log file. False (and told) when the file

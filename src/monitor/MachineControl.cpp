@@ -13,8 +13,9 @@ void ClearCaseOpened(Machine& m) {
     ClearCaseLatch(m.chip);
 }
 
-void LeaveChipForExit(Machine& m) {
+void LeaveChipForExit(Machine& m, FanControl& fans) {
     LeaveFansFullAndSilent(m.chip, m.settings);
+    fans.goFull(FanFailsafe::Ending);
     GiveBackSuperIo(m.chip);
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "FanControl.h"
 #include "Machine.h"
 
 namespace hmdx {
@@ -11,9 +12,10 @@ namespace hmdx {
 void ProgramBeeps(Machine& m);
 // The case-open warning's password accepted: the chip forgets the opening.
 void ClearCaseOpened(Machine& m);
-// File > Exit: the fans at full speed and the chip silent where it drives fans, and the Super
-// I/O's monitor device given back as start-up found it.
-void LeaveChipForExit(Machine& m);
+// File > Exit: the fans at full speed and the chip silent where it drives fans, every
+// controlled fan output at full speed, and the Super I/O's monitor device given back as
+// start-up found it.
+void LeaveChipForExit(Machine& m, FanControl& fans);
 // The tray's Exit: the chip silent.
 void SilenceChip(Machine& m);
 

@@ -15,7 +15,9 @@ LogindSleepWatcher::LogindSleepWatcher() {
 }
 
 void LogindSleepWatcher::prepareForSleep(bool sleeping) {
-    if (!sleeping && onResume)
+    if (sleeping && onSleep)
+        onSleep();
+    else if (!sleeping && onResume)
         onResume();
 }
 

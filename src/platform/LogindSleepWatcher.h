@@ -7,7 +7,8 @@
 
 namespace hmdx {
 
-// logind's PrepareForSleep(false) on the system bus; without a bus or logind it never calls.
+// logind's PrepareForSleep(true) and (false) on the system bus; without a bus or logind it never
+// calls.
 class LogindSleepWatcher : public QObject, public SleepWatcher {
     Q_OBJECT
 public:

@@ -5,11 +5,14 @@
 
 namespace hmdx {
 
-// Tells when the system has come back from suspend, so the chip can be programmed again.
+// Tells when the system is about to suspend, so the fans can be left at full speed, and when
+// it has come back, so the chip can be programmed again. Both come from the event loop, never
+// from inside a port access.
 class SleepWatcher {
 public:
     virtual ~SleepWatcher() = default;
-    std::function<void()> onResume; // from the event loop, never from inside a port access
+    std::function<void()> onSleep;
+    std::function<void()> onResume;
 };
 
 } // namespace hmdx

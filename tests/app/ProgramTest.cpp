@@ -5,9 +5,12 @@
 #include "support/QtApp.h"
 #include "support/ReadFile.h"
 #include "support/SimRig.h"
+#include "ui/main/MainWindow.h"
 
+#include <QAction>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <sstream>
 
 namespace hmdx::test {
 namespace {
@@ -50,6 +53,72 @@ TEST(Program, EveryWayOutBeforeTheWindowWritesTheDump) {
         ASSERT_EQ(boxes.texts().size(), 1U);
         EXPECT_EQ(boxes.texts()[0].rfind(c.told, 0), 0U) << boxes.texts()[0];
         EXPECT_NE(ReadFile(dir / "dump.txt").find("\nports "), std::string::npos);
+    }
+}
+
+// The values written to PWM output 1 (0x5A on HMDF), in order; "!" where start-up and the
+// exit touch the Super I/O's monitor activation.
+std::string OutputWrites(const std::string& trace) {
+    std::istringstream lines(trace);
+    std::string text, line;
+    for (bool pwm = false; std::getline(lines, line); pwm = line == "out 0x295 0x5a") {
+        if (pwm && line.rfind("out 0x296 ", 0) == 0)
+            text += line.substr(12) + " ";
+        if (line == "out 0x2e 0x30")
+            text += "! ";
+    }
+    return text;
+}
+
+// A curve that asks for 92 at 34 C: written on the first tick, full for the sleep, again after
+// the resume, and full before the Super I/O is given back, however hmdx ends.
+TEST(Program, FanControlFollowsTheTicksTheSleepAndEveryWayOut) {
+    const std::string good = "[output1]\nmode=curve\nsensor=1\npoints=30:30 50:60\n"
+                             "hysteresis=0\nminimum=0\n";
+    struct Case {
+        std::string ini, end, writes, told;
+    } const cases[] = {
+        {good, "signal", "! ! 5c ff 5c ff ", ""},
+        {good, "&Exit", "! ! 5c ff 5c ff ff ! ", ""},
+        {good, "tray", "! ! 5c ff 5c ff ", ""},
+        {"[output1]\nmode=curve\n", "signal", "! ! ", "/fan-control.ini: output1/sensor, "},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.end + " " + c.told);
+        TempDir dir;
+        std::ofstream(dir / "scenario.txt") << "model hmdf\nactivate 0\nhold\nat 2 sleep\n"
+                                               "at 3 resume\n";
+        std::ofstream(dir / kFanControlFileName) << c.ini;
+        CommandLine options;
+        options.simulate = options.headless = true;
+        options.scenarioFile = (dir / "scenario.txt").string();
+        options.traceFile = (dir / "trace").string();
+        options.dataDir = dir.path().string();
+        RecordingMessageBoxes boxes;
+        FakeInstance instance;
+        FakeTrayIcon tray;
+        int seconds = 0;
+        const auto eventLoop = [&](MainWindow& w) {
+            w.timer().stop();
+            for (; seconds < 4; QCoreApplication::sendPostedEvents()) {
+                ++seconds;
+                w.pollOnce();
+            }
+            for (QAction* action : w.findChildren<QAction*>())
+                if (action->text().toStdString() == c.end)
+                    action->trigger();
+            if (c.end == "tray")
+                tray.onExit();
+            return kExitOk;
+        };
+        ProgramEnvironment env{
+            boxes, instance, tray, dir.path(), eventLoop, [] {}, [&] {
+                                   return seconds; }};
+        QtApp();
+        EXPECT_EQ(RunProgram(options, env), kExitOk);
+        EXPECT_EQ(OutputWrites(ReadFile(dir / "trace")), c.writes);
+        ASSERT_EQ(boxes.texts().size(), c.told.empty() ? 0U : 1U);
+        EXPECT_NE((boxes.texts().empty() ? "" : boxes.texts()[0]).find(c.told), std::string::npos);
     }
 }
 

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <charconv>
+#include <iterator>
+#include <utility>
 
 namespace hmdx::sim {
 namespace {
@@ -151,9 +153,16 @@ Problem ParseAt(const Statement& st, Scenario& s) {
     Problem problem = ParseInto(st, 1, 86400, write.atSecond);
     const std::string_view what = st.words[2];
     const size_t words = what == "set" ? 5 : 3;
-    if (problem.empty() && what != "set" && what != "reset" && what != "resume")
-        problem =
-            InStatement(st, "expected 'set', 'reset' or 'resume' after " + Quoted(st.words[1]));
+    constexpr std::pair<std::string_view, ScheduledWrite::Action> kEvents[] = {
+        {"reset", ScheduledWrite::Action::Reset},
+        {"resume", ScheduledWrite::Action::Resume},
+        {"sleep", ScheduledWrite::Action::Sleep},
+    };
+    const auto event = std::find_if(std::begin(kEvents), std::end(kEvents),
+                                    [&](const auto& e) { return e.first == what; });
+    if (problem.empty() && what != "set" && event == std::end(kEvents))
+        problem = InStatement(st, "expected 'set', 'reset', 'resume' or 'sleep' after " +
+                                      Quoted(st.words[1]));
     else if (problem.empty() && st.words.size() < words)
         problem = InStatement(st, "missing argument");
     else if (problem.empty() && st.words.size() > words)
@@ -161,8 +170,7 @@ Problem ParseAt(const Statement& st, Scenario& s) {
     if (problem.empty() && what == "set")
         problem = ParseWrite(st, 3, write);
     else if (problem.empty())
-        write.action =
-            what == "reset" ? ScheduledWrite::Action::Reset : ScheduledWrite::Action::Resume;
+        write.action = event->second;
     if (problem.empty())
         s.writes.push_back(write);
     return problem;

@@ -14,9 +14,10 @@ namespace hmdx::sim {
 // selected at that moment (8 at power-on); 0x42 bit 4 opens the case; 0x47 bits 0-3 and 0x49
 // bit 0 set the VID pins; 0x4F always shows `vendor`.
 // `reset` puts every monitor register back to its power-on value (the plain `set` lines
-// included); `resume` is a reset followed by the system's resume-from-sleep notification.
+// included); `resume` is a reset followed by the system's resume-from-sleep notification;
+// `sleep` is the system's notification that it is about to sleep, and changes no register.
 struct ScheduledWrite {
-    enum class Action { Set, Reset, Resume };
+    enum class Action { Set, Reset, Resume, Sleep };
     int atSecond = 0;
     int bank = 0;
     int reg = 0;

@@ -104,6 +104,11 @@ void SimulatedChip::applyDueWrites() {
             poke(write.bank, write.reg, write.value);
             continue;
         }
+        if (write.action == ScheduledWrite::Action::Sleep) {
+            if (onSleep)
+                onSleep();
+            continue;
+        }
         reset();
         if (write.action == ScheduledWrite::Action::Resume && onResume)
             onResume();

@@ -46,6 +46,8 @@ public:
     // Called when a scheduled `resume` happens (after its reset), from inside the port access
     // that moved the clock: the receiver must not touch the chip before that access returns.
     std::function<void()> onResume;
+    // Called when a scheduled `sleep` happens, likewise from inside a port access.
+    std::function<void()> onSleep;
 
     void countPowerOff() { ++m_powerOffRequests; }
     int powerOffRequests() const { return m_powerOffRequests; }

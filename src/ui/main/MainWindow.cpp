@@ -223,7 +223,7 @@ FanControlWindow* MainWindow::fanControlWindow() const {
 }
 
 void MainWindow::exitProgram() {
-    LeaveChipForExit(m_machine);
+    LeaveChipForExit(m_machine, m_monitor.fans());
     m_ending = true;
     m_endProgram();
 }
@@ -237,6 +237,7 @@ void MainWindow::restoreFromTray() {
 
 void MainWindow::exitFromTray() {
     SilenceChip(m_machine);
+    m_monitor.fans().goFull(FanFailsafe::Ending);
     m_tray.hide();
     m_ending = true;
     m_endProgram();
