@@ -4,8 +4,10 @@
 #include "FanOutputPanel.h"
 #include "chip/Items.h"
 
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
+#include <QStandardItemModel>
 #include <QVBoxLayout>
 
 namespace hmdx {
@@ -23,6 +25,10 @@ FanControlWindow::FanControlWindow(FanControl& fans, const Monitor& monitor, Mes
         const QString fan = QString::fromStdString(monitor.caption(kFirstFanItem + output - 1));
         auto* panel = new FanOutputPanel(tr("Output %1: %2").arg(output).arg(fan), sensors, this);
         panel->setObjectName(QStringLiteral("fraOutput%1").arg(output));
+        // A sensor the chip lacks could only ever hold its output at full speed.
+        auto* choices = qobject_cast<QStandardItemModel*>(panel->sensor->model());
+        for (int s = 0; s < 3; ++s)
+            choices->item(s)->setEnabled(monitor.machine().chip.hasItem(kFirstTempItem + s));
         panel->showSettings(m_found.outputs[size_t(output - 1)]);
         row->addWidget(panel);
         m_panels.push_back(panel);

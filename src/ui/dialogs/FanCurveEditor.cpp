@@ -14,6 +14,7 @@ namespace hmdx {
 namespace {
 
 constexpr double kReach = 9; // pixels from a point that still take it
+constexpr double kPad = 2.5; // chart units beyond the ends, so a point there shows whole
 
 // Unlike std::clamp, defined when a file's points leave no room (lo > hi gives lo).
 int Clamp(double value, int lo, int hi) {
@@ -22,7 +23,7 @@ int Clamp(double value, int lo, int hi) {
 
 QValueAxis* MakeAxis(const QString& title, int top, int step) {
     auto* axis = new QValueAxis;
-    axis->setRange(0, top);
+    axis->setRange(-kPad, top + kPad);
     axis->setTickType(QValueAxis::TicksDynamic);
     axis->setTickAnchor(0);
     axis->setTickInterval(step);
@@ -74,7 +75,7 @@ void FanCurveEditor::setCurve(const std::vector<CurvePoint>& points, int minimum
     m_left = points.empty()
                  ? 0
                  : std::clamp(std::min(0, (points.front().celsius - 9) / 10 * 10), kColdest, 0);
-    m_x->setRange(m_left, kHottest);
+    m_x->setRange(m_left - kPad, kHottest + kPad);
     m_dragged = m_touched = -1;
     redraw();
 }
@@ -85,6 +86,8 @@ void FanCurveEditor::setMinimum(int percent) {
 }
 
 void FanCurveEditor::setLive(std::optional<QPointF> at) {
+    if (at == live())
+        return; // a steady tick does not redraw the chart
     m_live->replace(at ? QList<QPointF>{*at} : QList<QPointF>{});
 }
 

@@ -41,11 +41,10 @@ FanOutputPanel::FanOutputPanel(const QString& title, const QStringList& sensors,
     hysteresis = MakeSpin(this, "spnHysteresis", 20, QStringLiteral(" \u00b0C"));
     minimum = MakeSpin(this, "spnMinimum", 100, QStringLiteral(" %"));
     curve = new FanCurveEditor(this);
-    auto* hint = new QLabel(tr("Drag a point to move it; double-click to add one; right-click a "
-                               "point to remove it."),
-                            this);
-    hint->setWordWrap(true);
-    hint->setEnabled(false);
+    m_hint = new QLabel(tr("Drag a point to move it; double-click to add one; right-click a "
+                           "point to remove it."),
+                        this);
+    m_hint->setWordWrap(true);
     now = new QLabel(this);
     now->setObjectName(QStringLiteral("lblNow"));
     failsafe = new QLabel(this);
@@ -62,7 +61,7 @@ FanOutputPanel::FanOutputPanel(const QString& title, const QStringList& sensors,
     field(0, 2, tr("&Duty:"), duty);
     field(1, 0, tr("&Sensor:"), sensor);
     grid->addWidget(curve, 2, 0, 1, 5);
-    grid->addWidget(hint, 3, 0, 1, 5);
+    grid->addWidget(m_hint, 3, 0, 1, 5);
     field(4, 0, tr("&Hysteresis:"), hysteresis);
     field(4, 2, tr("M&inimum:"), minimum);
     grid->addWidget(now, 5, 0, 1, 5);
@@ -102,8 +101,7 @@ void FanOutputPanel::enableForMode() {
     const auto m = FanMode(mode->currentIndex());
     duty->setEnabled(m == FanMode::Fixed);
     sensor->setEnabled(m != FanMode::Full);
-    for (QWidget* w : {static_cast<QWidget*>(curve), static_cast<QWidget*>(hysteresis),
-                       static_cast<QWidget*>(minimum)})
+    for (QWidget* w : std::initializer_list<QWidget*>{curve, m_hint, hysteresis, minimum})
         w->setEnabled(m == FanMode::Curve);
 }
 
@@ -113,17 +111,20 @@ void FanOutputPanel::showState(const FanOutputState& state) {
     if (!state.controlled) {
         now->setText(tr("Not controlled: the output stays at full speed."));
     } else {
-        QString text = t ? tr("Control temperature %1 \u00b0C, ").arg(*t, 0, 'f', 1) : QString();
-        now->setText(
-            text + tr("duty %1 %, output %2 of 255").arg(state.duty, 0, 'f', 0).arg(state.written));
+        const QString text =
+            t ? tr("Control temperature %1 \u00b0C, duty %2 %, output %3 of 255").arg(*t, 0, 'f', 1)
+              : tr("Duty %2 %, output %3 of 255");
+        now->setText(text.arg(state.duty, 0, 'f', 0).arg(state.written));
     }
     const bool tripped = state.failsafe != FanFailsafe::None;
     const std::string_view why = Describe(state.failsafe);
     failsafe->setText(tripped ? tr("Failsafe: full speed, %1.")
                                     .arg(QString::fromUtf8(why.data(), qsizetype(why.size())))
                               : tr("Failsafe: not active."));
-    failsafe->setStyleSheet(tripped ? QStringLiteral("color: rgb(200, 0, 0); font-weight: bold;")
-                                    : QString());
+    const QString style =
+        tripped ? QStringLiteral("color: rgb(200, 0, 0); font-weight: bold;") : QString();
+    if (failsafe->styleSheet() != style) // a new sheet restyles the label even when the same
+        failsafe->setStyleSheet(style);
 }
 
 } // namespace hmdx

@@ -38,6 +38,7 @@ public:
 private:
     void enableForMode();
 
+    QLabel* m_hint = nullptr;
     // Points an output had, or none: a curve the user never chose is not written.
     bool m_hadPoints = false;
 };
