@@ -10,6 +10,7 @@
 #include "monitor/MachineControl.h"
 #include "ui/Resources.h"
 #include "ui/dialogs/EventLogWindow.h"
+#include "ui/dialogs/FanControlWindow.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -101,6 +102,7 @@ void MainWindow::createMenus() {
     m_configure = tools->addAction(tr("&Configuration"));
     tools->addAction(tr("&Event Log"), this, &MainWindow::openEventLog);
     tools->addAction(tr("&History"), this, [this] { m_history.open(0); });
+    m_fanControl = tools->addAction(tr("&Fan Control..."), this, &MainWindow::openFanControl);
     m_about = menuBar()->addAction(tr("&About"));
 }
 
@@ -117,6 +119,10 @@ void MainWindow::load() {
         m_rows.voltage->closeVcoreBGap();
     HideAbsentItems(m_machine, m_rows);
     refreshItemEnabled();
+    const bool outputs = m_monitor.fans().outputCount() > 0;
+    m_fanControl->setEnabled(outputs);
+    m_fanControl->setStatusTip(outputs ? tr("Set how the fans follow the temperatures")
+                                       : tr("This chip has no fan outputs"));
     m_monitor.load();
     showLoadedRows();
     m_timer.start();
@@ -152,6 +158,8 @@ void MainWindow::pollOnce() {
     m_rows.temperature->refreshReadings();
     refreshCaseLine();
     refreshItemEnabled();
+    if (m_fanWindow)
+        m_fanWindow->refreshState();
 }
 
 void MainWindow::refreshItemEnabled() {
@@ -198,6 +206,20 @@ void MainWindow::openEventLog() {
     m_eventLog->show();
     m_eventLog->raise();
     m_eventLog->activateWindow();
+}
+
+void MainWindow::openFanControl() {
+    if (!m_fanWindow) {
+        m_fanWindow = new FanControlWindow(m_monitor.fans(), m_monitor, m_boxes, this);
+        m_fanWindow->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_fanWindow->show();
+    m_fanWindow->raise();
+    m_fanWindow->activateWindow();
+}
+
+FanControlWindow* MainWindow::fanControlWindow() const {
+    return m_fanWindow;
 }
 
 void MainWindow::exitProgram() {

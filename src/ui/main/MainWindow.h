@@ -19,6 +19,7 @@ class QAction;
 
 namespace hmdx {
 
+class FanControlWindow;
 class FanRows;
 class TemperatureRows;
 class VoltageRows;
@@ -50,6 +51,10 @@ public:
     void exitFromTray();
     // Tools > Event Log: the window is made when first asked for.
     void openEventLog();
+    // Tools > Fan Control: made when first asked for, gone when closed.
+    void openFanControl();
+    FanControlWindow* fanControlWindow() const;
+    QAction* fanControlAction() const { return m_fanControl; }
     // The user closing the window sends it to the tray instead (returns true: keep running);
     // a close by the system lets the window go.
     enum class CloseReason { User, System };
@@ -93,7 +98,9 @@ private:
     QTimer m_timer;
     QAction* m_configure = nullptr;
     QAction* m_about = nullptr;
+    QAction* m_fanControl = nullptr;
     QPointer<QWidget> m_eventLog;
+    QPointer<FanControlWindow> m_fanWindow;
     bool m_ending = false;
 };
 
