@@ -18,7 +18,7 @@ const FanOutputSettings kCurve{.mode = FanMode::Curve,
 
 TEST(FanCurve, DutyIsLinearBetweenPointsFlatOutsideAndNeverBelowTheMinimum) {
     const std::tuple<int, double, double> cases[] = {
-        {20, -10, 30}, {20, 30, 30},   {20, 40, 45}, {20, 50, 60}, {20, 60, 80},
+        {20, -10, 30}, {20, 30, 30},  {20, 40, 45}, {20, 50, 60}, {20, 60, 80},
         {20, 70, 100}, {20, 90, 100}, {50, 40, 50}, {50, 55, 70}, {100, 0, 100},
     };
     for (const auto& [minimum, celsius, percent] : cases) {
@@ -65,13 +65,22 @@ TEST(FanControlFile, TakesGoodSectionsAndNamesEveryBadEntry) {
         {kExample, 1, kCurve, {}, ""},
         {"[output2]\nmode=fixed\nduty=40\nsensor=3\n", 2, {}, fixed, ""},
         {"[output2]\nmode=fixed\nduty=x\n", 1, {}, {}, ""}, // no output 2 on this model
-        {"[output1]\nmode=full\n[output2]\nmode=fixed\nduty=40\nsensor=3\nminimum=x\n", 2, {}, {},
+        {"[output1]\nmode=full\n[output2]\nmode=fixed\nduty=40\nsensor=3\nminimum=x\n",
+         2,
+         {},
+         {},
          ": output2/minimum is missing, out of range or malformed; that output stays at full "
          "speed."},
-        {"[output1]\nmode=fast\n[output2]\nmode=fixed\nsensor=4\n", 2, {}, {},
+        {"[output1]\nmode=fast\n[output2]\nmode=fixed\nsensor=4\n",
+         2,
+         {},
+         {},
          ": output1/mode, output2/duty, output2/sensor are missing, out of range or malformed; "
          "those outputs stay at full speed."},
-        {"[output1]\nmode=curve\npoints=30:30 20:60\nhysteresis=21\nminimum=101\n", 1, {}, {},
+        {"[output1]\nmode=curve\npoints=30:30 20:60\nhysteresis=21\nminimum=101\n",
+         1,
+         {},
+         {},
          ": output1/sensor, output1/points, output1/hysteresis, output1/minimum are"},
         {curve + "points=30:60 40:50\n", 1, {}, {}, ": output1/points is"},
         {curve + "points=30:30, 50:60\n", 1, {}, {}, ": output1/points is"},
