@@ -12,6 +12,7 @@
 #include <cmath>
 #include <cstring>
 #include <fstream>
+#include <utility>
 
 namespace hmdx {
 namespace {
@@ -165,6 +166,26 @@ std::string unreadable(const std::filesystem::path& file, const std::string& why
     return file.string() + " cannot be read (" + why + "); every fan output stays at full speed.";
 }
 
+// What a save must not drop: the lines before the first section, and the sections of outputs
+// this model lacks (the data folder is shared by every model), each word as it stands.
+std::pair<std::string, std::string> othersOf(const std::filesystem::path& file, int outputs) {
+    static const QRegularExpression header(QStringLiteral("^\\s*\\[(.*)\\]\\s*$"));
+    std::ifstream in(file);
+    std::string before, after, line;
+    bool started = false, ours = false;
+    while (std::getline(in, line)) {
+        if (const auto match = header.match(QString::fromStdString(line)); match.hasMatch()) {
+            started = true;
+            ours = false;
+            for (int o = 1; o <= std::min(outputs, kMaxFanOutputs); ++o)
+                ours = ours || match.captured(1).toStdString() == section(o);
+        }
+        if (!ours)
+            (started ? after : before) += line + "\n";
+    }
+    return {before, after};
+}
+
 } // namespace
 
 FanControlFile LoadFanControl(const std::filesystem::path& file, int outputs) {
@@ -212,6 +233,8 @@ std::optional<std::string> SaveFanControl(const std::filesystem::path& file,
     }
     if (!faults.empty())
         return faultMessage(file, faults, 1) + " Nothing was saved.";
+    const auto [before, after] = othersOf(file, outputs);
+    text = before + text + (after.empty() ? "" : "\n" + after);
     if (const int error = WriteFileAtomically(file, text, {.mode = 0644, .syncFolder = true}))
         return "The fan control settings could not be saved to " + file.string() + ": " +
                std::strerror(error) + ".";

@@ -113,5 +113,20 @@ TEST(FanControlFile, AbsentIsNoFaultUnreadableLeavesAllFullSavedLoadsAsItWas) {
     EXPECT_NE(SaveFanControl(dir / "f.ini", settings, 2), std::nullopt);
 }
 
+// The data folder serves every model: a one-output save keeps the comments before the first
+// section and output 2 word for word, however often it is made.
+TEST(FanControlFile, ASaveKeepsWhatIsNotItsOwn) {
+    TempDir dir;
+    const std::string others = "; my fans\n[output1]\nmode=bogus\n\n[output2]\nmode=fixed ; hmc\n"
+                               "duty=40\nsensor=3\n";
+    WriteFile(dir / "f.ini", std::vector<uint8_t>(others.begin(), others.end()));
+    for (int save = 0; save < 2; ++save)
+        ASSERT_EQ(SaveFanControl(dir / "f.ini", {.outputs = {kCurve, {}}}, 1), std::nullopt);
+    const std::string text = ReadFile(dir / "f.ini");
+    EXPECT_EQ(text.rfind("; my fans\n[output1]\nmode=curve\n", 0), 0U) << text;
+    EXPECT_NE(text.find("\n\n[output2]\nmode=fixed ; hmc\nduty=40\nsensor=3\n"), std::string::npos);
+    EXPECT_EQ(LoadFanControl(dir / "f.ini", 2).settings.outputs[1].duty, 40);
+}
+
 } // namespace
 } // namespace hmdx::test
