@@ -3,6 +3,7 @@
 
 #include "chip/sim/Scenario.h"
 
+#include <QCoreApplication>
 #include <utility>
 
 namespace hmdx {
@@ -15,9 +16,10 @@ struct ValueOption {
 };
 
 constexpr ValueOption kValueOptions[] = {
-    {"--scenario", &CommandLine::scenarioFile},  {"--sim-trace", &CommandLine::traceFile},
-    {"--sim-dump", &CommandLine::dumpFile},      {"--data-dir", &CommandLine::dataDir},
-    {"--event-log", &CommandLine::eventLogFile}, {"--metrics-file", &CommandLine::metricsFile},
+    {"--scenario", &CommandLine::scenarioFile},      {"--sim-trace", &CommandLine::traceFile},
+    {"--sim-dump", &CommandLine::dumpFile},          {"--data-dir", &CommandLine::dataDir},
+    {"--event-log", &CommandLine::eventLogFile},     {"--metrics-file", &CommandLine::metricsFile},
+    {"--alert-command", &CommandLine::alertCommand},
 };
 
 std::optional<std::string> takeValue(const std::vector<std::string>& args, size_t& i,
@@ -79,6 +81,8 @@ CommandLineParse ParseCommandLine(const std::vector<std::string>& args) {
             cl.fansFull = true;
         } else if (arg == "--headless") {
             cl.headless = true;
+        } else if (arg == "--minimized") {
+            cl.minimized = true;
         } else if (matches(arg, "--verify-interval")) {
             if (auto error = takeSeconds(args, i, "--verify-interval", 0, cl.verifySeconds))
                 return {std::nullopt, *error};
@@ -125,7 +129,16 @@ std::string UsageText() {
            "                       the event log; SIGTERM ends it\n"
            "  --metrics-file FILE  write Prometheus metrics (node_exporter textfile format)\n"
            "  --metrics-interval S how often to write them (default 15)\n"
-           "  --fans-full          set every fan output of the chip to full speed and exit\n"
+           "  --fans-full          set every fan output of the chip to full speed and exit\n" +
+           QCoreApplication::translate(
+               "CommandLine",
+               "  --alert-command PROGRAM\n"
+               "                       run PROGRAM (no shell, no arguments) when a warning is\n"
+               "                       raised or cleared, the chip is reprogrammed or a fan\n"
+               "                       goes to its failsafe; HMDX_* variables say what happened\n"
+               "                       (default: alertCommand in hmdx.conf)\n"
+               "  --minimized          start hidden in the tray (minimised without a tray)\n")
+               .toStdString() +
            "  --help               show this help\n"
            "  --version            show the version\n";
 }

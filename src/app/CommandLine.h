@@ -19,7 +19,9 @@ struct CommandLine {
     bool headless = false;
     std::string metricsFile;
     int metricsSeconds = 15;
-    bool fansFull = false; // set every fan output to full speed and end
+    bool fansFull = false;    // set every fan output to full speed and end
+    std::string alertCommand; // run for warnings and the like; hmdx.conf's when empty
+    bool minimized = false;   // start hidden in the tray (minimised without one)
     bool help = false;
     bool version = false;
 };

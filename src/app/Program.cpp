@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Program.h"
 
+#include "AlertCommand.h"
 #include "Backend.h"
 #include "ChipKeeper.h"
 #include "FanSafety.h"
 #include "Headless.h"
 #include "MetricsPublisher.h"
+#include "StartAtLogin.h"
 #include "monitor/JournalSink.h"
 #include "monitor/JsonLinesSink.h"
 #include "monitor/Machine.h"
@@ -56,8 +58,32 @@ private:
     bool m_print;
 };
 
+// hmdx.conf, and the alert command it or the command line names.
+void setUpDesktop(Machine& m, DesktopSettings& desktop, const CommandLine& options,
+                  MessageBoxes& boxes) {
+    if (const std::string problem = desktop.load(); !problem.empty())
+        boxes.inform(problem);
+    const std::string program =
+        options.alertCommand.empty() ? desktop.alertCommand : options.alertCommand;
+    if (!program.empty())
+        m.events.addSink(std::make_unique<AlertCommand>(
+            program, m.events, [&boxes](const std::string& text) { boxes.inform(text); }));
+}
+
+// The way the session starts hmdx at login: this program, with the same data folder.
+StartAtLogin startAtLogin(const CommandLine& options) {
+    std::vector<std::string> command{QCoreApplication::applicationFilePath().toStdString()};
+    if (!options.dataDir.empty())
+        command.insert(command.end(), {"--data-dir", std::filesystem::absolute(options.dataDir)});
+    command.push_back("--minimized");
+    return {AutostartFile(), std::move(command)};
+}
+
 int runWindow(Machine& m, ProgramEnvironment& env, Backend& backend, const CommandLine& options) {
     m.chip.pumpEvents = [] { QCoreApplication::processEvents(); };
+    DesktopSettings desktop(m.settingsFile->path().parent_path() / DesktopSettings::kFileName);
+    setUpDesktop(m, desktop, options, env.boxes);
+    const StartAtLogin login = startAtLogin(options);
     Dialogs forms(m, env.boxes, backend.power());
     // Without a desktop a warning is a line on standard error and an event, not a dialog.
     ConsoleWarnings console(std::cerr);
@@ -78,8 +104,10 @@ int runWindow(Machine& m, ProgramEnvironment& env, Backend& backend, const Comma
     console.describe = [&window](int item) {
         return JournalMessage(window.monitor().itemEvent(item, "out of range"));
     };
-    if (!options.headless)
+    if (!options.headless) {
         forms.attach(window);
+        AddStartAtLoginAction(*window.toolsMenu(), login, desktop, env.boxes);
+    }
     window.load();
     FanControl& fans = window.monitor().fans();
     if (const std::string problem =
@@ -99,7 +127,9 @@ int runWindow(Machine& m, ProgramEnvironment& env, Backend& backend, const Comma
         metrics.emplace(window.monitor(), options.metricsFile, options.metricsSeconds);
         metrics->publish();
     }
-    if (!options.headless)
+    if (!options.headless && options.minimized)
+        window.hideInsteadOfClosing(MainWindow::CloseReason::User); // to the tray, as a close
+    else if (!options.headless)
         window.show();
     const int code = env.eventLoop(window);
     // Signals and the session's end come here without the window's own way out.

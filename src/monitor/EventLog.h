@@ -19,7 +19,8 @@ struct Event {
     // Short fixed words: "start", "end", "warning raised", "warning cleared", "ignore",
     // "disable", "shut down", "limit changed", "default", "save", "save failed",
     // "configuration changed", "password accepted", "password refused", "chip reprogrammed",
-    // "fan settings changed", "fan failsafe", "fan control resumed".
+    // "fan settings changed", "fan failsafe", "fan control resumed"; "alert command output",
+    // "alert command failed", "alert events dropped" (app/AlertCommand).
     std::string event{};
     int item = -1;                      // 0..15, -1 for none
     std::string caption{};              // the item's caption, e.g. "+5V"

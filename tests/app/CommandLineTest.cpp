@@ -58,6 +58,7 @@ TEST(CommandLine, RefusedFormsSayWhy) {
              Case{{"--event-log"}, "--event-log"},
              Case{{"--metrics-interval=0"}, "--metrics-interval"},
              Case{{"--metrics-file"}, "--metrics-file"},
+             Case{{"--alert-command="}, "--alert-command"},
          }) {
         const CommandLineParse parsed = ParseCommandLine(c.args);
         EXPECT_FALSE(parsed.options) << c.mentions;

@@ -8,6 +8,8 @@
 #include "ui/main/MainWindow.h"
 
 #include <QAction>
+#include <QElapsedTimer>
+#include <QMenu>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
@@ -119,6 +121,70 @@ TEST(Program, FanControlFollowsTheTicksTheSleepAndEveryWayOut) {
         EXPECT_EQ(OutputWrites(ReadFile(dir / "trace")), c.writes);
         ASSERT_EQ(boxes.texts().size(), c.told.empty() ? 0U : 1U);
         EXPECT_NE((boxes.texts().empty() ? "" : boxes.texts()[0]).find(c.told), std::string::npos);
+    }
+}
+
+// hmdx.conf's alert command runs for a warning unless the option names another; --minimized
+// starts in the tray, or minimised without one; Start at Login writes the entry and the file.
+TEST(Program, DesktopSettingsAlertCommandAndMinimized) {
+    struct Case {
+        bool minimized, tray;
+        const char* option; // the alert command on the command line
+        const char *ran, *shown;
+    } const cases[] = {
+        {false, true, "", "conf", "window"},
+        {true, true, "option", "option", "tray"},
+        {true, false, "", "conf", "minimised"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.shown);
+        TempDir dir;
+        setenv("XDG_CONFIG_HOME", dir.path().c_str(), 1);
+        std::ofstream(dir / "scenario.txt") << "model hmb\nhold\nat 1 set 0:0x27 90\n";
+        for (const char* name : {"conf", "option"}) {
+            std::ofstream(dir / name) << "#!/bin/sh\necho \"$HMDX_EVENT\" >"
+                                      << (dir / "ran").string() << "-" << name << "\n";
+            std::filesystem::permissions(dir / name, std::filesystem::perms::owner_all);
+        }
+        std::ofstream(dir / "hmdx.conf") << "alertCommand=" << (dir / "conf").string() << "\n";
+        CommandLine options;
+        options.simulate = true;
+        options.minimized = c.minimized;
+        options.scenarioFile = (dir / "scenario.txt").string();
+        options.dataDir = dir.path().string();
+        options.alertCommand = *c.option ? (dir / c.option).string() : "";
+        RecordingMessageBoxes boxes;
+        FakeInstance instance;
+        FakeTrayIcon tray;
+        tray.available = c.tray;
+        int seconds = 0;
+        std::string shown;
+        const auto eventLoop = [&](MainWindow& w) {
+            shown = w.isMinimized() ? "minimised" : w.isVisible() ? "window" : "";
+            shown += tray.visible ? "tray" : "";
+            w.timer().stop();
+            while (seconds < 4) {
+                ++seconds;
+                w.pollOnce();
+            }
+            QElapsedTimer t;
+            t.start();
+            while (!exists(dir / "ran-conf") && !exists(dir / "ran-option") && t.elapsed() < 20000)
+                QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+            w.toolsMenu()->actions().back()->trigger();
+            return kExitOk;
+        };
+        ProgramEnvironment env{
+            boxes, instance, tray, dir.path(), eventLoop, [] {}, [&] {
+                                   return seconds; }};
+        QtApp();
+        EXPECT_EQ(RunProgram(options, env), kExitOk);
+        unsetenv("XDG_CONFIG_HOME");
+        EXPECT_EQ(shown, c.shown);
+        EXPECT_EQ(ReadFile(dir / (std::string("ran-") + c.ran)), "warning raised\n");
+        EXPECT_TRUE(exists(dir / "autostart/hmdx.desktop"));
+        EXPECT_NE(ReadFile(dir / "hmdx.conf").find("startAtLogin=true"), std::string::npos);
+        EXPECT_TRUE(boxes.texts().empty());
     }
 }
 

@@ -98,7 +98,7 @@ void MainWindow::createMenus() {
     file->addAction(tr("&Default"), this, &MainWindow::restoreDefaults);
     file->addAction(tr("&Save"), this, &MainWindow::saveSettings);
     file->addAction(tr("&Exit"), this, &MainWindow::exitProgram);
-    QMenu* tools = menuBar()->addMenu(tr("&Tools"));
+    QMenu* tools = m_tools = menuBar()->addMenu(tr("&Tools"));
     m_configure = tools->addAction(tr("&Configuration"));
     tools->addAction(tr("&Event Log"), this, &MainWindow::openEventLog);
     tools->addAction(tr("&History"), this, [this] { m_history.open(0); });

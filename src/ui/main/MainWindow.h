@@ -16,6 +16,7 @@
 #include <functional>
 
 class QAction;
+class QMenu;
 
 namespace hmdx {
 
@@ -55,6 +56,7 @@ public:
     void openFanControl();
     FanControlWindow* fanControlWindow() const;
     QAction* fanControlAction() const { return m_fanControl; }
+    QMenu* toolsMenu() const { return m_tools; }
     // The user closing the window sends it to the tray instead (returns true: keep running);
     // a close by the system lets the window go.
     enum class CloseReason { User, System };
@@ -99,6 +101,7 @@ private:
     QAction* m_configure = nullptr;
     QAction* m_about = nullptr;
     QAction* m_fanControl = nullptr;
+    QMenu* m_tools = nullptr;
     QPointer<QWidget> m_eventLog;
     QPointer<FanControlWindow> m_fanWindow;
     bool m_ending = false;

@@ -1,0 +1,204 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "AlertCommand.h"
+
+#include <QCoreApplication>
+#include <QProcess>
+#include <QTimer>
+#include <algorithm>
+#include <csignal>
+#include <unistd.h>
+#include <utility>
+
+namespace hmdx {
+
+namespace {
+
+constexpr const char* kRunFor[] = {"warning raised", "warning cleared", "chip reprogrammed",
+                                   "fan failsafe"};
+
+QProcessEnvironment environmentFor(const Event& e) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    const std::pair<const char*, std::string> vars[] = {
+        {"HMDX_EVENT", e.event},
+        {"HMDX_ITEM", e.item < 0 ? std::string() : std::to_string(e.item)},
+        {"HMDX_CAPTION", e.caption},
+        {"HMDX_VALUE", e.value},
+        {"HMDX_LOW", e.low},
+        {"HMDX_HIGH", e.high},
+        {"HMDX_TIME", FormatLocalTime(e.time)},
+        {"HMDX_DETAIL", e.detail},
+    };
+    for (const auto& [name, value] : vars)
+        env.insert(QString::fromLatin1(name), QString::fromStdString(value));
+    return env;
+}
+
+// The run and whatever it started share a process group of their own.
+void signalGroup(const QProcess& process, int signal) {
+    if (const qint64 pid = process.processId(); pid > 0)
+        ::kill(-pid_t(pid), signal);
+}
+
+std::string seconds(std::chrono::milliseconds t) {
+    const long long ms = t.count();
+    return ms % 1000 == 0 ? std::to_string(ms / 1000) + " s" : std::to_string(ms) + " ms";
+}
+
+} // namespace
+
+AlertCommand::AlertCommand(std::string program, EventLog& log,
+                           std::function<void(const std::string&)> tell)
+    : m_program(std::move(program)), m_log(log), m_tell(std::move(tell)) {}
+
+AlertCommand::~AlertCommand() {
+    // hmdx is ending: runs still going end with it rather than outlive it unwatched.
+    for (Run& run : m_runs) {
+        run.process->disconnect();
+        signalGroup(*run.process, SIGKILL);
+        run.process->waitForFinished(1000);
+    }
+}
+
+bool AlertCommand::Runs(const std::string& event) {
+    return std::find(std::begin(kRunFor), std::end(kRunFor), event) != std::end(kRunFor);
+}
+
+void AlertCommand::write(const Event& e) {
+    if (!Runs(e.event))
+        return;
+    if (m_waiting.size() >= kMostWaiting) {
+        if (m_dropped++ == 0)
+            m_log.record({.event = "alert events dropped",
+                          .detail = std::to_string(kMostWaiting) +
+                                    " events already wait for the alert command; this one and "
+                                    "later ones are not run until it catches up",
+                          .warning = true});
+        return;
+    }
+    m_waiting.push_back(e);
+    // Started from the event loop: a message about it must not open inside the tick.
+    if (!m_startQueued) {
+        m_startQueued = true;
+        QMetaObject::invokeMethod(
+            &m_context, [this] { startWaiting(); }, Qt::QueuedConnection);
+    }
+}
+
+void AlertCommand::startWaiting() {
+    m_startQueued = false;
+    while (!m_waiting.empty() && m_runs.size() < std::size_t(kMostRunning)) {
+        Event next = std::move(m_waiting.front());
+        m_waiting.pop_front();
+        start(std::move(next));
+    }
+    if (m_dropped > 0 && m_waiting.size() < kMostWaiting) {
+        m_log.record({.event = "alert events dropped",
+                      .detail = std::to_string(m_dropped) +
+                                " events were not run while the alert command was behind",
+                      .warning = true});
+        m_dropped = 0;
+    }
+}
+
+void AlertCommand::start(Event cause) {
+    Run& run = m_runs.emplace_back();
+    run.cause = std::move(cause);
+    run.process = new QProcess(&m_context);
+    run.timer = new QTimer(run.process);
+    QProcess& p = *run.process;
+    p.setProgram(QString::fromStdString(m_program));
+    p.setProcessEnvironment(environmentFor(run.cause));
+    p.setProcessChannelMode(QProcess::MergedChannels);
+    p.setStandardInputFile(QProcess::nullDevice());
+    p.setChildProcessModifier([] { ::setpgid(0, 0); });
+    run.timer->setSingleShot(true);
+    Run* r = &run;
+    QObject::connect(&p, &QProcess::readyReadStandardOutput, &m_context,
+                     [this, r] { readOutput(*r); });
+    QObject::connect(run.timer, &QTimer::timeout, &m_context, [this, r] { overdue(*r); });
+    QObject::connect(&p, &QProcess::finished, &m_context,
+                     [this, r](int code, QProcess::ExitStatus status) {
+                         finished(*r, code, status == QProcess::CrashExit);
+                     });
+    QObject::connect(&p, &QProcess::errorOccurred, &m_context, [this, r](QProcess::ProcessError e) {
+        if (e == QProcess::FailedToStart)
+            cannotStart(*r);
+    });
+    p.start();
+    // A program that cannot be started has been forgotten by now.
+    if (std::any_of(m_runs.begin(), m_runs.end(), [r](const Run& x) { return &x == r; })) {
+        m_toldCannotStart = false;
+        run.timer->start(timeout);
+    }
+}
+
+void AlertCommand::readOutput(Run& run) {
+    const QByteArray bytes = run.process->readAll();
+    const qint64 room = std::max<qint64>(0, kMostOutput - run.output.size());
+    run.output += bytes.left(room);
+    run.outputDropped += std::max<qint64>(0, bytes.size() - room);
+}
+
+void AlertCommand::overdue(Run& run) {
+    if (!run.ended) {
+        run.ended = true;
+        signalGroup(*run.process, SIGTERM);
+        run.timer->start(grace);
+    } else {
+        signalGroup(*run.process, SIGKILL);
+    }
+}
+
+void AlertCommand::finished(Run& run, int exitCode, bool crashed) {
+    readOutput(run);
+    std::string output = run.output.trimmed().toStdString();
+    if (run.outputDropped > 0)
+        output += " [" + std::to_string(run.outputDropped) + " more bytes not kept]";
+    if (!output.empty())
+        record(run, "alert command output", output, false);
+    if (run.ended)
+        record(run, "alert command failed", "still running after " + seconds(timeout) + ": ended",
+               true);
+    else if (crashed)
+        record(run, "alert command failed", "ended by a signal", true);
+    else if (exitCode != 0)
+        record(run, "alert command failed", "exit code " + std::to_string(exitCode), true);
+    forget(run);
+}
+
+void AlertCommand::cannotStart(Run& run) {
+    const std::string why = run.process->errorString().toStdString();
+    const bool tell = !m_toldCannotStart;
+    m_toldCannotStart = true;
+    if (tell)
+        record(run, "alert command failed", "cannot start " + m_program + ": " + why, true);
+    forget(run);
+    if (tell && m_tell)
+        m_tell(QCoreApplication::translate("AlertCommand",
+                                           "The alert command %1 cannot be started: %2. Later "
+                                           "events try it again without saying so.")
+                   .arg(QString::fromStdString(m_program), QString::fromStdString(why))
+                   .toStdString());
+}
+
+void AlertCommand::forget(Run& run) {
+    run.process->disconnect();
+    run.timer->stop();
+    run.process->deleteLater();
+    m_runs.remove_if([&run](const Run& x) { return &x == &run; });
+    if (!m_waiting.empty() && !m_startQueued) {
+        m_startQueued = true;
+        QMetaObject::invokeMethod(
+            &m_context, [this] { startWaiting(); }, Qt::QueuedConnection);
+    }
+}
+
+void AlertCommand::record(const Run& run, const char* what, std::string detail, bool warning) {
+    m_log.record({.event = what,
+                  .item = run.cause.item,
+                  .caption = run.cause.caption,
+                  .detail = run.cause.event + ": " + std::move(detail),
+                  .warning = warning});
+}
+
+} // namespace hmdx
