@@ -124,12 +124,11 @@ void AlertCommand::start(Event cause) {
         if (e == QProcess::FailedToStart)
             cannotStart(*r);
     });
+    QObject::connect(&p, &QProcess::started, &m_context, [this, r] {
+        m_toldCannotStart = false; // a program that comes back is said again when it goes
+        r->timer->start(timeout);
+    });
     p.start();
-    // A program that cannot be started has been forgotten by now.
-    if (std::any_of(m_runs.begin(), m_runs.end(), [r](const Run& x) { return &x == r; })) {
-        m_toldCannotStart = false;
-        run.timer->start(timeout);
-    }
 }
 
 void AlertCommand::readOutput(Run& run) {

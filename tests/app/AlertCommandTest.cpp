@@ -60,8 +60,8 @@ TEST(AlertCommand, EnvironmentOutputExitCodeAndTimeout) {
           "HMDX_HIGH=5.51\nHMDX_ITEM=2\nHMDX_LOW=4.49\n"
           "HMDX_TIME=" +
           FormatLocalTime(kRaised.time) + "\nHMDX_VALUE=6.72"}},
-        {"echo $# \"$0\" >&2; exit 3",
-         {"alert command output: warning raised: 0 " + std::string("ALERT"),
+        {"echo $# arguments >&2; exit 3",
+         {"alert command output: warning raised: 0 arguments",
           "alert command failed: warning raised: exit code 3"}},
         {"exec sleep 30",
          {"alert command failed: warning raised: still running after 200 ms: "
@@ -70,13 +70,10 @@ TEST(AlertCommand, EnvironmentOutputExitCodeAndTimeout) {
          {"alert command failed: warning raised: still running after 200 ms: ended"}},
     };
     QtApp();
-    for (Case c : cases) {
+    for (const Case& c : cases) {
         SCOPED_TRACE(c.body);
         TempDir dir;
         const std::string program = Script(dir, c.body);
-        for (std::string& line : c.outcome)
-            if (auto at = line.find("ALERT"); at != std::string::npos)
-                line.replace(at, 5, program);
         EventLog log;
         int told = 0;
         auto sink = std::make_unique<AlertCommand>(program, log, [&](auto&) { ++told; });
@@ -124,9 +121,10 @@ TEST(AlertCommand, AProgramThatCannotStartIsSaidOnce) {
             std::make_unique<AlertCommand>(program, log, [&](auto& text) { told.push_back(text); });
         AlertCommand& alert = *sink;
         log.addSink(std::move(sink));
-        for (int i = 0; i < 3; ++i)
+        for (int i = 0; i < 3; ++i) {
             log.record({.event = "chip reprogrammed"});
-        EXPECT_TRUE(RunUntil([&] { return alert.running() + alert.waiting() == 0; }));
+            EXPECT_TRUE(RunUntil([&] { return alert.running() + alert.waiting() == 0; }));
+        }
         ASSERT_EQ(Outcome(log).size(), 1U) << program;
         EXPECT_EQ(Outcome(log)[0].rfind(
                       "alert command failed: chip reprogrammed: cannot start " + program, 0),
