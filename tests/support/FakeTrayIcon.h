@@ -10,11 +10,16 @@ class FakeTrayIcon : public TrayIcon {
 public:
     bool available = true;
     bool visible = false;
+    bool alert = false;
+    QString toolTip;
+    int updates = 0; // calls of setAlert and setToolTip
 
     bool isAvailable() const override { return available; }
     void show() override { visible = true; }
     void hide() override { visible = false; }
     bool isVisible() const override { return visible; }
+    void setAlert(bool on) override { ++updates, alert = on; }
+    void setToolTip(const QString& text) override { ++updates, toolTip = text; }
 };
 
 } // namespace hmdx::test

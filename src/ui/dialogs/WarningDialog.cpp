@@ -36,6 +36,8 @@ WarningDialog::WarningDialog(Dialogs& forms, int item)
     Label2->setObjectName(item == 0 ? QStringLiteral("lblWarning") : QStringLiteral("Label2"));
     Label2->setStyleSheet(QStringLiteral("color: rgb(0, 0, 128);"));
     Label2->setWordWrap(true);
+    // Read out as the dialog comes up, with the focus on a button.
+    setAccessibleDescription(Label2->text());
     grid->addWidget(Label1, 0, 0);
     grid->addWidget(Label2, 0, 1);
     for (int i = 0; i < 3; ++i) {

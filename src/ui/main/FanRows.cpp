@@ -2,6 +2,7 @@
 #include "FanRows.h"
 
 #include "RowWidgets.h"
+#include "StatusWords.h"
 #include "UpDown.h"
 #include "monitor/ItemTable.h"
 #include "monitor/NumberFormat.h"
@@ -52,6 +53,7 @@ void FanRows::buildRow(int f, QGridLayout* grid) {
         grid->addWidget(controls[c], 1 + f, c);
     }
     r.updFanLoLimit->setAccessibleName(tr("%1 low limit").arg(r.lblFanItem->text()));
+    r.lblFanSpeed->setAccessibleName(r.lblFanItem->text());
     r.updFanLoLimit->bind(m_monitor.limits().fan(f).setting);
     connect(r.updFanLoLimit, &UpDown::edited, this, [this, f] { refreshLimits(f); });
 }
@@ -74,6 +76,7 @@ void FanRows::refreshLimits(int f) {
     r.updFanLoLimit->refresh();
     r.updFanLoLimit->setEnabled(limit.editable);
     r.lblFanLoLimit->setText(limit.text.text);
+    DescribeStatus(r.lblFanSpeed, StatusWords::description(m_monitor, kFirstFanItem + f));
 }
 
 void FanRows::refreshReading(int f) {
@@ -82,7 +85,8 @@ void FanRows::refreshReading(int f) {
     const bool read = m_monitor.machine().state.everRead[size_t(item)];
     if (read)
         row[f].prbFanSpeed->setValue(reading.marker);
-    ShowReading(row[f].lblFanSpeed, reading, read);
+    if (ShowReading(row[f].lblFanSpeed, reading, read))
+        DescribeStatus(row[f].lblFanSpeed, StatusWords::description(m_monitor, item));
 }
 
 } // namespace hmdx

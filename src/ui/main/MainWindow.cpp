@@ -4,6 +4,7 @@
 #include "FanRows.h"
 #include "RowDisplay.h"
 #include "RowWidgets.h"
+#include "StatusWords.h"
 #include "TemperatureRows.h"
 #include "UpDown.h"
 #include "VoltageRows.h"
@@ -62,6 +63,8 @@ void MainWindow::createFrames() {
     m_rows.caseLine.lblCaseOpen = new QLabel(QStringLiteral("PC Case is closed"), central);
     m_rows.caseLine.optCaseOpened = new QRadioButton(central);
     m_rows.caseLine.lblCaseOpen->setObjectName(QStringLiteral("lblCaseOpen"));
+    m_rows.caseLine.lblCaseOpen->setAccessibleName(
+        QString::fromStdString(m_monitor.caption(kCaseOpenItem)));
     m_rows.caseLine.optCaseOpened->setObjectName(QStringLiteral("optCaseOpened"));
     // It shows the chip's switch; the user cannot set it.
     m_rows.caseLine.optCaseOpened->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -149,6 +152,17 @@ void MainWindow::refreshCaseLine() {
     if (m_machine.state.everRead[kCaseOpenItem])
         m_rows.caseLine.optCaseOpened->setChecked(reading.raw != 0);
     m_rows.caseLine.lblCaseOpen->setText(reading.shown.text);
+    DescribeStatus(m_rows.caseLine.lblCaseOpen, StatusWords::description(m_monitor, kCaseOpenItem));
+}
+
+// Only what changed goes to the tray: each change costs the desktop a round trip.
+void MainWindow::refreshTray() {
+    const TrayState state = StatusWords::tray(m_monitor);
+    if (state.alert != m_trayState.alert)
+        m_tray.setAlert(state.alert);
+    if (state.toolTip != m_trayState.toolTip)
+        m_tray.setToolTip(state.toolTip);
+    m_trayState = state;
 }
 
 void MainWindow::pollOnce() {
@@ -158,6 +172,7 @@ void MainWindow::pollOnce() {
     m_rows.temperature->refreshReadings();
     refreshCaseLine();
     refreshItemEnabled();
+    refreshTray();
     if (m_fanWindow)
         m_fanWindow->refreshState();
 }

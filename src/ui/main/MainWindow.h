@@ -3,6 +3,7 @@
 
 #include "MainRows.h"
 #include "RowHistory.h"
+#include "StatusWords.h"
 #include "monitor/Machine.h"
 #include "monitor/Monitor.h"
 #include "monitor/WarningDispatch.h"
@@ -89,6 +90,7 @@ private:
     void showLoadedRows();
     void refreshRows();
     void refreshCaseLine();
+    void refreshTray();
 
     Machine& m_machine;
     MessageBoxes& m_boxes;
@@ -105,6 +107,7 @@ private:
     QPointer<QWidget> m_eventLog;
     QPointer<FanControlWindow> m_fanWindow;
     bool m_ending = false;
+    TrayState m_trayState{false, QStringLiteral("Hardware Monitor")}; // as the tray starts
 };
 
 } // namespace hmdx

@@ -50,4 +50,13 @@ bool QtTrayIcon::isVisible() const {
     return m_icon->isVisible();
 }
 
+void QtTrayIcon::setAlert(bool on) {
+    m_icon->setIcon(
+        QIcon(on ? QStringLiteral(":/icons/hmdx-alert.svg") : QStringLiteral(":/icons/hmdx.svg")));
+}
+
+void QtTrayIcon::setToolTip(const QString& text) {
+    m_icon->setToolTip(text);
+}
+
 } // namespace hmdx

@@ -11,7 +11,7 @@ class QSystemTrayIcon;
 namespace hmdx {
 
 // The tray icon of the desktop's notification area, with its tip "Hardware Monitor" and a
-// menu of Restore and Exit.
+// menu of Restore and Exit; a red badge while something is out of range.
 class QtTrayIcon : public QObject, public TrayIcon {
     Q_OBJECT
 public:
@@ -22,6 +22,8 @@ public:
     void show() override;
     void hide() override;
     bool isVisible() const override;
+    void setAlert(bool on) override;
+    void setToolTip(const QString& text) override;
 
 private:
     QMenu* m_menu;

@@ -3,9 +3,31 @@
 
 #include <QGridLayout>
 #include <QLabel>
+#include <QPainter>
 #include <algorithm>
+#include <qdrawutil.h>
 
 namespace hmdx {
+namespace {
+
+// A status whose frame, out of range, is drawn over its edges: the text keeps its place and
+// is never cut.
+class StatusLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+    bool framed = false;
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        QLabel::paintEvent(event);
+        if (!framed)
+            return;
+        QPainter painter(this);
+        qDrawPlainRect(&painter, rect(), palette().color(QPalette::WindowText), 2);
+    }
+};
+
+} // namespace
 
 QLabel* MakeLabel(const QString& text, QWidget* parent, Qt::Alignment align) {
     auto* label = new QLabel(text, parent);
@@ -24,7 +46,8 @@ void FixSizeFor(QLabel* label, std::initializer_list<QString> texts) {
 }
 
 QLabel* MakeStatusLabel(QWidget* parent) {
-    QLabel* label = MakeLabel(QString(), parent, Qt::AlignRight);
+    auto* label = new StatusLabel(parent);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     label->setAutoFillBackground(true);
     label->setContentsMargins(4, 0, 4, 0);
     // The fastest fan (count 1 at divisor 1) is the widest reading.
@@ -54,10 +77,29 @@ QColor StatusColour(const QLabel* label) {
     return label->palette().color(QPalette::Window);
 }
 
-void ShowReading(QLabel* status, const ItemReading& reading, bool read) {
+bool ShowReading(QLabel* status, const ItemReading& reading, bool read) {
+    const QColor colour =
+        read ? (reading.inRange ? kStatusGreen : kStatusRed) : StatusColour(status);
+    const bool changed = status->text() != reading.shown.text || StatusColour(status) != colour;
     status->setText(reading.shown.text);
-    if (read)
-        SetStatusColour(status, reading.inRange ? kStatusGreen : kStatusRed);
+    SetStatusColour(status, colour);
+    auto* label = dynamic_cast<StatusLabel*>(status);
+    if (const bool framed = read && !reading.inRange; label && label->framed != framed) {
+        label->framed = framed;
+        label->update();
+    }
+    return changed;
+}
+
+bool HasOutOfRangeFrame(const QWidget* status) {
+    const auto* label = dynamic_cast<const StatusLabel*>(status);
+    return label && label->framed;
+}
+
+// Set on a change only: each one goes out to assistive technology.
+void DescribeStatus(QLabel* status, const QString& description) {
+    if (status->accessibleDescription() != description)
+        status->setAccessibleDescription(description);
 }
 
 } // namespace hmdx

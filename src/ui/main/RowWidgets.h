@@ -41,7 +41,11 @@ QLabel* MakeStatusLabel(QWidget* parent);
 void SetStatusColour(QLabel* label, const QColor& colour);
 QColor StatusColour(const QLabel* label);
 // A reading's text, and its colour once the item has been read: green in range, red out.
-void ShowReading(QLabel* status, const ItemReading& reading, bool read);
+// Out of range, a bold frame too: a sign that needs no colour. True when the label changed.
+bool ShowReading(QLabel* status, const ItemReading& reading, bool read);
+bool HasOutOfRangeFrame(const QWidget* status);
+// What a status label's colour means, for a screen reader (its name is the item's caption).
+void DescribeStatus(QLabel* status, const QString& description);
 
 // Gives the columns of a voltage or temperature frame the same widths in every frame, so the
 // scales of all rows line up. `texts` are the widest contents of columns 0, 1, 2, ...

@@ -3,6 +3,7 @@
 
 #include "RowWidgets.h"
 #include "ScaleSlider.h"
+#include "StatusWords.h"
 #include "UpDown.h"
 #include "monitor/Conversions.h"
 #include "monitor/ItemTable.h"
@@ -59,6 +60,7 @@ void TemperatureRows::buildRow(int t, QGridLayout* grid) {
         grid->addWidget(controls[c], 1 + t, c);
     }
     r.updTempHiLimit->setAccessibleName(tr("%1 high limit").arg(r.lblTempItem->text()));
+    r.lblStatusT->setAccessibleName(r.lblTempItem->text());
     TemperatureLimits& limits = m_monitor.limits().temperature(t);
     r.updTempLoLimit->bind(limits.hysteresis);
     r.updTempHiLimit->bind(limits.high);
@@ -88,13 +90,15 @@ void TemperatureRows::refreshLimits(int t) {
     r.sldTemp->setSelLength(limits.band.length);
     r.lblTempLoLimit->setText(limits.lowText.text);
     r.lblTempHiLimit->setText(limits.highText.text);
+    DescribeStatus(r.lblStatusT, StatusWords::description(m_monitor, kFirstTempItem + t));
 }
 
 void TemperatureRows::refreshReading(int t) {
     const int item = kFirstTempItem + t;
     const ItemReading& reading = m_monitor.reading(item);
     row[t].sldTemp->setValue(reading.marker);
-    ShowReading(row[t].lblStatusT, reading, m_monitor.machine().state.everRead[size_t(item)]);
+    if (ShowReading(row[t].lblStatusT, reading, m_monitor.machine().state.everRead[size_t(item)]))
+        DescribeStatus(row[t].lblStatusT, StatusWords::description(m_monitor, item));
 }
 
 } // namespace hmdx

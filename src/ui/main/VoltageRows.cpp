@@ -3,6 +3,7 @@
 
 #include "RowWidgets.h"
 #include "ScaleSlider.h"
+#include "StatusWords.h"
 #include "UpDown.h"
 #include "monitor/Conversions.h"
 #include "monitor/ItemTable.h"
@@ -68,6 +69,7 @@ void VoltageRows::buildRow(int i, QGridLayout* grid) {
     }
     r.updLoLimit->setAccessibleName(tr("%1 low limit").arg(r.lblItemName->text()));
     r.updHiLimit->setAccessibleName(tr("%1 high limit").arg(r.lblItemName->text()));
+    r.lblStatusV->setAccessibleName(r.lblItemName->text());
     VoltageLimits& limits = m_monitor.limits().voltage(i);
     r.updLoLimit->bind(limits.low);
     r.updHiLimit->bind(limits.high);
@@ -100,12 +102,14 @@ void VoltageRows::refreshLimits(int i) {
     r.lblHiBound->setText(limits.highBound);
     r.LblLoLimit->setText(limits.lowText.text);
     r.LblHiLimit->setText(limits.highText.text);
+    DescribeStatus(r.lblStatusV, StatusWords::description(m_monitor, i));
 }
 
 void VoltageRows::refreshReading(int i) {
     const ItemReading& reading = m_monitor.reading(i);
     row[i].SldVoltage->setValue(reading.marker);
-    ShowReading(row[i].lblStatusV, reading, m_monitor.machine().state.everRead[size_t(i)]);
+    if (ShowReading(row[i].lblStatusV, reading, m_monitor.machine().state.everRead[size_t(i)]))
+        DescribeStatus(row[i].lblStatusV, StatusWords::description(m_monitor, i));
 }
 
 void VoltageRows::closeVcoreBGap() {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/WindowRig.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QLabel>
 #include <filesystem>
@@ -80,6 +81,17 @@ TEST(WarningDialog, ShutDownAsksAndTheWarningStays) {
         EXPECT_TRUE(rig.forms.isShown(12)) << c.outcome;
         EXPECT_FALSE(std::filesystem::exists(rig.data / "hmb.dat")) << c.outcome;
     }
+}
+
+// A screen reader hears the warning's message as the dialog comes up.
+TEST(WarningDialog, ItsMessageReachesAScreenReader) {
+    DialogRig rig(ScenarioFor("hmb"));
+    rig.w().load();
+    rig.forms.show(9);
+    WarningDialog* dialog = rig.forms.warningIfLoaded(9);
+    QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(dialog);
+    EXPECT_EQ(heard->text(QAccessible::Name), QStringLiteral("Warning !!!"));
+    EXPECT_EQ(heard->text(QAccessible::Description), "Your CPU FAN Speed exceed the limits.");
 }
 
 } // namespace
