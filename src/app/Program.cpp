@@ -9,6 +9,7 @@
 #include "monitor/JournalSink.h"
 #include "monitor/JsonLinesSink.h"
 #include "monitor/Machine.h"
+#include "monitor/NotificationSink.h"
 #include "platform/Journal.h"
 #include "ui/dialogs/Dialogs.h"
 #include "ui/main/MainWindow.h"
@@ -56,7 +57,8 @@ private:
     bool m_print;
 };
 
-int runWindow(Machine& m, ProgramEnvironment& env, Backend& backend, const CommandLine& options) {
+int runWindow(Machine& m, ProgramEnvironment& env, Backend& backend, const CommandLine& options,
+              NotificationSink* notices) {
     m.chip.pumpEvents = [] { QCoreApplication::processEvents(); };
     Dialogs forms(m, env.boxes, backend.power());
     // Without a desktop a warning is a line on standard error and an event, not a dialog.
@@ -80,6 +82,8 @@ int runWindow(Machine& m, ProgramEnvironment& env, Backend& backend, const Comma
     };
     if (!options.headless)
         forms.attach(window);
+    if (notices)
+        notices->showWarning = [&forms](int item) { forms.bringUpWarning(item); };
     window.load();
     FanControl& fans = window.monitor().fans();
     if (const std::string problem =
@@ -105,6 +109,8 @@ int runWindow(Machine& m, ProgramEnvironment& env, Backend& backend, const Comma
     // Signals and the session's end come here without the window's own way out.
     fans.goFull(FanFailsafe::Ending);
     backend.sleep().onSleep = nullptr;
+    if (notices)
+        notices->showWarning = nullptr;
     return code;
 }
 
@@ -172,6 +178,12 @@ int RunProgram(const CommandLine& options, ProgramEnvironment& env) {
         backend.finish();
         return kExitUsage;
     }
+    NotificationSink* notices = nullptr;
+    if (env.notifier && !options.headless) {
+        auto sink = std::make_unique<NotificationSink>(*env.notifier);
+        notices = sink.get();
+        m.events.addSink(std::move(sink));
+    }
     StartupServices services{env.instance, backend.claims(), told,
                              options.dataDir.empty() ? env.dataFolder
                                                      : std::filesystem::path(options.dataDir)};
@@ -183,7 +195,7 @@ int RunProgram(const CommandLine& options, ProgramEnvironment& env) {
                    : kExitStartupFailed;
     if (outcome == StartupOutcome::Ready) {
         m.events.record({.event = "start", .detail = describeStart(m)});
-        code = runWindow(m, env, backend, options);
+        code = runWindow(m, env, backend, options, notices);
         m.events.record({.event = "end", .detail = "exit code " + std::to_string(code)});
     }
     backend.finish();
