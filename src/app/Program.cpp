@@ -82,8 +82,13 @@ int runWindow(Machine& m, ProgramEnvironment& env, Backend& backend, const Comma
     };
     if (!options.headless)
         forms.attach(window);
-    if (notices)
+    if (notices) {
         notices->showWarning = [&forms](int item) { forms.bringUpWarning(item); };
+        notices->monitored = [&m](int item) { return m.settings.ItemEnabled[size_t(item)] == 1; };
+        // An item switched off may bring no event: the next tick takes its notification away.
+        QObject::connect(&window.timer(), &QTimer::timeout, &window,
+                         [notices] { notices->review(); });
+    }
     window.load();
     FanControl& fans = window.monitor().fans();
     if (const std::string problem =
@@ -109,8 +114,10 @@ int runWindow(Machine& m, ProgramEnvironment& env, Backend& backend, const Comma
     // Signals and the session's end come here without the window's own way out.
     fans.goFull(FanFailsafe::Ending);
     backend.sleep().onSleep = nullptr;
-    if (notices)
+    if (notices) {
         notices->showWarning = nullptr;
+        notices->monitored = nullptr;
+    }
     return code;
 }
 

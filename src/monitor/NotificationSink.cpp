@@ -2,6 +2,7 @@
 #include "NotificationSink.h"
 
 #include <QStringList>
+#include <algorithm>
 #include <cctype>
 #include <string_view>
 
@@ -92,6 +93,20 @@ void NotificationSink::write(const Event& e) {
     for (const Plain& p : kPlain)
         if (e.event == p.event && (e.warning || !p.warningsOnly))
             m_notifier.notify(p.slot, {.summary = tr(p.summary).toStdString(), .body = e.detail});
+    if (isItem && (e.event == "fan failsafe" || e.event == "fan control resumed")) {
+        const bool wasHeld = std::ranges::find(m_failsafe, true) != m_failsafe.end();
+        bool& held = m_failsafe[size_t(e.item)];
+        held = e.event == "fan failsafe" ? held || e.warning : false;
+        if (wasHeld && std::ranges::find(m_failsafe, true) == m_failsafe.end())
+            m_notifier.close(kFanFailsafeSlot);
+    }
+    review();
+}
+
+void NotificationSink::review() {
+    for (int item = 0; item < kItemCount; ++item)
+        if (monitored && !monitored(item))
+            closeItem(item);
 }
 
 void NotificationSink::closeItem(int item) {

@@ -23,6 +23,22 @@ QDBusMessage call(const QString& method) {
 
 } // namespace
 
+QString EscapedForMarkup(const QString& text) {
+    QString escaped;
+    escaped.reserve(text.size());
+    for (const QChar c : text) {
+        if (c == u'&')
+            escaped += QStringLiteral("&amp;");
+        else if (c == u'<')
+            escaped += QStringLiteral("&lt;");
+        else if (c == u'>')
+            escaped += QStringLiteral("&gt;");
+        else
+            escaped += c;
+    }
+    return escaped;
+}
+
 DesktopNotifier::DesktopNotifier(QString appName, QString icon, QString imagePath)
     : m_bus(QDBusConnection::sessionBus()), m_appName(std::move(appName)), m_icon(std::move(icon)),
       m_imagePath(std::move(imagePath)) {
@@ -33,14 +49,34 @@ DesktopNotifier::DesktopNotifier(QString appName, QString icon, QString imagePat
                   SLOT(actionInvoked(uint, QString)));
     m_bus.connect({}, kPath, kService, QStringLiteral("NotificationClosed"), this,
                   SLOT(notificationClosed(uint, uint)));
+    askCapabilities();
+}
+
+void DesktopNotifier::askCapabilities() {
+    m_asking = true;
+    auto* watcher = new QDBusPendingCallWatcher(
+        m_bus.asyncCall(call(QStringLiteral("GetCapabilities")), kReplyMs), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* w) {
+        w->deleteLater();
+        m_asking = false;
+        const QDBusPendingReply<QStringList> reply = *w;
+        if (!reply.isError())
+            m_bodyMarkup = reply.value().contains(QStringLiteral("body-markup"));
+        for (auto& [slot, s] : m_slots)
+            if (!s.waiting && s.next)
+                send(slot, *std::exchange(s.next, std::nullopt));
+    });
 }
 
 void DesktopNotifier::notify(int slot, const Notification& n) {
     if (!m_bus.isConnected())
         return;
+    // A server started after hmdx is asked when first needed; its answer says how to send.
+    if (!m_bodyMarkup && !m_asking)
+        askCapabilities();
     Slot& s = m_slots[slot];
     s.closeWanted = false;
-    if (s.waiting)
+    if (s.waiting || m_asking)
         s.next = n;
     else
         send(slot, n);
@@ -62,6 +98,9 @@ void DesktopNotifier::close(int slot) {
 
 void DesktopNotifier::send(int slot, const Notification& n) {
     Slot& s = m_slots[slot];
+    QString body = QString::fromStdString(n.body);
+    if (m_bodyMarkup.value_or(false))
+        body = EscapedForMarkup(body);
     QStringList actions;
     if (!n.actionLabel.empty())
         actions << kDefaultAction << QString::fromStdString(n.actionLabel);
@@ -72,8 +111,8 @@ void DesktopNotifier::send(int slot, const Notification& n) {
     if (!m_imagePath.isEmpty())
         hints.insert(QStringLiteral("image-path"), m_imagePath);
     QDBusMessage notify = call(QStringLiteral("Notify"));
-    notify << m_appName << uint(s.id) << m_icon << QString::fromStdString(n.summary)
-           << QString::fromStdString(n.body) << actions << hints << qint32(-1);
+    notify << m_appName << uint(s.id) << m_icon << QString::fromStdString(n.summary) << body
+           << actions << hints << qint32(-1);
     s.waiting = true;
     auto* watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(notify, kReplyMs), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this,
@@ -91,10 +130,8 @@ void DesktopNotifier::replied(int slot, QDBusPendingCallWatcher* call) {
         s.closeWanted = false;
         closeId(s.id);
         s.id = 0;
-    } else if (s.next) {
-        const Notification next = std::move(*s.next);
-        s.next.reset();
-        send(slot, next);
+    } else if (s.next && !m_asking) {
+        send(slot, *std::exchange(s.next, std::nullopt));
     }
 }
 

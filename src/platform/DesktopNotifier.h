@@ -14,9 +14,12 @@ class QDBusPendingCallWatcher;
 
 namespace hmdx {
 
+// The body as markup says it: '&', '<' and '>' as entities.
+QString EscapedForMarkup(const QString& text);
+
 // org.freedesktop.Notifications on the session bus. Every call is asynchronous: the tick never
 // waits for the server. Without a session bus nothing is sent; without a server the calls fail
-// quietly.
+// quietly. The body is escaped for a server that reads it as markup.
 class DesktopNotifier : public QObject, public Notifier {
     Q_OBJECT
 public:
@@ -32,7 +35,7 @@ private slots:
 
 private:
     // The server's id arrives with Notify's reply; until then a newer notification or a close
-    // of the slot waits for it.
+    // of the slot waits for it. A notification also waits for the server's capabilities.
     struct Slot {
         uint32_t id = 0;
         bool waiting = false;
@@ -40,6 +43,7 @@ private:
         bool closeWanted = false;
     };
 
+    void askCapabilities();
     void send(int slot, const Notification& n);
     void replied(int slot, QDBusPendingCallWatcher* call);
     void closeId(uint32_t id);
@@ -48,6 +52,9 @@ private:
     QDBusConnection m_bus;
     QString m_appName, m_icon, m_imagePath;
     std::map<int, Slot> m_slots;
+    // Unknown until the server answers; asked again while none has.
+    std::optional<bool> m_bodyMarkup;
+    bool m_asking = false;
 };
 
 } // namespace hmdx

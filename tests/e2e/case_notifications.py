@@ -8,14 +8,18 @@ import os
 import shutil
 import subprocess
 
-from harness import MAIN_TITLE, SCREEN, WARNING_TITLE, Skip, case, check, wait_for
+from harness import BOX_TITLE, MAIN_TITLE, SCREEN, WARNING_TITLE, Skip, case, check, wait_for
 
-# What the case relies on, not the machine's own taste: the middle button runs the action.
+# What the case relies on, not the machine's own taste: the middle button runs the action, and
+# the body is markup.
 DUNSTRC = """[global]
+    markup = full
     origin = top-right
     offset = 10x50
     width = 300
     mouse_middle_click = do_action, close_current
+[urgency_normal]
+    timeout = 0
 [urgency_critical]
     timeout = 0
 """
@@ -49,6 +53,8 @@ def displayed(session):
 @case("notifications")
 def notifications(session):
     start_server(session)
+    session.data = os.path.join(session.dir, "R&D <old>")
+    os.makedirs(session.data)
     app = session.start(scenario="volt-flap.scn")
     main = session.wait_window(MAIN_TITLE, app)
 
@@ -78,6 +84,16 @@ def notifications(session):
     # Ignore: the next poll warns again with a new bubble, which the end takes away.
     session.keys(warning, "space")
     wait_for("the third notification", lambda: displayed(session) == 1, abort=app.ensure_alive)
+    # A folder where the settings file should be: File > Save fails, naming the file, whose
+    # '&' and '<' go as entities to a server that reads the body as markup.
+    os.mkdir(settings := os.path.join(session.data, "hmb.dat"))
+    session.menu(app, "alt+f", "s")
+    session.keys(session.wait_window(BOX_TITLE, app), "Return")
+    wait_for("the failed save's notification", lambda: displayed(session) == 2)
     session.exit_from_menu(app)
-    wait_for("no notification left after the exit", lambda: displayed(session) == 0)
+    wait_for("only the failed save's notification left", lambda: displayed(session) == 1)
+    dunstctl(session, "close-all")
+    saved = json.loads(dunstctl(session, "history"))["data"][0][0]
+    as_markup = settings.replace("&", "&amp;").replace("<", "&lt;").replace(">", "&gt;")
+    check(f'"{as_markup}"' in saved["body"]["data"], f"the failed save's notification: {saved}")
     check(not app.stderr().strip(), f"hmdx said: {app.stderr()!r}")

@@ -18,6 +18,7 @@ TEST(NotificationSink, EventsMakeAndTakeAwayNotifications) {
     struct Case {
         std::vector<Event> events;
         std::string calls;
+        int off = -1; // not monitored
     };
     const Event raised4 = on(4, "warning raised", true), raised12 = on(12, "warning raised", true);
     for (const Case& c : std::vector<Case>{
@@ -26,12 +27,16 @@ TEST(NotificationSink, EventsMakeAndTakeAwayNotifications) {
              {{on(4, "warning cleared"), on(5, "disable"), on(-1, "end")}, ""},
              {{raised4, raised12, on(4, "warning cleared"), on(-1, "end")}, "n4! n12! c4 c12 "},
              {{on(-1, "chip reprogrammed"), on(-1, "save failed", true)}, "n16 n17 "},
-             {{on(9, "fan failsafe", true), on(9, "fan failsafe"), on(9, "fan control resumed")},
-              "n18 "},
+             {{on(9, "fan failsafe", true), on(10, "fan failsafe", true), on(9, "fan failsafe"),
+               on(10, "fan control resumed"), on(9, "fan control resumed")},
+              "n18 n18 c18 "},
+             // +5V switched off in the configuration: gone with the next event
+             {{raised4, raised12, on(-1, "configuration changed")}, "n4! n12! c4 ", 4},
              {{on(4, "limit changed"), on(-1, "start"), on(-1, "save"), on(4, "shut down")}, ""},
          }) {
         RecordingNotifier notifier;
         NotificationSink sink(notifier);
+        sink.monitored = [&c](int item) { return item != c.off; };
         for (const Event& e : c.events)
             sink.write(e);
         EXPECT_EQ(notifier.calls, c.calls);
