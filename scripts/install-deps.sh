@@ -13,6 +13,7 @@ packages=(
     desktop-file-utils appstream dpkg-dev debhelper lintian devscripts man-db systemd
     libsystemd-dev
     prometheus prometheus-node-exporter
+    dbus-daemon dunst
 )
 
 missing=()

@@ -6,12 +6,27 @@
 #include "app/Program.h"
 #include "app/QtMessageBoxes.h"
 #include "app/QuitOnSignal.h"
+#include "platform/DesktopNotifier.h"
 #include "platform/InstanceLock.h"
 #include "ui/main/QtTrayIcon.h"
 
 #include <QApplication>
 #include <iostream>
 #include <memory>
+
+namespace {
+
+// The installed icon as a file, for notification servers that do not look up icon themes;
+// empty when hmdx runs from its build tree.
+QString installedIcon(const std::filesystem::path& programFolder) {
+    const std::filesystem::path icon =
+        programFolder.parent_path() / "share/icons/hicolor/128x128/apps/hmdx.png";
+    std::error_code error;
+    return std::filesystem::is_regular_file(icon, error) ? QString::fromStdString(icon.string())
+                                                         : QString();
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
@@ -54,11 +69,16 @@ int main(int argc, char** argv) {
     else
         tray = std::make_unique<hmdx::QtTrayIcon>();
     const std::filesystem::path programFolder = QApplication::applicationDirPath().toStdString();
+    std::unique_ptr<hmdx::DesktopNotifier> notifier;
+    if (!headless)
+        notifier = std::make_unique<hmdx::DesktopNotifier>(
+            QStringLiteral("hmdx"), QStringLiteral("hmdx"), installedIcon(programFolder));
     hmdx::ProgramEnvironment env{boxes,
                                  instance,
                                  *tray,
                                  hmdx::DefaultDataFolder(programFolder),
                                  [](hmdx::MainWindow&) { return QApplication::exec(); },
                                  [] { QCoreApplication::exit(hmdx::kExitOk); }};
+    env.notifier = notifier.get();
     return hmdx::RunProgram(*parsed.options, env);
 }

@@ -11,6 +11,7 @@
 #include "monitor/JournalSink.h"
 #include "monitor/JsonLinesSink.h"
 #include "monitor/Machine.h"
+#include "monitor/NotificationSink.h"
 #include "platform/Journal.h"
 #include "ui/dialogs/Dialogs.h"
 #include "ui/main/MainWindow.h"
@@ -79,7 +80,8 @@ StartAtLogin startAtLogin(const CommandLine& options) {
     return {AutostartFile(), std::move(command)};
 }
 
-int runWindow(Machine& m, ProgramEnvironment& env, Backend& backend, const CommandLine& options) {
+int runWindow(Machine& m, ProgramEnvironment& env, Backend& backend, const CommandLine& options,
+              NotificationSink* notices) {
     m.chip.pumpEvents = [] { QCoreApplication::processEvents(); };
     DesktopSettings desktop(m.settingsFile->path().parent_path() / DesktopSettings::kFileName);
     setUpDesktop(m, desktop, options, env.boxes);
@@ -108,6 +110,13 @@ int runWindow(Machine& m, ProgramEnvironment& env, Backend& backend, const Comma
         forms.attach(window);
         AddStartAtLoginAction(*window.toolsMenu(), login, desktop, env.boxes);
     }
+    if (notices) {
+        notices->showWarning = [&forms](int item) { forms.bringUpWarning(item); };
+        notices->monitored = [&m](int item) { return m.settings.ItemEnabled[size_t(item)] == 1; };
+        // An item switched off may bring no event: the next tick takes its notification away.
+        QObject::connect(&window.timer(), &QTimer::timeout, &window,
+                         [notices] { notices->review(); });
+    }
     window.load();
     FanControl& fans = window.monitor().fans();
     if (const std::string problem =
@@ -135,6 +144,10 @@ int runWindow(Machine& m, ProgramEnvironment& env, Backend& backend, const Comma
     // Signals and the session's end come here without the window's own way out.
     fans.goFull(FanFailsafe::Ending);
     backend.sleep().onSleep = nullptr;
+    if (notices) {
+        notices->showWarning = nullptr;
+        notices->monitored = nullptr;
+    }
     return code;
 }
 
@@ -202,6 +215,12 @@ int RunProgram(const CommandLine& options, ProgramEnvironment& env) {
         backend.finish();
         return kExitUsage;
     }
+    NotificationSink* notices = nullptr;
+    if (env.notifier && !options.headless) {
+        auto sink = std::make_unique<NotificationSink>(*env.notifier);
+        notices = sink.get();
+        m.events.addSink(std::move(sink));
+    }
     StartupServices services{env.instance, backend.claims(), told,
                              options.dataDir.empty() ? env.dataFolder
                                                      : std::filesystem::path(options.dataDir)};
@@ -213,7 +232,7 @@ int RunProgram(const CommandLine& options, ProgramEnvironment& env) {
                    : kExitStartupFailed;
     if (outcome == StartupOutcome::Ready) {
         m.events.record({.event = "start", .detail = describeStart(m)});
-        code = runWindow(m, env, backend, options);
+        code = runWindow(m, env, backend, options, notices);
         m.events.record({.event = "end", .detail = "exit code " + std::to_string(code)});
     }
     backend.finish();

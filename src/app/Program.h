@@ -4,6 +4,7 @@
 #include "CommandLine.h"
 #include "chip/Startup.h"
 #include "platform/MessageBoxes.h"
+#include "platform/Notifier.h"
 #include "platform/SingleInstance.h"
 #include "platform/TrayIcon.h"
 
@@ -28,6 +29,8 @@ struct ProgramEnvironment {
     std::function<void()> endProgram;
     // The simulated chip's seconds since start; empty: the wall clock. Tests step it.
     std::function<int()> simulatedSeconds = {};
+    // Desktop notifications; none headless.
+    Notifier* notifier = nullptr;
 };
 
 // One run of hmdx from its options to its end: chooses the backend, runs start-up, opens the

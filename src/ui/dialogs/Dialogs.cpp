@@ -95,6 +95,16 @@ void Dialogs::unload(int item) {
     }
 }
 
+void Dialogs::bringUpWarning(int item) {
+    if (item < 0 || item >= kItemCount)
+        return;
+    if (!m_warnings[item] && !m_machine.state.alarm[item])
+        return;
+    if (!isShown(item))
+        show(item);
+    bringUp(m_warnings[item]);
+}
+
 void Dialogs::disableItem(int k) {
     m_machine.settings.ItemEnabled[k] = 0;
     if (hasMain())

@@ -51,6 +51,9 @@ public:
     bool isShown(int item) override;
     void show(int item) override;
     void unload(int item) override;
+    // A desktop notification's action: the item's warning to the front, shown again if it was
+    // ignored while the item is still out of range.
+    void bringUpWarning(int item);
 
     // Stops monitoring item k: the Disable action of a warning (steps shared with the
     // password prompt's Disable).

@@ -1,0 +1,119 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "NotificationSink.h"
+
+#include <QStringList>
+#include <algorithm>
+#include <cctype>
+#include <string_view>
+
+namespace hmdx {
+namespace {
+
+QString text(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+// The unit a row shows beside a number; words ("low_speed") go without.
+QString unitAfter(int item, const std::string& shown) {
+    static constexpr const char* kUnits[] = {" V", " RPM", " °C", ""};
+    const int group = item < kFirstFanItem    ? 0
+                      : item < kFirstTempItem ? 1
+                      : item < kCaseOpenItem  ? 2
+                                              : 3;
+    const bool number =
+        !shown.empty() && (std::isdigit(static_cast<unsigned char>(shown[0])) || shown[0] == '-');
+    return number ? QString::fromUtf8(kUnits[group]) : QString();
+}
+
+QString warningBody(const Event& e) {
+    const auto shown = [&e](const std::string& s) { return text(s) + unitAfter(e.item, s); };
+    QStringList lines;
+    if (!e.value.empty())
+        lines << NotificationSink::tr("Reading: %1").arg(shown(e.value));
+    if (!e.low.empty() && !e.high.empty())
+        lines << NotificationSink::tr("Limits: %1 to %2").arg(text(e.low), shown(e.high));
+    else if (!e.low.empty())
+        lines << NotificationSink::tr("Low limit: %1").arg(shown(e.low));
+    else if (!e.high.empty())
+        lines << NotificationSink::tr("High limit: %1").arg(shown(e.high));
+    return lines.join('\n');
+}
+
+struct Plain {
+    std::string_view event;
+    int slot;
+    const char* summary;
+    bool warningsOnly; // a fan going full for the sleep or the end is no news
+};
+
+constexpr Plain kPlain[] = {
+    {"chip reprogrammed", NotificationSink::kReprogrammedSlot,
+     QT_TRANSLATE_NOOP("hmdx::NotificationSink", "Chip programmed again"), false},
+    {"save failed", NotificationSink::kSaveFailedSlot,
+     QT_TRANSLATE_NOOP("hmdx::NotificationSink", "Settings not saved"), false},
+    {"fan failsafe", NotificationSink::kFanFailsafeSlot,
+     QT_TRANSLATE_NOOP("hmdx::NotificationSink", "Fan output at full speed"), true},
+};
+
+} // namespace
+
+NotificationSink::NotificationSink(Notifier& notifier) : m_notifier(notifier) {
+    m_notifier.onAction = [this](int slot) {
+        if (slot >= 0 && slot < kItemCount && m_shown[size_t(slot)] && showWarning)
+            showWarning(slot);
+    };
+}
+
+NotificationSink::~NotificationSink() {
+    m_notifier.onAction = nullptr;
+}
+
+void NotificationSink::write(const Event& e) {
+    const bool isItem = e.item >= 0 && e.item < kItemCount;
+    if (e.event == "warning raised" && isItem) {
+        Notifier::Notification n;
+        n.summary = tr("%1 out of range").arg(text(e.caption)).toStdString();
+        n.body = warningBody(e).toStdString();
+        n.urgency = Notifier::Urgency::Critical;
+        n.actionLabel = tr("Show").toStdString();
+        m_notifier.notify(e.item, n);
+        m_shown[size_t(e.item)] = true;
+        return;
+    }
+    if ((e.event == "warning cleared" || e.event == "disable") && isItem) {
+        closeItem(e.item);
+        return;
+    }
+    // A critical notification stays until closed: one left behind would outlive its action.
+    if (e.event == "end") {
+        for (int item = 0; item < kItemCount; ++item)
+            closeItem(item);
+        return;
+    }
+    for (const Plain& p : kPlain)
+        if (e.event == p.event && (e.warning || !p.warningsOnly))
+            m_notifier.notify(p.slot, {.summary = tr(p.summary).toStdString(), .body = e.detail});
+    if (isItem && (e.event == "fan failsafe" || e.event == "fan control resumed")) {
+        const bool wasHeld = std::ranges::find(m_failsafe, true) != m_failsafe.end();
+        bool& held = m_failsafe[size_t(e.item)];
+        held = e.event == "fan failsafe" ? held || e.warning : false;
+        if (wasHeld && std::ranges::find(m_failsafe, true) == m_failsafe.end())
+            m_notifier.close(kFanFailsafeSlot);
+    }
+    review();
+}
+
+void NotificationSink::review() {
+    for (int item = 0; item < kItemCount; ++item)
+        if (monitored && !monitored(item))
+            closeItem(item);
+}
+
+void NotificationSink::closeItem(int item) {
+    if (!m_shown[size_t(item)])
+        return;
+    m_shown[size_t(item)] = false;
+    m_notifier.close(item);
+}
+
+} // namespace hmdx
