@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "RowWidgets.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <algorithm>
@@ -28,8 +29,8 @@ QLabel* MakeStatusLabel(QWidget* parent) {
     label->setAutoFillBackground(true);
     label->setContentsMargins(4, 0, 4, 0);
     // The fastest fan (count 1 at divisor 1) is the widest reading.
-    FixSizeFor(label, {QStringLiteral("1,350,000"), QStringLiteral("low_speed"),
-                       QStringLiteral("Fan off"), QStringLiteral("-128.00")});
+    FixSizeFor(label, {QStringLiteral("1,350,000"), ShownText(QStringLiteral("low_speed")),
+                       ShownText(QStringLiteral("Fan off")), QStringLiteral("-128.00")});
     SetStatusColour(label, kStatusFresh);
     return label;
 }
@@ -54,8 +55,12 @@ QColor StatusColour(const QLabel* label) {
     return label->palette().color(QPalette::Window);
 }
 
+QString ShownText(const QString& text) {
+    return QCoreApplication::translate("hmdx::Monitor", text.toUtf8().constData());
+}
+
 void ShowReading(QLabel* status, const ItemReading& reading, bool read) {
-    status->setText(reading.shown.text);
+    status->setText(ShownText(reading.shown.text));
     if (read)
         SetStatusColour(status, reading.inRange ? kStatusGreen : kStatusRed);
 }

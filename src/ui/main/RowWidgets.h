@@ -41,6 +41,8 @@ QLabel* MakeStatusLabel(QWidget* parent);
 void SetStatusColour(QLabel* label, const QColor& colour);
 QColor StatusColour(const QLabel* label);
 // A reading's text, and its colour once the item has been read: green in range, red out.
+// A word the monitor shows ("Fan off") in the user's language; a number as it is.
+QString ShownText(const QString& text);
 void ShowReading(QLabel* status, const ItemReading& reading, bool read);
 
 // Gives the columns of a voltage or temperature frame the same widths in every frame, so the
