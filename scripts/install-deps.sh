@@ -7,6 +7,7 @@ packages=(
     build-essential cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-qpa-plugins libqt6dbus6 qt6-charts-dev libqt6opengl6-dev
     libqt6svg6
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool trayer imagemagick python3
     clang clang-format libclang-rt-14-dev shellcheck

@@ -24,6 +24,9 @@ bash scripts/check-format.sh
 echo "== Layers"
 python3 scripts/check-layers.py
 
+echo "== Translations complete and current"
+python3 scripts/check-translations.py
+
 echo "== Shell scripts"
 git ls-files -z '*.sh' .ci/run | xargs -0 shellcheck
 

@@ -6,6 +6,7 @@
 #include "app/Program.h"
 #include "app/QtMessageBoxes.h"
 #include "app/QuitOnSignal.h"
+#include "app/Translations.h"
 #include "platform/DesktopNotifier.h"
 #include "platform/InstanceLock.h"
 #include "ui/main/QtTrayIcon.h"
@@ -26,10 +27,11 @@ QString installedIcon(const std::filesystem::path& programFolder) {
                                                          : QString();
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
-    std::vector<std::string> args(argv + 1, argv + argc);
+// What ends before any window: a wrong command line, --help, --version, --fans-full. Its texts
+// follow the user's language as well, so the line is read again once the translations are in.
+int runWithoutWindow(int argc, char** argv, const std::vector<std::string>& args) {
+    QCoreApplication core(argc, argv);
+    const hmdx::Translations translations;
     const hmdx::CommandLineParse parsed = hmdx::ParseCommandLine(args);
     if (!parsed.options) {
         std::cerr << "hmdx: " << parsed.error << "\n" << hmdx::UsageText();
@@ -43,16 +45,24 @@ int main(int argc, char** argv) {
         std::cout << "hmdx " HMDX_VERSION "\n";
         return hmdx::kExitOk;
     }
-    if (parsed.options->fansFull) {
-        // No display: this runs from a service's stop, and logind is reached over D-Bus.
-        QCoreApplication core(argc, argv);
-        return hmdx::RunFansFull(*parsed.options);
-    }
+    // No display: this runs from a service's stop, and logind is reached over D-Bus.
+    return hmdx::RunFansFull(*parsed.options);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    const hmdx::CommandLineParse parsed = hmdx::ParseCommandLine(args);
+    if (!parsed.options || parsed.options->help || parsed.options->version ||
+        parsed.options->fansFull)
+        return runWithoutWindow(argc, argv, args);
     const bool headless = parsed.options->headless;
     // Headless, the window exists but is never shown: no display is needed.
     if (headless)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    const hmdx::Translations translations;
     QApplication::setApplicationName(QStringLiteral("hmdx"));
     QGuiApplication::setDesktopFileName(QStringLiteral("hmdx"));
     // Closing the window hides it to the tray; only Exit ends the program.

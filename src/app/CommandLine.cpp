@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CommandLine.h"
 
+#include "Translations.h"
 #include "chip/sim/Scenario.h"
 
-#include <QCoreApplication>
 #include <utility>
 
 namespace hmdx {
@@ -49,8 +49,12 @@ std::optional<std::string> takeSeconds(const std::vector<std::string>& args, siz
     std::optional<std::string> value = takeValue(args, i, name);
     const std::optional<int> seconds = value ? parseSeconds(*value, least) : std::nullopt;
     if (!seconds)
-        return name + " needs whole seconds from " + std::to_string(least) + " to 86400" +
-               (value ? ", got '" + *value + "'" : std::string());
+        return value ? Filled(Translated("hmdx::CommandLine",
+                                         "%1 needs whole seconds from %2 to 86400, got '%3'"),
+                              {name, std::to_string(least), *value})
+                     : Filled(Translated("hmdx::CommandLine",
+                                         "%1 needs whole seconds from %2 to 86400"),
+                              {name, std::to_string(least)});
     target = *seconds;
     return std::nullopt;
 }
@@ -75,8 +79,10 @@ CommandLineParse ParseCommandLine(const std::vector<std::string>& args) {
             cl.simulate = true;
             cl.simulateModel = arg.substr(11);
             if (!sim::IsKnownModelName(cl.simulateModel))
-                return {std::nullopt, "unknown chip model '" + cl.simulateModel +
-                                          "' (use hma, hmb, hmc or hmdf)"};
+                return {std::nullopt,
+                        Filled(Translated("hmdx::CommandLine",
+                                          "unknown chip model '%1' (use hma, hmb, hmc or hmdf)"),
+                               {cl.simulateModel})};
         } else if (arg == "--fans-full") {
             cl.fansFull = true;
         } else if (arg == "--headless") {
@@ -96,51 +102,55 @@ CommandLineParse ParseCommandLine(const std::vector<std::string>& args) {
                     continue;
                 auto value = takeValue(args, i, option.name);
                 if (!value || value->empty())
-                    return {std::nullopt, std::string(option.name) + " needs a value"};
+                    return {
+                        std::nullopt,
+                        Filled(Translated("hmdx::CommandLine", "%1 needs a value"), {option.name})};
                 cl.*option.target = std::move(*value);
                 known = true;
             }
             if (!known)
-                return {std::nullopt, "unknown option '" + arg + "'"};
+                return {std::nullopt,
+                        Filled(Translated("hmdx::CommandLine", "unknown option '%1'"), {arg})};
         }
     }
     if (!cl.scenarioFile.empty())
         cl.simulate = true;
     if (!cl.simulate && !(cl.traceFile.empty() && cl.dumpFile.empty()))
-        return {std::nullopt, "--sim-trace and --sim-dump need --simulate or --scenario"};
+        return {std::nullopt,
+                Translated("hmdx::CommandLine",
+                           "--sim-trace and --sim-dump need --simulate or --scenario")};
     return {cl, {}};
 }
 
 std::string UsageText() {
-    return "Usage: hmdx [options]\n"
-           "Watches the motherboard's hardware monitor chip: voltages, fans, temperatures\n"
-           "and the case switch.\n\n"
-           "  --simulate[=MODEL]   run on a simulated chip (hma, hmb, hmc, hmdf; default hmb)\n"
-           "  --scenario FILE      script the simulated chip (implies --simulate)\n"
-           "  --sim-trace FILE     write every port access of the simulation to FILE\n"
-           "  --sim-dump FILE      write the simulated registers to FILE when hmdx ends\n"
-           "  --data-dir DIR       keep the settings file in DIR instead of the default folder\n"
-           "                       (beside the program in a build tree or a copy of one's own,\n"
-           "                       else ~/.local/share/hmdx)\n"
-           "  --event-log FILE     also append every event to FILE as JSON Lines\n"
-           "  --verify-interval S  read the chip's limits back every S seconds and put them\n"
-           "                       right when they changed (default 60; 0: never)\n"
-           "  --headless           run without a display: warnings go to standard error and\n"
-           "                       the event log; SIGTERM ends it\n"
-           "  --metrics-file FILE  write Prometheus metrics (node_exporter textfile format)\n"
-           "  --metrics-interval S how often to write them (default 15)\n"
-           "  --fans-full          set every fan output of the chip to full speed and exit\n" +
-           QCoreApplication::translate(
-               "CommandLine",
-               "  --alert-command PROGRAM\n"
-               "                       run PROGRAM (no shell, no arguments) when a warning is\n"
-               "                       raised or cleared, the chip is reprogrammed or a fan\n"
-               "                       goes to its failsafe; HMDX_* variables say what happened\n"
-               "                       (default: alertCommand in hmdx.conf)\n"
-               "  --minimized          start hidden in the tray (minimised without a tray)\n")
-               .toStdString() +
-           "  --help               show this help\n"
-           "  --version            show the version\n";
+    return Translated(
+        "hmdx::CommandLine",
+        "Usage: hmdx [options]\n"
+        "Watches the motherboard's hardware monitor chip: voltages, fans, temperatures\n"
+        "and the case switch.\n\n"
+        "  --simulate[=MODEL]   run on a simulated chip (hma, hmb, hmc, hmdf; default hmb)\n"
+        "  --scenario FILE      script the simulated chip (implies --simulate)\n"
+        "  --sim-trace FILE     write every port access of the simulation to FILE\n"
+        "  --sim-dump FILE      write the simulated registers to FILE when hmdx ends\n"
+        "  --data-dir DIR       keep the settings file in DIR instead of the default folder\n"
+        "                       (beside the program in a build tree or a copy of one's own,\n"
+        "                       else ~/.local/share/hmdx)\n"
+        "  --event-log FILE     also append every event to FILE as JSON Lines\n"
+        "  --verify-interval S  read the chip's limits back every S seconds and put them\n"
+        "                       right when they changed (default 60; 0: never)\n"
+        "  --headless           run without a display: warnings go to standard error and\n"
+        "                       the event log; SIGTERM ends it\n"
+        "  --metrics-file FILE  write Prometheus metrics (node_exporter textfile format)\n"
+        "  --metrics-interval S how often to write them (default 15)\n"
+        "  --fans-full          set every fan output of the chip to full speed and exit\n"
+        "  --alert-command PROGRAM\n"
+        "                       run PROGRAM (no shell, no arguments) when a warning is\n"
+        "                       raised or cleared, the chip is reprogrammed or a fan\n"
+        "                       goes to its failsafe; HMDX_* variables say what happened\n"
+        "                       (default: alertCommand in hmdx.conf)\n"
+        "  --minimized          start hidden in the tray (minimised without a tray)\n"
+        "  --help               show this help\n"
+        "  --version            show the version\n");
 }
 
 } // namespace hmdx

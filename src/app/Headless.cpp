@@ -1,16 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Headless.h"
 
+#include "Translations.h"
+
 #include <string>
 
 namespace hmdx {
 
 void ConsoleMessageBoxes::inform(const std::string& text, const std::string&) {
-    m_out << "hmdx: " << text << std::endl;
+    m_out << "hmdx: " << Translated("hmdx::Messages", text.c_str()) << std::endl;
 }
 
 bool ConsoleMessageBoxes::askYesNo(const std::string& text, const std::string&) {
-    m_out << "hmdx: " << text << " (no one to answer: no)" << std::endl;
+    m_out << "hmdx: " << Translated("hmdx::Messages", text.c_str())
+          << Translated("hmdx::Messages", " (no one to answer: no)") << std::endl;
     return false;
 }
 

@@ -8,6 +8,7 @@
 #include "Headless.h"
 #include "MetricsPublisher.h"
 #include "StartAtLogin.h"
+#include "Translations.h"
 #include "monitor/JournalSink.h"
 #include "monitor/JsonLinesSink.h"
 #include "monitor/Machine.h"
@@ -44,10 +45,14 @@ public:
     ConsoleEcho(MessageBoxes& boxes, bool boxesPrint) : m_boxes(boxes), m_print(!boxesPrint) {}
     void inform(const std::string& text, const std::string& title) override {
         if (m_print)
-            std::cerr << "hmdx: " << text << "\n";
+            std::cerr << "hmdx: " << Translated("hmdx::Messages", text.c_str()) << "\n";
         if (text == kDriverFailMessage)
-            std::cerr << "hmdx: no raw access to I/O ports. Run as root, or grant the binary "
-                         "alone: sudo setcap cap_sys_rawio+ep $(command -v hmdx)\n";
+            std::cerr << "hmdx: "
+                      << Translated("hmdx::Messages",
+                                    "no raw access to I/O ports. Run as root, or grant the "
+                                    "binary alone: sudo setcap cap_sys_rawio+ep $(command -v "
+                                    "hmdx)")
+                      << "\n";
         m_boxes.inform(text, title);
     }
     bool askYesNo(const std::string& text, const std::string& title) override {
@@ -182,7 +187,8 @@ std::string checkOutputFolders(const CommandLine& options) {
             folder = ".";
         std::error_code error;
         if (!std::filesystem::is_directory(folder, error))
-            return std::string(option) + ": the folder " + folder.string() + " does not exist";
+            return Filled(Translated("hmdx::Messages", "%1: the folder %2 does not exist"),
+                          {option, folder.string()});
     }
     return {};
 }
@@ -226,7 +232,7 @@ int RunProgram(const CommandLine& options, ProgramEnvironment& env) {
                                                      : std::filesystem::path(options.dataDir)};
     const StartupOutcome outcome = StartUp(m.chip, {m.settings, m.settingsFile}, services);
     if (outcome == StartupOutcome::AlreadyRunning)
-        std::cerr << "hmdx: already running.\n";
+        std::cerr << "hmdx: " << Translated("hmdx::Messages", "already running.") << "\n";
     int code = outcome == StartupOutcome::Ready || outcome == StartupOutcome::AlreadyRunning
                    ? kExitOk
                    : kExitStartupFailed;

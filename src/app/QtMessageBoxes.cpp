@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "QtMessageBoxes.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QString>
 
@@ -11,16 +12,20 @@ QString titleOrDefault(const std::string& title) {
     return QString::fromStdString(title.empty() ? std::string(kApplicationTitle) : title);
 }
 
+// The fixed messages are translated as they are shown; the others come translated.
+QString shown(const std::string& text) {
+    return QCoreApplication::translate("hmdx::Messages", text.c_str());
+}
+
 } // namespace
 
 void QtMessageBoxes::inform(const std::string& text, const std::string& title) {
-    QMessageBox box(QMessageBox::NoIcon, titleOrDefault(title), QString::fromStdString(text),
-                    QMessageBox::Ok);
+    QMessageBox box(QMessageBox::NoIcon, titleOrDefault(title), shown(text), QMessageBox::Ok);
     box.exec();
 }
 
 bool QtMessageBoxes::askYesNo(const std::string& text, const std::string& title) {
-    QMessageBox box(QMessageBox::NoIcon, titleOrDefault(title), QString::fromStdString(text),
+    QMessageBox box(QMessageBox::NoIcon, titleOrDefault(title), shown(text),
                     QMessageBox::Yes | QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }

@@ -5,12 +5,15 @@
 #include "platform/MessageBoxes.h"
 #include "platform/PowerOff.h"
 
+#include <QtGlobal>
+
 namespace hmdx {
 
-inline constexpr const char* kShutdownQuestion = "Do you want to shut down your System?";
+inline constexpr const char* kShutdownQuestion =
+    QT_TRANSLATE_NOOP("hmdx::Messages", "Do you want to shut down your System?");
 inline constexpr const char* kShutdownTitle = "Board Sentinel";
 inline constexpr const char* kShutdownRefused =
-    " You don't have the priviledge to shut down VUradav1 ";
+    QT_TRANSLATE_NOOP("hmdx::Messages", " You don't have the priviledge to shut down VUradav1 ");
 
 enum class ShutdownOutcome { Declined, Refused, Requested };
 

@@ -5,6 +5,7 @@
 #include "ChipProgramming.h"
 #include "RegisterMap.h"
 
+#include <QCoreApplication>
 #include <cstdio>
 #include <iostream>
 
@@ -20,11 +21,14 @@ std::string hex(unsigned value, int digits) {
 }
 
 std::string claimedMessage(uint16_t indexPort, const std::string& driver) {
-    return "The monitor chip's ports " + hex(indexPort, 3) + "-" + hex(indexPort + 1U, 3) +
-           " are in use by the kernel driver \"" + driver +
-           "\". Two programs moving the chip's bank register at once corrupt each other's "
-           "readings and limits. Unload it with \"sudo modprobe -r " +
-           driver + "\" and start hmdx again.";
+    return QCoreApplication::translate(
+               "hmdx::Startup",
+               "The monitor chip's ports %1-%2 are in use by the kernel driver \"%3\". Two "
+               "programs moving the chip's bank register at once corrupt each other's readings "
+               "and limits. Unload it with \"sudo modprobe -r %3\" and start hmdx again.")
+        .arg(QString::fromStdString(hex(indexPort, 3)),
+             QString::fromStdString(hex(indexPort + 1U, 3)), QString::fromStdString(driver))
+        .toStdString();
 }
 
 // Finding the chip and telling what it is; every failure is told to the user.
@@ -42,8 +46,13 @@ public:
         if (claim.driver)
             return fail(StartupOutcome::PortsClaimed, claimedMessage(port, *claim.driver));
         if (!claim.unknown.empty())
-            std::cerr << "hmdx: could not check whether a kernel driver uses the chip's ports: "
-                      << claim.unknown << ".\n";
+            std::cerr << "hmdx: "
+                      << QCoreApplication::translate("hmdx::Startup",
+                                                     "could not check whether a kernel driver "
+                                                     "uses the chip's ports: %1.")
+                             .arg(QString::fromStdString(claim.unknown))
+                             .toStdString()
+                      << "\n";
         if (m_chip.io.initBus(1, 0x5A, 0x92, 0x90) != 0)
             return fail(StartupOutcome::BusFailed, kBusFailMessage);
         m_chip.vendorId = m_chip.bus.readVendorId();
@@ -53,7 +62,10 @@ public:
         m_chip.chipId = m_chip.readRegister(reg::kChipId);
         if (!m_chip.model())
             return fail(StartupOutcome::UnsupportedChip,
-                        "Unsupported hardware monitor chip (ID " + hex(m_chip.chipId, 2) + ").");
+                        QCoreApplication::translate("hmdx::Startup",
+                                                    "Unsupported hardware monitor chip (ID %1).")
+                            .arg(QString::fromStdString(hex(m_chip.chipId, 2)))
+                            .toStdString());
         return StartupOutcome::Ready;
     }
 

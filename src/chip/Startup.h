@@ -8,14 +8,18 @@
 #include "settings/SettingsFile.h"
 #include "settings/SettingsModel.h"
 
+#include <QtGlobal>
 #include <filesystem>
 #include <memory>
 
 namespace hmdx {
 
-inline constexpr const char* kDriverFailMessage = "LOAD Device Driver fail!";
-inline constexpr const char* kBusFailMessage = "Initialize Bus Fail!";
-inline constexpr const char* kNoChipMessage = "Norvane Hardware Monitor chip does not exist!";
+inline constexpr const char* kDriverFailMessage =
+    QT_TRANSLATE_NOOP("hmdx::Messages", "LOAD Device Driver fail!");
+inline constexpr const char* kBusFailMessage =
+    QT_TRANSLATE_NOOP("hmdx::Messages", "Initialize Bus Fail!");
+inline constexpr const char* kNoChipMessage =
+    QT_TRANSLATE_NOOP("hmdx::Messages", "Norvane Hardware Monitor chip does not exist!");
 
 enum class StartupOutcome {
     Ready, // the main window may open

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ItemTable.h"
 
+#include <QtGlobal>
+
 namespace hmdx {
 namespace {
 
-constexpr std::string_view kWarning = "Warning !!!";
+constexpr std::string_view kWarning = QT_TRANSLATE_NOOP("hmdx::WarningDialog", "Warning !!!");
 // The standby and battery dialogs spell it without the blank; users know them that way.
-constexpr std::string_view kWarningTight = "Warning!!!";
+constexpr std::string_view kWarningTight = QT_TRANSLATE_NOOP("hmdx::WarningDialog", "Warning!!!");
 
 using K = ItemKind;
 
@@ -14,27 +16,40 @@ using K = ItemKind;
 
 // Message texts are kept letter for letter, double blanks included: users know them.
 constexpr std::array<ItemInfo, 16> kItems{{
-    {K::Voltage, "Vcore", "VCore", "frmVcoreA", kWarning, "Your Vcore voltage exceed the limits."},
+    {K::Voltage, "Vcore", "VCore", "frmVcoreA", kWarning,
+     QT_TRANSLATE_NOOP("hmdx::WarningDialog", "Your Vcore voltage exceed the limits.")},
     {K::Voltage, "VcoreB", "VCoreB", "frmVcoreB", kWarning,
-     "Your VcoreB voltage exceed the limits."},
-    {K::Voltage, "+3.3V", "+3.3V", "frmV33", kWarning, "Your  +3.3V voltage exceed the limits."},
-    {K::Voltage, "+5V", "+5V", "frmVp5", kWarning, "Your +5V voltage exceed the limits."},
-    {K::Voltage, "+12V", "+12V", "frmVp12", kWarning, "Your +12V voltage exceed the limits."},
-    {K::Voltage, "-12V", "-12V", "frmVn12", kWarning, "Your -12V voltage exceed the limits."},
-    {K::Voltage, "-5V", "-5V", "frmVn5", kWarning, "Your -5V voltage exceed the limits."},
-    {K::Voltage, "5Vsb", "5Vsb", "frmVsb", kWarningTight, "Your 5Vsb voltage exceed the limits."},
-    {K::Voltage, "Vbat", "Vbat", "frmVbat", kWarningTight, "Your Vbat voltage exceed the limits."},
-    {K::Fan, "CPU FAN", "CPU FAN", "frmFan1", kWarning, "Your CPU FAN Speed exceed the limits."},
-    {K::Fan, "FAN1", "FAN1", "frmFan2", kWarning, "Your FAN1 Speed exceed the limits."},
-    {K::Fan, "FAN2", "FAN2", "frmFan3", kWarning, "Your Fan 3 Speed exceed the limits."},
+     QT_TRANSLATE_NOOP("hmdx::WarningDialog", "Your VcoreB voltage exceed the limits.")},
+    {K::Voltage, "+3.3V", "+3.3V", "frmV33", kWarning,
+     QT_TRANSLATE_NOOP("hmdx::WarningDialog", "Your  +3.3V voltage exceed the limits.")},
+    {K::Voltage, "+5V", "+5V", "frmVp5", kWarning,
+     QT_TRANSLATE_NOOP("hmdx::WarningDialog", "Your +5V voltage exceed the limits.")},
+    {K::Voltage, "+12V", "+12V", "frmVp12", kWarning,
+     QT_TRANSLATE_NOOP("hmdx::WarningDialog", "Your +12V voltage exceed the limits.")},
+    {K::Voltage, "-12V", "-12V", "frmVn12", kWarning,
+     QT_TRANSLATE_NOOP("hmdx::WarningDialog", "Your -12V voltage exceed the limits.")},
+    {K::Voltage, "-5V", "-5V", "frmVn5", kWarning,
+     QT_TRANSLATE_NOOP("hmdx::WarningDialog", "Your -5V voltage exceed the limits.")},
+    {K::Voltage, "5Vsb", "5Vsb", "frmVsb", kWarningTight,
+     QT_TRANSLATE_NOOP("hmdx::WarningDialog", "Your 5Vsb voltage exceed the limits.")},
+    {K::Voltage, "Vbat", "Vbat", "frmVbat", kWarningTight,
+     QT_TRANSLATE_NOOP("hmdx::WarningDialog", "Your Vbat voltage exceed the limits.")},
+    {K::Fan, "CPU FAN", "CPU FAN", "frmFan1", kWarning,
+     QT_TRANSLATE_NOOP("hmdx::WarningDialog", "Your CPU FAN Speed exceed the limits.")},
+    {K::Fan, "FAN1", "FAN1", "frmFan2", kWarning,
+     QT_TRANSLATE_NOOP("hmdx::WarningDialog", "Your FAN1 Speed exceed the limits.")},
+    {K::Fan, "FAN2", "FAN2", "frmFan3", kWarning,
+     QT_TRANSLATE_NOOP("hmdx::WarningDialog", "Your Fan 3 Speed exceed the limits.")},
     {K::Temperature, "System", "System", "frmTemp1", kWarning,
-     "Your system temperature exceed the limits."},
+     QT_TRANSLATE_NOOP("hmdx::WarningDialog", "Your system temperature exceed the limits.")},
     {K::Temperature, "CPU", "CPU", "frmTemp2", kWarning,
-     "Your CPU  temperature exceed the limits."},
+     QT_TRANSLATE_NOOP("hmdx::WarningDialog", "Your CPU  temperature exceed the limits.")},
     {K::Temperature, "Other", "Other", "frmTemp3", kWarning,
-     "Your certain device temperature exceed the limits."},
+     QT_TRANSLATE_NOOP("hmdx::WarningDialog",
+                       "Your certain device temperature exceed the limits.")},
     // The case switch has no row name in the main window, only its status line.
-    {K::CaseOpen, "", "Case Open", "frmCaseOpen", kWarning, "Your PC Case has been opened."},
+    {K::CaseOpen, "", "Case Open", "frmCaseOpen", kWarning,
+     QT_TRANSLATE_NOOP("hmdx::WarningDialog", "Your PC Case has been opened.")},
 }};
 
 } // namespace hmdx

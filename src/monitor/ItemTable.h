@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QtGlobal>
 #include <array>
 #include <string_view>
 
@@ -21,6 +22,7 @@ struct ItemInfo {
 extern const std::array<ItemInfo, 16> kItems;
 
 // Item 0's message on a model with one core voltage.
-inline constexpr std::string_view kSingleVcoreWarning = "Your Vcore Voltage exceed the limits";
+inline constexpr std::string_view kSingleVcoreWarning =
+    QT_TRANSLATE_NOOP("hmdx::WarningDialog", "Your Vcore Voltage exceed the limits");
 
 } // namespace hmdx

@@ -22,8 +22,8 @@ std::string trimmed(const Shown& shown) {
     return shown.text.trimmed().toStdString();
 }
 
-const QString kCaseOpened = QStringLiteral("PC Case is opened");
-const QString kCaseClosed = QStringLiteral("PC Case is closed");
+const QString kCaseOpened = QStringLiteral(QT_TRANSLATE_NOOP("hmdx::Monitor", "PC Case is opened"));
+const QString kCaseClosed = QStringLiteral(QT_TRANSLATE_NOOP("hmdx::Monitor", "PC Case is closed"));
 
 } // namespace
 
@@ -39,7 +39,8 @@ Monitor::Monitor(Machine& machine, WarningDialogs& dialogs)
         keepLimits(item);
     };
     m_limits.onStandingFan = [this](int fan) {
-        m_readings[size_t(kFirstFanItem + fan)].shown = ShowWords(QStringLiteral("low speed"), 0);
+        m_readings[size_t(kFirstFanItem + fan)].shown =
+            ShowWords(QStringLiteral(QT_TRANSLATE_NOOP("hmdx::Monitor", "low speed")), 0);
     };
     m_dispatch.onChange = [this](int item, bool raised) {
         Event e = itemEvent(item, raised ? "warning raised" : "warning cleared");
@@ -156,7 +157,9 @@ void Monitor::judgeFan(int item, uint8_t count) {
     if (count == kFanStoppedCount) {
         // At the lowest setting a standing fan is no fault: it was off at start.
         const bool fault = setting != 1;
-        r.shown = ShowWords(fault ? QStringLiteral("low_speed") : QStringLiteral("Fan off"), 0);
+        r.shown = ShowWords(fault ? QStringLiteral(QT_TRANSLATE_NOOP("hmdx::Monitor", "low_speed"))
+                                  : QStringLiteral(QT_TRANSLATE_NOOP("hmdx::Monitor", "Fan off")),
+                            0);
         report(item, fault);
         return;
     }

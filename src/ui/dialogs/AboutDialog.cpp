@@ -11,17 +11,17 @@ namespace hmdx {
 AboutDialog::AboutDialog() : QDialog(nullptr) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("AboutDialog"));
-    setWindowTitle(QStringLiteral("About Hardware Monitor"));
+    setWindowTitle(tr("About Hardware Monitor"));
     auto* layout = new QVBoxLayout(this);
-    auto* frame = new QGroupBox(QStringLiteral("r810/hmdx Hardware Monitor Product Utility"), this);
+    auto* frame = new QGroupBox(tr("r810/hmdx Hardware Monitor Product Utility"), this);
     frame->setObjectName(QStringLiteral("Frame1"));
     frame->setStyleSheet(QStringLiteral("QGroupBox { color: rgb(255, 0, 255); }"));
     auto* inside = new QVBoxLayout(frame);
-    auto* name = new QLabel(QStringLiteral("Hardware Monitor for NT/Win2000"), frame);
+    auto* name = new QLabel(tr("Hardware Monitor for NT/Win2000"), frame);
     name->setObjectName(QStringLiteral("Label2"));
     name->setFont(QFont(QStringLiteral("Serif"), 14));
     name->setStyleSheet(QStringLiteral("color: black;"));
-    auto* version = new QLabel(QStringLiteral("Version 1.0.0"), frame);
+    auto* version = new QLabel(tr("Version 1.0.0"), frame);
     version->setObjectName(QStringLiteral("Label4"));
     version->setStyleSheet(QStringLiteral("color: rgb(128, 0, 0);"));
     inside->addWidget(name);

@@ -45,8 +45,12 @@ constexpr std::array kGrid{
 constexpr int kHeadingRow = 0;
 
 // Two blanks after "Count" and thirteen between the digits put each digit over its box.
-constexpr const char* kHeadings[3] = {"Enable", "Faults Count  1             3", "Beep"};
-constexpr const char* kButtons[2] = {"OK", "Cancel"};
+constexpr const char* kHeadings[3] = {
+    QT_TRANSLATE_NOOP("hmdx::ConfigurationDialog", "Enable"),
+    QT_TRANSLATE_NOOP("hmdx::ConfigurationDialog", "Faults Count  1             3"),
+    QT_TRANSLATE_NOOP("hmdx::ConfigurationDialog", "Beep")};
+constexpr const char* kButtons[2] = {QT_TRANSLATE_NOOP("hmdx::ConfigurationDialog", "OK"),
+                                     QT_TRANSLATE_NOOP("hmdx::ConfigurationDialog", "Cancel")};
 
 uint8_t bit(const QCheckBox* box) {
     return box->isChecked() ? 1 : 0;
@@ -100,7 +104,7 @@ void ConfigurationDialog::buildHeadings() {
     // its digit does, and its boxes sit at the column's right edge.
     m_grid->addWidget(columnHeadings[1], kHeadingRow, kOne, 1, 2, Qt::AlignLeft);
     const QFontMetrics metrics = columnHeadings[1]->fontMetrics();
-    const QString heading = QLatin1String(kHeadings[1]);
+    const QString heading = columnHeadings[1]->text();
     const int oneEnd =
         metrics.horizontalAdvance(heading.left(heading.indexOf(QLatin1Char('1')) + 1));
     m_grid->setColumnMinimumWidth(kOne, oneEnd);

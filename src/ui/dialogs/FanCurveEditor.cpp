@@ -46,7 +46,7 @@ FanCurveEditor::FanCurveEditor(QWidget* parent) : QChartView(new QChart, parent)
     c->setAnimationOptions(QChart::NoAnimation);
     c->legend()->hide();
     c->setMargins(QMargins(2, 2, 8, 2));
-    m_x = MakeAxis(tr("Temperature (\u00b0C)"), kHottest, 20);
+    m_x = MakeAxis(tr("Temperature (°C)"), kHottest, 20);
     m_y = MakeAxis(tr("Duty (%)"), 100, 20);
     c->addAxis(m_x, Qt::AlignBottom);
     c->addAxis(m_y, Qt::AlignLeft);

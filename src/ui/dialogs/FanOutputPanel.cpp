@@ -112,7 +112,7 @@ void FanOutputPanel::showState(const FanOutputState& state) {
         now->setText(tr("Not controlled: the output stays at full speed."));
     } else {
         const QString text =
-            t ? tr("Control temperature %1 \u00b0C, duty %2 %, output %3 of 255").arg(*t, 0, 'f', 1)
+            t ? tr("Control temperature %1 °C, duty %2 %, output %3 of 255").arg(*t, 0, 'f', 1)
               : tr("Duty %2 %, output %3 of 255");
         now->setText(text.arg(state.duty, 0, 'f', 0).arg(state.written));
     }

@@ -17,7 +17,8 @@ namespace hmdx {
 namespace {
 
 constexpr int kPasswordLength = 8;
-constexpr char kWrongPassword[] = "Input Password is not correct!";
+constexpr char kWrongPassword[] =
+    QT_TRANSLATE_NOOP("hmdx::Messages", "Input Password is not correct!");
 
 } // namespace
 
@@ -42,7 +43,7 @@ bool PasswordMatches(const std::array<char, 8>& stored, const QString& typed) {
 PasswordDialog::PasswordDialog(Dialogs& forms) : QDialog(nullptr), m_dialogs(forms) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("PasswordDialog"));
-    setWindowTitle(QStringLiteral("Confirm Psssword"));
+    setWindowTitle(tr("Confirm Psssword"));
     auto* grid = new QGridLayout(this);
     Label1 = new QLabel(tr("Input password:"), this);
     txtPasswd = new QLineEdit(this);

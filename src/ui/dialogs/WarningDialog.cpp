@@ -11,13 +11,18 @@
 namespace hmdx {
 namespace {
 
-constexpr const char* kCaptions[3] = {"Ignore", "Disable", "Shut Down"};
-constexpr const char* kTips[3] = {"Ignore this Warning Message.", "No more monitor this item",
-                                  "Exit Windows"};
+constexpr const char* kCaptions[3] = {QT_TRANSLATE_NOOP("hmdx::WarningDialog", "Ignore"),
+                                      QT_TRANSLATE_NOOP("hmdx::WarningDialog", "Disable"),
+                                      QT_TRANSLATE_NOOP("hmdx::WarningDialog", "Shut Down")};
+constexpr const char* kTips[3] = {
+    QT_TRANSLATE_NOOP("hmdx::WarningDialog", "Ignore this Warning Message."),
+    QT_TRANSLATE_NOOP("hmdx::WarningDialog", "No more monitor this item"),
+    QT_TRANSLATE_NOOP("hmdx::WarningDialog", "Exit Windows")};
 
 QString messageFor(const Machine& m, int item) {
     const bool singleVcore = item == 0 && m.chip.model() && m.chip.model()->singleCoreVoltage;
-    return QString::fromUtf8(singleVcore ? kSingleVcoreWarning : kItems[item].warningMessage);
+    return WarningDialog::tr(
+        (singleVcore ? kSingleVcoreWarning : kItems[item].warningMessage).data());
 }
 
 } // namespace
@@ -26,9 +31,9 @@ WarningDialog::WarningDialog(Dialogs& forms, int item)
     : QDialog(nullptr), m_dialogs(forms), m_item(item) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QString::fromUtf8(kItems[item].formName));
-    setWindowTitle(QString::fromUtf8(kItems[item].warningCaption));
+    setWindowTitle(tr(kItems[item].warningCaption.data()));
     auto* grid = new QGridLayout(this);
-    Label1 = new QLabel(QStringLiteral("Warning!"), this);
+    Label1 = new QLabel(tr("Warning!"), this);
     QFont big(QStringLiteral("Sans Serif"), 18);
     Label1->setFont(big);
     Label1->setStyleSheet(QStringLiteral("color: rgb(255, 0, 0);"));

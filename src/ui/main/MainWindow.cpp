@@ -29,7 +29,7 @@ MainWindow::MainWindow(Services s)
     : m_machine(s.m), m_boxes(s.boxes), m_tray(s.tray), m_endProgram(std::move(s.endProgram)),
       m_monitor(s.m, s.dialogs), m_history(m_monitor) {
     InitUiResources();
-    setWindowTitle(QStringLiteral("r810/hmdx Hardware Monitor"));
+    setWindowTitle(tr("r810/hmdx Hardware Monitor"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/hmdx.svg")));
     createFrames();
     watchRowsForHistory();
@@ -60,7 +60,8 @@ void MainWindow::createFrames() {
     layout->addWidget(fans);
 
     auto* caseLine = new QHBoxLayout;
-    m_rows.caseLine.lblCaseOpen = new QLabel(QStringLiteral("PC Case is closed"), central);
+    const QString closed = ShownText(QStringLiteral("PC Case is closed"));
+    m_rows.caseLine.lblCaseOpen = new QLabel(closed, central);
     m_rows.caseLine.optCaseOpened = new QRadioButton(central);
     m_rows.caseLine.lblCaseOpen->setObjectName(QStringLiteral("lblCaseOpen"));
     m_rows.caseLine.lblCaseOpen->setAccessibleName(
@@ -71,7 +72,7 @@ void MainWindow::createFrames() {
     m_rows.caseLine.optCaseOpened->setFocusPolicy(Qt::NoFocus);
     m_rows.caseLine.optCaseOpened->setAccessibleName(tr("Case opened"));
     FixSizeFor(m_rows.caseLine.lblCaseOpen,
-               {QStringLiteral("PC Case is closed"), QStringLiteral("PC Case is opened")});
+               {closed, ShownText(QStringLiteral("PC Case is opened"))});
     caseLine->addWidget(m_rows.caseLine.optCaseOpened);
     caseLine->addWidget(m_rows.caseLine.lblCaseOpen);
     caseLine->addStretch(1);
@@ -151,7 +152,7 @@ void MainWindow::refreshCaseLine() {
     const ItemReading& reading = m_monitor.reading(kCaseOpenItem);
     if (m_machine.state.everRead[kCaseOpenItem])
         m_rows.caseLine.optCaseOpened->setChecked(reading.raw != 0);
-    m_rows.caseLine.lblCaseOpen->setText(reading.shown.text);
+    m_rows.caseLine.lblCaseOpen->setText(ShownText(reading.shown.text));
     DescribeStatus(m_rows.caseLine.lblCaseOpen, StatusWords::description(m_monitor, kCaseOpenItem));
 }
 

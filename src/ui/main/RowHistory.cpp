@@ -4,6 +4,7 @@
 #include "monitor/ItemTable.h"
 #include "ui/dialogs/HistoryWindow.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QVariant>
 #include <QWidget>
@@ -24,7 +25,7 @@ QString unitOf(ItemKind kind) {
     case ItemKind::CaseOpen:
         break;
     }
-    return QStringLiteral("open");
+    return QCoreApplication::translate("hmdx::RowHistory", "open");
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "RowWidgets.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPainter>
@@ -51,8 +52,8 @@ QLabel* MakeStatusLabel(QWidget* parent) {
     label->setAutoFillBackground(true);
     label->setContentsMargins(4, 0, 4, 0);
     // The fastest fan (count 1 at divisor 1) is the widest reading.
-    FixSizeFor(label, {QStringLiteral("1,350,000"), QStringLiteral("low_speed"),
-                       QStringLiteral("Fan off"), QStringLiteral("-128.00")});
+    FixSizeFor(label, {QStringLiteral("1,350,000"), ShownText(QStringLiteral("low_speed")),
+                       ShownText(QStringLiteral("Fan off")), QStringLiteral("-128.00")});
     SetStatusColour(label, kStatusFresh);
     return label;
 }
@@ -77,11 +78,16 @@ QColor StatusColour(const QLabel* label) {
     return label->palette().color(QPalette::Window);
 }
 
+QString ShownText(const QString& text) {
+    return QCoreApplication::translate("hmdx::Monitor", text.toUtf8().constData());
+}
+
 bool ShowReading(QLabel* status, const ItemReading& reading, bool read) {
     const QColor colour =
         read ? (reading.inRange ? kStatusGreen : kStatusRed) : StatusColour(status);
-    const bool changed = status->text() != reading.shown.text || StatusColour(status) != colour;
-    status->setText(reading.shown.text);
+    const QString text = ShownText(reading.shown.text);
+    const bool changed = status->text() != text || StatusColour(status) != colour;
+    status->setText(text);
     SetStatusColour(status, colour);
     auto* label = dynamic_cast<StatusLabel*>(status);
     if (const bool framed = read && !reading.inRange; label && label->framed != framed) {

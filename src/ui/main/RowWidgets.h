@@ -46,6 +46,8 @@ bool ShowReading(QLabel* status, const ItemReading& reading, bool read);
 bool HasOutOfRangeFrame(const QWidget* status);
 // What a status label's colour means, for a screen reader (its name is the item's caption).
 void DescribeStatus(QLabel* status, const QString& description);
+// A word the monitor shows ("Fan off") in the user's language; a number as it is.
+QString ShownText(const QString& text);
 
 // Gives the columns of a voltage or temperature frame the same widths in every frame, so the
 // scales of all rows line up. `texts` are the widest contents of columns 0, 1, 2, ...

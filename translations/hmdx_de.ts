@@ -1,0 +1,709 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>hmdx::AboutDialog</name>
+    <message>
+        <source>About Hardware Monitor</source>
+        <translation>Über Hardware Monitor</translation>
+    </message>
+    <message>
+        <source>r810/hmdx Hardware Monitor Product Utility</source>
+        <translation>r810/hmdx Hardware Monitor – Produktwerkzeug</translation>
+    </message>
+    <message>
+        <source>Hardware Monitor for NT/Win2000</source>
+        <translation>Hardware Monitor für NT/Win2000</translation>
+    </message>
+    <message>
+        <source>Version 1.0.0</source>
+        <translation>Version 1.0.0</translation>
+    </message>
+    <message>
+        <source>Watches the board&apos;s voltages, fans, temperatures and case switch.</source>
+        <translation>Überwacht Spannungen, Lüfter, Temperaturen und Gehäuseschalter der Hauptplatine.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>hmdx::CommandLine</name>
+    <message>
+        <source>--sim-trace and --sim-dump need --simulate or --scenario</source>
+        <translation>--sim-trace und --sim-dump brauchen --simulate oder --scenario</translation>
+    </message>
+    <message>
+        <source>Usage: hmdx [options]
+Watches the motherboard&apos;s hardware monitor chip: voltages, fans, temperatures
+and the case switch.
+
+  --simulate[=MODEL]   run on a simulated chip (hma, hmb, hmc, hmdf; default hmb)
+  --scenario FILE      script the simulated chip (implies --simulate)
+  --sim-trace FILE     write every port access of the simulation to FILE
+  --sim-dump FILE      write the simulated registers to FILE when hmdx ends
+  --data-dir DIR       keep the settings file in DIR instead of the default folder
+                       (beside the program in a build tree or a copy of one&apos;s own,
+                       else ~/.local/share/hmdx)
+  --event-log FILE     also append every event to FILE as JSON Lines
+  --verify-interval S  read the chip&apos;s limits back every S seconds and put them
+                       right when they changed (default 60; 0: never)
+  --headless           run without a display: warnings go to standard error and
+                       the event log; SIGTERM ends it
+  --metrics-file FILE  write Prometheus metrics (node_exporter textfile format)
+  --metrics-interval S how often to write them (default 15)
+  --fans-full          set every fan output of the chip to full speed and exit
+  --help               show this help
+  --version            show the version
+</source>
+        <translation>Aufruf: hmdx [Optionen]
+Überwacht den Hardware-Monitor-Chip der Hauptplatine: Spannungen, Lüfter, Temperaturen
+und den Gehäuseschalter.
+
+  --simulate[=MODELL]  auf einem simulierten Chip laufen (hma, hmb, hmc, hmdf; Vorgabe hmb)
+  --scenario DATEI     den simulierten Chip nach Skript steuern (schließt --simulate ein)
+  --sim-trace DATEI    jeden Portzugriff der Simulation in DATEI schreiben
+  --sim-dump DATEI     die simulierten Register beim Ende von hmdx in DATEI schreiben
+  --data-dir ORDNER    die Einstellungsdatei in ORDNER statt im Standardordner halten
+                       (neben dem Programm in einem Build-Baum oder einer eigenen Kopie,
+                       sonst ~/.local/share/hmdx)
+  --event-log DATEI    jedes Ereignis zusätzlich als JSON Lines an DATEI anhängen
+  --verify-interval S  die Grenzwerte des Chips alle S Sekunden zurücklesen und
+                       richtigstellen, wenn sie sich geändert haben (Vorgabe 60; 0: nie)
+  --headless           ohne Bildschirm laufen: Warnungen gehen auf die Standardfehlerausgabe
+                       und ins Ereignisprotokoll; SIGTERM beendet es
+  --metrics-file DATEI Prometheus-Metriken schreiben (Textdatei-Format des node_exporter)
+  --metrics-interval S wie oft sie geschrieben werden (Vorgabe 15)
+  --fans-full          alle Lüfterausgänge des Chips auf volle Drehzahl setzen und beenden
+  --help               diese Hilfe zeigen
+  --version            die Version zeigen
+</translation>
+    </message>
+    <message>
+        <source>%1 needs whole seconds from %2 to 86400, got &apos;%3&apos;</source>
+        <translation>%1 braucht ganze Sekunden von %2 bis 86400, erhalten: &apos;%3&apos;</translation>
+    </message>
+    <message>
+        <source>%1 needs whole seconds from %2 to 86400</source>
+        <translation>%1 braucht ganze Sekunden von %2 bis 86400</translation>
+    </message>
+    <message>
+        <source>unknown chip model &apos;%1&apos; (use hma, hmb, hmc or hmdf)</source>
+        <translation>unbekanntes Chipmodell &apos;%1&apos; (hma, hmb, hmc oder hmdf verwenden)</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 braucht einen Wert</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>unbekannte Option &apos;%1&apos;</translation>
+    </message>
+</context>
+<context>
+    <name>hmdx::ConfigurationDialog</name>
+    <message>
+        <source>Enable</source>
+        <translation>Aktiv</translation>
+    </message>
+    <message>
+        <source>Faults Count  1             3</source>
+        <translation>Fehleranzahl  1             3</translation>
+    </message>
+    <message>
+        <source>Beep</source>
+        <translation>Piepton</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Monitoring Config.</source>
+        <translation>Überwachung einrichten</translation>
+    </message>
+    <message>
+        <source>%1 Enable</source>
+        <translation>%1 aktiv</translation>
+    </message>
+    <message>
+        <source>%1 1 fault</source>
+        <translation>%1 1 Fehler</translation>
+    </message>
+    <message>
+        <source>%1 3 faults</source>
+        <translation>%1 3 Fehler</translation>
+    </message>
+    <message>
+        <source>%1 Beep</source>
+        <translation>%1 Piepton</translation>
+    </message>
+</context>
+<context>
+    <name>hmdx::EventLogModel</name>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Ereignis</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Messpunkt</translation>
+    </message>
+    <message>
+        <source>Reading</source>
+        <translation>Messwert</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Unten</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Oben</translation>
+    </message>
+    <message>
+        <source>Detail</source>
+        <translation>Einzelheiten</translation>
+    </message>
+</context>
+<context>
+    <name>hmdx::EventLogWindow</name>
+    <message>
+        <source>Event Log</source>
+        <translation>Ereignisprotokoll</translation>
+    </message>
+</context>
+<context>
+    <name>hmdx::FanControlWindow</name>
+    <message>
+        <source>Fan Control</source>
+        <translation>Lüftersteuerung</translation>
+    </message>
+    <message>
+        <source>Output %1: %2</source>
+        <translation>Ausgang %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>hmdx::FanCurveEditor</name>
+    <message>
+        <source>Drag a point to move it, double-click to add one, right-click a point to remove it.</source>
+        <translation>Punkt ziehen, um ihn zu verschieben, Doppelklick fügt einen hinzu, Rechtsklick auf einen Punkt entfernt ihn.</translation>
+    </message>
+    <message>
+        <source>Duty (%)</source>
+        <translation>Tastgrad (%)</translation>
+    </message>
+    <message>
+        <source>Temperature (°C)</source>
+        <translation>Temperatur (°C)</translation>
+    </message>
+</context>
+<context>
+    <name>hmdx::FanOutputPanel</name>
+    <message>
+        <source>Full speed</source>
+        <translation>Volle Drehzahl</translation>
+    </message>
+    <message>
+        <source>Fixed</source>
+        <translation>Fest</translation>
+    </message>
+    <message>
+        <source>Curve</source>
+        <translation>Kurve</translation>
+    </message>
+    <message>
+        <source>Drag a point to move it; double-click to add one; right-click a point to remove it.</source>
+        <translation>Punkt ziehen, um ihn zu verschieben; Doppelklick fügt einen hinzu; Rechtsklick auf einen Punkt entfernt ihn.</translation>
+    </message>
+    <message>
+        <source>&amp;Mode:</source>
+        <translation>&amp;Modus:</translation>
+    </message>
+    <message>
+        <source>&amp;Duty:</source>
+        <translation>&amp;Tastgrad:</translation>
+    </message>
+    <message>
+        <source>&amp;Sensor:</source>
+        <translation>&amp;Sensor:</translation>
+    </message>
+    <message>
+        <source>&amp;Hysteresis:</source>
+        <translation>&amp;Hysterese:</translation>
+    </message>
+    <message>
+        <source>M&amp;inimum:</source>
+        <translation>M&amp;indestens:</translation>
+    </message>
+    <message>
+        <source>Not controlled: the output stays at full speed.</source>
+        <translation>Nicht gesteuert: Der Ausgang bleibt auf voller Drehzahl.</translation>
+    </message>
+    <message>
+        <source>Duty %2 %, output %3 of 255</source>
+        <translation>Tastgrad %2 %, Ausgang %3 von 255</translation>
+    </message>
+    <message>
+        <source>Failsafe: full speed, %1.</source>
+        <translation>Schutzschaltung: volle Drehzahl, %1.</translation>
+    </message>
+    <message>
+        <source>Failsafe: not active.</source>
+        <translation>Schutzschaltung: nicht aktiv.</translation>
+    </message>
+    <message>
+        <source>Control temperature %1 °C, duty %2 %, output %3 of 255</source>
+        <translation>Steuertemperatur %1 °C, Tastgrad %2 %, Ausgang %3 von 255</translation>
+    </message>
+</context>
+<context>
+    <name>hmdx::FanRows</name>
+    <message>
+        <source>Low Limit</source>
+        <translation>Untergrenze</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Einheit</translation>
+    </message>
+    <message>
+        <source>%1 low limit</source>
+        <translation>%1 Untergrenze</translation>
+    </message>
+</context>
+<context>
+    <name>hmdx::HistoryWindow</name>
+    <message>
+        <source>Last 10 minutes</source>
+        <translation>Letzte 10 Minuten</translation>
+    </message>
+    <message>
+        <source>Last hour</source>
+        <translation>Letzte Stunde</translation>
+    </message>
+    <message>
+        <source>Last 24 hours</source>
+        <translation>Letzte 24 Stunden</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Verlauf</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>Als CSV exportieren...</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Item:</source>
+        <translation>Messpunkt:</translation>
+    </message>
+    <message>
+        <source>Range:</source>
+        <translation>Zeitraum:</translation>
+    </message>
+    <message>
+        <source>Last %1 s</source>
+        <translation>Letzte %1 s</translation>
+    </message>
+    <message>
+        <source>Within limits</source>
+        <translation>Innerhalb der Grenzen</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>Low limit</source>
+        <translation>Untergrenze</translation>
+    </message>
+    <message>
+        <source>High limit</source>
+        <translation>Obergrenze</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>No readings of %1 in this range.</source>
+        <translation>Keine Messwerte von %1 in diesem Zeitraum.</translation>
+    </message>
+    <message>
+        <source>1 reading</source>
+        <translation>1 Messwert</translation>
+    </message>
+    <message>
+        <source>%1 readings</source>
+        <translation>%1 Messwerte</translation>
+    </message>
+    <message>
+        <source>, %1 to %2</source>
+        <translation>, %1 bis %2</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Als CSV exportieren</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>hmdx::MainWindow</name>
+    <message>
+        <source>r810/hmdx Hardware Monitor</source>
+        <translation>r810/hmdx Hardware Monitor</translation>
+    </message>
+    <message>
+        <source>Voltage</source>
+        <translation>Spannung</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperatur</translation>
+    </message>
+    <message>
+        <source>Fan Speed</source>
+        <translation>Lüfterdrehzahl</translation>
+    </message>
+    <message>
+        <source>Case opened</source>
+        <translation>Gehäuse geöffnet</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Default</source>
+        <translation>&amp;Werkseinstellungen</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>E&amp;xtras</translation>
+    </message>
+    <message>
+        <source>&amp;Configuration</source>
+        <translation>&amp;Konfiguration</translation>
+    </message>
+    <message>
+        <source>&amp;Event Log</source>
+        <translation>&amp;Ereignisprotokoll</translation>
+    </message>
+    <message>
+        <source>&amp;History</source>
+        <translation>&amp;Verlauf</translation>
+    </message>
+    <message>
+        <source>&amp;Fan Control...</source>
+        <translation>&amp;Lüftersteuerung...</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>Ü&amp;ber</translation>
+    </message>
+    <message>
+        <source>Set how the fans follow the temperatures</source>
+        <translation>Festlegen, wie die Lüfter den Temperaturen folgen</translation>
+    </message>
+    <message>
+        <source>This chip has no fan outputs</source>
+        <translation>Dieser Chip hat keine Lüfterausgänge</translation>
+    </message>
+</context>
+<context>
+    <name>hmdx::Messages</name>
+    <message>
+        <source> (no one to answer: no)</source>
+        <translation> (niemand kann antworten: nein)</translation>
+    </message>
+    <message>
+        <source>no raw access to I/O ports. Run as root, or grant the binary alone: sudo setcap cap_sys_rawio+ep $(command -v hmdx)</source>
+        <translation>kein direkter Zugriff auf die E/A-Ports. Als root starten oder nur dem Programm das Recht geben: sudo setcap cap_sys_rawio+ep $(command -v hmdx)</translation>
+    </message>
+    <message>
+        <source>already running.</source>
+        <translation>läuft bereits.</translation>
+    </message>
+    <message>
+        <source>Do you want to shut down your System?</source>
+        <translation>Möchten Sie das System herunterfahren?</translation>
+    </message>
+    <message>
+        <source> You don&apos;t have the priviledge to shut down VUradav1 </source>
+        <translation> Sie haben nicht das Recht, VUradav1 herunterzufahren </translation>
+    </message>
+    <message>
+        <source>LOAD Device Driver fail!</source>
+        <translation>Gerätetreiber konnte nicht geladen werden!</translation>
+    </message>
+    <message>
+        <source>Initialize Bus Fail!</source>
+        <translation>Bus konnte nicht initialisiert werden!</translation>
+    </message>
+    <message>
+        <source>Norvane Hardware Monitor chip does not exist!</source>
+        <translation>Kein Norvane-Hardware-Monitor-Chip vorhanden!</translation>
+    </message>
+    <message>
+        <source>Input Password is not correct!</source>
+        <translation>Das eingegebene Passwort ist falsch!</translation>
+    </message>
+    <message>
+        <source>%1: the folder %2 does not exist</source>
+        <translation>%1: Der Ordner %2 existiert nicht</translation>
+    </message>
+</context>
+<context>
+    <name>hmdx::Monitor</name>
+    <message>
+        <source>PC Case is opened</source>
+        <translation>PC-Gehäuse ist offen</translation>
+    </message>
+    <message>
+        <source>PC Case is closed</source>
+        <translation>PC-Gehäuse ist zu</translation>
+    </message>
+    <message>
+        <source>low speed</source>
+        <translation>zu langsam</translation>
+    </message>
+    <message>
+        <source>low_speed</source>
+        <translation>zu_langsam</translation>
+    </message>
+    <message>
+        <source>Fan off</source>
+        <translation>Lüfter aus</translation>
+    </message>
+</context>
+<context>
+    <name>hmdx::PasswordDialog</name>
+    <message>
+        <source>Confirm Psssword</source>
+        <translation>Passwort bestätigen</translation>
+    </message>
+    <message>
+        <source>Input password:</source>
+        <translation>Passwort eingeben:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>hmdx::QtTrayIcon</name>
+    <message>
+        <source>&amp;Restore</source>
+        <translation>&amp;Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+</context>
+<context>
+    <name>hmdx::RowHistory</name>
+    <message>
+        <source>open</source>
+        <translation>offen</translation>
+    </message>
+</context>
+<context>
+    <name>hmdx::Startup</name>
+    <message>
+        <source>The monitor chip&apos;s ports %1-%2 are in use by the kernel driver &quot;%3&quot;. Two programs moving the chip&apos;s bank register at once corrupt each other&apos;s readings and limits. Unload it with &quot;sudo modprobe -r %3&quot; and start hmdx again.</source>
+        <translation>Die Ports %1-%2 des Überwachungschips werden vom Kerneltreiber &quot;%3&quot; benutzt. Zwei Programme, die gleichzeitig das Bankregister des Chips umschalten, verfälschen gegenseitig Messwerte und Grenzwerte. Entladen Sie ihn mit &quot;sudo modprobe -r %3&quot; und starten Sie hmdx erneut.</translation>
+    </message>
+    <message>
+        <source>could not check whether a kernel driver uses the chip&apos;s ports: %1.</source>
+        <translation>konnte nicht prüfen, ob ein Kerneltreiber die Ports des Chips benutzt: %1.</translation>
+    </message>
+    <message>
+        <source>Unsupported hardware monitor chip (ID %1).</source>
+        <translation>Nicht unterstützter Hardware-Monitor-Chip (ID %1).</translation>
+    </message>
+</context>
+<context>
+    <name>hmdx::TemperatureRows</name>
+    <message>
+        <source>High Limit</source>
+        <translation>Obergrenze</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>%1 high limit</source>
+        <translation>%1 Obergrenze</translation>
+    </message>
+</context>
+<context>
+    <name>hmdx::UpDown</name>
+    <message>
+        <source>Up</source>
+        <translation>Hoch</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Runter</translation>
+    </message>
+</context>
+<context>
+    <name>hmdx::VoltageRows</name>
+    <message>
+        <source>Low Limit</source>
+        <translation>Untergrenze</translation>
+    </message>
+    <message>
+        <source>High Limit</source>
+        <translation>Obergrenze</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>%1 low limit</source>
+        <translation>%1 Untergrenze</translation>
+    </message>
+    <message>
+        <source>%1 high limit</source>
+        <translation>%1 Obergrenze</translation>
+    </message>
+</context>
+<context>
+    <name>hmdx::WarningDialog</name>
+    <message>
+        <source>Warning !!!</source>
+        <translation>Warnung !!!</translation>
+    </message>
+    <message>
+        <source>Warning!!!</source>
+        <translation>Warnung!!!</translation>
+    </message>
+    <message>
+        <source>Your Vcore voltage exceed the limits.</source>
+        <translation>Ihre Vcore-Spannung überschreitet die Grenzwerte.</translation>
+    </message>
+    <message>
+        <source>Your VcoreB voltage exceed the limits.</source>
+        <translation>Ihre VcoreB-Spannung überschreitet die Grenzwerte.</translation>
+    </message>
+    <message>
+        <source>Your  +3.3V voltage exceed the limits.</source>
+        <translation>Ihre +3.3V-Spannung überschreitet die Grenzwerte.</translation>
+    </message>
+    <message>
+        <source>Your +5V voltage exceed the limits.</source>
+        <translation>Ihre +5V-Spannung überschreitet die Grenzwerte.</translation>
+    </message>
+    <message>
+        <source>Your +12V voltage exceed the limits.</source>
+        <translation>Ihre +12V-Spannung überschreitet die Grenzwerte.</translation>
+    </message>
+    <message>
+        <source>Your -12V voltage exceed the limits.</source>
+        <translation>Ihre -12V-Spannung überschreitet die Grenzwerte.</translation>
+    </message>
+    <message>
+        <source>Your -5V voltage exceed the limits.</source>
+        <translation>Ihre -5V-Spannung überschreitet die Grenzwerte.</translation>
+    </message>
+    <message>
+        <source>Your 5Vsb voltage exceed the limits.</source>
+        <translation>Ihre 5Vsb-Spannung überschreitet die Grenzwerte.</translation>
+    </message>
+    <message>
+        <source>Your Vbat voltage exceed the limits.</source>
+        <translation>Ihre Vbat-Spannung überschreitet die Grenzwerte.</translation>
+    </message>
+    <message>
+        <source>Your CPU FAN Speed exceed the limits.</source>
+        <translation>Die Drehzahl Ihres CPU FAN überschreitet die Grenzwerte.</translation>
+    </message>
+    <message>
+        <source>Your FAN1 Speed exceed the limits.</source>
+        <translation>Die Drehzahl Ihres FAN1 überschreitet die Grenzwerte.</translation>
+    </message>
+    <message>
+        <source>Your Fan 3 Speed exceed the limits.</source>
+        <translation>Die Drehzahl Ihres Lüfters 3 überschreitet die Grenzwerte.</translation>
+    </message>
+    <message>
+        <source>Your system temperature exceed the limits.</source>
+        <translation>Ihre Systemtemperatur überschreitet die Grenzwerte.</translation>
+    </message>
+    <message>
+        <source>Your CPU  temperature exceed the limits.</source>
+        <translation>Ihre CPU-Temperatur überschreitet die Grenzwerte.</translation>
+    </message>
+    <message>
+        <source>Your certain device temperature exceed the limits.</source>
+        <translation>Die Temperatur eines Ihrer Geräte überschreitet die Grenzwerte.</translation>
+    </message>
+    <message>
+        <source>Your PC Case has been opened.</source>
+        <translation>Ihr PC-Gehäuse wurde geöffnet.</translation>
+    </message>
+    <message>
+        <source>Your Vcore Voltage exceed the limits</source>
+        <translation>Ihre Vcore-Spannung überschreitet die Grenzwerte</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Ignorieren</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Abschalten</translation>
+    </message>
+    <message>
+        <source>Shut Down</source>
+        <translation>Herunterfahren</translation>
+    </message>
+    <message>
+        <source>Ignore this Warning Message.</source>
+        <translation>Diese Warnung ignorieren.</translation>
+    </message>
+    <message>
+        <source>No more monitor this item</source>
+        <translation>Diesen Messpunkt nicht mehr überwachen</translation>
+    </message>
+    <message>
+        <source>Exit Windows</source>
+        <translation>System herunterfahren</translation>
+    </message>
+    <message>
+        <source>Warning!</source>
+        <translation>Warnung!</translation>
+    </message>
+</context>
+</TS>

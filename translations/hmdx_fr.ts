@@ -1,0 +1,709 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>hmdx::AboutDialog</name>
+    <message>
+        <source>About Hardware Monitor</source>
+        <translation>À propos de Hardware Monitor</translation>
+    </message>
+    <message>
+        <source>r810/hmdx Hardware Monitor Product Utility</source>
+        <translation>r810/hmdx Hardware Monitor – utilitaire du produit</translation>
+    </message>
+    <message>
+        <source>Hardware Monitor for NT/Win2000</source>
+        <translation>Hardware Monitor pour NT/Win2000</translation>
+    </message>
+    <message>
+        <source>Version 1.0.0</source>
+        <translation>Version 1.0.0</translation>
+    </message>
+    <message>
+        <source>Watches the board&apos;s voltages, fans, temperatures and case switch.</source>
+        <translation>Surveille les tensions, les ventilateurs, les températures et le contact du boîtier de la carte.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>hmdx::CommandLine</name>
+    <message>
+        <source>--sim-trace and --sim-dump need --simulate or --scenario</source>
+        <translation>--sim-trace et --sim-dump nécessitent --simulate ou --scenario</translation>
+    </message>
+    <message>
+        <source>Usage: hmdx [options]
+Watches the motherboard&apos;s hardware monitor chip: voltages, fans, temperatures
+and the case switch.
+
+  --simulate[=MODEL]   run on a simulated chip (hma, hmb, hmc, hmdf; default hmb)
+  --scenario FILE      script the simulated chip (implies --simulate)
+  --sim-trace FILE     write every port access of the simulation to FILE
+  --sim-dump FILE      write the simulated registers to FILE when hmdx ends
+  --data-dir DIR       keep the settings file in DIR instead of the default folder
+                       (beside the program in a build tree or a copy of one&apos;s own,
+                       else ~/.local/share/hmdx)
+  --event-log FILE     also append every event to FILE as JSON Lines
+  --verify-interval S  read the chip&apos;s limits back every S seconds and put them
+                       right when they changed (default 60; 0: never)
+  --headless           run without a display: warnings go to standard error and
+                       the event log; SIGTERM ends it
+  --metrics-file FILE  write Prometheus metrics (node_exporter textfile format)
+  --metrics-interval S how often to write them (default 15)
+  --fans-full          set every fan output of the chip to full speed and exit
+  --help               show this help
+  --version            show the version
+</source>
+        <translation>Usage : hmdx [options]
+Surveille la puce de surveillance matérielle de la carte mère : tensions, ventilateurs,
+températures et contact du boîtier.
+
+  --simulate[=MODÈLE]  fonctionner sur une puce simulée (hma, hmb, hmc, hmdf ; hmb par défaut)
+  --scenario FICHIER   piloter la puce simulée par un script (implique --simulate)
+  --sim-trace FICHIER  écrire chaque accès aux ports de la simulation dans FICHIER
+  --sim-dump FICHIER   écrire les registres simulés dans FICHIER à la fin de hmdx
+  --data-dir DOSSIER   garder le fichier de réglages dans DOSSIER au lieu du dossier par défaut
+                       (à côté du programme dans un arbre de compilation ou une copie
+                       personnelle, sinon ~/.local/share/hmdx)
+  --event-log FICHIER  ajouter aussi chaque événement à FICHIER au format JSON Lines
+  --verify-interval S  relire les limites de la puce toutes les S secondes et les rétablir
+                       si elles ont changé (60 par défaut ; 0 : jamais)
+  --headless           fonctionner sans écran : les avertissements vont sur la sortie
+                       d&apos;erreur et dans le journal des événements ; SIGTERM l&apos;arrête
+  --metrics-file FICHIER écrire des métriques Prometheus (format textfile de node_exporter)
+  --metrics-interval S fréquence d&apos;écriture (15 par défaut)
+  --fans-full          mettre toutes les sorties ventilateur de la puce à pleine vitesse et quitter
+  --help               afficher cette aide
+  --version            afficher la version
+</translation>
+    </message>
+    <message>
+        <source>%1 needs whole seconds from %2 to 86400, got &apos;%3&apos;</source>
+        <translation>%1 attend un nombre entier de secondes de %2 à 86400, reçu « %3 »</translation>
+    </message>
+    <message>
+        <source>%1 needs whole seconds from %2 to 86400</source>
+        <translation>%1 attend un nombre entier de secondes de %2 à 86400</translation>
+    </message>
+    <message>
+        <source>unknown chip model &apos;%1&apos; (use hma, hmb, hmc or hmdf)</source>
+        <translation>modèle de puce inconnu « %1 » (utiliser hma, hmb, hmc ou hmdf)</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 attend une valeur</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>option inconnue « %1 »</translation>
+    </message>
+</context>
+<context>
+    <name>hmdx::ConfigurationDialog</name>
+    <message>
+        <source>Enable</source>
+        <translation>Actif</translation>
+    </message>
+    <message>
+        <source>Faults Count  1             3</source>
+        <translation>Défaillances  1             3</translation>
+    </message>
+    <message>
+        <source>Beep</source>
+        <translation>Bip</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Monitoring Config.</source>
+        <translation>Configuration de la surveillance</translation>
+    </message>
+    <message>
+        <source>%1 Enable</source>
+        <translation>%1 actif</translation>
+    </message>
+    <message>
+        <source>%1 1 fault</source>
+        <translation>%1 1 défaillance</translation>
+    </message>
+    <message>
+        <source>%1 3 faults</source>
+        <translation>%1 3 défaillances</translation>
+    </message>
+    <message>
+        <source>%1 Beep</source>
+        <translation>%1 bip</translation>
+    </message>
+</context>
+<context>
+    <name>hmdx::EventLogModel</name>
+    <message>
+        <source>Time</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Événement</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Élément</translation>
+    </message>
+    <message>
+        <source>Reading</source>
+        <translation>Mesure</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Bas</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Haut</translation>
+    </message>
+    <message>
+        <source>Detail</source>
+        <translation>Détail</translation>
+    </message>
+</context>
+<context>
+    <name>hmdx::EventLogWindow</name>
+    <message>
+        <source>Event Log</source>
+        <translation>Journal des événements</translation>
+    </message>
+</context>
+<context>
+    <name>hmdx::FanControlWindow</name>
+    <message>
+        <source>Fan Control</source>
+        <translation>Commande des ventilateurs</translation>
+    </message>
+    <message>
+        <source>Output %1: %2</source>
+        <translation>Sortie %1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>hmdx::FanCurveEditor</name>
+    <message>
+        <source>Drag a point to move it, double-click to add one, right-click a point to remove it.</source>
+        <translation>Faites glisser un point pour le déplacer, double-cliquez pour en ajouter un, cliquez du bouton droit sur un point pour le retirer.</translation>
+    </message>
+    <message>
+        <source>Duty (%)</source>
+        <translation>Rapport cyclique (%)</translation>
+    </message>
+    <message>
+        <source>Temperature (°C)</source>
+        <translation>Température (°C)</translation>
+    </message>
+</context>
+<context>
+    <name>hmdx::FanOutputPanel</name>
+    <message>
+        <source>Full speed</source>
+        <translation>Pleine vitesse</translation>
+    </message>
+    <message>
+        <source>Fixed</source>
+        <translation>Fixe</translation>
+    </message>
+    <message>
+        <source>Curve</source>
+        <translation>Courbe</translation>
+    </message>
+    <message>
+        <source>Drag a point to move it; double-click to add one; right-click a point to remove it.</source>
+        <translation>Faites glisser un point pour le déplacer ; double-cliquez pour en ajouter un ; cliquez du bouton droit sur un point pour le retirer.</translation>
+    </message>
+    <message>
+        <source>&amp;Mode:</source>
+        <translation>&amp;Mode :</translation>
+    </message>
+    <message>
+        <source>&amp;Duty:</source>
+        <translation>&amp;Rapport :</translation>
+    </message>
+    <message>
+        <source>&amp;Sensor:</source>
+        <translation>&amp;Capteur :</translation>
+    </message>
+    <message>
+        <source>&amp;Hysteresis:</source>
+        <translation>&amp;Hystérésis :</translation>
+    </message>
+    <message>
+        <source>M&amp;inimum:</source>
+        <translation>M&amp;inimum :</translation>
+    </message>
+    <message>
+        <source>Not controlled: the output stays at full speed.</source>
+        <translation>Non commandée : la sortie reste à pleine vitesse.</translation>
+    </message>
+    <message>
+        <source>Duty %2 %, output %3 of 255</source>
+        <translation>Rapport %2 %, sortie %3 sur 255</translation>
+    </message>
+    <message>
+        <source>Failsafe: full speed, %1.</source>
+        <translation>Sécurité : pleine vitesse, %1.</translation>
+    </message>
+    <message>
+        <source>Failsafe: not active.</source>
+        <translation>Sécurité : inactive.</translation>
+    </message>
+    <message>
+        <source>Control temperature %1 °C, duty %2 %, output %3 of 255</source>
+        <translation>Température de commande %1 °C, rapport %2 %, sortie %3 sur 255</translation>
+    </message>
+</context>
+<context>
+    <name>hmdx::FanRows</name>
+    <message>
+        <source>Low Limit</source>
+        <translation>Limite basse</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Unité</translation>
+    </message>
+    <message>
+        <source>%1 low limit</source>
+        <translation>%1 limite basse</translation>
+    </message>
+</context>
+<context>
+    <name>hmdx::HistoryWindow</name>
+    <message>
+        <source>Last 10 minutes</source>
+        <translation>10 dernières minutes</translation>
+    </message>
+    <message>
+        <source>Last hour</source>
+        <translation>Dernière heure</translation>
+    </message>
+    <message>
+        <source>Last 24 hours</source>
+        <translation>24 dernières heures</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Historique</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>Exporter en CSV...</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Item:</source>
+        <translation>Élément :</translation>
+    </message>
+    <message>
+        <source>Range:</source>
+        <translation>Période :</translation>
+    </message>
+    <message>
+        <source>Last %1 s</source>
+        <translation>%1 dernières s</translation>
+    </message>
+    <message>
+        <source>Within limits</source>
+        <translation>Dans les limites</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>Low limit</source>
+        <translation>Limite basse</translation>
+    </message>
+    <message>
+        <source>High limit</source>
+        <translation>Limite haute</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>No readings of %1 in this range.</source>
+        <translation>Aucune mesure de %1 sur cette période.</translation>
+    </message>
+    <message>
+        <source>1 reading</source>
+        <translation>1 mesure</translation>
+    </message>
+    <message>
+        <source>%1 readings</source>
+        <translation>%1 mesures</translation>
+    </message>
+    <message>
+        <source>, %1 to %2</source>
+        <translation>, du %1 au %2</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Exporter en CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>hmdx::MainWindow</name>
+    <message>
+        <source>r810/hmdx Hardware Monitor</source>
+        <translation>r810/hmdx Hardware Monitor</translation>
+    </message>
+    <message>
+        <source>Voltage</source>
+        <translation>Tension</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Température</translation>
+    </message>
+    <message>
+        <source>Fan Speed</source>
+        <translation>Vitesse des ventilateurs</translation>
+    </message>
+    <message>
+        <source>Case opened</source>
+        <translation>Boîtier ouvert</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Default</source>
+        <translation>&amp;Valeurs d&apos;usine</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Outils</translation>
+    </message>
+    <message>
+        <source>&amp;Configuration</source>
+        <translation>&amp;Configuration</translation>
+    </message>
+    <message>
+        <source>&amp;Event Log</source>
+        <translation>&amp;Journal des événements</translation>
+    </message>
+    <message>
+        <source>&amp;History</source>
+        <translation>&amp;Historique</translation>
+    </message>
+    <message>
+        <source>&amp;Fan Control...</source>
+        <translation>Commande des &amp;ventilateurs...</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>À &amp;propos</translation>
+    </message>
+    <message>
+        <source>Set how the fans follow the temperatures</source>
+        <translation>Régler la façon dont les ventilateurs suivent les températures</translation>
+    </message>
+    <message>
+        <source>This chip has no fan outputs</source>
+        <translation>Cette puce n&apos;a pas de sortie ventilateur</translation>
+    </message>
+</context>
+<context>
+    <name>hmdx::Messages</name>
+    <message>
+        <source> (no one to answer: no)</source>
+        <translation> (personne pour répondre : non)</translation>
+    </message>
+    <message>
+        <source>no raw access to I/O ports. Run as root, or grant the binary alone: sudo setcap cap_sys_rawio+ep $(command -v hmdx)</source>
+        <translation>pas d&apos;accès direct aux ports d&apos;E/S. Lancez-le en root, ou accordez le droit au seul programme : sudo setcap cap_sys_rawio+ep $(command -v hmdx)</translation>
+    </message>
+    <message>
+        <source>already running.</source>
+        <translation>déjà en cours d&apos;exécution.</translation>
+    </message>
+    <message>
+        <source>Do you want to shut down your System?</source>
+        <translation>Voulez-vous arrêter le système ?</translation>
+    </message>
+    <message>
+        <source> You don&apos;t have the priviledge to shut down VUradav1 </source>
+        <translation> Vous n&apos;avez pas le droit d&apos;arrêter VUradav1 </translation>
+    </message>
+    <message>
+        <source>LOAD Device Driver fail!</source>
+        <translation>Échec du chargement du pilote de périphérique !</translation>
+    </message>
+    <message>
+        <source>Initialize Bus Fail!</source>
+        <translation>Échec de l&apos;initialisation du bus !</translation>
+    </message>
+    <message>
+        <source>Norvane Hardware Monitor chip does not exist!</source>
+        <translation>Aucune puce Norvane Hardware Monitor n&apos;est présente !</translation>
+    </message>
+    <message>
+        <source>Input Password is not correct!</source>
+        <translation>Le mot de passe saisi est incorrect !</translation>
+    </message>
+    <message>
+        <source>%1: the folder %2 does not exist</source>
+        <translation>%1 : le dossier %2 n&apos;existe pas</translation>
+    </message>
+</context>
+<context>
+    <name>hmdx::Monitor</name>
+    <message>
+        <source>PC Case is opened</source>
+        <translation>Boîtier du PC ouvert</translation>
+    </message>
+    <message>
+        <source>PC Case is closed</source>
+        <translation>Boîtier du PC fermé</translation>
+    </message>
+    <message>
+        <source>low speed</source>
+        <translation>trop lent</translation>
+    </message>
+    <message>
+        <source>low_speed</source>
+        <translation>trop_lent</translation>
+    </message>
+    <message>
+        <source>Fan off</source>
+        <translation>Arrêté</translation>
+    </message>
+</context>
+<context>
+    <name>hmdx::PasswordDialog</name>
+    <message>
+        <source>Confirm Psssword</source>
+        <translation>Confirmer le mot de passe</translation>
+    </message>
+    <message>
+        <source>Input password:</source>
+        <translation>Saisir le mot de passe :</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>hmdx::QtTrayIcon</name>
+    <message>
+        <source>&amp;Restore</source>
+        <translation>&amp;Restaurer</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+</context>
+<context>
+    <name>hmdx::RowHistory</name>
+    <message>
+        <source>open</source>
+        <translation>ouvert</translation>
+    </message>
+</context>
+<context>
+    <name>hmdx::Startup</name>
+    <message>
+        <source>The monitor chip&apos;s ports %1-%2 are in use by the kernel driver &quot;%3&quot;. Two programs moving the chip&apos;s bank register at once corrupt each other&apos;s readings and limits. Unload it with &quot;sudo modprobe -r %3&quot; and start hmdx again.</source>
+        <translation>Les ports %1-%2 de la puce de surveillance sont utilisés par le pilote du noyau « %3 ». Deux programmes qui changent en même temps le registre de banque de la puce faussent mutuellement leurs mesures et leurs limites. Déchargez-le avec « sudo modprobe -r %3 » puis relancez hmdx.</translation>
+    </message>
+    <message>
+        <source>could not check whether a kernel driver uses the chip&apos;s ports: %1.</source>
+        <translation>impossible de vérifier si un pilote du noyau utilise les ports de la puce : %1.</translation>
+    </message>
+    <message>
+        <source>Unsupported hardware monitor chip (ID %1).</source>
+        <translation>Puce de surveillance matérielle non prise en charge (ID %1).</translation>
+    </message>
+</context>
+<context>
+    <name>hmdx::TemperatureRows</name>
+    <message>
+        <source>High Limit</source>
+        <translation>Limite haute</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>%1 high limit</source>
+        <translation>%1 limite haute</translation>
+    </message>
+</context>
+<context>
+    <name>hmdx::UpDown</name>
+    <message>
+        <source>Up</source>
+        <translation>Haut</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Bas</translation>
+    </message>
+</context>
+<context>
+    <name>hmdx::VoltageRows</name>
+    <message>
+        <source>Low Limit</source>
+        <translation>Limite basse</translation>
+    </message>
+    <message>
+        <source>High Limit</source>
+        <translation>Limite haute</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>%1 low limit</source>
+        <translation>%1 limite basse</translation>
+    </message>
+    <message>
+        <source>%1 high limit</source>
+        <translation>%1 limite haute</translation>
+    </message>
+</context>
+<context>
+    <name>hmdx::WarningDialog</name>
+    <message>
+        <source>Warning !!!</source>
+        <translation>Avertissement !!!</translation>
+    </message>
+    <message>
+        <source>Warning!!!</source>
+        <translation>Avertissement!!!</translation>
+    </message>
+    <message>
+        <source>Your Vcore voltage exceed the limits.</source>
+        <translation>Votre tension Vcore dépasse les limites.</translation>
+    </message>
+    <message>
+        <source>Your VcoreB voltage exceed the limits.</source>
+        <translation>Votre tension VcoreB dépasse les limites.</translation>
+    </message>
+    <message>
+        <source>Your  +3.3V voltage exceed the limits.</source>
+        <translation>Votre tension +3.3V dépasse les limites.</translation>
+    </message>
+    <message>
+        <source>Your +5V voltage exceed the limits.</source>
+        <translation>Votre tension +5V dépasse les limites.</translation>
+    </message>
+    <message>
+        <source>Your +12V voltage exceed the limits.</source>
+        <translation>Votre tension +12V dépasse les limites.</translation>
+    </message>
+    <message>
+        <source>Your -12V voltage exceed the limits.</source>
+        <translation>Votre tension -12V dépasse les limites.</translation>
+    </message>
+    <message>
+        <source>Your -5V voltage exceed the limits.</source>
+        <translation>Votre tension -5V dépasse les limites.</translation>
+    </message>
+    <message>
+        <source>Your 5Vsb voltage exceed the limits.</source>
+        <translation>Votre tension 5Vsb dépasse les limites.</translation>
+    </message>
+    <message>
+        <source>Your Vbat voltage exceed the limits.</source>
+        <translation>Votre tension Vbat dépasse les limites.</translation>
+    </message>
+    <message>
+        <source>Your CPU FAN Speed exceed the limits.</source>
+        <translation>La vitesse de votre CPU FAN dépasse les limites.</translation>
+    </message>
+    <message>
+        <source>Your FAN1 Speed exceed the limits.</source>
+        <translation>La vitesse de votre FAN1 dépasse les limites.</translation>
+    </message>
+    <message>
+        <source>Your Fan 3 Speed exceed the limits.</source>
+        <translation>La vitesse de votre ventilateur 3 dépasse les limites.</translation>
+    </message>
+    <message>
+        <source>Your system temperature exceed the limits.</source>
+        <translation>La température de votre système dépasse les limites.</translation>
+    </message>
+    <message>
+        <source>Your CPU  temperature exceed the limits.</source>
+        <translation>La température de votre CPU dépasse les limites.</translation>
+    </message>
+    <message>
+        <source>Your certain device temperature exceed the limits.</source>
+        <translation>La température d&apos;un de vos périphériques dépasse les limites.</translation>
+    </message>
+    <message>
+        <source>Your PC Case has been opened.</source>
+        <translation>Le boîtier de votre PC a été ouvert.</translation>
+    </message>
+    <message>
+        <source>Your Vcore Voltage exceed the limits</source>
+        <translation>Votre tension Vcore dépasse les limites</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Ignorer</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Désactiver</translation>
+    </message>
+    <message>
+        <source>Shut Down</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Ignore this Warning Message.</source>
+        <translation>Ignorer cet avertissement.</translation>
+    </message>
+    <message>
+        <source>No more monitor this item</source>
+        <translation>Ne plus surveiller cet élément</translation>
+    </message>
+    <message>
+        <source>Exit Windows</source>
+        <translation>Arrêter le système</translation>
+    </message>
+    <message>
+        <source>Warning!</source>
+        <translation>Attention !</translation>
+    </message>
+</context>
+</TS>
