@@ -2,6 +2,134 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>AlertCommand</name>
+    <message>
+        <source>The alert command %1 cannot be started: %2. Later events try it again without saying so.</source>
+        <translation>Der Alarmbefehl %1 kann nicht gestartet werden: %2. Spätere Ereignisse versuchen es erneut, ohne es zu melden.</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopSettings</name>
+    <message>
+        <source>a folder</source>
+        <translation>ein Ordner</translation>
+    </message>
+    <message>
+        <source>not an INI file</source>
+        <translation>keine INI-Datei</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read (%2); the desktop settings stay at their defaults and are not saved there.</source>
+        <translation>%1 kann nicht gelesen werden (%2); die Desktop-Einstellungen bleiben auf ihren Vorgaben und werden dort nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>%1: %2 cannot be used; the default is used instead, and the file is left as it is.</source>
+        <translation>%1: %2 kann nicht verwendet werden; stattdessen gilt die Vorgabe, und die Datei bleibt, wie sie ist.</translation>
+    </message>
+    <message>
+        <source>Start at Login is not kept in %1, which cannot be read (%2).</source>
+        <translation>„Beim Anmelden starten“ wird nicht in %1 gespeichert, das nicht gelesen werden kann (%2).</translation>
+    </message>
+    <message>
+        <source>Start at Login could not be saved to %1.</source>
+        <translation>„Beim Anmelden starten“ konnte nicht in %1 gespeichert werden.</translation>
+    </message>
+</context>
+<context>
+    <name>StartAtLogin</name>
+    <message>
+        <source>%1 could not be removed: %2.</source>
+        <translation>%1 konnte nicht entfernt werden: %2.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2.</source>
+        <translation>%1 konnte nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>Start at &amp;Login</source>
+        <translation>Beim &amp;Anmelden starten</translation>
+    </message>
+</context>
+<context>
+    <name>StatusWords</name>
+    <message>
+        <source>%1 V</source>
+        <translation>%1 V</translation>
+    </message>
+    <message>
+        <source>%1 RPM</source>
+        <translation>%1 U/min</translation>
+    </message>
+    <message>
+        <source>%1 °C</source>
+        <translation>%1 °C</translation>
+    </message>
+    <message>
+        <source>not read yet</source>
+        <translation>noch nicht gelesen</translation>
+    </message>
+    <message>
+        <source>the case is closed</source>
+        <translation>das Gehäuse ist geschlossen</translation>
+    </message>
+    <message>
+        <source>the case has been opened, out of range</source>
+        <translation>das Gehäuse wurde geöffnet, außerhalb des Bereichs</translation>
+    </message>
+    <message>
+        <source>%1, out of range</source>
+        <translation>%1, außerhalb des Bereichs</translation>
+    </message>
+    <message>
+        <source>%1, within %2 to %3</source>
+        <translation>%1, im Bereich %2 bis %3</translation>
+    </message>
+    <message>
+        <source>%1, within the low limit %2</source>
+        <translation>%1, Untergrenze %2 eingehalten</translation>
+    </message>
+    <message>
+        <source>%1, within the high limit %2</source>
+        <translation>%1, Obergrenze %2 eingehalten</translation>
+    </message>
+    <message>
+        <source>%1: %2, limits %3 to %4</source>
+        <translation>%1: %2, Grenzen %3 bis %4</translation>
+    </message>
+    <message>
+        <source>%1: %2, low limit %3</source>
+        <translation>%1: %2, Untergrenze %3</translation>
+    </message>
+    <message>
+        <source>%1: %2, high limit %3</source>
+        <translation>%1: %2, Obergrenze %3</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Out of range:</source>
+        <translation>Außerhalb des Bereichs:</translation>
+    </message>
+    <message>
+        <source>All monitored items are in range.</source>
+        <translation>Alle überwachten Messpunkte sind im Bereich.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>Hardware Monitor</source>
+        <translation>Hardware Monitor</translation>
+    </message>
+</context>
+<context>
     <name>hmdx::AboutDialog</name>
     <message>
         <source>About Hardware Monitor</source>
@@ -35,6 +163,26 @@
         <translation>--sim-trace und --sim-dump brauchen --simulate oder --scenario</translation>
     </message>
     <message>
+        <source>%1 needs whole seconds from %2 to 86400, got &apos;%3&apos;</source>
+        <translation>%1 braucht ganze Sekunden von %2 bis 86400, erhalten: &apos;%3&apos;</translation>
+    </message>
+    <message>
+        <source>%1 needs whole seconds from %2 to 86400</source>
+        <translation>%1 braucht ganze Sekunden von %2 bis 86400</translation>
+    </message>
+    <message>
+        <source>unknown chip model &apos;%1&apos; (use hma, hmb, hmc or hmdf)</source>
+        <translation>unbekanntes Chipmodell &apos;%1&apos; (hma, hmb, hmc oder hmdf verwenden)</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 braucht einen Wert</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>unbekannte Option &apos;%1&apos;</translation>
+    </message>
+    <message>
         <source>Usage: hmdx [options]
 Watches the motherboard&apos;s hardware monitor chip: voltages, fans, temperatures
 and the case switch.
@@ -54,6 +202,12 @@ and the case switch.
   --metrics-file FILE  write Prometheus metrics (node_exporter textfile format)
   --metrics-interval S how often to write them (default 15)
   --fans-full          set every fan output of the chip to full speed and exit
+  --alert-command PROGRAM
+                       run PROGRAM (no shell, no arguments) when a warning is
+                       raised or cleared, the chip is reprogrammed or a fan
+                       goes to its failsafe; HMDX_* variables say what happened
+                       (default: alertCommand in hmdx.conf)
+  --minimized          start hidden in the tray (minimised without a tray)
   --help               show this help
   --version            show the version
 </source>
@@ -76,29 +230,15 @@ und den Gehäuseschalter.
   --metrics-file DATEI Prometheus-Metriken schreiben (Textdatei-Format des node_exporter)
   --metrics-interval S wie oft sie geschrieben werden (Vorgabe 15)
   --fans-full          alle Lüfterausgänge des Chips auf volle Drehzahl setzen und beenden
+  --alert-command PROGRAMM
+                       PROGRAMM (ohne Shell, ohne Argumente) ausführen, wenn eine Warnung
+                       ausgelöst oder aufgehoben wird, der Chip neu programmiert wird oder ein
+                       Lüfterausgang in die Schutzschaltung geht; HMDX_*-Variablen sagen, was
+                       geschah (Vorgabe: alertCommand in hmdx.conf)
+  --minimized          versteckt im Infobereich starten (ohne Infobereich minimiert)
   --help               diese Hilfe zeigen
   --version            die Version zeigen
 </translation>
-    </message>
-    <message>
-        <source>%1 needs whole seconds from %2 to 86400, got &apos;%3&apos;</source>
-        <translation>%1 braucht ganze Sekunden von %2 bis 86400, erhalten: &apos;%3&apos;</translation>
-    </message>
-    <message>
-        <source>%1 needs whole seconds from %2 to 86400</source>
-        <translation>%1 braucht ganze Sekunden von %2 bis 86400</translation>
-    </message>
-    <message>
-        <source>unknown chip model &apos;%1&apos; (use hma, hmb, hmc or hmdf)</source>
-        <translation>unbekanntes Chipmodell &apos;%1&apos; (hma, hmb, hmc oder hmdf verwenden)</translation>
-    </message>
-    <message>
-        <source>%1 needs a value</source>
-        <translation>%1 braucht einen Wert</translation>
-    </message>
-    <message>
-        <source>unknown option &apos;%1&apos;</source>
-        <translation>unbekannte Option &apos;%1&apos;</translation>
     </message>
 </context>
 <context>
@@ -206,6 +346,37 @@ und den Gehäuseschalter.
     <message>
         <source>Temperature (°C)</source>
         <translation>Temperatur (°C)</translation>
+    </message>
+</context>
+<context>
+    <name>hmdx::FanFailsafe</name>
+    <message>
+        <source>under control</source>
+        <translation>unter Kontrolle</translation>
+    </message>
+    <message>
+        <source>sensor not monitored</source>
+        <translation>Sensor nicht überwacht</translation>
+    </message>
+    <message>
+        <source>sensor reads outside -40..125 C</source>
+        <translation>Sensorwert außerhalb von -40..125 C</translation>
+    </message>
+    <message>
+        <source>sensor above its high limit</source>
+        <translation>Sensor über seiner Obergrenze</translation>
+    </message>
+    <message>
+        <source>fan stalled below full speed</source>
+        <translation>Lüfter blockiert unter voller Drehzahl</translation>
+    </message>
+    <message>
+        <source>system going to sleep</source>
+        <translation>System geht in den Ruhezustand</translation>
+    </message>
+    <message>
+        <source>hmdx ending</source>
+        <translation>hmdx wird beendet</translation>
     </message>
 </context>
 <context>
@@ -500,6 +671,45 @@ und den Gehäuseschalter.
     <message>
         <source>Fan off</source>
         <translation>Lüfter aus</translation>
+    </message>
+</context>
+<context>
+    <name>hmdx::NotificationSink</name>
+    <message>
+        <source>Reading: %1</source>
+        <translation>Messwert: %1</translation>
+    </message>
+    <message>
+        <source>Limits: %1 to %2</source>
+        <translation>Grenzen: %1 bis %2</translation>
+    </message>
+    <message>
+        <source>Low limit: %1</source>
+        <translation>Untergrenze: %1</translation>
+    </message>
+    <message>
+        <source>High limit: %1</source>
+        <translation>Obergrenze: %1</translation>
+    </message>
+    <message>
+        <source>Chip programmed again</source>
+        <translation>Chip neu programmiert</translation>
+    </message>
+    <message>
+        <source>Settings not saved</source>
+        <translation>Einstellungen nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>Fan output at full speed</source>
+        <translation>Lüfterausgang auf voller Drehzahl</translation>
+    </message>
+    <message>
+        <source>%1 out of range</source>
+        <translation>%1 außerhalb des Bereichs</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Anzeigen</translation>
     </message>
 </context>
 <context>

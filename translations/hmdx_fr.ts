@@ -2,6 +2,134 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>AlertCommand</name>
+    <message>
+        <source>The alert command %1 cannot be started: %2. Later events try it again without saying so.</source>
+        <translation>La commande d&apos;alerte %1 ne peut pas être lancée : %2. Les événements suivants la relancent sans le signaler.</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopSettings</name>
+    <message>
+        <source>a folder</source>
+        <translation>un dossier</translation>
+    </message>
+    <message>
+        <source>not an INI file</source>
+        <translation>pas un fichier INI</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read (%2); the desktop settings stay at their defaults and are not saved there.</source>
+        <translation>%1 ne peut pas être lu (%2) ; les réglages du bureau gardent leurs valeurs par défaut et n&apos;y sont pas enregistrés.</translation>
+    </message>
+    <message>
+        <source>%1: %2 cannot be used; the default is used instead, and the file is left as it is.</source>
+        <translation>%1 : %2 inutilisable ; la valeur par défaut s&apos;applique à la place, et le fichier reste tel quel.</translation>
+    </message>
+    <message>
+        <source>Start at Login is not kept in %1, which cannot be read (%2).</source>
+        <translation>« Lancer à l&apos;ouverture de session » n&apos;est pas conservé dans %1, qui ne peut pas être lu (%2).</translation>
+    </message>
+    <message>
+        <source>Start at Login could not be saved to %1.</source>
+        <translation>« Lancer à l&apos;ouverture de session » n&apos;a pas pu être enregistré dans %1.</translation>
+    </message>
+</context>
+<context>
+    <name>StartAtLogin</name>
+    <message>
+        <source>%1 could not be removed: %2.</source>
+        <translation>%1 n&apos;a pas pu être supprimé : %2.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2.</source>
+        <translation>%1 n&apos;a pas pu être écrit : %2.</translation>
+    </message>
+    <message>
+        <source>Start at &amp;Login</source>
+        <translation>&amp;Lancer à l&apos;ouverture de session</translation>
+    </message>
+</context>
+<context>
+    <name>StatusWords</name>
+    <message>
+        <source>%1 V</source>
+        <translation>%1 V</translation>
+    </message>
+    <message>
+        <source>%1 RPM</source>
+        <translation>%1 tr/min</translation>
+    </message>
+    <message>
+        <source>%1 °C</source>
+        <translation>%1 °C</translation>
+    </message>
+    <message>
+        <source>not read yet</source>
+        <translation>pas encore lu</translation>
+    </message>
+    <message>
+        <source>the case is closed</source>
+        <translation>le boîtier est fermé</translation>
+    </message>
+    <message>
+        <source>the case has been opened, out of range</source>
+        <translation>le boîtier a été ouvert, hors limites</translation>
+    </message>
+    <message>
+        <source>%1, out of range</source>
+        <translation>%1, hors limites</translation>
+    </message>
+    <message>
+        <source>%1, within %2 to %3</source>
+        <translation>%1, dans la plage de %2 à %3</translation>
+    </message>
+    <message>
+        <source>%1, within the low limit %2</source>
+        <translation>%1, limite basse %2 respectée</translation>
+    </message>
+    <message>
+        <source>%1, within the high limit %2</source>
+        <translation>%1, limite haute %2 respectée</translation>
+    </message>
+    <message>
+        <source>%1: %2, limits %3 to %4</source>
+        <translation>%1 : %2, limites %3 à %4</translation>
+    </message>
+    <message>
+        <source>%1: %2, low limit %3</source>
+        <translation>%1 : %2, limite basse %3</translation>
+    </message>
+    <message>
+        <source>%1: %2, high limit %3</source>
+        <translation>%1 : %2, limite haute %3</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>Out of range:</source>
+        <translation>Hors limites :</translation>
+    </message>
+    <message>
+        <source>All monitored items are in range.</source>
+        <translation>Tous les éléments surveillés sont dans les limites.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>Hardware Monitor</source>
+        <translation>Hardware Monitor</translation>
+    </message>
+</context>
+<context>
     <name>hmdx::AboutDialog</name>
     <message>
         <source>About Hardware Monitor</source>
@@ -35,6 +163,26 @@
         <translation>--sim-trace et --sim-dump nécessitent --simulate ou --scenario</translation>
     </message>
     <message>
+        <source>%1 needs whole seconds from %2 to 86400, got &apos;%3&apos;</source>
+        <translation>%1 attend un nombre entier de secondes de %2 à 86400, reçu « %3 »</translation>
+    </message>
+    <message>
+        <source>%1 needs whole seconds from %2 to 86400</source>
+        <translation>%1 attend un nombre entier de secondes de %2 à 86400</translation>
+    </message>
+    <message>
+        <source>unknown chip model &apos;%1&apos; (use hma, hmb, hmc or hmdf)</source>
+        <translation>modèle de puce inconnu « %1 » (utiliser hma, hmb, hmc ou hmdf)</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 attend une valeur</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>option inconnue « %1 »</translation>
+    </message>
+    <message>
         <source>Usage: hmdx [options]
 Watches the motherboard&apos;s hardware monitor chip: voltages, fans, temperatures
 and the case switch.
@@ -54,6 +202,12 @@ and the case switch.
   --metrics-file FILE  write Prometheus metrics (node_exporter textfile format)
   --metrics-interval S how often to write them (default 15)
   --fans-full          set every fan output of the chip to full speed and exit
+  --alert-command PROGRAM
+                       run PROGRAM (no shell, no arguments) when a warning is
+                       raised or cleared, the chip is reprogrammed or a fan
+                       goes to its failsafe; HMDX_* variables say what happened
+                       (default: alertCommand in hmdx.conf)
+  --minimized          start hidden in the tray (minimised without a tray)
   --help               show this help
   --version            show the version
 </source>
@@ -76,29 +230,15 @@ températures et contact du boîtier.
   --metrics-file FICHIER écrire des métriques Prometheus (format textfile de node_exporter)
   --metrics-interval S fréquence d&apos;écriture (15 par défaut)
   --fans-full          mettre toutes les sorties ventilateur de la puce à pleine vitesse et quitter
+  --alert-command PROGRAMME
+                       lancer PROGRAMME (sans shell, sans arguments) quand un avertissement est
+                       levé ou retiré, que la puce est reprogrammée ou qu&apos;une sortie ventilateur
+                       passe en sécurité ; des variables HMDX_* disent ce qui s&apos;est passé
+                       (par défaut : alertCommand dans hmdx.conf)
+  --minimized          démarrer caché dans la zone de notification (réduit s&apos;il n&apos;y en a pas)
   --help               afficher cette aide
   --version            afficher la version
 </translation>
-    </message>
-    <message>
-        <source>%1 needs whole seconds from %2 to 86400, got &apos;%3&apos;</source>
-        <translation>%1 attend un nombre entier de secondes de %2 à 86400, reçu « %3 »</translation>
-    </message>
-    <message>
-        <source>%1 needs whole seconds from %2 to 86400</source>
-        <translation>%1 attend un nombre entier de secondes de %2 à 86400</translation>
-    </message>
-    <message>
-        <source>unknown chip model &apos;%1&apos; (use hma, hmb, hmc or hmdf)</source>
-        <translation>modèle de puce inconnu « %1 » (utiliser hma, hmb, hmc ou hmdf)</translation>
-    </message>
-    <message>
-        <source>%1 needs a value</source>
-        <translation>%1 attend une valeur</translation>
-    </message>
-    <message>
-        <source>unknown option &apos;%1&apos;</source>
-        <translation>option inconnue « %1 »</translation>
     </message>
 </context>
 <context>
@@ -206,6 +346,37 @@ températures et contact du boîtier.
     <message>
         <source>Temperature (°C)</source>
         <translation>Température (°C)</translation>
+    </message>
+</context>
+<context>
+    <name>hmdx::FanFailsafe</name>
+    <message>
+        <source>under control</source>
+        <translation>sous contrôle</translation>
+    </message>
+    <message>
+        <source>sensor not monitored</source>
+        <translation>capteur non surveillé</translation>
+    </message>
+    <message>
+        <source>sensor reads outside -40..125 C</source>
+        <translation>capteur hors de -40..125 C</translation>
+    </message>
+    <message>
+        <source>sensor above its high limit</source>
+        <translation>capteur au-dessus de sa limite haute</translation>
+    </message>
+    <message>
+        <source>fan stalled below full speed</source>
+        <translation>ventilateur bloqué sous la pleine vitesse</translation>
+    </message>
+    <message>
+        <source>system going to sleep</source>
+        <translation>mise en veille du système</translation>
+    </message>
+    <message>
+        <source>hmdx ending</source>
+        <translation>hmdx se termine</translation>
     </message>
 </context>
 <context>
@@ -500,6 +671,45 @@ températures et contact du boîtier.
     <message>
         <source>Fan off</source>
         <translation>Arrêté</translation>
+    </message>
+</context>
+<context>
+    <name>hmdx::NotificationSink</name>
+    <message>
+        <source>Reading: %1</source>
+        <translation>Mesure : %1</translation>
+    </message>
+    <message>
+        <source>Limits: %1 to %2</source>
+        <translation>Limites : %1 à %2</translation>
+    </message>
+    <message>
+        <source>Low limit: %1</source>
+        <translation>Limite basse : %1</translation>
+    </message>
+    <message>
+        <source>High limit: %1</source>
+        <translation>Limite haute : %1</translation>
+    </message>
+    <message>
+        <source>Chip programmed again</source>
+        <translation>Puce reprogrammée</translation>
+    </message>
+    <message>
+        <source>Settings not saved</source>
+        <translation>Réglages non enregistrés</translation>
+    </message>
+    <message>
+        <source>Fan output at full speed</source>
+        <translation>Sortie ventilateur à pleine vitesse</translation>
+    </message>
+    <message>
+        <source>%1 out of range</source>
+        <translation>%1 hors limites</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Afficher</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,7 @@
 #include "chip/ChipProgramming.h"
 #include "chip/ChipReading.h"
 
+#include <QtGlobal>
 #include <cmath>
 
 namespace hmdx {
@@ -41,22 +42,23 @@ std::string describeSettings(const FanOutputSettings& s) {
 
 } // namespace
 
+// English for the event log; the Fan Control window translates them.
 std::string_view Describe(FanFailsafe why) {
     switch (why) {
     case FanFailsafe::None:
-        return "under control";
+        return QT_TRANSLATE_NOOP("hmdx::FanFailsafe", "under control");
     case FanFailsafe::NotMonitored:
-        return "sensor not monitored";
+        return QT_TRANSLATE_NOOP("hmdx::FanFailsafe", "sensor not monitored");
     case FanFailsafe::BadReading:
-        return "sensor reads outside -40..125 C";
+        return QT_TRANSLATE_NOOP("hmdx::FanFailsafe", "sensor reads outside -40..125 C");
     case FanFailsafe::AboveLimit:
-        return "sensor above its high limit";
+        return QT_TRANSLATE_NOOP("hmdx::FanFailsafe", "sensor above its high limit");
     case FanFailsafe::Stalled:
-        return "fan stalled below full speed";
+        return QT_TRANSLATE_NOOP("hmdx::FanFailsafe", "fan stalled below full speed");
     case FanFailsafe::Sleep:
-        return "system going to sleep";
+        return QT_TRANSLATE_NOOP("hmdx::FanFailsafe", "system going to sleep");
     case FanFailsafe::Ending:
-        return "hmdx ending";
+        return QT_TRANSLATE_NOOP("hmdx::FanFailsafe", "hmdx ending");
     }
     return {};
 }

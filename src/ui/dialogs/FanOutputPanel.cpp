@@ -4,8 +4,10 @@
 #include "FanCurveEditor.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QSpinBox>
 
 namespace hmdx {
@@ -111,15 +113,17 @@ void FanOutputPanel::showState(const FanOutputState& state) {
     if (!state.controlled) {
         now->setText(tr("Not controlled: the output stays at full speed."));
     } else {
-        const QString text =
-            t ? tr("Control temperature %1 °C, duty %2 %, output %3 of 255").arg(*t, 0, 'f', 1)
-              : tr("Duty %2 %, output %3 of 255");
-        now->setText(text.arg(state.duty, 0, 'f', 0).arg(state.written));
+        const QLocale locale; // "33,0 °C" in German, as the main window's numbers
+        const QString text = t ? tr("Control temperature %1 °C, duty %2 %, output %3 of 255")
+                                     .arg(locale.toString(*t, 'f', 1))
+                               : tr("Duty %2 %, output %3 of 255");
+        now->setText(text.arg(locale.toString(state.duty, 'f', 0)).arg(state.written));
     }
     const bool tripped = state.failsafe != FanFailsafe::None;
     const std::string_view why = Describe(state.failsafe);
     failsafe->setText(tripped ? tr("Failsafe: full speed, %1.")
-                                    .arg(QString::fromUtf8(why.data(), qsizetype(why.size())))
+                                    .arg(QCoreApplication::translate("hmdx::FanFailsafe",
+                                                                     std::string(why).c_str()))
                               : tr("Failsafe: not active."));
     const QString style =
         tripped ? QStringLiteral("color: rgb(200, 0, 0); font-weight: bold;") : QString();

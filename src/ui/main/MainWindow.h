@@ -107,7 +107,7 @@ private:
     QPointer<QWidget> m_eventLog;
     QPointer<FanControlWindow> m_fanWindow;
     bool m_ending = false;
-    TrayState m_trayState{false, QStringLiteral("Hardware Monitor")}; // as the tray starts
+    TrayState m_trayState{false, StatusWords::trayTitle()}; // as the tray starts
 };
 
 } // namespace hmdx

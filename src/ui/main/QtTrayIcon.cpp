@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "QtTrayIcon.h"
 
+#include "StatusWords.h"
 #include "ui/Resources.h"
 
 #include <QIcon>
@@ -13,7 +14,7 @@ QtTrayIcon::QtTrayIcon(QObject* parent)
     : QObject(parent), m_menu(new QMenu), m_icon(new QSystemTrayIcon(this)) {
     InitUiResources();
     m_icon->setIcon(QIcon(QStringLiteral(":/icons/hmdx.svg")));
-    m_icon->setToolTip(QStringLiteral("Hardware Monitor"));
+    m_icon->setToolTip(StatusWords::trayTitle());
     m_menu->addAction(tr("&Restore"), this, [this] {
         if (onRestore)
             onRestore();

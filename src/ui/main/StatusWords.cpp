@@ -79,12 +79,16 @@ QString StatusWords::outOfRangeLine(const Monitor& monitor, int item) {
     }
 }
 
+QString StatusWords::trayTitle() {
+    return tr("Hardware Monitor");
+}
+
 TrayState StatusWords::tray(const Monitor& monitor) {
     QStringList out;
     for (int i = 0; i < kItemCount; ++i)
         if (monitored(monitor, i) && !monitor.reading(i).inRange)
             out << outOfRangeLine(monitor, i);
-    QStringList lines{QStringLiteral("Hardware Monitor")};
+    QStringList lines{trayTitle()};
     if (!out.isEmpty()) {
         lines << tr("Out of range:") << out;
         return {true, lines.join(QLatin1Char('\n'))};

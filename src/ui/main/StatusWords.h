@@ -25,6 +25,8 @@ public:
     // The monitored items out of range with their readings and limits, or that all are in
     // range and the temperatures.
     static TrayState tray(const Monitor& monitor);
+    // "Hardware Monitor": the tip's first line, and the whole tip before the first reading.
+    static QString trayTitle();
 
 private:
     static QString reading(const Monitor& monitor, int item);
