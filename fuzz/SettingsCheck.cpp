@@ -83,8 +83,8 @@ std::string CheckSettingsFile(const uint8_t* data, std::size_t size) {
     std::string problem = checkLoad(file.load(model, EveryItem(), EveryItem()), model, size);
     if (!problem.empty())
         return problem;
-    if (std::optional<std::string> error = file.save(model))
-        return "save failed: " + *error;
+    if (const auto error = file.save(model))
+        return "save failed: " + error->text();
     SettingsModel reloaded;
     const SettingsLoadResult again = SettingsFile(path).load(reloaded, EveryItem(), EveryItem());
     if (again.outcome != SettingsLoadResult::Outcome::Loaded || !again.replaced.empty())

@@ -157,6 +157,17 @@
     </message>
 </context>
 <context>
+    <name>hmdx::Backend</name>
+    <message>
+        <source>Cannot read the scenario file &quot;%1&quot;: %2.</source>
+        <translation>Die Szenariodatei „%1“ kann nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot write the trace file &quot;%1&quot;: %2.</source>
+        <translation>Die Protokolldatei der Portzugriffe „%1“ kann nicht geschrieben werden: %2.</translation>
+    </message>
+</context>
+<context>
     <name>hmdx::CommandLine</name>
     <message>
         <source>--sim-trace and --sim-dump need --simulate or --scenario</source>
@@ -320,6 +331,41 @@ und den Gehäuseschalter.
     <message>
         <source>Event Log</source>
         <translation>Ereignisprotokoll</translation>
+    </message>
+</context>
+<context>
+    <name>hmdx::FanControlSettings</name>
+    <message>
+        <source>%1: %2 is missing, out of range or malformed; that output stays at full speed.</source>
+        <translation>%1: %2 fehlt, liegt außerhalb des Bereichs oder ist fehlerhaft; dieser Ausgang bleibt auf voller Drehzahl.</translation>
+    </message>
+    <message>
+        <source>%1: %2 are missing, out of range or malformed; that output stays at full speed.</source>
+        <translation>%1: %2 fehlen, liegen außerhalb des Bereichs oder sind fehlerhaft; dieser Ausgang bleibt auf voller Drehzahl.</translation>
+    </message>
+    <message>
+        <source>%1: %2 are missing, out of range or malformed; those outputs stay at full speed.</source>
+        <translation>%1: %2 fehlen, liegen außerhalb des Bereichs oder sind fehlerhaft; diese Ausgänge bleiben auf voller Drehzahl.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read (%2); every fan output stays at full speed.</source>
+        <translation>%1 kann nicht gelesen werden (%2); alle Lüfterausgänge bleiben auf voller Drehzahl.</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>ein Ordner</translation>
+    </message>
+    <message>
+        <source>not an INI file</source>
+        <translation>keine INI-Datei</translation>
+    </message>
+    <message>
+        <source> Nothing was saved.</source>
+        <translation> Es wurde nichts gespeichert.</translation>
+    </message>
+    <message>
+        <source>The fan control settings could not be saved to %1: %2.</source>
+        <translation>Die Einstellungen der Lüftersteuerung konnten nicht in %1 gespeichert werden: %2.</translation>
     </message>
 </context>
 <context>
@@ -537,6 +583,44 @@ und den Gehäuseschalter.
     </message>
 </context>
 <context>
+    <name>hmdx::InstanceLock</name>
+    <message>
+        <source>not using the lock file %1: %2; a second hmdx would not be noticed.</source>
+        <translation>Sperrdatei %1 wird nicht verwendet: %2; ein zweites hmdx würde nicht bemerkt.</translation>
+    </message>
+    <message>
+        <source>its folder cannot be read (%1)</source>
+        <translation>ihr Ordner kann nicht gelesen werden (%1)</translation>
+    </message>
+    <message>
+        <source>its folder is not a folder of this user&apos;s alone</source>
+        <translation>ihr Ordner gehört nicht allein diesem Benutzer</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link</source>
+        <translation>sie ist ein symbolischer Link</translation>
+    </message>
+    <message>
+        <source>it cannot be opened (%1)</source>
+        <translation>sie kann nicht geöffnet werden (%1)</translation>
+    </message>
+    <message>
+        <source>it is not a file of this user&apos;s</source>
+        <translation>sie ist keine Datei dieses Benutzers</translation>
+    </message>
+</context>
+<context>
+    <name>hmdx::JsonLinesSink</name>
+    <message>
+        <source>Cannot open the event log %1: %2</source>
+        <translation>Das Ereignisprotokoll %1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write the event log %1: %2. Events are no longer written to it; monitoring goes on.</source>
+        <translation>Das Ereignisprotokoll %1 kann nicht geschrieben werden: %2. Ereignisse werden nicht mehr hineingeschrieben; die Überwachung läuft weiter.</translation>
+    </message>
+</context>
+<context>
     <name>hmdx::MainWindow</name>
     <message>
         <source>r810/hmdx Hardware Monitor</source>
@@ -649,6 +733,21 @@ und den Gehäuseschalter.
         <source>%1: the folder %2 does not exist</source>
         <translation>%1: Der Ordner %2 existiert nicht</translation>
     </message>
+    <message>
+        <source>hmdx</source>
+        <translation>hmdx</translation>
+    </message>
+    <message>
+        <source>Board Sentinel</source>
+        <translation>Board Sentinel</translation>
+    </message>
+</context>
+<context>
+    <name>hmdx::MetricsPublisher</name>
+    <message>
+        <source>Cannot write the metrics file %1: %2 Trying again in %3 s; monitoring goes on.</source>
+        <translation>Die Messwertdatei %1 kann nicht geschrieben werden: %2 Neuer Versuch in %3 s; die Überwachung läuft weiter.</translation>
+    </message>
 </context>
 <context>
     <name>hmdx::Monitor</name>
@@ -743,6 +842,25 @@ und den Gehäuseschalter.
     <message>
         <source>open</source>
         <translation>offen</translation>
+    </message>
+</context>
+<context>
+    <name>hmdx::SettingsFile</name>
+    <message>
+        <source>The settings file &quot;%1&quot; holds values that cannot be used. These entries take their factory values: %2.</source>
+        <translation>Die Einstellungsdatei „%1“ enthält unbrauchbare Werte. Diese Einträge erhalten ihre Werkswerte: %2.</translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; cannot be read: %2. Factory settings are in use; the file stays as it is until you save.</source>
+        <translation>Die Einstellungsdatei „%1“ kann nicht gelesen werden: %2. Es gelten die Werkseinstellungen; die Datei bleibt unverändert, bis Sie speichern.</translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; is too short (%2 of %3 bytes). Factory settings are in use; the file stays as it is until you save.</source>
+        <translation>Die Einstellungsdatei „%1“ ist zu kurz (%2 von %3 Bytes). Es gelten die Werkseinstellungen; die Datei bleibt unverändert, bis Sie speichern.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved to &quot;%1&quot;: %2. Your settings are kept in memory; the file is unchanged.</source>
+        <translation>Die Einstellungen konnten nicht in „%1“ gespeichert werden: %2. Ihre Einstellungen bleiben im Speicher erhalten; die Datei ist unverändert.</translation>
     </message>
 </context>
 <context>

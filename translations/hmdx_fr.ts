@@ -157,6 +157,17 @@
     </message>
 </context>
 <context>
+    <name>hmdx::Backend</name>
+    <message>
+        <source>Cannot read the scenario file &quot;%1&quot;: %2.</source>
+        <translation>Impossible de lire le fichier de scénario « %1 » : %2.</translation>
+    </message>
+    <message>
+        <source>Cannot write the trace file &quot;%1&quot;: %2.</source>
+        <translation>Impossible d’écrire le fichier de trace « %1 » : %2.</translation>
+    </message>
+</context>
+<context>
     <name>hmdx::CommandLine</name>
     <message>
         <source>--sim-trace and --sim-dump need --simulate or --scenario</source>
@@ -320,6 +331,41 @@ températures et contact du boîtier.
     <message>
         <source>Event Log</source>
         <translation>Journal des événements</translation>
+    </message>
+</context>
+<context>
+    <name>hmdx::FanControlSettings</name>
+    <message>
+        <source>%1: %2 is missing, out of range or malformed; that output stays at full speed.</source>
+        <translation>%1 : %2 est absent, hors limites ou mal formé ; cette sortie reste à pleine vitesse.</translation>
+    </message>
+    <message>
+        <source>%1: %2 are missing, out of range or malformed; that output stays at full speed.</source>
+        <translation>%1 : %2 sont absents, hors limites ou mal formés ; cette sortie reste à pleine vitesse.</translation>
+    </message>
+    <message>
+        <source>%1: %2 are missing, out of range or malformed; those outputs stay at full speed.</source>
+        <translation>%1 : %2 sont absents, hors limites ou mal formés ; ces sorties restent à pleine vitesse.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read (%2); every fan output stays at full speed.</source>
+        <translation>Impossible de lire %1 (%2) ; toutes les sorties de ventilateur restent à pleine vitesse.</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>c’est un dossier</translation>
+    </message>
+    <message>
+        <source>not an INI file</source>
+        <translation>ce n’est pas un fichier INI</translation>
+    </message>
+    <message>
+        <source> Nothing was saved.</source>
+        <translation> Rien n’a été enregistré.</translation>
+    </message>
+    <message>
+        <source>The fan control settings could not be saved to %1: %2.</source>
+        <translation>Impossible d’enregistrer les réglages de la commande des ventilateurs dans %1 : %2.</translation>
     </message>
 </context>
 <context>
@@ -537,6 +583,44 @@ températures et contact du boîtier.
     </message>
 </context>
 <context>
+    <name>hmdx::InstanceLock</name>
+    <message>
+        <source>not using the lock file %1: %2; a second hmdx would not be noticed.</source>
+        <translation>fichier de verrou %1 non utilisé : %2 ; un second hmdx passerait inaperçu.</translation>
+    </message>
+    <message>
+        <source>its folder cannot be read (%1)</source>
+        <translation>son dossier est illisible (%1)</translation>
+    </message>
+    <message>
+        <source>its folder is not a folder of this user&apos;s alone</source>
+        <translation>son dossier n’appartient pas à ce seul utilisateur</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link</source>
+        <translation>c’est un lien symbolique</translation>
+    </message>
+    <message>
+        <source>it cannot be opened (%1)</source>
+        <translation>impossible de l’ouvrir (%1)</translation>
+    </message>
+    <message>
+        <source>it is not a file of this user&apos;s</source>
+        <translation>ce n’est pas un fichier de cet utilisateur</translation>
+    </message>
+</context>
+<context>
+    <name>hmdx::JsonLinesSink</name>
+    <message>
+        <source>Cannot open the event log %1: %2</source>
+        <translation>Impossible d’ouvrir le journal des événements %1 : %2</translation>
+    </message>
+    <message>
+        <source>Cannot write the event log %1: %2. Events are no longer written to it; monitoring goes on.</source>
+        <translation>Impossible d’écrire le journal des événements %1 : %2. Les événements n’y sont plus écrits ; la surveillance continue.</translation>
+    </message>
+</context>
+<context>
     <name>hmdx::MainWindow</name>
     <message>
         <source>r810/hmdx Hardware Monitor</source>
@@ -649,6 +733,21 @@ températures et contact du boîtier.
         <source>%1: the folder %2 does not exist</source>
         <translation>%1 : le dossier %2 n&apos;existe pas</translation>
     </message>
+    <message>
+        <source>hmdx</source>
+        <translation>hmdx</translation>
+    </message>
+    <message>
+        <source>Board Sentinel</source>
+        <translation>Board Sentinel</translation>
+    </message>
+</context>
+<context>
+    <name>hmdx::MetricsPublisher</name>
+    <message>
+        <source>Cannot write the metrics file %1: %2 Trying again in %3 s; monitoring goes on.</source>
+        <translation>Impossible d’écrire le fichier de mesures %1 : %2 Nouvel essai dans %3 s ; la surveillance continue.</translation>
+    </message>
 </context>
 <context>
     <name>hmdx::Monitor</name>
@@ -743,6 +842,25 @@ températures et contact du boîtier.
     <message>
         <source>open</source>
         <translation>ouvert</translation>
+    </message>
+</context>
+<context>
+    <name>hmdx::SettingsFile</name>
+    <message>
+        <source>The settings file &quot;%1&quot; holds values that cannot be used. These entries take their factory values: %2.</source>
+        <translation>Le fichier de réglages « %1 » contient des valeurs inutilisables. Ces entrées reprennent leurs valeurs d’usine : %2.</translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; cannot be read: %2. Factory settings are in use; the file stays as it is until you save.</source>
+        <translation>Impossible de lire le fichier de réglages « %1 » : %2. Les réglages d’usine sont utilisés ; le fichier reste tel quel jusqu’à ce que vous enregistriez.</translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; is too short (%2 of %3 bytes). Factory settings are in use; the file stays as it is until you save.</source>
+        <translation>Le fichier de réglages « %1 » est trop court (%2 octets sur %3). Les réglages d’usine sont utilisés ; le fichier reste tel quel jusqu’à ce que vous enregistriez.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved to &quot;%1&quot;: %2. Your settings are kept in memory; the file is unchanged.</source>
+        <translation>Impossible d’enregistrer les réglages dans « %1 » : %2. Vos réglages sont conservés en mémoire ; le fichier est inchangé.</translation>
     </message>
 </context>
 <context>

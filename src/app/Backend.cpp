@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Backend.h"
 
+#include "Translations.h"
 #include "chip/HardwarePortIo.h"
 #include "chip/sim/SimulatedPortIo.h"
 #include "chip/sim/SimulatedServices.h"
@@ -115,9 +116,12 @@ SimulatedBackendResult MakeSimulatedBackend(const CommandLine& options,
     scenario.model = options.simulateModel;
     if (!options.scenarioFile.empty()) {
         std::ifstream file(options.scenarioFile);
-        if (!file)
-            return {nullptr, "Cannot read the scenario file \"" + options.scenarioFile +
-                                 "\": " + reason() + "."};
+        if (!file) {
+            const std::string why = reason(); // before translating may move errno
+            return {nullptr,
+                    Filled(Translated("hmdx::Backend", "Cannot read the scenario file \"%1\": %2."),
+                           {options.scenarioFile, why})};
+        }
         std::stringstream text;
         text << file.rdbuf();
         const sim::ScenarioParse parsed = sim::ParseScenario(text.str(), scenario);
@@ -128,9 +132,12 @@ SimulatedBackendResult MakeSimulatedBackend(const CommandLine& options,
     std::FILE* trace = nullptr;
     if (!options.traceFile.empty()) {
         trace = std::fopen(options.traceFile.c_str(), "w");
-        if (!trace)
+        if (!trace) {
+            const std::string why = reason();
             return {nullptr,
-                    "Cannot write the trace file \"" + options.traceFile + "\": " + reason() + "."};
+                    Filled(Translated("hmdx::Backend", "Cannot write the trace file \"%1\": %2."),
+                           {options.traceFile, why})};
+        }
         // Appending, so that lines the guardian adds are never written over.
         const int fd = ::fileno(trace);
         ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) | O_APPEND);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MetricsPublisher.h"
 
+#include "Translations.h"
 #include "monitor/ItemTable.h"
 
 #include <iostream>
@@ -20,6 +21,12 @@ MetricsItem::Kind kindOf(ItemKind kind) {
         break;
     }
     return MetricsItem::Kind::CaseOpen;
+}
+
+// The system's reason out of WriteMetricsFile's English message, for the translated one.
+std::string reason(const std::string& error, const std::filesystem::path& file) {
+    const std::string prefix = "Cannot write the metrics file " + file.string() + ": ";
+    return error.rfind(prefix, 0) == 0 ? error.substr(prefix.size()) : error;
 }
 
 } // namespace
@@ -65,8 +72,13 @@ MetricsSnapshot MetricsPublisher::snapshot() const {
 void MetricsPublisher::publish() {
     const std::optional<std::string> error = WriteMetricsFile(m_file, FormatMetrics(snapshot()));
     if (error && !m_failing) {
-        std::cerr << "hmdx: " << *error << " Trying again in " << m_timer.interval() / 1000
-                  << " s; monitoring goes on.\n";
+        std::cerr << "hmdx: "
+                  << Filled(Translated("hmdx::MetricsPublisher",
+                                       "Cannot write the metrics file %1: %2 Trying again in %3 "
+                                       "s; monitoring goes on."),
+                            {m_file.string(), reason(*error, m_file),
+                             std::to_string(m_timer.interval() / 1000)})
+                  << "\n";
         m_monitor.machine().events.record(
             {.event = "metrics write failed", .detail = *error, .warning = true});
     }

@@ -8,13 +8,13 @@
 namespace hmdx {
 namespace {
 
-QString titleOrDefault(const std::string& title) {
-    return QString::fromStdString(title.empty() ? std::string(kApplicationTitle) : title);
-}
-
-// The fixed messages are translated as they are shown; the others come translated.
+// The fixed messages and titles are translated as they are shown; the others come translated.
 QString shown(const std::string& text) {
     return QCoreApplication::translate("hmdx::Messages", text.c_str());
+}
+
+QString titleOrDefault(const std::string& title) {
+    return shown(title.empty() ? std::string(kApplicationTitle) : title);
 }
 
 } // namespace

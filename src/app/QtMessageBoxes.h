@@ -3,9 +3,11 @@
 
 #include "platform/MessageBoxes.h"
 
+#include <QtGlobal>
+
 namespace hmdx {
 
-inline constexpr const char* kApplicationTitle = "hmdx";
+inline constexpr const char* kApplicationTitle = QT_TRANSLATE_NOOP("hmdx::Messages", "hmdx");
 
 class QtMessageBoxes : public MessageBoxes {
 public:

@@ -44,20 +44,6 @@ std::string Translated(const char* context, const char* text) {
     return translated == QString::fromUtf8(text) ? std::string(text) : translated.toStdString();
 }
 
-std::string Filled(const std::string& form, std::initializer_list<std::string_view> args) {
-    std::string out;
-    for (size_t i = 0; i < form.size(); ++i) {
-        const size_t n = i + 1 < form.size() ? size_t(form[i + 1] - '1') : args.size();
-        if (form[i] == '%' && n < args.size()) {
-            out += *(args.begin() + n);
-            ++i;
-        } else {
-            out += form[i];
-        }
-    }
-    return out;
-}
-
 Translations::Translations(const QString& language) {
     if (language.isEmpty())
         return;

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/Filled.h"
+
 #include <QString>
 #include <QTranslator>
 #include <functional>
-#include <initializer_list>
 #include <string>
-#include <string_view>
 
 namespace hmdx {
 
@@ -19,8 +19,6 @@ QString UserLanguage();
 
 // `text` of `context` in the user's language; untranslated, its bytes as they are.
 std::string Translated(const char* context, const char* text);
-// `form` with %1, %2, ... replaced by `args` byte for byte (file names need not be UTF-8).
-std::string Filled(const std::string& form, std::initializer_list<std::string_view> args);
 
 // hmdx's translation and Qt's own for `language`, installed in the running application for
 // as long as this lives. Nothing is installed for an empty language or one without a file.

@@ -11,7 +11,7 @@ namespace hmdx {
 
 inline constexpr const char* kShutdownQuestion =
     QT_TRANSLATE_NOOP("hmdx::Messages", "Do you want to shut down your System?");
-inline constexpr const char* kShutdownTitle = "Board Sentinel";
+inline constexpr const char* kShutdownTitle = QT_TRANSLATE_NOOP("hmdx::Messages", "Board Sentinel");
 inline constexpr const char* kShutdownRefused =
     QT_TRANSLATE_NOOP("hmdx::Messages", " You don't have the priviledge to shut down VUradav1 ");
 

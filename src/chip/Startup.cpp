@@ -121,7 +121,9 @@ private:
         const SettingsLoadResult loaded = m_settings.file->load(
             m_settings.model, m_chip.presentItems(), m_chip.beepCapableItems());
         if (!loaded.message.empty())
-            s.boxes.inform(loaded.message);
+            s.boxes.inform(loaded.message.text(
+                QCoreApplication::translate(kSettingsMessageContext, loaded.message.form)
+                    .toStdString()));
         if (m_settings.model.VcoreFromVID != kFalse) {
             SetVcoreLimitsFromVid(m_chip, m_settings.model);
             m_settings.model.VcoreFromVID = kFalse;

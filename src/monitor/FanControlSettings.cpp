@@ -2,7 +2,9 @@
 #include "FanControlSettings.h"
 
 #include "platform/AtomicFile.h"
+#include "platform/Filled.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QString>
@@ -150,20 +152,38 @@ FanOutputSettings loadOutput(const QSettings& ini, int output, std::vector<std::
     return faults.size() == before ? s : FanOutputSettings{};
 }
 
+constexpr const char* kContext = "hmdx::FanControlSettings";
+
+std::string translated(const char* text) {
+    return QCoreApplication::translate(kContext, text).toStdString();
+}
+
+// By whether one entry or more is at fault, and one output or more.
+constexpr const char* kFaultForms[] = {
+    QT_TRANSLATE_NOOP("hmdx::FanControlSettings",
+                      "%1: %2 is missing, out of range or malformed; that output stays at full "
+                      "speed."),
+    QT_TRANSLATE_NOOP("hmdx::FanControlSettings",
+                      "%1: %2 are missing, out of range or malformed; that output stays at full "
+                      "speed."),
+    QT_TRANSLATE_NOOP("hmdx::FanControlSettings",
+                      "%1: %2 are missing, out of range or malformed; those outputs stay at full "
+                      "speed.")};
+
 std::string faultMessage(const std::filesystem::path& file, const std::vector<std::string>& faults,
                          int outputsAtFault) {
     std::string names;
     for (const std::string& fault : faults)
         names += (names.empty() ? "" : ", ") + fault;
-    return file.string() + ": " + names +
-           (faults.size() == 1 ? " is missing, out of range or malformed; "
-                               : " are missing, out of range or malformed; ") +
-           (outputsAtFault == 1 ? "that output stays at full speed."
-                                : "those outputs stay at full speed.");
+    const int form = (faults.size() == 1 ? 0 : 1) + (outputsAtFault == 1 ? 0 : 1);
+    return Filled(translated(kFaultForms[form]), {file.string(), names});
 }
 
 std::string unreadable(const std::filesystem::path& file, const std::string& why) {
-    return file.string() + " cannot be read (" + why + "); every fan output stays at full speed.";
+    return Filled(translated(QT_TRANSLATE_NOOP(
+                      "hmdx::FanControlSettings",
+                      "%1 cannot be read (%2); every fan output stays at full speed.")),
+                  {file.string(), why});
 }
 
 // What a save must not drop: the lines before the first section, and the sections of outputs
@@ -195,12 +215,15 @@ FanControlFile LoadFanControl(const std::filesystem::path& file, int outputs) {
         return result;
     // QSettings reads an unreadable file as an empty one: look first.
     if (std::ifstream probe(file); !probe || std::filesystem::is_directory(file, error)) {
-        result.problem = unreadable(file, probe ? "a folder" : std::strerror(errno));
+        result.problem = unreadable(
+            file, probe ? translated(QT_TRANSLATE_NOOP("hmdx::FanControlSettings", "a folder"))
+                        : std::strerror(errno));
         return result;
     }
     const QSettings ini(QString::fromStdString(file.string()), QSettings::IniFormat);
     if (ini.status() != QSettings::NoError) {
-        result.problem = unreadable(file, "not an INI file");
+        result.problem = unreadable(
+            file, translated(QT_TRANSLATE_NOOP("hmdx::FanControlSettings", "not an INI file")));
         return result;
     }
     std::vector<std::string> faults;
@@ -232,12 +255,15 @@ std::optional<std::string> SaveFanControl(const std::filesystem::path& file,
         }
     }
     if (!faults.empty())
-        return faultMessage(file, faults, 1) + " Nothing was saved.";
+        return faultMessage(file, faults, 1) +
+               translated(QT_TRANSLATE_NOOP("hmdx::FanControlSettings", " Nothing was saved."));
     const auto [before, after] = othersOf(file, outputs);
     text = before + text + (after.empty() ? "" : "\n" + after);
     if (const int error = WriteFileAtomically(file, text, {.mode = 0644, .syncFolder = true}))
-        return "The fan control settings could not be saved to " + file.string() + ": " +
-               std::strerror(error) + ".";
+        return Filled(
+            translated(QT_TRANSLATE_NOOP("hmdx::FanControlSettings",
+                                         "The fan control settings could not be saved to %1: %2.")),
+            {file.string(), std::strerror(error)});
     return std::nullopt;
 }
 

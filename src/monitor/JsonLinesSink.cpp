@@ -1,12 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "JsonLinesSink.h"
 
+#include "platform/Filled.h"
+
+#include <QCoreApplication>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
 
 namespace hmdx {
+namespace {
+
+std::string translated(const char* text) {
+    return QCoreApplication::translate("hmdx::JsonLinesSink", text).toStdString();
+}
+
+} // namespace
 
 std::unique_ptr<JsonLinesSink> JsonLinesSink::Open(const std::filesystem::path& path,
                                                    std::string& error) {
@@ -17,7 +27,10 @@ std::unique_ptr<JsonLinesSink> JsonLinesSink::Open(const std::filesystem::path& 
         fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0600);
     while (fd < 0 && errno == EINTR);
     if (fd < 0) {
-        error = "Cannot open the event log " + path.string() + ": " + std::strerror(errno);
+        const std::string why = std::strerror(errno); // before translating moves errno
+        error = Filled(translated(QT_TRANSLATE_NOOP("hmdx::JsonLinesSink",
+                                                    "Cannot open the event log %1: %2")),
+                       {path.string(), why});
         return nullptr;
     }
     if (const int flags = ::fcntl(fd, F_GETFL); flags >= 0)
@@ -47,9 +60,11 @@ void JsonLinesSink::write(const Event& e) {
             ::close(m_fd);
             m_fd = -1;
             if (onFailure)
-                onFailure("Cannot write the event log " + m_path.string() + ": " +
-                          std::strerror(err) +
-                          ". Events are no longer written to it; monitoring goes on.");
+                onFailure(Filled(translated(QT_TRANSLATE_NOOP(
+                                     "hmdx::JsonLinesSink",
+                                     "Cannot write the event log %1: %2. Events are no longer "
+                                     "written to it; monitoring goes on.")),
+                                 {m_path.string(), std::strerror(err)}));
             return;
         }
         p += n;

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "InstanceLock.h"
 
+#include "Filled.h"
+
+#include <QCoreApplication>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -19,9 +22,19 @@ InstanceLock::~InstanceLock() {
         ::close(m_fd);
 }
 
-bool InstanceLock::refuse(const std::string& why) {
-    m_problem = "not using the lock file " + m_path.string() + ": " + why +
-                "; a second hmdx would not be noticed.";
+namespace {
+
+std::string translated(const char* text) {
+    return QCoreApplication::translate("hmdx::InstanceLock", text).toStdString();
+}
+
+} // namespace
+
+bool InstanceLock::refuse(const char* why, const std::string& reason) {
+    m_problem = Filled(translated(QT_TRANSLATE_NOOP(
+                           "hmdx::InstanceLock",
+                           "not using the lock file %1: %2; a second hmdx would not be noticed.")),
+                       {m_path.string(), Filled(translated(why), {reason})});
     std::cerr << "hmdx: " << m_problem << "\n";
     return false;
 }
@@ -33,18 +46,21 @@ bool InstanceLock::anotherIsRunning() {
     struct stat folder {};
     const std::filesystem::path parent = m_path.parent_path().empty() ? "." : m_path.parent_path();
     if (::lstat(parent.c_str(), &folder) != 0)
-        return refuse(std::string("its folder cannot be read (") + std::strerror(errno) + ")");
+        return refuse(QT_TRANSLATE_NOOP("hmdx::InstanceLock", "its folder cannot be read (%1)"),
+                      std::strerror(errno));
     if (!S_ISDIR(folder.st_mode) || folder.st_uid != ::getuid() || (folder.st_mode & 022))
-        return refuse("its folder is not a folder of this user's alone");
+        return refuse(QT_TRANSLATE_NOOP("hmdx::InstanceLock",
+                                        "its folder is not a folder of this user's alone"));
     const int fd = ::open(m_path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
     if (fd < 0)
-        return refuse(errno == ELOOP
-                          ? "it is a symbolic link"
-                          : std::string("it cannot be opened (") + std::strerror(errno) + ")");
+        return errno == ELOOP
+                   ? refuse(QT_TRANSLATE_NOOP("hmdx::InstanceLock", "it is a symbolic link"))
+                   : refuse(QT_TRANSLATE_NOOP("hmdx::InstanceLock", "it cannot be opened (%1)"),
+                            std::strerror(errno));
     struct stat file {};
     if (::fstat(fd, &file) != 0 || !S_ISREG(file.st_mode) || file.st_uid != ::getuid()) {
         ::close(fd);
-        return refuse("it is not a file of this user's");
+        return refuse(QT_TRANSLATE_NOOP("hmdx::InstanceLock", "it is not a file of this user's"));
     }
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         const bool held = errno == EWOULDBLOCK;

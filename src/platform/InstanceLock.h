@@ -29,7 +29,8 @@ public:
     static std::filesystem::path defaultLockFile();
 
 private:
-    bool refuse(const std::string& why);
+    // `why` is a fixed text with %1 for `reason`.
+    bool refuse(const char* why, const std::string& reason = {});
 
     std::filesystem::path m_path;
     int m_fd = -1;

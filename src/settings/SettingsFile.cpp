@@ -3,6 +3,7 @@
 
 #include "platform/AtomicFile.h"
 #include "platform/FileDescriptor.h"
+#include "platform/Filled.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -13,6 +14,11 @@
 #include <system_error>
 #include <unistd.h>
 #include <utility>
+
+// Marks the message forms for lupdate; they are translated where they are shown.
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(context, text) text
+#endif
 
 namespace hmdx {
 
@@ -87,44 +93,49 @@ std::string joined(const std::vector<std::string>& names) {
     return text;
 }
 
-std::string quoted(const std::filesystem::path& path) {
-    return "\"" + path.string() + "\"";
-}
-
 SettingsLoadResult repairedLoad(const std::filesystem::path& path,
                                 std::vector<std::string> replaced) {
     SettingsLoadResult result;
     result.outcome = SettingsLoadResult::Outcome::Loaded;
     if (!replaced.empty())
-        result.message = "The settings file " + quoted(path) +
-                         " holds values that cannot be used. These entries take their factory "
-                         "values: " +
-                         joined(replaced) + ".";
+        result.message = {QT_TRANSLATE_NOOP("hmdx::SettingsFile",
+                                            "The settings file \"%1\" holds values that cannot "
+                                            "be used. These entries take their factory values: "
+                                            "%2."),
+                          {path.string(), joined(replaced)}};
     result.replaced = std::move(replaced);
     return result;
 }
 
 // `err` is 0 when the file was read but was too short.
 SettingsLoadResult failedLoad(const std::filesystem::path& path, int err, std::size_t size) {
-    constexpr const char* kFactoryInUse =
-        " Factory settings are in use; the file stays as it is until you save.";
     SettingsLoadResult result;
     if (err == ENOENT) {
         result.outcome = SettingsLoadResult::Outcome::Missing;
     } else if (err != 0) {
         result.outcome = SettingsLoadResult::Outcome::Unreadable;
-        result.message = "The settings file " + quoted(path) + " cannot be read: " + reason(err) +
-                         "." + kFactoryInUse;
+        result.message = {QT_TRANSLATE_NOOP("hmdx::SettingsFile",
+                                            "The settings file \"%1\" cannot be read: %2. Factory "
+                                            "settings are in use; the file stays as it is until "
+                                            "you save."),
+                          {path.string(), reason(err)}};
     } else {
         result.outcome = SettingsLoadResult::Outcome::TooShort;
-        result.message = "The settings file " + quoted(path) + " is too short (" +
-                         std::to_string(size) + " of " + std::to_string(kSettingsRecordSize) +
-                         " bytes)." + kFactoryInUse;
+        result.message = {
+            QT_TRANSLATE_NOOP("hmdx::SettingsFile",
+                              "The settings file \"%1\" is too short (%2 of %3 bytes). Factory "
+                              "settings are in use; the file stays as it is until you save."),
+            {path.string(), std::to_string(size), std::to_string(kSettingsRecordSize)}};
     }
     return result;
 }
 
 } // namespace
+
+std::string SettingsMessage::text(std::string_view translatedForm) const {
+    const auto arg = [this](size_t i) { return i < args.size() ? std::string_view(args[i]) : ""; };
+    return Filled(translatedForm, {arg(0), arg(1), arg(2)});
+}
 
 SettingsFile::SettingsFile(std::filesystem::path path) : m_path(std::move(path)) {}
 
@@ -142,7 +153,7 @@ SettingsLoadResult SettingsFile::load(SettingsModel& model, const SettingsItemBy
     return failedLoad(m_path, err, bytes.size());
 }
 
-std::optional<std::string> SettingsFile::save(const SettingsModel& model) {
+std::optional<SettingsMessage> SettingsFile::save(const SettingsModel& model) {
     SettingsRecord record = m_record;
     EncodeSettings(model, record);
     Bytes old;
@@ -165,8 +176,11 @@ std::optional<std::string> SettingsFile::save(const SettingsModel& model) {
                                    .removeStale = true});
     }
     if (err != 0)
-        return "The settings could not be saved to " + quoted(m_path) + ": " + reason(err) +
-               ". Your settings are kept in memory; the file is unchanged.";
+        return SettingsMessage{QT_TRANSLATE_NOOP("hmdx::SettingsFile",
+                                                 "The settings could not be saved to \"%1\": %2. "
+                                                 "Your settings are kept in memory; the file is "
+                                                 "unchanged."),
+                               {m_path.string(), reason(err)}};
     m_record = record;
     return std::nullopt;
 }

@@ -6,9 +6,26 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace hmdx {
+
+// The context the settings' message forms are translated in.
+inline constexpr const char* kSettingsMessageContext = "hmdx::SettingsFile";
+
+// A message for the user: a fixed English form with %1, %2, ..., translated where it is shown
+// (the settings have no Qt), and what fills it: file names and system reasons, as they are.
+struct SettingsMessage {
+    const char* form = nullptr;
+    std::vector<std::string> args;
+
+    bool empty() const { return form == nullptr; }
+    // `translatedForm`, the form in the user's language, filled in.
+    std::string text(std::string_view translatedForm) const;
+    // In English, as the event log keeps it.
+    std::string text() const { return form ? text(form) : std::string(); }
+};
 
 struct SettingsLoadResult {
     enum class Outcome {
@@ -19,8 +36,8 @@ struct SettingsLoadResult {
     };
     Outcome outcome = Outcome::Missing;
     std::vector<std::string>
-        replaced;        // entries that took their factory default, e.g. "VoltFactor(3)"
-    std::string message; // for the user; empty when there is nothing to say
+        replaced;            // entries that took their factory default, e.g. "VoltFactor(3)"
+    SettingsMessage message; // for the user; empty when there is nothing to say
 };
 
 // One chip model's data file. Keeps the last record read or written, so the spare entries
@@ -40,7 +57,7 @@ public:
     // Writes the model so that the file is at every moment either the old or the new record
     // (bytes the old file had past the record are kept). On failure returns a message naming
     // the file and the system's reason, and the old file is untouched.
-    std::optional<std::string> save(const SettingsModel& model);
+    std::optional<SettingsMessage> save(const SettingsModel& model);
 
 private:
     std::filesystem::path m_path;

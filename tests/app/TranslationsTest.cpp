@@ -2,6 +2,7 @@
 #include "app/Translations.h"
 
 #include "app/CommandLine.h"
+#include "settings/SettingsFile.h"
 #include "support/QtApp.h"
 
 #include <QCoreApplication>
@@ -42,16 +43,24 @@ TEST(Translations, LoadForTheirLanguageAndLeaveEnglishAsItIs) {
     test::QtApp();
     struct Case {
         const char* language;
-        const char* menu;   // hmdx::MainWindow "&File"
-        const char* button; // hmdx::WarningDialog "Ignore"
-        const char* qtOwn;  // a standard button of Qt's own
-        const char* usage;  // the first line of --help
+        const char* menu;     // hmdx::MainWindow "&File"
+        const char* button;   // hmdx::WarningDialog "Ignore"
+        const char* qtOwn;    // a standard button of Qt's own
+        const char* usage;    // the first line of --help
+        const char* settings; // a settings-file message (a Qt-free layer's) as it is shown
     };
     const Case cases[] = {
-        {"", "&File", "Ignore", "&Yes", "Usage: hmdx [options]\n"},
-        {"de", "&Datei", "Ignorieren", "&Ja", "Aufruf: hmdx [Optionen]\n"},
-        {"fr", "&Fichier", "Ignorer", "&Oui", "Usage : hmdx [options]\n"},
+        {"", "&File", "Ignore", "&Yes", "Usage: hmdx [options]\n",
+         "The settings file \"/\" cannot be read: "},
+        {"de", "&Datei", "Ignorieren", "&Ja", "Aufruf: hmdx [Optionen]\n",
+         "Die Einstellungsdatei „/“ kann nicht gelesen werden: "},
+        {"fr", "&Fichier", "Ignorer", "&Oui", "Usage : hmdx [options]\n",
+         "Impossible de lire le fichier de réglages « / » : "},
     };
+    SettingsItemBytes all;
+    all.fill(1);
+    SettingsModel model;
+    const SettingsMessage unreadable = SettingsFile("/").load(model, all, all).message;
     for (const Case& c : cases) {
         const Translations translations(QLatin1String(c.language));
         EXPECT_EQ(translations.loaded(), *c.language != 0) << c.language;
@@ -59,6 +68,9 @@ TEST(Translations, LoadForTheirLanguageAndLeaveEnglishAsItIs) {
         EXPECT_EQ(QCoreApplication::translate("hmdx::WarningDialog", "Ignore"), c.button);
         EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), c.qtOwn);
         EXPECT_EQ(UsageText().rfind(c.usage, 0), 0u) << UsageText();
+        const std::string shown = unreadable.text(
+            QCoreApplication::translate(kSettingsMessageContext, unreadable.form).toStdString());
+        EXPECT_EQ(shown.rfind(c.settings, 0), 0u) << shown;
     }
 }
 

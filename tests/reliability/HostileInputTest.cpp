@@ -88,7 +88,7 @@ void survive(const HostileFile& file, const char* model) {
             .load(reloaded, machine.m().chip.presentItems(), machine.m().chip.beepCapableItems());
     EXPECT_EQ(reloaded, machine.m().settings);
     EXPECT_EQ(result.outcome, SettingsLoadResult::Outcome::Loaded);
-    EXPECT_EQ(result.message, "");
+    EXPECT_TRUE(result.message.empty());
 }
 
 class HostileSettingsFile : public testing::TestWithParam<const char*> {};

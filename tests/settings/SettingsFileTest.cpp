@@ -132,9 +132,10 @@ TEST_F(SettingsFileTest, UnusableFilesFallBackToFactorySettings) {
         SettingsFile file(path);
         const SettingsLoadResult result = file.load(model, EveryItem(), EveryItem());
         EXPECT_EQ(result.outcome, c.outcome);
-        EXPECT_EQ(result.message, "The settings file \"" + path.string() + "\"" + c.message +
-                                      ". Factory settings are in use; the file stays as it is "
-                                      "until you save.");
+        EXPECT_EQ(result.message.text(),
+                  "The settings file \"" + path.string() + "\"" + c.message +
+                      ". Factory settings are in use; the file stays as it is "
+                      "until you save.");
         EXPECT_EQ(model, FactorySettings());
         EXPECT_EQ(file.record(), SettingsRecord{});
         EXPECT_EQ(entries(), 1u);
@@ -191,7 +192,7 @@ TEST_F(SettingsFileTest, RepairsOnlyWhatCannotBeUsed) {
     Put<int16_t>(bytes, 200, {300});
     write(bytes);
     SettingsModel model;
-    EXPECT_EQ(SettingsFile(path).load(model, EveryItem(), EveryItem()).message,
+    EXPECT_EQ(SettingsFile(path).load(model, EveryItem(), EveryItem()).message.text(),
               "The settings file \"" + path.string() +
                   "\" holds values that cannot be used. These entries take their factory values: "
                   "VoltFactor(3), FanDivisor(0).");
@@ -244,13 +245,14 @@ TEST_F(SettingsFileTest, FailedSaveChangesNothing) {
         std::optional<WritesCutShort> limit;
         if (c.error == EFBIG)
             limit.emplace(); // the temporary file is made, then its writing fails
-        const std::optional<std::string> message = file.save(changed);
+        const std::optional<SettingsMessage> message = file.save(changed);
         limit.reset();
         fs::permissions(dir.path(), fs::perms(0755));
         ASSERT_TRUE(message);
-        EXPECT_EQ(*message, "The settings could not be saved to \"" + c.target.string() +
-                                "\": " + std::strerror(c.error) +
-                                ". Your settings are kept in memory; the file is unchanged.");
+        EXPECT_EQ(message->text(),
+                  "The settings could not be saved to \"" + c.target.string() +
+                      "\": " + std::strerror(c.error) +
+                      ". Your settings are kept in memory; the file is unchanged.");
         EXPECT_EQ(read(), old);
         EXPECT_TRUE(fs::is_empty(dir / "folder.dat"));
         EXPECT_EQ(entries(), 2u);

@@ -206,8 +206,9 @@ void MainWindow::saveSettings() {
         return;
     const std::string file = m_machine.settingsFile->path().string();
     if (auto error = m_machine.settingsFile->save(m_machine.settings)) {
-        m_machine.events.record({.event = "save failed", .detail = *error, .warning = true});
-        m_boxes.inform(*error);
+        m_machine.events.record({.event = "save failed", .detail = error->text(), .warning = true});
+        m_boxes.inform(error->text(
+            QCoreApplication::translate(kSettingsMessageContext, error->form).toStdString()));
         return;
     }
     m_machine.events.record({.event = "save", .detail = file});
