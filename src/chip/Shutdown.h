@@ -4,8 +4,7 @@
 #include "PortIo.h"
 #include "platform/MessageBoxes.h"
 #include "platform/PowerOff.h"
-
-#include <QtGlobal>
+#include "platform/TextMark.h"
 
 namespace hmdx {
 

@@ -5,10 +5,10 @@
 #include "PortClaims.h"
 #include "platform/MessageBoxes.h"
 #include "platform/SingleInstance.h"
+#include "platform/TextMark.h"
 #include "settings/SettingsFile.h"
 #include "settings/SettingsModel.h"
 
-#include <QtGlobal>
 #include <filesystem>
 #include <memory>
 

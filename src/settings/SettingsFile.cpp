@@ -4,6 +4,7 @@
 #include "platform/AtomicFile.h"
 #include "platform/FileDescriptor.h"
 #include "platform/Filled.h"
+#include "platform/TextMark.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -14,11 +15,6 @@
 #include <system_error>
 #include <unistd.h>
 #include <utility>
-
-// Marks the message forms for lupdate; they are translated where they are shown.
-#ifndef QT_TRANSLATE_NOOP
-#define QT_TRANSLATE_NOOP(context, text) text
-#endif
 
 namespace hmdx {
 
