@@ -168,6 +168,25 @@
     </message>
 </context>
 <context>
+    <name>hmdx::ChipKeeper</name>
+    <message>
+        <source>read-back</source>
+        <translation>Rücklesen</translation>
+    </message>
+    <message>
+        <source>resume</source>
+        <translation>Aufwachen</translation>
+    </message>
+    <message>
+        <source>%1; registers that had changed: %2</source>
+        <translation>%1; geänderte Register: %2</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+</context>
+<context>
     <name>hmdx::CommandLine</name>
     <message>
         <source>--sim-trace and --sim-dump need --simulate or --scenario</source>
@@ -293,6 +312,37 @@ und den Gehäuseschalter.
     <message>
         <source>%1 Beep</source>
         <translation>%1 Piepton</translation>
+    </message>
+</context>
+<context>
+    <name>hmdx::ConsoleWarnings</name>
+    <message>
+        <source>reading %1</source>
+        <translation>Messwert %1</translation>
+    </message>
+    <message>
+        <source>limits %1..%2</source>
+        <translation>Grenzen %1..%2</translation>
+    </message>
+    <message>
+        <source>low limit %1</source>
+        <translation>Untergrenze %1</translation>
+    </message>
+    <message>
+        <source>high limit %1</source>
+        <translation>Obergrenze %1</translation>
+    </message>
+    <message>
+        <source>item %1</source>
+        <translation>Element %1</translation>
+    </message>
+    <message>
+        <source>%1: out of range</source>
+        <translation>%1: außerhalb des Bereichs</translation>
+    </message>
+    <message>
+        <source>%1: out of range (%2)</source>
+        <translation>%1: außerhalb des Bereichs (%2)</translation>
     </message>
 </context>
 <context>
@@ -423,6 +473,10 @@ und den Gehäuseschalter.
     <message>
         <source>hmdx ending</source>
         <translation>hmdx wird beendet</translation>
+    </message>
+    <message>
+        <source>output %1: %2</source>
+        <translation>Ausgang %1: %2</translation>
     </message>
 </context>
 <context>

@@ -168,6 +168,25 @@
     </message>
 </context>
 <context>
+    <name>hmdx::ChipKeeper</name>
+    <message>
+        <source>read-back</source>
+        <translation>relecture</translation>
+    </message>
+    <message>
+        <source>resume</source>
+        <translation>sortie de veille</translation>
+    </message>
+    <message>
+        <source>%1; registers that had changed: %2</source>
+        <translation>%1 ; registres modifiés : %2</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucun</translation>
+    </message>
+</context>
+<context>
     <name>hmdx::CommandLine</name>
     <message>
         <source>--sim-trace and --sim-dump need --simulate or --scenario</source>
@@ -293,6 +312,37 @@ températures et contact du boîtier.
     <message>
         <source>%1 Beep</source>
         <translation>%1 bip</translation>
+    </message>
+</context>
+<context>
+    <name>hmdx::ConsoleWarnings</name>
+    <message>
+        <source>reading %1</source>
+        <translation>mesure %1</translation>
+    </message>
+    <message>
+        <source>limits %1..%2</source>
+        <translation>limites %1..%2</translation>
+    </message>
+    <message>
+        <source>low limit %1</source>
+        <translation>limite basse %1</translation>
+    </message>
+    <message>
+        <source>high limit %1</source>
+        <translation>limite haute %1</translation>
+    </message>
+    <message>
+        <source>item %1</source>
+        <translation>élément %1</translation>
+    </message>
+    <message>
+        <source>%1: out of range</source>
+        <translation>%1 : hors limites</translation>
+    </message>
+    <message>
+        <source>%1: out of range (%2)</source>
+        <translation>%1 : hors limites (%2)</translation>
     </message>
 </context>
 <context>
@@ -423,6 +473,10 @@ températures et contact du boîtier.
     <message>
         <source>hmdx ending</source>
         <translation>hmdx se termine</translation>
+    </message>
+    <message>
+        <source>output %1: %2</source>
+        <translation>sortie %1 : %2</translation>
     </message>
 </context>
 <context>

@@ -1,9 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ChipKeeper.h"
 
+#include "Translations.h"
 #include "chip/ChipKeeping.h"
 
 namespace hmdx {
+namespace {
+
+constexpr const char* kContext = "hmdx::ChipKeeper";
+
+} // namespace
 
 ChipKeeper::ChipKeeper(Machine& m, SleepWatcher& sleep, int verifySeconds)
     : m_machine(m), m_sleep(sleep) {
@@ -22,18 +28,31 @@ ChipKeeper::~ChipKeeper() {
 void ChipKeeper::verify() {
     const std::vector<RegisterDifference> changed = ReadBackKeptRegisters(m_machine.chip);
     if (!changed.empty())
-        reprogram("read-back", changed);
+        reprogram(QT_TRANSLATE_NOOP("hmdx::ChipKeeper", "read-back"), changed);
 }
 
 void ChipKeeper::resumed() {
-    reprogram("resume", ReadBackKeptRegisters(m_machine.chip));
+    reprogram(QT_TRANSLATE_NOOP("hmdx::ChipKeeper", "resume"),
+              ReadBackKeptRegisters(m_machine.chip));
 }
 
 void ChipKeeper::reprogram(const char* why, const std::vector<RegisterDifference>& changed) {
     ReprogramChip(m_machine.chip, m_machine.settings);
     ++m_machine.state.reprogrammings;
-    if (onReprogrammed)
-        onReprogrammed(why, changed.empty() ? "none" : DescribeDifferences(changed));
+    if (!onReprogrammed)
+        return;
+    const std::string registers = DescribeDifferences(changed);
+    // In English for the log, and in the user's language for people.
+    const auto detail = [&](const auto& text) {
+        return Filled(
+            text(QT_TRANSLATE_NOOP("hmdx::ChipKeeper", "%1; registers that had changed: %2")),
+            {text(why),
+             registers.empty() ? text(QT_TRANSLATE_NOOP("hmdx::ChipKeeper", "none")) : registers});
+    };
+    onReprogrammed(
+        {.event = "chip reprogrammed",
+         .detail = detail([](const char* s) { return std::string(s); }),
+         .detailForPeople = detail([](const char* s) { return Translated(kContext, s); })});
 }
 
 } // namespace hmdx

@@ -26,8 +26,9 @@ public:
     // Reprograms the chip: a resume may have lost everything, whatever the read-back says.
     void resumed();
 
-    // Why ("resume" or "read-back") and which registers had changed.
-    std::function<void(const std::string& why, const std::string& changed)> onReprogrammed;
+    // The "chip reprogrammed" event to record: why (resume or read-back) and which registers
+    // had changed.
+    std::function<void(Event)> onReprogrammed;
 
 private:
     void reprogram(const char* why, const std::vector<RegisterDifference>& changed);

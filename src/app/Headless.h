@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "monitor/EventLog.h"
 #include "monitor/WarningDispatch.h"
 #include "platform/MessageBoxes.h"
 #include "platform/TrayIcon.h"
@@ -22,12 +23,13 @@ private:
     std::ostream& m_out;
 };
 
-// Warnings without dialogs: each is a line on standard error (and an event in the log); it
-// counts as shown until its item is back in range.
+// Warnings without dialogs: each is a line on standard error (and an event in the log), in the
+// user's language; it counts as shown until its item is back in range.
 class ConsoleWarnings : public WarningDialogs {
 public:
     explicit ConsoleWarnings(std::ostream& out) : m_out(out) {}
-    std::function<std::string(int item)> describe; // the item as its row shows it
+    // The item's caption, reading and limits as its row shows them.
+    std::function<Event(int item)> describe;
 
     bool isShown(int item) override { return m_shown[item]; }
     void show(int item) override;

@@ -108,9 +108,7 @@ int runWindow(Machine& m, ProgramEnvironment& env, Backend& backend, const Comma
         safety.follow(ControlledOutputs(fanControl));
     };
     QObject::connect(&window.timer(), &QTimer::timeout, &window, [&safety] { safety.tick(); });
-    console.describe = [&window](int item) {
-        return JournalMessage(window.monitor().itemEvent(item, "out of range"));
-    };
+    console.describe = [&window](int item) { return window.monitor().itemEvent(item, {}); };
     if (!options.headless) {
         forms.attach(window);
         AddStartAtLoginAction(*window.toolsMenu(), login, desktop, env.boxes);
@@ -129,9 +127,8 @@ int runWindow(Machine& m, ProgramEnvironment& env, Backend& backend, const Comma
         !problem.empty())
         env.boxes.inform(problem);
     ChipKeeper keeper(m, backend.sleep(), options.verifySeconds);
-    keeper.onReprogrammed = [&m, &fans](const std::string& why, const std::string& changed) {
-        m.events.record({.event = "chip reprogrammed",
-                         .detail = why + "; registers that had changed: " + changed});
+    keeper.onReprogrammed = [&m, &fans](Event e) {
+        m.events.record(std::move(e));
         // A chip programmed again may have lost what control wrote, too.
         fans.resume();
     };

@@ -27,6 +27,9 @@ struct Event {
     std::string value{}, low{}, high{}; // the reading and limits as shown, empty for none
     std::string detail{};               // outcome, reason, old -> new, ports...
     bool warning = false;               // raised warnings and failures
+    // The detail in the user's language, for notifications; empty: the detail as it is. The
+    // log file, the journal and the metrics keep to the English detail.
+    std::string detailForPeople{};
 };
 
 // Somewhere events go besides memory: the journal, a file.

@@ -4,8 +4,9 @@
 #include "Monitor.h"
 #include "chip/ChipProgramming.h"
 #include "chip/ChipReading.h"
+#include "platform/Filled.h"
 
-#include <QtGlobal>
+#include <QCoreApplication>
 #include <cmath>
 
 namespace hmdx {
@@ -22,6 +23,11 @@ bool controls(const FanOutputSettings& s) {
 // Why it stays full is a fault worth a warning; sleep and ending are not.
 bool isWarning(FanFailsafe why) {
     return why != FanFailsafe::Sleep && why != FanFailsafe::Ending;
+}
+
+// A failsafe's fixed text in the user's language.
+std::string said(const char* text) {
+    return QCoreApplication::translate("hmdx::FanFailsafe", text).toStdString();
 }
 
 std::string outputName(int output) {
@@ -189,6 +195,8 @@ void FanControl::enter(FanOutputState& st, FanFailsafe why) {
     const bool resumed = why == FanFailsafe::None;
     Event e = m_monitor.itemEvent(st.fanItem, resumed ? "fan control resumed" : "fan failsafe");
     e.detail = outputName(st.output) + ": " + std::string(Describe(why));
+    e.detailForPeople = Filled(said(QT_TRANSLATE_NOOP("hmdx::FanFailsafe", "output %1: %2")),
+                               {std::to_string(st.output), said(Describe(why).data())});
     e.warning = !resumed && isWarning(why);
     m_monitor.machine().events.record(std::move(e));
 }

@@ -7,9 +7,6 @@
 
 namespace hmdx {
 
-namespace {
-
-// Line breaks and other control characters in a message would split it in journal listings.
 std::string OneLine(const std::string& s) {
     std::string out = s;
     for (char& c : out)
@@ -17,8 +14,6 @@ std::string OneLine(const std::string& s) {
             c = ' ';
     return out;
 }
-
-} // namespace
 
 std::string JournalMessage(const Event& e) {
     std::string message;

@@ -17,4 +17,7 @@ public:
 // The journal's one-line MESSAGE: "+5V: warning raised (reading 6.72, limits 4.49..5.51)".
 std::string JournalMessage(const Event& e);
 
+// Control characters as spaces: line breaks in a message would split it in listings.
+std::string OneLine(const std::string& s);
+
 } // namespace hmdx

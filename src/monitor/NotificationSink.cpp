@@ -92,7 +92,9 @@ void NotificationSink::write(const Event& e) {
     }
     for (const Plain& p : kPlain)
         if (e.event == p.event && (e.warning || !p.warningsOnly))
-            m_notifier.notify(p.slot, {.summary = tr(p.summary).toStdString(), .body = e.detail});
+            m_notifier.notify(p.slot,
+                              {.summary = tr(p.summary).toStdString(),
+                               .body = e.detailForPeople.empty() ? e.detail : e.detailForPeople});
     if (isItem && (e.event == "fan failsafe" || e.event == "fan control resumed")) {
         const bool wasHeld = std::ranges::find(m_failsafe, true) != m_failsafe.end();
         bool& held = m_failsafe[size_t(e.item)];

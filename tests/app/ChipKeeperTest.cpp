@@ -63,9 +63,7 @@ TEST(ChipKeeper, ResumeRestoresEveryProgrammedRegister) {
         SleepWatcher sleep;
         ChipKeeper keeper(rig.m(), sleep, 0);
         std::vector<std::string> told;
-        keeper.onReprogrammed = [&](const std::string& why, const std::string& changed) {
-            told.push_back(why + ": " + changed);
-        };
+        keeper.onReprogrammed = [&](const Event& e) { told.push_back(e.detail); };
         const std::vector<int> programmed = Registers(rig.chip());
         const SettingsModel settings = rig.m().settings;
 
@@ -80,8 +78,8 @@ TEST(ChipKeeper, ResumeRestoresEveryProgrammedRegister) {
         EXPECT_EQ(Differences(programmed, Registers(rig.chip())), "");
         EXPECT_EQ(rig.m().settings, settings);
         ASSERT_EQ(told.size(), 2U);
-        EXPECT_EQ(told[0], "resume: none");
-        EXPECT_EQ(told[1].rfind("resume: bank 0 0x", 0), 0U) << told[1];
+        EXPECT_EQ(told[0], "resume; registers that had changed: none");
+        EXPECT_EQ(told[1].rfind("resume; registers that had changed: bank 0 0x", 0), 0U) << told[1];
     }
 }
 

@@ -206,9 +206,13 @@ void MainWindow::saveSettings() {
         return;
     const std::string file = m_machine.settingsFile->path().string();
     if (auto error = m_machine.settingsFile->save(m_machine.settings)) {
-        m_machine.events.record({.event = "save failed", .detail = error->text(), .warning = true});
-        m_boxes.inform(error->text(
-            QCoreApplication::translate(kSettingsMessageContext, error->form).toStdString()));
+        const std::string told = error->text(
+            QCoreApplication::translate(kSettingsMessageContext, error->form).toStdString());
+        m_machine.events.record({.event = "save failed",
+                                 .detail = error->text(),
+                                 .warning = true,
+                                 .detailForPeople = told});
+        m_boxes.inform(told);
         return;
     }
     m_machine.events.record({.event = "save", .detail = file});
