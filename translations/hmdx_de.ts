@@ -375,6 +375,102 @@ und den Gehäuseschalter.
         <source>Detail</source>
         <translation>Einzelheiten</translation>
     </message>
+    <message>
+        <source>start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>end</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>warning raised</source>
+        <translation>Warnung ausgelöst</translation>
+    </message>
+    <message>
+        <source>warning cleared</source>
+        <translation>Warnung aufgehoben</translation>
+    </message>
+    <message>
+        <source>ignore</source>
+        <translation>Ignorieren</translation>
+    </message>
+    <message>
+        <source>disable</source>
+        <translation>Abschalten</translation>
+    </message>
+    <message>
+        <source>shut down</source>
+        <translation>Herunterfahren</translation>
+    </message>
+    <message>
+        <source>limit changed</source>
+        <translation>Grenzwert geändert</translation>
+    </message>
+    <message>
+        <source>default</source>
+        <translation>Standardwerte</translation>
+    </message>
+    <message>
+        <source>save</source>
+        <translation>Gespeichert</translation>
+    </message>
+    <message>
+        <source>save failed</source>
+        <translation>Speichern fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>configuration changed</source>
+        <translation>Konfiguration geändert</translation>
+    </message>
+    <message>
+        <source>password accepted</source>
+        <translation>Passwort angenommen</translation>
+    </message>
+    <message>
+        <source>password refused</source>
+        <translation>Passwort abgelehnt</translation>
+    </message>
+    <message>
+        <source>chip reprogrammed</source>
+        <translation>Chip neu programmiert</translation>
+    </message>
+    <message>
+        <source>fan settings changed</source>
+        <translation>Lüftereinstellungen geändert</translation>
+    </message>
+    <message>
+        <source>fan failsafe</source>
+        <translation>Lüfter-Schutzschaltung</translation>
+    </message>
+    <message>
+        <source>fan control resumed</source>
+        <translation>Lüftersteuerung fortgesetzt</translation>
+    </message>
+    <message>
+        <source>fan guardian ended</source>
+        <translation>Lüfterwächter beendet</translation>
+    </message>
+    <message>
+        <source>fan guardian not started</source>
+        <translation>Lüfterwächter nicht gestartet</translation>
+    </message>
+    <message>
+        <source>metrics write failed</source>
+        <translation>Metriken nicht geschrieben</translation>
+    </message>
+    <message>
+        <source>alert command output</source>
+        <translation>Ausgabe des Alarmbefehls</translation>
+    </message>
+    <message>
+        <source>alert command failed</source>
+        <translation>Alarmbefehl fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>alert events dropped</source>
+        <translation>Alarmereignisse verworfen</translation>
+    </message>
 </context>
 <context>
     <name>hmdx::EventLogWindow</name>

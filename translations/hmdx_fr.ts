@@ -375,6 +375,102 @@ températures et contact du boîtier.
         <source>Detail</source>
         <translation>Détail</translation>
     </message>
+    <message>
+        <source>start</source>
+        <translation>Démarrage</translation>
+    </message>
+    <message>
+        <source>end</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>warning raised</source>
+        <translation>Avertissement émis</translation>
+    </message>
+    <message>
+        <source>warning cleared</source>
+        <translation>Avertissement retiré</translation>
+    </message>
+    <message>
+        <source>ignore</source>
+        <translation>Ignorer</translation>
+    </message>
+    <message>
+        <source>disable</source>
+        <translation>Désactiver</translation>
+    </message>
+    <message>
+        <source>shut down</source>
+        <translation>Arrêt</translation>
+    </message>
+    <message>
+        <source>limit changed</source>
+        <translation>Limite modifiée</translation>
+    </message>
+    <message>
+        <source>default</source>
+        <translation>Valeurs par défaut</translation>
+    </message>
+    <message>
+        <source>save</source>
+        <translation>Enregistré</translation>
+    </message>
+    <message>
+        <source>save failed</source>
+        <translation>Échec de l'enregistrement</translation>
+    </message>
+    <message>
+        <source>configuration changed</source>
+        <translation>Configuration modifiée</translation>
+    </message>
+    <message>
+        <source>password accepted</source>
+        <translation>Mot de passe accepté</translation>
+    </message>
+    <message>
+        <source>password refused</source>
+        <translation>Mot de passe refusé</translation>
+    </message>
+    <message>
+        <source>chip reprogrammed</source>
+        <translation>Puce reprogrammée</translation>
+    </message>
+    <message>
+        <source>fan settings changed</source>
+        <translation>Réglages des ventilateurs modifiés</translation>
+    </message>
+    <message>
+        <source>fan failsafe</source>
+        <translation>Sécurité ventilateur</translation>
+    </message>
+    <message>
+        <source>fan control resumed</source>
+        <translation>Régulation des ventilateurs reprise</translation>
+    </message>
+    <message>
+        <source>fan guardian ended</source>
+        <translation>Gardien des ventilateurs arrêté</translation>
+    </message>
+    <message>
+        <source>fan guardian not started</source>
+        <translation>Gardien des ventilateurs non démarré</translation>
+    </message>
+    <message>
+        <source>metrics write failed</source>
+        <translation>Échec d'écriture des métriques</translation>
+    </message>
+    <message>
+        <source>alert command output</source>
+        <translation>Sortie de la commande d'alerte</translation>
+    </message>
+    <message>
+        <source>alert command failed</source>
+        <translation>Échec de la commande d'alerte</translation>
+    </message>
+    <message>
+        <source>alert events dropped</source>
+        <translation>Événements d'alerte abandonnés</translation>
+    </message>
 </context>
 <context>
     <name>hmdx::EventLogWindow</name>
