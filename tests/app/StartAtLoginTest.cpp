@@ -48,7 +48,7 @@ TEST(DesktopSettings, ReadsTellsOnceAndKeepsWhatItDoesNotOwn) {
     }
 }
 
-// The Exec line quotes and escapes what the desktop entry spec reserves.
+// The Exec line quotes and escapes the characters a desktop entry reserves.
 TEST(StartAtLogin, TheEntryIsWrittenValidAndRemoved) {
     TempDir dir;
     setenv("XDG_CONFIG_HOME", dir.path().c_str(), 1);
