@@ -12,7 +12,7 @@ packages=(
     xvfb xauth xdotool trayer imagemagick python3
     clang clang-format libclang-rt-14-dev shellcheck
     desktop-file-utils appstream dpkg-dev debhelper lintian devscripts man-db systemd
-    libsystemd-dev
+    libsystemd-dev libcap-dev libcap2-bin
     prometheus prometheus-node-exporter
     dbus-daemon dunst
 )

@@ -15,6 +15,7 @@ passed=0
 failed=0
 installed_by_us=0
 sim_pid=""
+shared="" # nobody's files: $work is root's alone
 
 pass() { echo "PASS: $1"; passed=$((passed + 1)); }
 fail() {
@@ -148,9 +149,14 @@ remove_package() {
 }
 
 cleanup() {
-    [ -z "$sim_pid" ] || kill -KILL "$sim_pid" 2>/dev/null
+    if [ -n "$sim_pid" ]; then
+        kill -KILL "$sim_pid" 2>/dev/null
+        # setcap_dropped's hmdx is nobody's, below a subshell (or sudo) of ours.
+        [ -z "$shared" ] || $sudo kill -KILL "$(cat "$shared/files/pid")" 2>/dev/null
+    fi
     remove_package >/dev/null 2>&1
     rm -rf "$work"
+    [ -z "$shared" ] || $sudo rm -rf "$shared"
 }
 trap cleanup EXIT
 # A trapped signal waits for the running step (a dpkg holding its lock) before cleaning up.
@@ -279,6 +285,76 @@ simulated_run_ok() {
     [ "$status" -eq 0 ] && grep -q '^shutdown 0$' "$run/dump"
 }
 
+# --- no capability once up --------------------------------------------------------------
+
+nobody_folder() {
+    [ -n "$shared" ] && return 0
+    shared="$(mktemp -d)" && chmod 755 "$shared" && mkdir -m 777 "$shared/files" &&
+        mkdir -m 700 "$shared/xdg" && $sudo chown nobody "$shared/xdg"
+}
+
+# as_nobody COMMAND...: as user nobody in a clean environment; the command's pid lands in
+# $shared/files/pid, as the shell's $! is a subshell's (or sudo's).
+as_nobody() {
+    # shellcheck disable=SC2016 # expanded by the inner shell
+    $sudo setpriv --reuid="$(id -u nobody)" --regid="$(id -g nobody)" --clear-groups \
+        env -i PATH=/usr/bin:/bin HOME="$shared/files" XDG_RUNTIME_DIR="$shared/xdg" \
+        sh -c 'echo $$ >"$0" && exec "$@"' "$shared/files/pid" "$@"
+}
+
+# The installed binary granted the port capability as the README says, run by an unprivileged
+# user: once it is up it holds none, so nothing its caller's environment makes it load (Qt
+# plugins) runs with it.
+setcap_dropped() {
+    local files pid caps status
+    nobody_folder || return 1
+    files="$shared/files"
+    $sudo setcap cap_sys_rawio+ep /usr/bin/hmdx && getcap /usr/bin/hmdx || return 1
+    as_nobody /usr/bin/hmdx --simulate --headless --data-dir "$files" \
+        --sim-trace "$files/trace" --sim-dump "$files/dump" &
+    sim_pid=$!
+    for _ in $(seq 300); do
+        [ -s "$files/trace" ] && break
+        kill -0 "$sim_pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    pid="$(cat "$files/pid")"
+    caps="$(grep -E '^Cap(Prm|Eff):' "/proc/$pid/status")"
+    echo "$caps"
+    $sudo kill -TERM "$pid"
+    wait "$sim_pid"
+    status=$?
+    sim_pid=""
+    echo "exit status $status"
+    [ "$status" -eq 0 ] &&
+        echo "$caps" | awk '$2 != "0000000000000000" { held = 1 } END { exit held || NR != 2 }'
+}
+
+# Asks for the ports as hmdx does; ioperm and iopl only grant, they touch no port. Refused
+# with EPERM, or ENOSYS where the kernel has no port calls at all.
+ports_refused='
+import ctypes, errno, sys
+libc = ctypes.CDLL(None, use_errno=True)
+for name, call in (("ioperm", lambda: libc.ioperm(0x80, 1, 1)), ("iopl", lambda: libc.iopl(3))):
+    got = call()
+    print(name, got, errno.errorcode.get(ctypes.get_errno()))
+    if got != -1 or ctypes.get_errno() not in (errno.EPERM, errno.ENOSYS):
+        sys.exit(name + " was granted")'
+
+# The real backend where no port can be granted, whatever capability its file carries: as
+# nobody in a user namespace of its own, whose capabilities do not count for the ports. That
+# is proved first with every capability of such a namespace (--map-root-user).
+real_backend_refused() {
+    local status=0
+    as_nobody unshare --user --map-root-user python3 -c "$ports_refused" || return 1
+    as_nobody timeout 60 unshare --user /usr/bin/hmdx --headless --data-dir "$shared/files" \
+        >"$work/real" 2>&1 || status=$?
+    cat "$work/real"
+    echo "exit status $status"
+    [ "$status" -ne 0 ] && [ "$status" -ne 124 ] &&
+        grep -qF "LOAD Device Driver fail!" "$work/real"
+}
+
 # Everything Debian 12 can give is on. Two lines cannot say yes here, for reasons outside
 # hmdx: "Control flow integrity" looks for the IBT/SHSTK property, which the linker sets only
 # when every object has it, and Debian 12's own start files (Scrt1.o, crti.o) do not; so it
@@ -351,6 +427,14 @@ if check "dpkg -i installs the package" install_package; then
     check "hmdx --version" version_ok
     check "hmdx --help lists every option" help_ok
     check "installed hmdx runs on the simulated chip and ends cleanly" simulated_run_ok
+    check "granted cap_sys_rawio, hmdx run by nobody holds no capability once up (CapPrm,\
+ CapEff 0)" setcap_dropped
+    if nobody_folder && as_nobody unshare --user true >/dev/null 2>&1; then
+        check "the real backend with no port to be had (nobody, own user namespace): start-up\
+ fails, the driver did not load" real_backend_refused
+    else
+        echo "SKIP: the real backend without ports: nobody may not make a user namespace here"
+    fi
 fi
 check "dpkg --purge: stopped, disabled, nothing left behind, nor what it pulled in" remove_package
 

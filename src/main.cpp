@@ -3,6 +3,7 @@
 #include "app/DataFolder.h"
 #include "app/FansFull.h"
 #include "app/Headless.h"
+#include "app/PrivilegedStart.h"
 #include "app/Program.h"
 #include "app/QtMessageBoxes.h"
 #include "app/QuitOnSignal.h"
@@ -29,7 +30,8 @@ QString installedIcon(const std::filesystem::path& programFolder) {
 
 // What ends before any window: a wrong command line, --help, --version, --fans-full. Its texts
 // follow the user's language as well, so the line is read again once the translations are in.
-int runWithoutWindow(int argc, char** argv, const std::vector<std::string>& args) {
+int runWithoutWindow(int argc, char** argv, const std::vector<std::string>& args,
+                     hmdx::PrivilegedStart& started) {
     QCoreApplication core(argc, argv);
     const hmdx::Translations translations;
     const hmdx::CommandLineParse parsed = hmdx::ParseCommandLine(args);
@@ -46,7 +48,7 @@ int runWithoutWindow(int argc, char** argv, const std::vector<std::string>& args
         return hmdx::kExitOk;
     }
     // No display: this runs from a service's stop, and logind is reached over D-Bus.
-    return hmdx::RunFansFull(*parsed.options);
+    return hmdx::RunFansFull(*parsed.options, &started);
 }
 
 } // namespace
@@ -54,9 +56,17 @@ int runWithoutWindow(int argc, char** argv, const std::vector<std::string>& args
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
     const hmdx::CommandLineParse parsed = hmdx::ParseCommandLine(args);
+    // Whatever the binary was given to reach the chip is used here and given up for good:
+    // everything below may load code the caller's environment names (Qt plugins, themes).
+    hmdx::PrivilegedStart started = hmdx::StartPrivileged(parsed);
+    if (!started.failure.empty()) {
+        std::cerr << "hmdx: cannot give up its privileges (" << started.failure
+                  << "); it will not go on holding them.\n";
+        return hmdx::kExitStartupFailed;
+    }
     if (!parsed.options || parsed.options->help || parsed.options->version ||
         parsed.options->fansFull)
-        return runWithoutWindow(argc, argv, args);
+        return runWithoutWindow(argc, argv, args, started);
     const bool headless = parsed.options->headless;
     // Headless, the window exists but is never shown: no display is needed.
     if (headless)
@@ -90,5 +100,6 @@ int main(int argc, char** argv) {
                                  [](hmdx::MainWindow&) { return QApplication::exec(); },
                                  [] { QCoreApplication::exit(hmdx::kExitOk); }};
     env.notifier = notifier.get();
+    env.started = &started;
     return hmdx::RunProgram(*parsed.options, env);
 }

@@ -1027,6 +1027,34 @@ und den Gehäuseschalter.
         <source>Unsupported hardware monitor chip (ID %1).</source>
         <translation>Nicht unterstützter Hardware-Monitor-Chip (ID %1).</translation>
     </message>
+    <message>
+        <source>The monitor chip is in use by the hmdx service (process %1). Only one hmdx at a time may drive the chip; stop the service first with &quot;sudo systemctl stop hmdx&quot;.</source>
+        <translation>Der Überwachungschip wird vom hmdx-Dienst benutzt (Prozess %1). Nur ein hmdx zur Zeit darf den Chip steuern; beenden Sie zuerst den Dienst mit &quot;sudo systemctl stop hmdx&quot;.</translation>
+    </message>
+    <message>
+        <source>The monitor chip is in use by another hmdx, whose process cannot be seen from here. Only one hmdx at a time may drive the chip.</source>
+        <translation>Der Überwachungschip wird von einem anderen hmdx benutzt, dessen Prozess von hier aus nicht sichtbar ist. Nur ein hmdx zur Zeit darf den Chip steuern.</translation>
+    </message>
+    <message>
+        <source>process %1 of user %2</source>
+        <translation>Prozess %1 des Benutzers %2</translation>
+    </message>
+    <message>
+        <source>process %1</source>
+        <translation>Prozess %1</translation>
+    </message>
+    <message>
+        <source>The monitor chip is in use by another hmdx: %1. Only one hmdx at a time may drive the chip; end that one first.</source>
+        <translation>Der Überwachungschip wird von einem anderen hmdx benutzt: %1. Nur ein hmdx zur Zeit darf den Chip steuern; beenden Sie zuerst jenes.</translation>
+    </message>
+    <message>
+        <source>could not claim the monitor chip for this machine: %1; another hmdx driving it would not be noticed.</source>
+        <translation>konnte den Überwachungschip nicht für diesen Rechner beanspruchen: %1; ein anderes hmdx, das ihn steuert, würde nicht bemerkt.</translation>
+    </message>
+    <message>
+        <source>The monitor chip cannot be claimed: %1. The file belongs to user %2, and hmdx takes the chip as in use. Only one hmdx at a time may drive the chip; remove the file, or have an administrator remove it.</source>
+        <translation>Der Überwachungschip kann nicht beansprucht werden: %1. Die Datei gehört dem Benutzer %2, und hmdx betrachtet den Chip als belegt. Nur ein hmdx zur Zeit darf den Chip steuern; entfernen Sie die Datei oder lassen Sie sie von einem Administrator entfernen.</translation>
+    </message>
 </context>
 <context>
     <name>hmdx::TemperatureRows</name>

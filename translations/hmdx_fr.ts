@@ -417,7 +417,7 @@ températures et contact du boîtier.
     </message>
     <message>
         <source>save failed</source>
-        <translation>Échec de l'enregistrement</translation>
+        <translation>Échec de l&apos;enregistrement</translation>
     </message>
     <message>
         <source>configuration changed</source>
@@ -457,19 +457,19 @@ températures et contact du boîtier.
     </message>
     <message>
         <source>metrics write failed</source>
-        <translation>Échec d'écriture des métriques</translation>
+        <translation>Échec d&apos;écriture des métriques</translation>
     </message>
     <message>
         <source>alert command output</source>
-        <translation>Sortie de la commande d'alerte</translation>
+        <translation>Sortie de la commande d&apos;alerte</translation>
     </message>
     <message>
         <source>alert command failed</source>
-        <translation>Échec de la commande d'alerte</translation>
+        <translation>Échec de la commande d&apos;alerte</translation>
     </message>
     <message>
         <source>alert events dropped</source>
-        <translation>Événements d'alerte abandonnés</translation>
+        <translation>Événements d&apos;alerte abandonnés</translation>
     </message>
 </context>
 <context>
@@ -1026,6 +1026,34 @@ températures et contact du boîtier.
     <message>
         <source>Unsupported hardware monitor chip (ID %1).</source>
         <translation>Puce de surveillance matérielle non prise en charge (ID %1).</translation>
+    </message>
+    <message>
+        <source>The monitor chip is in use by the hmdx service (process %1). Only one hmdx at a time may drive the chip; stop the service first with &quot;sudo systemctl stop hmdx&quot;.</source>
+        <translation>La puce de surveillance est utilisée par le service hmdx (processus %1). Un seul hmdx à la fois peut piloter la puce ; arrêtez d&apos;abord le service avec « sudo systemctl stop hmdx ».</translation>
+    </message>
+    <message>
+        <source>The monitor chip is in use by another hmdx, whose process cannot be seen from here. Only one hmdx at a time may drive the chip.</source>
+        <translation>La puce de surveillance est utilisée par un autre hmdx, dont le processus n&apos;est pas visible d&apos;ici. Un seul hmdx à la fois peut piloter la puce.</translation>
+    </message>
+    <message>
+        <source>process %1 of user %2</source>
+        <translation>processus %1 de l&apos;utilisateur %2</translation>
+    </message>
+    <message>
+        <source>process %1</source>
+        <translation>processus %1</translation>
+    </message>
+    <message>
+        <source>The monitor chip is in use by another hmdx: %1. Only one hmdx at a time may drive the chip; end that one first.</source>
+        <translation>La puce de surveillance est utilisée par un autre hmdx : %1. Un seul hmdx à la fois peut piloter la puce ; terminez d&apos;abord celui-là.</translation>
+    </message>
+    <message>
+        <source>could not claim the monitor chip for this machine: %1; another hmdx driving it would not be noticed.</source>
+        <translation>impossible de réserver la puce de surveillance pour cette machine : %1 ; un autre hmdx qui la piloterait ne serait pas remarqué.</translation>
+    </message>
+    <message>
+        <source>The monitor chip cannot be claimed: %1. The file belongs to user %2, and hmdx takes the chip as in use. Only one hmdx at a time may drive the chip; remove the file, or have an administrator remove it.</source>
+        <translation>La puce de surveillance ne peut pas être réservée : %1. Le fichier appartient à l&apos;utilisateur %2, et hmdx considère la puce comme occupée. Un seul hmdx à la fois peut piloter la puce ; supprimez le fichier ou faites-le supprimer par un administrateur.</translation>
     </message>
 </context>
 <context>

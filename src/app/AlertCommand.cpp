@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "AlertCommand.h"
 
+#include "chip/PortPermissions.h"
+
 #include <QCoreApplication>
 #include <QProcess>
 #include <QTimer>
@@ -110,7 +112,12 @@ void AlertCommand::start(Event cause) {
     p.setProcessEnvironment(environmentFor(run.cause));
     p.setProcessChannelMode(QProcess::MergedChannels);
     p.setStandardInputFile(QProcess::nullDevice());
-    p.setChildProcessModifier([] { ::setpgid(0, 0); });
+    // The user's program reaches no port: hmdx's grant would pass to it through fork and exec.
+    p.setChildProcessModifier([] {
+        ::setpgid(0, 0);
+        KernelPortPermissions ports;
+        GiveUpEveryPort(ports);
+    });
     run.timer->setSingleShot(true);
     Run* r = &run;
     QObject::connect(&p, &QProcess::readyReadStandardOutput, &m_context,

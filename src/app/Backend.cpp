@@ -2,7 +2,6 @@
 #include "Backend.h"
 
 #include "Translations.h"
-#include "chip/HardwarePortIo.h"
 #include "chip/sim/SimulatedPortIo.h"
 #include "chip/sim/SimulatedServices.h"
 #include "platform/LogindPower.h"
@@ -22,18 +21,22 @@ namespace {
 
 class HardwareBackend : public Backend {
 public:
-    HardwareBackend() : m_io([this] { return m_power.canPowerOff(); }) {}
-    PortIo& io() override { return m_io; }
+    explicit HardwareBackend(std::unique_ptr<HardwarePorts> ports) : m_ports(std::move(ports)) {
+        m_ports->io.setMayPowerOff([this] { return m_power.canPowerOff(); });
+    }
+    PortIo& io() override { return m_ports->io; }
     PowerOff& power() override { return m_power; }
-    PortClaims& claims() override { return m_claims; }
+    PortClaims& claims() override { return m_ports->claims; }
+    ChipClaim& chipClaim() override { return m_ports->chipClaim; }
     SleepWatcher& sleep() override { return m_sleep; }
-    EmergencyPorts emergencyPorts() const override { return {{RawPorts::Kind::Hardware}, {}}; }
+    EmergencyPorts emergencyPorts() const override {
+        return {{RawPorts::Kind::Hardware}, {}, m_ports->chipClaim.descriptor()};
+    }
 
 private:
+    std::unique_ptr<HardwarePorts> m_ports;
     LogindPower m_power;
     LogindSleepWatcher m_sleep;
-    HardwarePortIo m_io;
-    SystemPortClaims m_claims;
 };
 
 class SimulatedBackend : public Backend {
@@ -43,6 +46,8 @@ public:
         : m_chip(scenario), m_io(m_chip, seconds ? std::move(seconds)
                                                  : secondsSince(std::chrono::steady_clock::now())),
           m_power(m_chip), m_claims(m_chip), m_trace(trace), m_dumpFile(std::move(dumpFile)) {
+        if (scenario.claimMachine)
+            m_chipClaim = std::make_unique<MachineClaim>();
         m_io.setTrace(trace);
         // The scenario's sleep and resume happen inside a port access: tell the program
         // afterwards.
@@ -56,13 +61,14 @@ public:
     PortIo& io() override { return m_io; }
     PowerOff& power() override { return m_power; }
     PortClaims& claims() override { return m_claims; }
+    ChipClaim& chipClaim() override { return *m_chipClaim; }
     SleepWatcher& sleep() override { return m_sleep; }
     // The trace's own descriptor: every line is flushed as it is written, so the failsafe's
     // lines land after them.
     EmergencyPorts emergencyPorts() const override {
         if (!m_trace)
             return {};
-        return {{RawPorts::Kind::Trace, ::fileno(m_trace)}, traceFile};
+        return {{RawPorts::Kind::Trace, ::fileno(m_trace)}, traceFile, m_chipClaim->descriptor()};
     }
     std::string traceFile; // the trace's name, for the guardian
 
@@ -94,6 +100,7 @@ private:
     sim::SimulatedPortIo m_io;
     sim::SimulatedPowerOff m_power;
     sim::SimulatedPortClaims m_claims;
+    std::unique_ptr<ChipClaim> m_chipClaim = std::make_unique<NoChipClaim>();
     std::FILE* m_trace;
     std::string m_dumpFile;
     SleepWatcher m_sleep;
@@ -106,8 +113,9 @@ std::string reason() {
 
 } // namespace
 
-std::unique_ptr<Backend> MakeHardwareBackend() {
-    return std::make_unique<HardwareBackend>();
+std::unique_ptr<Backend> MakeHardwareBackend(std::unique_ptr<HardwarePorts> ports) {
+    return std::make_unique<HardwareBackend>(ports ? std::move(ports)
+                                                   : std::make_unique<HardwarePorts>());
 }
 
 SimulatedBackendResult MakeSimulatedBackend(const CommandLine& options,

@@ -3,8 +3,10 @@
 
 #include "CommandLine.h"
 #include "EmergencyPorts.h"
+#include "chip/HardwarePortIo.h"
 #include "chip/PortClaims.h"
 #include "chip/PortIo.h"
+#include "platform/ChipClaim.h"
 #include "platform/PowerOff.h"
 #include "platform/SleepWatcher.h"
 
@@ -21,6 +23,8 @@ public:
     virtual PortIo& io() = 0;
     virtual PowerOff& power() = 0;
     virtual PortClaims& claims() = 0;
+    // The machine's claim on the chip, taken before any port is touched.
+    virtual ChipClaim& chipClaim() = 0;
     virtual SleepWatcher& sleep() = 0;
     // Where the fan failsafe writes when hmdx's own code cannot.
     virtual EmergencyPorts emergencyPorts() const = 0;
@@ -28,7 +32,16 @@ public:
     virtual void finish() {}
 };
 
-std::unique_ptr<Backend> MakeHardwareBackend();
+// The real chip's ports, the look for a kernel driver using them and the machine's claim: all
+// that start-up needs while hmdx may still hold the port capability. Nothing of D-Bus or Qt.
+struct HardwarePorts {
+    HardwarePortIo io;
+    SystemPortClaims claims;
+    MachineClaim chipClaim;
+};
+
+// On the ports start-up used, or on new ones.
+std::unique_ptr<Backend> MakeHardwareBackend(std::unique_ptr<HardwarePorts> ports = {});
 
 struct SimulatedBackendResult {
     std::unique_ptr<Backend> backend;

@@ -13,6 +13,7 @@ namespace hmdx {
 struct EmergencyPorts {
     RawPorts raw;
     std::string traceFile;
+    int claim = -1; // the machine's claim on the chip, held until the writes are made
 };
 
 } // namespace hmdx

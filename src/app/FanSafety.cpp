@@ -49,7 +49,7 @@ void FanSafety::tick() {
 
 void FanSafety::startGuardian() {
     const std::string error =
-        m_guardian.start({m_program, m_writes, m_ports.raw, m_ports.traceFile});
+        m_guardian.start({m_program, m_writes, m_ports.raw, m_ports.traceFile, m_ports.claim});
     if (error.empty()) {
         m_toldStartFailure = false;
         return;

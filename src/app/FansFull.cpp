@@ -4,6 +4,7 @@
 #include "Backend.h"
 #include "Headless.h"
 #include "Program.h"
+#include "Translations.h"
 #include "chip/ChipProgramming.h"
 #include "chip/FullSpeed.h"
 #include "chip/Startup.h"
@@ -13,7 +14,7 @@
 
 namespace hmdx {
 
-int RunFansFull(const CommandLine& options) {
+int RunFansFull(const CommandLine& options, PrivilegedStart* started) {
     ConsoleMessageBoxes told(std::cerr);
     std::unique_ptr<Backend> backend;
     if (options.simulate) {
@@ -24,10 +25,19 @@ int RunFansFull(const CommandLine& options) {
         }
         backend = std::move(sim.backend);
     } else {
-        backend = MakeHardwareBackend();
+        backend = MakeHardwareBackend(started ? std::move(started->ports) : nullptr);
     }
     Chip chip(backend->io());
-    const bool found = DetectChip(chip, backend->claims(), told) == StartupOutcome::Ready;
+    StartupOutcome outcome;
+    if (started && !options.simulate) {
+        started->detection.applyTo(chip);
+        outcome = TellDetection(started->detection, told);
+    } else {
+        outcome = DetectChip(chip, backend->claims(), backend->chipClaim(), told);
+    }
+    if (outcome == StartupOutcome::AlreadyRunning)
+        std::cerr << "hmdx: " << Translated("hmdx::Messages", "already running.") << "\n";
+    const bool found = outcome == StartupOutcome::Ready;
     if (found) {
         SetEveryPwmOutputFull(chip);
         GiveBackSuperIo(chip);

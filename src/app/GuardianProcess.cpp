@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "GuardianProcess.h"
 
+#include "chip/PortPermissions.h"
 #include "platform/GuardianProtocol.h"
 
 #include <cerrno>
@@ -12,14 +13,11 @@
 #include <unistd.h>
 #include <vector>
 
-#if defined(__x86_64__) || defined(__i386__)
-#include <sys/io.h>
-#endif
-
 namespace hmdx {
 namespace {
 
-constexpr int kGuardianPipe = 3; // the guardian's descriptor for its end
+constexpr int kGuardianPipe = 3;  // the guardian's descriptor for its end
+constexpr int kGuardianClaim = 4; // and for the machine's claim on the chip
 
 bool executable(const std::filesystem::path& file) {
     return ::access(file.c_str(), X_OK) == 0;
@@ -30,24 +28,29 @@ std::string reason(const char* what) {
 }
 
 // Between fork and exec only async-signal-safe calls: hmdx has threads.
-[[noreturn]] void becomeGuardian(int pipe, const char* program, char* const* argv) {
-    if (pipe == kGuardianPipe)
-        ::fcntl(pipe, F_SETFD, 0);
-    else
-        ::dup2(pipe, kGuardianPipe);
+[[noreturn]] void becomeGuardian(int pipe, int claim, const GuardianProcess::Launch& launch,
+                                 char* const* argv) {
+    // Copies out of the way first: either may sit where the other one goes.
+    const int pipeCopy = ::fcntl(pipe, F_DUPFD, kGuardianClaim + 1);
+    const int claimCopy = claim >= 0 ? ::fcntl(claim, F_DUPFD, kGuardianClaim + 1) : -1;
+    ::dup2(pipeCopy, kGuardianPipe);
+    // Held until its writes are made: no new hmdx starts on the chip in the middle of them.
+    if (claimCopy >= 0)
+        ::dup2(claimCopy, kGuardianClaim);
     // Nothing else of hmdx's stays open in it: a lock or a socket it kept could outlive hmdx.
-    if (::close_range(kGuardianPipe + 1, ~0U, 0) != 0)
-        for (int fd = kGuardianPipe + 1; fd < 1024; ++fd)
+    const int firstClosed = claimCopy >= 0 ? kGuardianClaim + 1 : kGuardianPipe + 1;
+    if (::close_range(unsigned(firstClosed), ~0U, 0) != 0)
+        for (int fd = firstClosed; fd < 1024; ++fd)
             ::close(fd);
-#if defined(__x86_64__) || defined(__i386__)
-    // hmdx itself may hold every port (iopl); the guardian keeps only the ones granted with
-    // ioperm. Lowering needs no privilege.
-    (void)::iopl(0);
-#endif
+    KernelPortPermissions ports;
+    if (launch.to.kind == RawPorts::Kind::Hardware)
+        KeepOnlyPortsOf(ports, launch.writes);
+    else
+        GiveUpEveryPort(ports);
     sigset_t none;
     sigemptyset(&none);
     ::sigprocmask(SIG_SETMASK, &none, nullptr);
-    ::execv(program, argv);
+    ::execv(argv[0], argv);
     ::_exit(127);
 }
 
@@ -77,11 +80,8 @@ std::string GuardianProcess::start(const Launch& launch) {
     char writes[PortWrites::kCapacity * 16];
     if (FormatPortWrites(launch.writes, writes, sizeof writes) == 0)
         return "no writes to make";
-    // The guardian cannot ask for port access itself: with the capability on hmdx's binary
-    // (setcap) none passes through execve to a binary without it. A grant made here with
-    // ioperm is inherited by fork and kept across execve, and covers only these ports.
-    if (launch.to.kind == RawPorts::Kind::Hardware && !GrantPorts(launch.writes))
-        return reason("ioperm");
+    // The guardian cannot ask for port access itself, and hmdx no longer may: the chip's
+    // ports, granted at start-up, pass to it through fork and execve.
     std::vector<std::string> args{
         launch.program.string(), "--parent=" + std::to_string(::getpid()),
         "--pipe=" + std::to_string(kGuardianPipe), std::string("--writes=") + writes,
@@ -99,7 +99,7 @@ std::string GuardianProcess::start(const Launch& launch) {
     ::shutdown(ends[1], SHUT_RD);
     const pid_t pid = ::fork();
     if (pid == 0)
-        becomeGuardian(ends[0], argv[0], argv.data());
+        becomeGuardian(ends[0], launch.claim, launch, argv.data());
     ::close(ends[0]);
     if (pid < 0) {
         const std::string why = reason("fork");

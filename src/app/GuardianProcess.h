@@ -21,8 +21,9 @@ public:
     struct Launch {
         std::filesystem::path program;
         PortWrites writes;
-        RawPorts to;           // the real ports (granted here), or a trace
+        RawPorts to;           // the real ports (hmdx's own grant), or a trace
         std::string traceFile; // the trace's name, for a simulation
+        int claim = -1;        // the machine's claim on the chip, which it inherits
     };
 
     GuardianProcess() = default;

@@ -30,9 +30,9 @@ struct BackendChoice {
     std::string error;
 };
 
-BackendChoice chooseBackend(const CommandLine& options, const ProgramEnvironment& env) {
+BackendChoice chooseBackend(const CommandLine& options, ProgramEnvironment& env) {
     if (!options.simulate)
-        return {MakeHardwareBackend(), {}};
+        return {MakeHardwareBackend(env.started ? std::move(env.started->ports) : nullptr), {}};
     SimulatedBackendResult sim = MakeSimulatedBackend(options, env.simulatedSeconds);
     return {std::move(sim.backend), std::move(sim.error)};
 }
@@ -224,9 +224,13 @@ int RunProgram(const CommandLine& options, ProgramEnvironment& env) {
         notices = sink.get();
         m.events.addSink(std::move(sink));
     }
-    StartupServices services{env.instance, backend.claims(), told,
+    StartupServices services{env.instance,
+                             backend.claims(),
+                             told,
                              options.dataDir.empty() ? env.dataFolder
-                                                     : std::filesystem::path(options.dataDir)};
+                                                     : std::filesystem::path(options.dataDir),
+                             &backend.chipClaim(),
+                             env.started && !options.simulate ? &env.started->detection : nullptr};
     const StartupOutcome outcome = StartUp(m.chip, {m.settings, m.settingsFile}, services);
     if (outcome == StartupOutcome::AlreadyRunning)
         std::cerr << "hmdx: " << Translated("hmdx::Messages", "already running.") << "\n";

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "CommandLine.h"
+#include "PrivilegedStart.h"
 #include "chip/Startup.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Notifier.h"
@@ -31,6 +32,8 @@ struct ProgramEnvironment {
     std::function<int()> simulatedSeconds = {};
     // Desktop notifications; none headless.
     Notifier* notifier = nullptr;
+    // The real chip as found before the capabilities were given up; none: found here.
+    PrivilegedStart* started = nullptr;
 };
 
 // One run of hmdx from its options to its end: chooses the backend, runs start-up, opens the

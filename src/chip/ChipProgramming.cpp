@@ -134,8 +134,12 @@ void SilenceBeep(Chip& chip) {
     chip.writeRegister(reg::kBeep2, 0);
 }
 
+bool SuperIoToGiveBack(const Chip& chip) {
+    return chip.superIo.configPort != 0 && chip.savedActivate == 0;
+}
+
 void GiveBackSuperIo(Chip& chip) {
-    if (chip.superIo.configPort != 0 && chip.savedActivate == 0)
+    if (SuperIoToGiveBack(chip))
         chip.superIo.writeRegister(sio::kActivate, 0);
 }
 

@@ -35,5 +35,7 @@ void ClearCaseLatch(Chip& chip);
 void LeaveFansFullAndSilent(Chip& chip, const SettingsModel& settings);
 void SilenceBeep(Chip& chip);
 void GiveBackSuperIo(Chip& chip);
+// Whether GiveBackSuperIo has anything to write: start-up activated the monitor device.
+bool SuperIoToGiveBack(const Chip& chip);
 
 } // namespace hmdx

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "HardwarePortIo.h"
 
+#include "RegisterMap.h"
+
 #include <utility>
 
 #if defined(__x86_64__) || defined(__i386__)
@@ -10,34 +12,50 @@
 
 namespace hmdx {
 
-HardwarePortIo::HardwarePortIo(std::function<bool()> mayPowerOff)
-    : m_mayPowerOff(std::move(mayPowerOff)) {}
+KernelPortPermissions HardwarePortIo::s_kernel;
 
+HardwarePortIo::HardwarePortIo(PortPermissions& permissions) : m_permissions(permissions) {}
+
+// Start-up first looks for the Super I/O: if those ports cannot be had, none can.
 int16_t HardwarePortIo::openPorts() {
-#ifdef HMDX_HAVE_PORT_IO
-    // The chip's ports may lie above 0x3FF (wherever the Super I/O puts them), beyond what
-    // ioperm() covers, so ask for the whole port space.
-    m_loaded = iopl(3) == 0;
-#endif
+    m_loaded = true;
+    for (const uint16_t port : sio::kConfigPorts)
+        m_loaded = m_loaded && reach(port) && reach(uint16_t(port + 1));
     return m_loaded ? 0 : 1;
+}
+
+bool HardwarePortIo::reach(uint16_t port) {
+    if (!m_loaded)
+        return false;
+    if (!m_granted[port] && m_permissions.grant(port, 1))
+        m_granted[port] = true;
+    return m_granted[port];
 }
 
 uint8_t HardwarePortIo::inByte(uint16_t port) {
 #ifdef HMDX_HAVE_PORT_IO
-    if (m_loaded)
+    if (reach(port))
         return inb(port);
 #endif
-    (void)port;
     return 0xFF;
 }
 
 void HardwarePortIo::outByte(uint16_t port, uint8_t value) {
 #ifdef HMDX_HAVE_PORT_IO
-    if (m_loaded)
+    if (reach(port))
         outb(value, port);
-#endif
+#else
     (void)port;
     (void)value;
+#endif
+}
+
+void HardwarePortIo::keepOnly(std::span<const uint16_t> ports) {
+    RevokeAllBut(m_permissions, ports.data(), ports.size());
+    std::bitset<kPortSpace> kept;
+    for (const uint16_t port : ports)
+        kept[port] = m_granted[port];
+    m_granted = kept;
 }
 
 // ISA-bridged chips need no bus set-up on Linux: the kernel has configured the LPC bridge.

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 
 namespace hmdx {
 
@@ -20,6 +21,9 @@ public:
     // Non-zero when this process may power the system off.
     virtual int16_t acquirePowerOffPrivilege() = 0;
     virtual void releasePowerOffPrivilege() = 0;
+    // Start-up is done: from now on only these ports, every other grant given up. Nothing to
+    // give up on the simulated chip.
+    virtual void keepOnly(std::span<const uint16_t> ports) { (void)ports; }
 };
 
 } // namespace hmdx

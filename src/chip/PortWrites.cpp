@@ -147,24 +147,4 @@ bool ParsePortWrites(const char* text, PortWrites& writes) noexcept {
     return writes.count > 0;
 }
 
-bool ReachAllPorts() noexcept {
-#ifdef HMDX_HAVE_PORT_IO
-    return ::iopl(3) == 0;
-#else
-    return false;
-#endif
-}
-
-bool GrantPorts(const PortWrites& writes) noexcept {
-#ifdef HMDX_HAVE_PORT_IO
-    for (const PortWrite& w : writes)
-        if (::ioperm(w.port, 1, 1) != 0)
-            return false;
-    return writes.count > 0;
-#else
-    (void)writes;
-    return false;
-#endif
-}
-
 } // namespace hmdx

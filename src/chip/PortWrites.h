@@ -45,12 +45,4 @@ size_t FormatTraceLine(char* out, PortWrite write) noexcept;
 size_t FormatPortWrites(const PortWrites& writes, char* out, size_t size) noexcept;
 bool ParsePortWrites(const char* text, PortWrites& writes) noexcept;
 
-// The whole port space for the calling thread (iopl), as start-up took it for the main thread:
-// a crash may be handled on a thread started before that. Async-signal-safe.
-bool ReachAllPorts() noexcept;
-
-// Lets this thread reach exactly the ports the writes use (ioperm); the grant is inherited by
-// fork and kept across execve. False when it cannot be had.
-bool GrantPorts(const PortWrites& writes) noexcept;
-
 } // namespace hmdx

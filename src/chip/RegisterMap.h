@@ -113,6 +113,8 @@ inline constexpr std::array<BeepBit, kItemCount> kBeepBits{{
 
 namespace hmdx::sio {
 
+// Where a Super I/O answers, in the order start-up asks: its index port, the data port above.
+inline constexpr uint16_t kConfigPorts[] = {0x2E, 0x4E};
 inline constexpr uint8_t kEntryKey = 0x87;
 inline constexpr int kLogicalDeviceSelect = 0x07;
 inline constexpr int kDeviceId = 0x20;

@@ -4,10 +4,12 @@
 #include "ChipKeeping.h"
 #include "ChipProgramming.h"
 #include "RegisterMap.h"
+#include "platform/Filled.h"
 
 #include <QCoreApplication>
 #include <cstdio>
 #include <iostream>
+#include <unistd.h>
 
 namespace hmdx {
 namespace {
@@ -31,59 +33,105 @@ std::string claimedMessage(uint16_t indexPort, const std::string& driver) {
         .toStdString();
 }
 
-// Finding the chip and telling what it is; every failure is told to the user.
+std::string translated(const char* text) {
+    return QCoreApplication::translate("hmdx::Startup", text).toStdString();
+}
+
+// Who holds the claim, in a sentence that names them.
+std::string claimHeldMessage(const ClaimOutcome& claim) {
+    const ClaimHolder& h = claim.holder;
+    if (claim.state == ClaimOutcome::State::Unusable)
+        return Filled(translated(QT_TRANSLATE_NOOP(
+                          "hmdx::Startup",
+                          "The monitor chip cannot be claimed: %1. The file belongs to user %2, "
+                          "and hmdx takes the chip as in use. Only one hmdx at a time may drive "
+                          "the chip; remove the file, or have an administrator remove it.")),
+                      {claim.why, h.user ? UserName(*h.user) : "?"});
+    if (h.service)
+        return Filled(translated(QT_TRANSLATE_NOOP(
+                          "hmdx::Startup",
+                          "The monitor chip is in use by the hmdx service (process %1). Only one "
+                          "hmdx at a time may drive the chip; stop the service first with "
+                          "\"sudo systemctl stop hmdx\".")),
+                      {std::to_string(h.pid)});
+    if (h.pid == 0)
+        return translated(QT_TRANSLATE_NOOP(
+            "hmdx::Startup", "The monitor chip is in use by another hmdx, whose process cannot "
+                             "be seen from here. Only one hmdx at a time may drive the chip."));
+    // A sandboxed service may see a process but not whose it is.
+    const std::string holder =
+        h.user ? Filled(translated(QT_TRANSLATE_NOOP("hmdx::Startup", "process %1 of user %2")),
+                        {std::to_string(h.pid), UserName(*h.user)})
+               : Filled(translated(QT_TRANSLATE_NOOP("hmdx::Startup", "process %1")),
+                        {std::to_string(h.pid)});
+    return Filled(translated(QT_TRANSLATE_NOOP(
+                      "hmdx::Startup", "The monitor chip is in use by another hmdx: %1. Only one "
+                                       "hmdx at a time may drive the chip; end that one first.")),
+                  {holder});
+}
+
+// A claim this user's own hmdx holds is that instance running, which ends a second start
+// without a word, as the user's instance lock does.
+bool heldByThisUser(const ClaimOutcome& claim) {
+    return claim.state == ClaimOutcome::State::Held && claim.holder.pid != 0 &&
+           !claim.holder.service && claim.holder.user == ::getuid();
+}
+
+// Finding the chip; says nothing, so that it can run before the user's language is known.
 class Detection {
 public:
-    Detection(Chip& chip, PortClaims& claims, MessageBoxes& boxes)
-        : m_chip(chip), m_claims(claims), m_boxes(boxes) {}
+    Detection(Chip& chip, PortClaims& claims, ChipClaim& machine)
+        : m_chip(chip), m_claims(claims), m_machine(machine) {}
 
-    StartupOutcome run() {
-        if (m_chip.io.openPorts() != 0)
-            return fail(StartupOutcome::DriverFailed, kDriverFailMessage);
-        m_chip.bus.indexPort = findSuperIo();
-        const uint16_t port = m_chip.bus.indexPort;
-        const PortClaim claim = m_claims.check(port, uint16_t(port + 1));
-        if (claim.driver)
-            return fail(StartupOutcome::PortsClaimed, claimedMessage(port, *claim.driver));
-        if (!claim.unknown.empty())
-            std::cerr << "hmdx: "
-                      << QCoreApplication::translate("hmdx::Startup",
-                                                     "could not check whether a kernel driver "
-                                                     "uses the chip's ports: %1.")
-                             .arg(QString::fromStdString(claim.unknown))
-                             .toStdString()
-                      << "\n";
-        if (m_chip.io.initBus(1, 0x5A, 0x92, 0x90) != 0)
-            return fail(StartupOutcome::BusFailed, kBusFailMessage);
-        m_chip.vendorId = m_chip.bus.readVendorId();
-        if (m_chip.vendorId != reg::kExpectedVendor)
-            return fail(StartupOutcome::NoChip, kNoChipMessage);
-        m_chip.selectBank(0);
-        m_chip.chipId = m_chip.readRegister(reg::kChipId);
-        if (!m_chip.model())
-            return fail(StartupOutcome::UnsupportedChip,
-                        QCoreApplication::translate("hmdx::Startup",
-                                                    "Unsupported hardware monitor chip (ID %1).")
-                            .arg(QString::fromStdString(hex(m_chip.chipId, 2)))
-                            .toStdString());
-        return StartupOutcome::Ready;
+    ChipDetection run() {
+        m_found.outcome = find();
+        m_found.indexPort = m_chip.bus.indexPort;
+        m_found.configPort = m_chip.superIo.configPort;
+        m_found.savedActivate = m_chip.savedActivate;
+        m_found.vendorId = m_chip.vendorId;
+        m_found.chipId = m_chip.chipId;
+        return m_found;
     }
 
 private:
-    StartupOutcome fail(StartupOutcome outcome, const std::string& message) {
-        m_boxes.inform(message);
-        return outcome;
+    StartupOutcome find() {
+        // Before any port: two programs moving the chip's index and bank registers at once
+        // corrupt each other's readings and limits.
+        m_found.claim = m_machine.take();
+        using State = ClaimOutcome::State;
+        if (heldByThisUser(m_found.claim))
+            return StartupOutcome::AlreadyRunning;
+        if (m_found.claim.state == State::Held || m_found.claim.state == State::Unusable)
+            return StartupOutcome::ChipInUse;
+        if (m_chip.io.openPorts() != 0)
+            return StartupOutcome::DriverFailed;
+        m_chip.bus.indexPort = findSuperIo();
+        const uint16_t port = m_chip.bus.indexPort;
+        PortClaim claim = m_claims.check(port, uint16_t(port + 1));
+        m_found.unchecked = std::move(claim.unknown);
+        if (claim.driver) {
+            m_found.driver = *claim.driver;
+            return StartupOutcome::PortsClaimed;
+        }
+        if (m_chip.io.initBus(1, 0x5A, 0x92, 0x90) != 0)
+            return StartupOutcome::BusFailed;
+        m_chip.vendorId = m_chip.bus.readVendorId();
+        if (m_chip.vendorId != reg::kExpectedVendor)
+            return StartupOutcome::NoChip;
+        m_chip.selectBank(0);
+        m_chip.chipId = m_chip.readRegister(reg::kChipId);
+        return m_chip.model() ? StartupOutcome::Ready : StartupOutcome::UnsupportedChip;
     }
 
     // The monitor's index port: where the Super I/O placed it, or the fixed default.
     uint16_t findSuperIo() {
         SuperIo& sio = m_chip.superIo;
-        if (sio.detect(0x2E))
-            sio.configPort = 0x2E;
-        else if (sio.detect(0x4E))
-            sio.configPort = 0x4E;
-        else
-            sio.configPort = 0;
+        sio.configPort = 0;
+        for (const uint16_t port : sio::kConfigPorts)
+            if (sio.detect(port)) {
+                sio.configPort = port;
+                break;
+            }
         if (sio.configPort == 0)
             return kDefaultIndexPort;
         m_chip.savedActivate = sio.readRegister(sio::kActivate);
@@ -97,7 +145,8 @@ private:
 
     Chip& m_chip;
     PortClaims& m_claims;
-    MessageBoxes& m_boxes;
+    ChipClaim& m_machine;
+    ChipDetection m_found;
 };
 
 class Startup {
@@ -106,9 +155,22 @@ public:
         : m_chip(chip), m_settings(settings), s(services) {}
 
     StartupOutcome run() {
-        if (s.instance.anotherIsRunning())
+        if (s.instance.anotherIsRunning()) {
+            // Found already, before this user's instance lock could be asked: left as found.
+            if (s.detected && s.detected->outcome == StartupOutcome::Ready) {
+                s.detected->applyTo(m_chip);
+                GiveBackSuperIo(m_chip);
+            }
             return StartupOutcome::AlreadyRunning;
-        const StartupOutcome found = DetectChip(m_chip, s.claims, s.boxes);
+        }
+        StartupOutcome found;
+        if (s.detected) {
+            s.detected->applyTo(m_chip);
+            found = TellDetection(*s.detected, s.boxes);
+        } else {
+            NoChipClaim none;
+            found = DetectChip(m_chip, s.claims, s.machine ? *s.machine : none, s.boxes);
+        }
         if (found == StartupOutcome::Ready)
             prepare();
         return found;
@@ -138,8 +200,71 @@ private:
 
 } // namespace
 
-StartupOutcome DetectChip(Chip& chip, PortClaims& claims, MessageBoxes& boxes) {
-    return Detection(chip, claims, boxes).run();
+void ChipDetection::applyTo(Chip& chip) const {
+    chip.bus.indexPort = indexPort;
+    chip.superIo.configPort = configPort;
+    chip.savedActivate = savedActivate;
+    chip.vendorId = vendorId;
+    chip.chipId = chipId;
+}
+
+ChipDetection FindChip(Chip& chip, PortClaims& claims, ChipClaim& machine) {
+    return Detection(chip, claims, machine).run();
+}
+
+StartupOutcome TellDetection(const ChipDetection& found, MessageBoxes& boxes) {
+    if (found.claim.state == ClaimOutcome::State::NotMade)
+        std::cerr << "hmdx: "
+                  << Filled(translated(QT_TRANSLATE_NOOP(
+                                "hmdx::Startup", "could not claim the monitor chip for this "
+                                                 "machine: %1; another hmdx driving it would "
+                                                 "not be noticed.")),
+                            {found.claim.why})
+                  << "\n";
+    if (!found.unchecked.empty())
+        std::cerr << "hmdx: "
+                  << Filled(translated(QT_TRANSLATE_NOOP("hmdx::Startup",
+                                                         "could not check whether a kernel "
+                                                         "driver uses the chip's ports: %1.")),
+                            {found.unchecked})
+                  << "\n";
+    switch (found.outcome) {
+    case StartupOutcome::ChipInUse:
+        boxes.inform(claimHeldMessage(found.claim));
+        break;
+    case StartupOutcome::DriverFailed:
+        boxes.inform(kDriverFailMessage);
+        break;
+    case StartupOutcome::PortsClaimed:
+        boxes.inform(claimedMessage(found.indexPort, found.driver));
+        break;
+    case StartupOutcome::BusFailed:
+        boxes.inform(kBusFailMessage);
+        break;
+    case StartupOutcome::NoChip:
+        boxes.inform(kNoChipMessage);
+        break;
+    case StartupOutcome::UnsupportedChip:
+        boxes.inform(Filled(translated(QT_TRANSLATE_NOOP(
+                                "hmdx::Startup", "Unsupported hardware monitor chip (ID %1).")),
+                            {hex(found.chipId, 2)}));
+        break;
+    case StartupOutcome::Ready:
+    case StartupOutcome::AlreadyRunning:
+        break;
+    }
+    return found.outcome;
+}
+
+StartupOutcome DetectChip(Chip& chip, PortClaims& claims, ChipClaim& machine, MessageBoxes& boxes) {
+    return TellDetection(FindChip(chip, claims, machine), boxes);
+}
+
+std::vector<uint16_t> PortsInUse(const Chip& chip) {
+    std::vector<uint16_t> ports{chip.bus.indexPort, uint16_t(chip.bus.indexPort + 1)};
+    if (SuperIoToGiveBack(chip))
+        ports.insert(ports.end(), {chip.superIo.configPort, uint16_t(chip.superIo.configPort + 1)});
+    return ports;
 }
 
 StartupOutcome StartUp(Chip& chip, LoadedSettings settings, StartupServices& services) {

@@ -4,6 +4,7 @@
 #include "app/CrashWrites.h"
 #include "app/FansFull.h"
 #include "app/Program.h"
+#include "platform/ChipClaim.h"
 #include "support/SimRig.h"
 
 #include <csignal>
@@ -115,6 +116,23 @@ TEST(Guardian, WritesFullWhenHmdxIsKilledOrHangs) {
 
 // The guardian dying is one event, and it is started again on the next tick; stopping
 // control quits it without a write.
+// The guardian holds hmdx's claim on the chip for as long as it may still write.
+TEST(Guardian, HoldsTheClaimOnTheChipUntilItEnds) {
+    Trace trace;
+    TempDir folder;
+    GuardianProcess guardian;
+    {
+        MachineClaim hmdx(folder.path());
+        ASSERT_EQ(hmdx.take().state, ClaimOutcome::State::Taken);
+        ASSERT_EQ(
+            guardian.start({HMDX_GUARDIAN_PATH, Full(), trace.to(), trace.path, hmdx.descriptor()}),
+            "");
+    }
+    EXPECT_EQ(MachineClaim(folder.path()).take().state, ClaimOutcome::State::Held);
+    guardian.quit();
+    EXPECT_EQ(MachineClaim(folder.path()).take().state, ClaimOutcome::State::Taken);
+}
+
 TEST(FanSafety, GuardianDiesIsRecordedAndStartedAgainQuitWritesNothing) {
     StartedSim rig(ScenarioFor("hmc"));
     Trace trace;

@@ -5,6 +5,8 @@
 #include "support/SimRig.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
+#include <unistd.h>
 
 namespace hmdx::test {
 namespace {
@@ -75,6 +77,81 @@ TEST(Startup, AClaimedChipIsRefusedEvenWhenTheListingHidesItsAddresses) {
     EXPECT_FALSE(start.ready);
     ASSERT_EQ(start.boxes.boxes.size(), 1U);
     EXPECT_NE(start.boxes.boxes[0].text.find("\"hwmon-chip\""), std::string::npos);
+}
+
+struct FixedClaim : ChipClaim {
+    explicit FixedClaim(ClaimOutcome o) : outcome(std::move(o)) {}
+    ClaimOutcome take() override { return outcome; }
+    int descriptor() const override { return -1; }
+    ClaimOutcome outcome;
+};
+
+// Who holds the machine's claim is settled before any port; only this user's own hmdx is
+// passed over in silence.
+TEST(Startup, TheMachinesClaimIsSettledBeforeAnyPort) {
+    using State = ClaimOutcome::State;
+    const uid_t me = ::getuid(), other = me == 0 ? 65534 : 0;
+    const struct {
+        ClaimOutcome claim;
+        StartupOutcome want;
+        std::string says; // empty: nothing
+    } cases[] = {
+        {{State::Held, {4321, me, false}, {}}, StartupOutcome::AlreadyRunning, ""},
+        {{State::Held, {4321, me, true}, {}}, StartupOutcome::ChipInUse, "service (process 4321)"},
+        {{State::Held, {4321, other, false}, {}},
+         StartupOutcome::ChipInUse,
+         "process 4321 of user " + UserName(other) + "."},
+        {{State::Held, {4321, std::nullopt, false}, {}},
+         StartupOutcome::ChipInUse,
+         "another hmdx: process 4321."},
+        {{State::Held, {}, {}}, StartupOutcome::ChipInUse, "cannot be seen"},
+        {{State::Unusable, {0, other, false}, "/run/lock/hmdx.lock is a symbolic link"},
+         StartupOutcome::ChipInUse,
+         "hmdx.lock is a symbolic link. The file belongs to user " + UserName(other)},
+        {{State::NotMade, {}, "no lock folder"}, StartupOutcome::Ready, ""},
+    };
+    for (const auto& c : cases) {
+        SimRig rig(ScenarioFor("hmb"));
+        sim::SimulatedPortClaims claims(rig.chip);
+        RecordingMessageBoxes boxes;
+        FixedClaim claim(c.claim);
+        EXPECT_EQ(DetectChip(rig.m.chip, claims, claim, boxes), c.want) << c.says;
+        EXPECT_EQ(rig.io.calls.empty(), c.want != StartupOutcome::Ready) << c.says;
+        ASSERT_EQ(boxes.boxes.size(), c.says.empty() ? 0U : 1U) << c.says;
+        if (!c.says.empty()) {
+            EXPECT_NE(boxes.boxes[0].text.find(c.says), std::string::npos) << boxes.boxes[0].text;
+        }
+    }
+}
+
+// The real chip is found before the capabilities are given up and told afterwards: start-up
+// must then say and do what it would have done in one go.
+TEST(Startup, AChipFoundEarlierIsToldAsIfFoundNow) {
+    const auto run = [](const char* text, bool early, bool another) {
+        SimRig rig(*sim::ParseScenario(text).scenario);
+        sim::SimulatedPortClaims claims(rig.chip);
+        RecordingMessageBoxes boxes;
+        FakeInstance instance;
+        instance.another = another;
+        TempDir data;
+        NoChipClaim none;
+        std::optional<ChipDetection> found;
+        if (early) {
+            Chip probe(rig.io);
+            found = FindChip(probe, claims, none);
+        }
+        StartupServices s{instance, claims, boxes, data.path(), &none, found ? &*found : nullptr};
+        const StartupOutcome outcome = StartUp(rig.m.chip, {rig.m.settings, rig.m.settingsFile}, s);
+        std::vector<std::string> said;
+        for (const auto& box : boxes.boxes)
+            said.push_back(box.text);
+        return std::tuple(outcome, said, rig.io.calls, rig.m.chip.chipId, rig.chip.peekSio(0x30));
+    };
+    for (const char* text : {"model hmb\n", "model hmb\ndriver fail\n", "model hmb\nchipid 0x55\n",
+                             "model hmdf\nactivate 0\nclaimed it87\n", "model hmdf\nactivate 0\n"})
+        EXPECT_EQ(run(text, true, false), run(text, false, false)) << text;
+    // Another instance of this user, seen only after the chip was found: the chip as found.
+    EXPECT_EQ(std::get<4>(run("model hmdf\nactivate 0\n", true, true)), 0);
 }
 
 } // namespace

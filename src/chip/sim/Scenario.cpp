@@ -214,6 +214,10 @@ constexpr StatementKind kStatements[] = {
      [](const Statement& st, Scenario& s) {
          return ParseChoice(st, "hidden", "shown", s.ioportsHidden);
      }},
+    {"claim", 1,
+     [](const Statement& st, Scenario& s) {
+         return ParseChoice(st, "machine", "none", s.claimMachine);
+     }},
     {"hold", 0,
      [](const Statement&, Scenario& s) {
          s.hold = true;

@@ -38,6 +38,7 @@ struct Scenario {
     bool privilege = true;
     std::string claimedBy;              // kernel driver holding the chip ports, if any
     bool ioportsHidden = false;         // /proc/ioports lists zeros, as without CAP_SYS_ADMIN
+    bool claimMachine = false;          // claims the chip for the machine as a real one does
     bool hold = false;                  // no drift
     std::vector<ScheduledWrite> writes; // in file order
 
