@@ -1,8 +1,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""hmdx started with capabilities (as root here; a setcap'd binary is package-check's) holds
-none once it is up: not when Qt loads a plugin the caller's environment names, not in the
-alert command it starts. The machine-wide claim keeps a second hmdx of another user off the
-chip before it touches a port."""
+"""hmdx started with capabilities (as root, or setcap'd and run by nobody) holds none once it
+is up: not when Qt loads a plugin the caller's environment names, not in the alert command it
+starts, not when the real chip cannot be had. The machine-wide claim keeps a second hmdx of
+another user off the chip before it touches a port."""
 
 import os
 import pwd
@@ -12,7 +12,7 @@ import signal
 import subprocess
 import tempfile
 
-from harness import Failure, Skip, case, check, wait_for
+from harness import HERE, Failure, Hmdx, Skip, case, check, wait_for
 
 CAPS = ("CapInh", "CapPrm", "CapEff", "CapAmb")
 
@@ -20,6 +20,15 @@ CAPS = ("CapInh", "CapPrm", "CapEff", "CapAmb")
 ALERT = "#!/bin/sh\ngrep ^Cap /proc/$$/status >>'{}'\n"
 
 CLAIM = "model hmb\nhold\nclaim machine\n"
+VOLT_HIGH = "volt-high.scn"  # a warning two seconds in
+
+# Asks for ports as hmdx does (granting touches no port): refused, or the real backend is
+# never run here.
+PORTS_REFUSED = """
+import ctypes, sys
+libc = ctypes.CDLL(None, use_errno=True)
+sys.exit(libc.ioperm(0x80, 1, 1) != -1)
+"""
 
 
 def need_root():
@@ -45,10 +54,12 @@ def check_no_capability(record, who):
     check(not held, f"{who} held capabilities: {', '.join(held)}")
 
 
-def check_record(app, record, who):
-    """Once the record is there, hmdx ends on SIGTERM and the record shows no capability."""
-    wait_for(f"the record of {who}", lambda: "CapAmb" in read(record), 20,
-             abort=app.ensure_alive)
+def check_record(app, record, who, events):
+    """Once the record is there and the event loop runs (the scenario's warning was raised in
+    a tick), hmdx ends on SIGTERM and the record shows no capability."""
+    for what, ready in (("the record of " + who, lambda: "CapAmb" in read(record)),
+                        ("a warning raised", lambda: "warning raised" in read(events))):
+        wait_for(what, ready, 20, abort=app.ensure_alive)
     app.proc.send_signal(signal.SIGTERM)
     app.ends_with(0, "SIGTERM")
     check_no_capability(read(record), who)
@@ -63,8 +74,9 @@ def plugins(session):
     record = os.path.join(session.dir, "plugin-caps.txt")
     session.env.update(QT_PLUGIN_PATH=folder, QT_QPA_GENERIC_PLUGINS="hmdxcapprobe",
                        HMDX_CAPPROBE_FILE=record)
-    app = session.start("--headless", "--simulate", display=False)
-    check_record(app, record, "hmdx, when Qt loaded a plugin the environment named,")
+    events = os.path.join(session.dir, "events")
+    app = session.start("--headless", "--event-log", events, scenario=VOLT_HIGH, display=False)
+    check_record(app, record, "hmdx, when Qt loaded a plugin the environment named,", events)
 
 
 @case("privilege-alert-child")
@@ -75,9 +87,56 @@ def alert_child(session):
     with open(script, "w", encoding="utf-8") as f:
         f.write(ALERT.format(record))
     os.chmod(script, 0o755)
-    app = session.start("--headless", "--alert-command", script, scenario="volt-high.scn",
-                        display=False)
-    check_record(app, record, "the alert command")
+    events = os.path.join(session.dir, "events")
+    app = session.start("--headless", "--alert-command", script, "--event-log", events,
+                        scenario=VOLT_HIGH, display=False)
+    check_record(app, record, "the alert command", events)
+
+
+@case("privilege-setcap-nobody")
+def setcap_nobody(session):
+    need_root()
+    shared = tempfile.mkdtemp(prefix="hmdx-e2e-setcap-")
+    try:
+        os.chmod(shared, 0o755)
+        plugins = os.path.join(shared, "plugins")
+        shutil.copytree(os.environ.get("HMDX_E2E_PLUGINS", ""), plugins)
+        files = os.path.join(shared, "files")
+        os.mkdir(files, 0o777)
+        os.chmod(files, 0o777)
+        binary = shutil.copy(session.binary, shared)
+        if subprocess.run(["setcap", "cap_sys_rawio+ep", binary]).returncode != 0:
+            raise Skip("no file capabilities here")
+        env = dict(PATH="/usr/bin:/bin", QT_PLUGIN_PATH=plugins,
+                   QT_QPA_GENERIC_PLUGINS="hmdxcapprobe")
+        # setpriv execs: the pid signalled is hmdx's own.
+        nobody = ["setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups", "--"]
+        scenario = shutil.copy(os.path.join(HERE, "scenarios", VOLT_HIGH), shared)
+        events = os.path.join(files, "events")
+        for name, argv in (("simulated", [binary, "--scenario", scenario, "--event-log", events]),
+                           ("no-chip", ["unshare", "--user", binary])):
+            record = os.path.join(files, name)
+            run_env = dict(env, HMDX_CAPPROBE_FILE=record)
+            if name == "no-chip" and subprocess.run(
+                    nobody + ["unshare", "--user", "--map-root-user", "python3", "-c",
+                              PORTS_REFUSED], env=run_env).returncode != 0:
+                raise Failure("ports can be had in nobody's own user namespace")
+            app = session.helper(f"hmdx-{name}", nobody + argv + [
+                "--headless", "--data-dir", files], env=run_env)
+            if name == "simulated":
+                check_record(hmdx_of(app, session, name), record, "setcap'd hmdx of nobody",
+                             events)
+                continue
+            check(app.wait(30) == 1, "without the chip, start-up did not fail")
+            said = read(os.path.join(session.dir, f"hmdx-{name}.log"))
+            check("LOAD Device Driver fail!" in said, f"it said {said!r}")
+            check_no_capability(read(record), "setcap'd hmdx of nobody without the chip")
+    finally:
+        shutil.rmtree(shared, ignore_errors=True)
+
+
+def hmdx_of(proc, session, name):
+    return Hmdx(proc, None, os.path.join(session.dir, f"hmdx-{name}.log"))
 
 
 @case("claim-two-users")
