@@ -28,8 +28,9 @@ std::string reason(const char* what) {
 }
 
 // Between fork and exec only async-signal-safe calls: hmdx has threads.
-[[noreturn]] void becomeGuardian(int pipe, int claim, const GuardianProcess::Launch& launch,
+[[noreturn]] void becomeGuardian(int pipe, const GuardianProcess::Launch& launch,
                                  char* const* argv) {
+    const int claim = launch.claim;
     // Copies out of the way first: either may sit where the other one goes.
     const int pipeCopy = ::fcntl(pipe, F_DUPFD, kGuardianClaim + 1);
     const int claimCopy = claim >= 0 ? ::fcntl(claim, F_DUPFD, kGuardianClaim + 1) : -1;
@@ -97,9 +98,12 @@ std::string GuardianProcess::start(const Launch& launch) {
         return reason("socketpair");
     ::shutdown(ends[0], SHUT_WR);
     ::shutdown(ends[1], SHUT_RD);
-    const pid_t pid = ::fork();
+    const pid_t pid = [] {
+        const KeepPortsInFork keep;
+        return ::fork();
+    }();
     if (pid == 0)
-        becomeGuardian(ends[0], launch.claim, launch, argv.data());
+        becomeGuardian(ends[0], launch, argv.data());
     ::close(ends[0]);
     if (pid < 0) {
         const std::string why = reason("fork");

@@ -2,6 +2,7 @@
 #include "PrivilegedStart.h"
 
 #include "chip/ChipProgramming.h"
+#include "chip/PortPermissions.h"
 #include "platform/Privileges.h"
 
 namespace hmdx {
@@ -26,6 +27,8 @@ PrivilegedStart StartPrivileged(const CommandLineParse& parsed) {
     const bool found = start.detection.outcome == StartupOutcome::Ready;
     // A chip that is not used keeps no port at all.
     start.ports->io.keepOnly(found ? PortsInUse(chip) : std::vector<uint16_t>{});
+    static KernelPortPermissions kernel;
+    GiveUpPortsInEveryFork(kernel);
     start.failure = DropPrivileges();
     // hmdx ends here: the chip as it was found.
     if (!start.failure.empty() && found)

@@ -2,6 +2,8 @@
 #include "PortPermissions.h"
 
 #include <array>
+#include <pthread.h>
+#include <utility>
 
 #if defined(__x86_64__) || defined(__i386__)
 #include <sys/io.h>
@@ -67,6 +69,31 @@ void KeepOnlyPortsOf(PortPermissions& ports, const PortWrites& writes) noexcept 
         used[n++] = w.port;
     RevokeAllBut(ports, used.data(), n);
     ports.lowerLevel();
+}
+
+namespace {
+
+PortPermissions* g_forkPorts = nullptr;
+thread_local bool t_keepPorts = false;
+
+extern "C" void giveUpInChild() {
+    if (g_forkPorts && !t_keepPorts)
+        GiveUpEveryPort(*g_forkPorts);
+}
+
+} // namespace
+
+void GiveUpPortsInEveryFork(PortPermissions& ports) {
+    if (!std::exchange(g_forkPorts, &ports))
+        ::pthread_atfork(nullptr, nullptr, giveUpInChild);
+}
+
+KeepPortsInFork::KeepPortsInFork() {
+    t_keepPorts = true;
+}
+
+KeepPortsInFork::~KeepPortsInFork() {
+    t_keepPorts = false;
 }
 
 } // namespace hmdx

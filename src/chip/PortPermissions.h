@@ -40,4 +40,19 @@ void GiveUpEveryPort(PortPermissions& ports) noexcept;
 // For the guardian between fork and exec: only the ports of its writes. Async-signal-safe.
 void KeepOnlyPortsOf(PortPermissions& ports, const PortWrites& writes) noexcept;
 
+// From now on every child made with fork() (by hmdx or a library: D-Bus starting a bus, say)
+// gives up every port at once, unless the thread that forks holds a KeepPortsInFork. Children
+// made without fork's handlers (posix_spawn, Qt's QProcess) give them up themselves. Call it
+// once, before any thread starts; `ports` must outlive the process.
+void GiveUpPortsInEveryFork(PortPermissions& ports);
+
+// While one exists, a fork by this thread keeps its ports: the guardian's needs its writes'.
+class KeepPortsInFork {
+public:
+    KeepPortsInFork();
+    ~KeepPortsInFork();
+    KeepPortsInFork(const KeepPortsInFork&) = delete;
+    KeepPortsInFork& operator=(const KeepPortsInFork&) = delete;
+};
+
 } // namespace hmdx

@@ -6,6 +6,9 @@
 #include <array>
 #include <bitset>
 #include <gtest/gtest.h>
+#include <optional>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace hmdx::test {
 namespace {
@@ -66,6 +69,27 @@ TEST(PortPermissions, StartUpTakesPortsAsItGoesAndKeepsOnlyThoseItUses) {
     RecordingPermissions without;
     without.capable = false;
     EXPECT_NE(HardwarePortIo(without).openPorts(), 0);
+}
+
+// A library's fork (D-Bus starting a bus) must not hand its child the chip's ports; the
+// guardian's fork keeps them for its own set-up to narrow.
+TEST(PortPermissions, AForkedChildGivesUpEveryPortUnlessKeptForTheGuardian) {
+    static RecordingPermissions process;
+    GiveUpPortsInEveryFork(process);
+    for (const bool kept : {false, true}) {
+        process.granted.set(0x295);
+        const pid_t child = [kept] {
+            std::optional<KeepPortsInFork> keep;
+            if (kept)
+                keep.emplace();
+            return ::fork();
+        }();
+        if (child == 0)
+            ::_exit(process.granted[0x295] == kept ? 0 : 1);
+        int status = -1;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        EXPECT_EQ(status, 0) << "kept " << kept;
+    }
 }
 
 } // namespace
