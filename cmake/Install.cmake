@@ -12,6 +12,8 @@ install(FILES ${HMDX_DATA_DIR}/hmdx.metainfo.xml DESTINATION ${CMAKE_INSTALL_DAT
 # systemd and debhelper look. Its ExecStart names /usr/bin/hmdx, where the package puts that.
 set(HMDX_SYSTEMD_UNIT_DIR lib/systemd/system CACHE STRING "Where the systemd unit is installed")
 install(FILES ${HMDX_DATA_DIR}/hmdx.service DESTINATION ${HMDX_SYSTEMD_UNIT_DIR})
+# The machine's claim on the chip, made root's before any user could make it theirs.
+install(FILES ${HMDX_DATA_DIR}/hmdx.tmpfiles DESTINATION lib/tmpfiles.d RENAME hmdx.conf)
 install(FILES ${PROJECT_SOURCE_DIR}/docs/prometheus/hmdx-alerts.yml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/hmdx/prometheus)
 

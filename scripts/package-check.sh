@@ -172,10 +172,17 @@ expected_files() {
         /usr/share/applications/hmdx.desktop /usr/share/metainfo/hmdx.metainfo.xml \
         /usr/share/man/man1/hmdx.1.gz /usr/share/icons/hicolor/scalable/apps/hmdx.svg \
         /lib/systemd/system/hmdx.service /usr/share/hmdx/prometheus/hmdx-alerts.yml \
+        /usr/lib/tmpfiles.d/hmdx.conf \
         /usr/share/doc/hmdx/copyright /usr/share/doc/hmdx/changelog.gz
     for n in "${icon_sizes[@]}"; do
         echo "/usr/share/icons/hicolor/${n}x${n}/apps/hmdx.png"
     done
+}
+
+# The tmpfiles entry ran at install: no user can own, replace or remove the claim file.
+claim_file_made() {
+    stat -c '%U %a %F' /run/lock/hmdx.lock
+    [ "$(stat -c '%U %a %F' /run/lock/hmdx.lock)" = "root 644 regular empty file" ]
 }
 
 # Every expected file is listed and present, and the package holds nothing else.
@@ -414,7 +421,8 @@ check "control fields: name, version $version, Qt runtime and plugin dependencie
     control_fields_ok
 if check "dpkg -i installs the package" install_package; then
     check "installed files: binary, guardian, menu entry, metainfo, man page, 9 icons, unit,\
- alert rules, copyright, changelog, nothing else" package_files_ok
+ tmpfiles entry, alert rules, copyright, changelog, nothing else" package_files_ok
+    check "installing made the chip's claim file, root's and readable by all" claim_file_made
     check "hardening-check of hmdx and the guardian: PIE, stack protector, fortify, relro,\
  bindnow; CFI landing pads; the guardian loads libc alone" hardened
     check "systemd-analyze verify passes the installed unit; installing left it disabled" unit_ok
