@@ -574,6 +574,10 @@ und den Gehäuseschalter.
         <source>output %1: %2</source>
         <translation>Ausgang %1: %2</translation>
     </message>
+    <message>
+        <source>no fan guardian</source>
+        <translation>kein Lüfterwächter</translation>
+    </message>
 </context>
 <context>
     <name>hmdx::FanOutputPanel</name>
@@ -890,6 +894,10 @@ und den Gehäuseschalter.
     <message>
         <source>Board Sentinel</source>
         <translation>Board Sentinel</translation>
+    </message>
+    <message>
+        <source>Fan control is off: the fan guardian cannot be started (%1). Without it a crash or a kill could leave a fan slow, so every fan output stays at full speed. hmdx tries again at every tick.</source>
+        <translation>Die Lüftersteuerung ist aus: der Lüfterwächter kann nicht gestartet werden (%1). Ohne ihn könnte ein Absturz oder ein Beenden einen Lüfter langsam zurücklassen, daher bleibt jeder Lüfterausgang auf voller Drehzahl. hmdx versucht es bei jedem Takt erneut.</translation>
     </message>
 </context>
 <context>

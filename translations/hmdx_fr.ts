@@ -574,6 +574,10 @@ températures et contact du boîtier.
         <source>output %1: %2</source>
         <translation>sortie %1 : %2</translation>
     </message>
+    <message>
+        <source>no fan guardian</source>
+        <translation>pas de gardien des ventilateurs</translation>
+    </message>
 </context>
 <context>
     <name>hmdx::FanOutputPanel</name>
@@ -890,6 +894,10 @@ températures et contact du boîtier.
     <message>
         <source>Board Sentinel</source>
         <translation>Board Sentinel</translation>
+    </message>
+    <message>
+        <source>Fan control is off: the fan guardian cannot be started (%1). Without it a crash or a kill could leave a fan slow, so every fan output stays at full speed. hmdx tries again at every tick.</source>
+        <translation>La commande des ventilateurs est désactivée : le gardien des ventilateurs ne peut pas être démarré (%1). Sans lui, un plantage ou un arrêt forcé pourrait laisser un ventilateur lent ; chaque sortie reste donc à pleine vitesse. hmdx réessaie à chaque cycle.</translation>
     </message>
 </context>
 <context>

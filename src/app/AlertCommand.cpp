@@ -59,6 +59,8 @@ AlertCommand::~AlertCommand() {
         signalGroup(*run.process, SIGKILL);
         run.process->waitForFinished(1000);
     }
+    for (const qint64 group : m_lingering)
+        ::kill(-pid_t(group), SIGKILL);
 }
 
 bool AlertCommand::Runs(const std::string& event) {
@@ -132,6 +134,7 @@ void AlertCommand::start(Event cause) {
             cannotStart(*r);
     });
     QObject::connect(&p, &QProcess::started, &m_context, [this, r] {
+        r->group = r->process->processId();
         m_toldCannotStart = false; // a program that comes back is said again when it goes
         r->timer->start(timeout);
     });
@@ -162,10 +165,12 @@ void AlertCommand::finished(Run& run, int exitCode, bool crashed) {
         output += " [" + std::to_string(run.outputDropped) + " more bytes not kept]";
     if (!output.empty())
         record(run, "alert command output", output, false);
-    if (run.ended)
+    if (run.ended) {
         record(run, "alert command failed", "still running after " + seconds(timeout) + ": ended",
                true);
-    else if (crashed)
+        // What it started may ignore SIGTERM and outlive it: the SIGKILL still comes.
+        killGroupLater(run.group);
+    } else if (crashed)
         record(run, "alert command failed", "ended by a signal", true);
     else if (exitCode != 0)
         record(run, "alert command failed", "exit code " + std::to_string(exitCode), true);
@@ -185,6 +190,16 @@ void AlertCommand::cannotStart(Run& run) {
                                            "events try it again without saying so.")
                    .arg(QString::fromStdString(m_program), QString::fromStdString(why))
                    .toStdString());
+}
+
+void AlertCommand::killGroupLater(qint64 group) {
+    if (group <= 0)
+        return;
+    m_lingering.push_back(group);
+    QTimer::singleShot(grace, &m_context, [this, group] {
+        ::kill(-pid_t(group), SIGKILL);
+        m_lingering.remove(group);
+    });
 }
 
 void AlertCommand::forget(Run& run) {

@@ -56,6 +56,7 @@ private:
         QByteArray output;
         qint64 outputDropped = 0;
         bool ended = false; // sent SIGTERM for running too long
+        qint64 group = 0;   // its process group: the run's pid once started
     };
 
     void startWaiting();
@@ -65,6 +66,7 @@ private:
     void finished(Run& run, int exitCode, bool crashed);
     void cannotStart(Run& run);
     void forget(Run& run);
+    void killGroupLater(qint64 group);
     void record(const Run& run, const char* what, std::string detail, bool warning);
 
     std::string m_program;
@@ -75,7 +77,8 @@ private:
     std::size_t m_dropped = 0;
     bool m_startQueued = false;
     bool m_toldCannotStart = false;
-    QObject m_context; // owns the processes; queued calls die with it
+    std::list<qint64> m_lingering; // groups sent SIGTERM whose leader is gone: SIGKILL is due
+    QObject m_context;             // owns the processes; queued calls die with it
 };
 
 } // namespace hmdx

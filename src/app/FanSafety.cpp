@@ -50,6 +50,7 @@ void FanSafety::tick() {
 void FanSafety::startGuardian() {
     const std::string error =
         m_guardian.start({m_program, m_writes, m_ports.raw, m_ports.traceFile, m_ports.claim});
+    guarded(error.empty(), error);
     if (error.empty()) {
         m_toldStartFailure = false;
         return;
@@ -67,7 +68,16 @@ std::vector<int> ControlledOutputs(const FanControl& fans) {
     return outputs;
 }
 
+void FanSafety::guarded(bool standing, const std::string& why) {
+    if (m_unguarded == !standing)
+        return;
+    m_unguarded = !standing;
+    if (onGuardian)
+        onGuardian(standing, why);
+}
+
 void FanSafety::disarm() {
+    guarded(true, {}); // nothing left to guard
     DisarmCrashWrites();
     m_guardian.quit();
     m_outputs.clear();

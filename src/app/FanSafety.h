@@ -8,6 +8,8 @@
 #include "monitor/FanControl.h"
 
 #include <filesystem>
+#include <functional>
+#include <string>
 #include <vector>
 
 namespace hmdx {
@@ -30,10 +32,14 @@ public:
     void tick();
 
     bool armed() const { return !m_outputs.empty(); }
+    // Whether a guardian stands by for the controlled outputs: false, with why, when none
+    // could be started (fan control then holds them full), true once one is again.
+    std::function<void(bool standing, const std::string& why)> onGuardian;
     const GuardianProcess& guardian() const { return m_guardian; }
 
 private:
     void startGuardian();
+    void guarded(bool standing, const std::string& why);
     void disarm();
 
     const Chip& m_chip;
@@ -44,6 +50,7 @@ private:
     PortWrites m_writes;
     GuardianProcess m_guardian;
     bool m_toldStartFailure = false;
+    bool m_unguarded = false;
 };
 
 // The outputs fan control controls now, 1-based.

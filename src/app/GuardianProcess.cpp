@@ -43,6 +43,9 @@ std::string reason(const char* what) {
     if (::close_range(unsigned(firstClosed), ~0U, 0) != 0)
         for (int fd = firstClosed; fd < 1024; ++fd)
             ::close(fd);
+    // A session of its own: a terminal's Ctrl-Z, or a signal to hmdx's process group, must not
+    // stop the one process that acts when hmdx is stopped.
+    ::setsid();
     KernelPortPermissions ports;
     if (launch.to.kind == RawPorts::Kind::Hardware)
         KeepOnlyPortsOf(ports, launch.writes);

@@ -7,6 +7,7 @@
 #include "FanSafety.h"
 #include "Headless.h"
 #include "MetricsPublisher.h"
+#include "QuitOnSignal.h"
 #include "StartAtLogin.h"
 #include "Translations.h"
 #include "monitor/JournalSink.h"
@@ -98,7 +99,8 @@ int runWindow(Machine& m, ProgramEnvironment& env, Backend& backend, const Comma
     // While a fan output is controlled, a crash, a kill or a hang still leaves it at full speed.
     // Ended after the window and its way out, which writes the outputs full: the guardian then
     // quits.
-    FanSafety safety(m.chip, m.events, backend.emergencyPorts(), FindGuardian());
+    FanSafety safety(m.chip, m.events, backend.emergencyPorts(),
+                     env.guardian.empty() ? FindGuardian() : env.guardian);
     MainWindow window({m, env.boxes, env.tray, warnings, env.endProgram});
     FanControl& fanControl = window.monitor().fans();
     fanControl.onControlChanged = [&safety, &fanControl,
@@ -106,6 +108,17 @@ int runWindow(Machine& m, ProgramEnvironment& env, Backend& backend, const Comma
         if (before)
             before();
         safety.follow(ControlledOutputs(fanControl));
+    };
+    // Without a guardian a crash or a kill could leave a fan slow: control waits for one.
+    safety.onGuardian = [&fanControl, &boxes = env.boxes](bool standing, const std::string& why) {
+        fanControl.setGuarded(standing);
+        if (!standing)
+            boxes.inform(Filled(Translated("hmdx::Messages",
+                                           "Fan control is off: the fan guardian cannot be "
+                                           "started (%1). Without it a crash or a kill could "
+                                           "leave a fan slow, so every fan output stays at full "
+                                           "speed. hmdx tries again at every tick."),
+                                {why}));
     };
     QObject::connect(&window.timer(), &QTimer::timeout, &window, [&safety] { safety.tick(); });
     console.describe = [&window](int item) { return window.monitor().itemEvent(item, {}); };
@@ -142,7 +155,7 @@ int runWindow(Machine& m, ProgramEnvironment& env, Backend& backend, const Comma
         window.hideInsteadOfClosing(MainWindow::CloseReason::User); // to the tray, as a close
     else if (!options.headless)
         window.show();
-    const int code = env.eventLoop(window);
+    const int code = QuitOnSignal::requested() ? kExitOk : env.eventLoop(window);
     // Signals and the session's end come here without the window's own way out.
     fans.goFull(FanFailsafe::Ending);
     backend.sleep().onSleep = nullptr;

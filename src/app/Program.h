@@ -34,6 +34,8 @@ struct ProgramEnvironment {
     Notifier* notifier = nullptr;
     // The real chip as found before the capabilities were given up; none: found here.
     PrivilegedStart* started = nullptr;
+    // The fan guardian's program; empty: the one beside hmdx or installed.
+    std::filesystem::path guardian = {};
 };
 
 // One run of hmdx from its options to its end: chooses the backend, runs start-up, opens the

@@ -17,17 +17,21 @@ QString titleOrDefault(const std::string& title) {
     return shown(title.empty() ? std::string(kApplicationTitle) : title);
 }
 
+// Messages carry file names and program output: text, never markup or links.
+int show(const std::string& text, const std::string& title, QMessageBox::StandardButtons buttons) {
+    QMessageBox box(QMessageBox::NoIcon, titleOrDefault(title), shown(text), buttons);
+    box.setTextFormat(Qt::PlainText);
+    return box.exec();
+}
+
 } // namespace
 
 void QtMessageBoxes::inform(const std::string& text, const std::string& title) {
-    QMessageBox box(QMessageBox::NoIcon, titleOrDefault(title), shown(text), QMessageBox::Ok);
-    box.exec();
+    show(text, title, QMessageBox::Ok);
 }
 
 bool QtMessageBoxes::askYesNo(const std::string& text, const std::string& title) {
-    QMessageBox box(QMessageBox::NoIcon, titleOrDefault(title), shown(text),
-                    QMessageBox::Yes | QMessageBox::No);
-    return box.exec() == QMessageBox::Yes;
+    return show(text, title, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
 } // namespace hmdx

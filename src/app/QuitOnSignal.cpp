@@ -12,6 +12,7 @@ namespace hmdx {
 namespace {
 
 int g_signalPipe[2] = {-1, -1};
+bool g_requested = false;
 
 // Only async-signal-safe work here: the loop picks the byte up.
 extern "C" void onSignal(int) {
@@ -22,12 +23,14 @@ extern "C" void onSignal(int) {
 } // namespace
 
 QuitOnSignal::QuitOnSignal(QObject* parent) : QObject(parent) {
+    g_requested = false;
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, g_signalPipe) != 0)
         return;
     auto* notifier = new QSocketNotifier(g_signalPipe[1], QSocketNotifier::Read, this);
     connect(notifier, &QSocketNotifier::activated, this, [] {
         char byte = 0;
         [[maybe_unused]] const ssize_t ignored = ::read(g_signalPipe[1], &byte, 1);
+        g_requested = true;
         QCoreApplication::exit(0);
     });
     struct sigaction action {};
@@ -44,6 +47,11 @@ QuitOnSignal::~QuitOnSignal() {
     for (int& fd : g_signalPipe)
         if (fd >= 0)
             ::close(std::exchange(fd, -1));
+    g_requested = false;
+}
+
+bool QuitOnSignal::requested() {
+    return g_requested;
 }
 
 } // namespace hmdx

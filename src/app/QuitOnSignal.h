@@ -12,6 +12,10 @@ class QuitOnSignal : public QObject {
 public:
     explicit QuitOnSignal(QObject* parent = nullptr);
     ~QuitOnSignal() override;
+
+    // A signal came, perhaps while a start-up message box ran its own loop: the main loop,
+    // started later, would start afresh, so the program must not start it at all.
+    static bool requested();
 };
 
 } // namespace hmdx

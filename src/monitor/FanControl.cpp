@@ -65,6 +65,8 @@ std::string_view Describe(FanFailsafe why) {
         return QT_TRANSLATE_NOOP("hmdx::FanFailsafe", "system going to sleep");
     case FanFailsafe::Ending:
         return QT_TRANSLATE_NOOP("hmdx::FanFailsafe", "hmdx ending");
+    case FanFailsafe::NoGuardian:
+        return QT_TRANSLATE_NOOP("hmdx::FanFailsafe", "no fan guardian");
     }
     return {};
 }
@@ -141,6 +143,10 @@ void FanControl::take(const FanControlSettings& settings) {
 void FanControl::tick() {
     if (m_paused != FanFailsafe::None)
         return;
+    if (m_unguarded) {
+        holdUnguarded();
+        return;
+    }
     const bool rewrite = m_rewrite;
     m_rewrite = false;
     for (FanOutputState& st : m_state) {
@@ -218,6 +224,21 @@ void FanControl::goFull(FanFailsafe why) {
             continue;
         write(st, kFull, true);
         enter(st, why);
+    }
+}
+
+void FanControl::setGuarded(bool guarded) {
+    m_unguarded = !guarded;
+    if (m_unguarded && m_paused == FanFailsafe::None)
+        holdUnguarded();
+}
+
+void FanControl::holdUnguarded() {
+    for (FanOutputState& st : m_state) {
+        if (!st.controlled)
+            continue;
+        write(st, kFull);
+        enter(st, FanFailsafe::NoGuardian);
     }
 }
 

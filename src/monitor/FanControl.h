@@ -24,6 +24,7 @@ enum class FanFailsafe {
     Stalled,      // its fan read a stall below 100 %: held until the output's settings change
     Sleep,        // the system is going to sleep
     Ending,       // hmdx is ending
+    NoGuardian,   // no fan guardian stands by: a crash or a kill could leave the fan slow
 };
 // A short reason for events and the window, e.g. "sensor above its high limit".
 std::string_view Describe(FanFailsafe why);
@@ -63,6 +64,9 @@ public:
     void goFull(FanFailsafe why);
     // Back from sleep: control goes on from the next tick.
     void resume();
+    // Without a guardian every controlled output is held full (at once, and at each tick);
+    // with one again, control goes on from the next tick.
+    void setGuarded(bool guarded);
 
     const FanOutputState& state(int output) const { return m_state[size_t(output - 1)]; }
     bool anyControlled() const;
@@ -75,6 +79,7 @@ private:
     bool stalled(const FanOutputState& st) const;
     void enter(FanOutputState& st, FanFailsafe why);
     void write(FanOutputState& st, uint8_t value, bool always = false);
+    void holdUnguarded();
 
     Monitor& m_monitor;
     FanControlSettings m_settings;
@@ -84,6 +89,7 @@ private:
     std::array<bool, kMaxFanOutputs> m_stallHeld{};
     FanFailsafe m_paused = FanFailsafe::None; // Sleep or Ending: ticks leave the outputs full
     bool m_rewrite = false; // the chip was programmed again: write even an unchanged value
+    bool m_unguarded = false;
 };
 
 } // namespace hmdx

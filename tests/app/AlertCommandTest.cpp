@@ -40,6 +40,14 @@ std::vector<std::string> Outcome(const EventLog& log) {
     return out;
 }
 
+// Ended and reaped, or ended and waiting to be: a process that runs no more.
+bool Gone(int pid) {
+    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+    std::string skip, state = "X";
+    stat >> skip >> skip >> state;
+    return state == "X" || state == "Z";
+}
+
 const Event kRaised{.time = std::chrono::system_clock::from_time_t(1800000000),
                     .event = "warning raised",
                     .item = 2,
@@ -68,6 +76,9 @@ TEST(AlertCommand, EnvironmentOutputExitCodeAndTimeout) {
           "ended"}},
         {"trap '' TERM; while :; do sleep 0.1; done",
          {"alert command failed: warning raised: still running after 200 ms: ended"}},
+        // Ends on SIGTERM; what it started ignores it and must get the SIGKILL all the same.
+        {"sh -c 'trap \"\" TERM; echo $$ >\"$1\"; exec sleep 30' - \"${0%/*}/child\" & wait",
+         {"alert command failed: warning raised: still running after 200 ms: ended"}},
     };
     QtApp();
     for (const Case& c : cases) {
@@ -85,6 +96,9 @@ TEST(AlertCommand, EnvironmentOutputExitCodeAndTimeout) {
         EXPECT_TRUE(RunUntil([&] { return alert.running() + alert.waiting() == 0; }));
         EXPECT_EQ(Outcome(log), c.outcome);
         EXPECT_EQ(told, 0);
+        if (const std::string child = ReadFile(dir / "child"); !child.empty()) {
+            EXPECT_TRUE(RunUntil([&] { return Gone(std::stoi(child)); }));
+        }
     }
 }
 

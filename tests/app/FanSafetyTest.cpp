@@ -140,6 +140,10 @@ TEST(FanSafety, GuardianDiesIsRecordedAndStartedAgainQuitWritesNothing) {
     safety.follow({1, 2});
     const pid_t first = safety.guardian().pid();
     ASSERT_GT(first, 0);
+    // A session of its own: Ctrl-Z at hmdx's terminal, or SIGSTOP to its group, misses it.
+    for (int i = 0; i < 500 && ::getsid(first) != first; ++i)
+        ::usleep(10000); // the child sets it up after fork returns here
+    EXPECT_EQ(::getsid(first), first);
     ::kill(first, SIGKILL);
     for (int i = 0; i < 500 && safety.guardian().running(); ++i) {
         ::usleep(10000);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Program.h"
 
+#include "app/QuitOnSignal.h"
 #include "support/FakeTrayIcon.h"
 #include "support/QtApp.h"
 #include "support/ReadFile.h"
@@ -9,7 +10,10 @@
 
 #include <QAction>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QMenu>
+#include <QTimer>
+#include <csignal>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
@@ -58,6 +62,39 @@ TEST(Program, EveryWayOutBeforeTheWindowWritesTheDump) {
     }
 }
 
+// A SIGTERM picked up by a start-up message box's own loop ends the run: the main loop that
+// would follow starts afresh, and is not started at all.
+TEST(Program, ASignalDuringAStartUpMessageBoxEndsTheRun) {
+    QtApp();
+    const QuitOnSignal quit;
+    std::raise(SIGTERM);
+    QEventLoop box;
+    QTimer::singleShot(10000, &box, &QEventLoop::quit); // only if the signal never came
+    box.exec();
+    TempDir dir;
+    CommandLine options;
+    options.simulate = options.headless = true;
+    options.dataDir = dir.path().string();
+    RecordingMessageBoxes boxes;
+    FakeInstance instance;
+    FakeTrayIcon tray;
+    bool looped = false;
+    ProgramEnvironment env{boxes,
+                           instance,
+                           tray,
+                           dir.path(),
+                           [&](MainWindow&) {
+                               looped = true;
+                               return 99;
+                           },
+                           [] {}};
+    EXPECT_EQ(RunProgram(options, env), kExitOk);
+    EXPECT_FALSE(looped);
+    // Qt's quit stands until a main loop has run: the tests after this one need theirs.
+    QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
+    QCoreApplication::exec();
+}
+
 // The values written to PWM output 1 (0x5A on HMDF), in order; "!" where start-up and the
 // exit touch the Super I/O's monitor activation.
 std::string OutputWrites(const std::string& trace) {
@@ -84,6 +121,7 @@ TEST(Program, FanControlFollowsTheTicksTheSleepAndEveryWayOut) {
         {good, "&Exit", "! ! 5c ff 5c ff ff ! ", ""},
         {good, "tray", "! ! 5c ff 5c ff ", ""},
         {"[output1]\nmode=curve\n", "signal", "! ! ", "/fan-control.ini: output1/sensor, "},
+        {good, "guardian", "! ! ff ff ", "the fan guardian cannot be started"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.end + " " + c.told);
@@ -116,6 +154,7 @@ TEST(Program, FanControlFollowsTheTicksTheSleepAndEveryWayOut) {
         ProgramEnvironment env{
             boxes, instance, tray, dir.path(), eventLoop, [] {}, [&] {
                                    return seconds; }};
+        env.guardian = c.end == "guardian" ? dir / "no-guardian" : HMDX_GUARDIAN_PATH;
         QtApp();
         EXPECT_EQ(RunProgram(options, env), kExitOk);
         EXPECT_EQ(OutputWrites(ReadFile(dir / "trace")), c.writes);
