@@ -19,4 +19,13 @@ std::string CheckSettingsFile(const uint8_t* data, std::size_t size);
 // builds a simulated chip that goes through start-up, a few seconds and port reads.
 std::string CheckScenario(const uint8_t* data, std::size_t size);
 
+// The bytes as fan-control.ini for two outputs: the text comes back byte for byte; a save of
+// what loaded changes nothing; a save with output 1 changed loads output 1 as saved, output 2
+// as before, and keeps every other line as it was.
+std::string CheckFanControlFile(const uint8_t* data, std::size_t size);
+
+// The bytes as hmdx.conf: a file that reads gets startAtLogin turned over, loads back with it
+// and the same alert command, every other line kept; one that does not is not written.
+std::string CheckDesktopConf(const uint8_t* data, std::size_t size);
+
 } // namespace hmdx::fuzz

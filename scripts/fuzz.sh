@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.." || exit 1
 
 seconds="${FUZZ_SECONDS:-60}"
 build="build-fuzz"
-targets=(settings scenario)
+targets=(settings scenario fan_control desktop_conf)
 
 if ! cmake -S fuzz -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null ||

@@ -11,14 +11,6 @@
 <context>
     <name>DesktopSettings</name>
     <message>
-        <source>a folder</source>
-        <translation>ein Ordner</translation>
-    </message>
-    <message>
-        <source>not an INI file</source>
-        <translation>keine INI-Datei</translation>
-    </message>
-    <message>
         <source>%1 cannot be read (%2); the desktop settings stay at their defaults and are not saved there.</source>
         <translation>%1 kann nicht gelesen werden (%2); die Desktop-Einstellungen bleiben auf ihren Vorgaben und werden dort nicht gespeichert.</translation>
     </message>
@@ -31,8 +23,8 @@
         <translation>„Beim Anmelden starten“ wird nicht in %1 gespeichert, das nicht gelesen werden kann (%2).</translation>
     </message>
     <message>
-        <source>Start at Login could not be saved to %1.</source>
-        <translation>„Beim Anmelden starten“ konnte nicht in %1 gespeichert werden.</translation>
+        <source>Start at Login could not be saved to %1: %2.</source>
+        <translation>„Beim Anmelden starten“ konnte nicht in %1 gespeichert werden: %2.</translation>
     </message>
 </context>
 <context>
@@ -48,6 +40,10 @@
     <message>
         <source>Start at &amp;Login</source>
         <translation>Beim &amp;Anmelden starten</translation>
+    </message>
+    <message>
+        <source>%1 was not written: a login entry holds UTF-8 text without control characters, and cannot name %2.</source>
+        <translation>%1 wurde nicht geschrieben: ein Anmeldeeintrag enthält UTF-8-Text ohne Steuerzeichen und kann %2 nicht nennen.</translation>
     </message>
 </context>
 <context>
@@ -502,16 +498,24 @@ und den Gehäuseschalter.
         <translation>ein Ordner</translation>
     </message>
     <message>
-        <source>not an INI file</source>
-        <translation>keine INI-Datei</translation>
-    </message>
-    <message>
         <source> Nothing was saved.</source>
         <translation> Es wurde nichts gespeichert.</translation>
     </message>
     <message>
         <source>The fan control settings could not be saved to %1: %2.</source>
         <translation>Die Einstellungen der Lüftersteuerung konnten nicht in %1 gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>larger than 1 MiB</source>
+        <translation>größer als 1 MiB</translation>
+    </message>
+    <message>
+        <source>line %1 is neither a section, an entry nor a comment</source>
+        <translation>Zeile %1 ist weder ein Abschnitt noch ein Eintrag noch ein Kommentar</translation>
     </message>
 </context>
 <context>
@@ -772,6 +776,14 @@ und den Gehäuseschalter.
     <message>
         <source>Cannot write the event log %1: %2. Events are no longer written to it; monitoring goes on.</source>
         <translation>Das Ereignisprotokoll %1 kann nicht geschrieben werden: %2. Ereignisse werden nicht mehr hineingeschrieben; die Überwachung läuft weiter.</translation>
+    </message>
+    <message>
+        <source>%1 events not written to the event log %2: the reader did not keep up.</source>
+        <translation>%1 Ereignisse nicht in das Ereignisprotokoll %2 geschrieben: der Leser kam nicht mit.</translation>
+    </message>
+    <message>
+        <source>The event log %1 is not read as fast as events come: events are dropped, and the file will say how many once its reader catches up. Monitoring goes on.</source>
+        <translation>Das Ereignisprotokoll %1 wird nicht so schnell gelesen, wie Ereignisse eintreffen: Ereignisse werden verworfen, und die Datei nennt ihre Zahl, sobald ihr Leser aufholt. Die Überwachung läuft weiter.</translation>
     </message>
 </context>
 <context>

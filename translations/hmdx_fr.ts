@@ -11,14 +11,6 @@
 <context>
     <name>DesktopSettings</name>
     <message>
-        <source>a folder</source>
-        <translation>un dossier</translation>
-    </message>
-    <message>
-        <source>not an INI file</source>
-        <translation>pas un fichier INI</translation>
-    </message>
-    <message>
         <source>%1 cannot be read (%2); the desktop settings stay at their defaults and are not saved there.</source>
         <translation>%1 ne peut pas être lu (%2) ; les réglages du bureau gardent leurs valeurs par défaut et n&apos;y sont pas enregistrés.</translation>
     </message>
@@ -31,8 +23,8 @@
         <translation>« Lancer à l&apos;ouverture de session » n&apos;est pas conservé dans %1, qui ne peut pas être lu (%2).</translation>
     </message>
     <message>
-        <source>Start at Login could not be saved to %1.</source>
-        <translation>« Lancer à l&apos;ouverture de session » n&apos;a pas pu être enregistré dans %1.</translation>
+        <source>Start at Login could not be saved to %1: %2.</source>
+        <translation>« Lancer à l&apos;ouverture de session » n&apos;a pas pu être enregistré dans %1 : %2.</translation>
     </message>
 </context>
 <context>
@@ -48,6 +40,10 @@
     <message>
         <source>Start at &amp;Login</source>
         <translation>&amp;Lancer à l&apos;ouverture de session</translation>
+    </message>
+    <message>
+        <source>%1 was not written: a login entry holds UTF-8 text without control characters, and cannot name %2.</source>
+        <translation>%1 n&apos;a pas été écrit : une entrée de connexion contient du texte UTF-8 sans caractère de contrôle et ne peut pas nommer %2.</translation>
     </message>
 </context>
 <context>
@@ -502,16 +498,24 @@ températures et contact du boîtier.
         <translation>c’est un dossier</translation>
     </message>
     <message>
-        <source>not an INI file</source>
-        <translation>ce n’est pas un fichier INI</translation>
-    </message>
-    <message>
         <source> Nothing was saved.</source>
         <translation> Rien n’a été enregistré.</translation>
     </message>
     <message>
         <source>The fan control settings could not be saved to %1: %2.</source>
         <translation>Impossible d’enregistrer les réglages de la commande des ventilateurs dans %1 : %2.</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>ce n’est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>larger than 1 MiB</source>
+        <translation>il dépasse 1 Mio</translation>
+    </message>
+    <message>
+        <source>line %1 is neither a section, an entry nor a comment</source>
+        <translation>la ligne %1 n’est ni une section, ni une entrée, ni un commentaire</translation>
     </message>
 </context>
 <context>
@@ -772,6 +776,14 @@ températures et contact du boîtier.
     <message>
         <source>Cannot write the event log %1: %2. Events are no longer written to it; monitoring goes on.</source>
         <translation>Impossible d’écrire le journal des événements %1 : %2. Les événements n’y sont plus écrits ; la surveillance continue.</translation>
+    </message>
+    <message>
+        <source>%1 events not written to the event log %2: the reader did not keep up.</source>
+        <translation>%1 événements non écrits dans le journal des événements %2 : le lecteur n&apos;a pas suivi.</translation>
+    </message>
+    <message>
+        <source>The event log %1 is not read as fast as events come: events are dropped, and the file will say how many once its reader catches up. Monitoring goes on.</source>
+        <translation>Le journal des événements %1 n&apos;est pas lu aussi vite que les événements arrivent : des événements sont abandonnés, et le fichier en dira le nombre dès que son lecteur aura rattrapé son retard. La surveillance continue.</translation>
     </message>
 </context>
 <context>

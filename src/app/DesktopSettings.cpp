@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DesktopSettings.h"
 
+#include "monitor/FanControlSettings.h"
+#include "platform/AtomicFile.h"
+#include "platform/IniText.h"
+
 #include <QCoreApplication>
-#include <QSettings>
 #include <QStringList>
-#include <cerrno>
+#include <algorithm>
 #include <cstring>
-#include <fstream>
+#include <string_view>
 #include <vector>
 
 namespace hmdx {
@@ -17,58 +20,71 @@ QString name(const std::filesystem::path& file) {
     return QString::fromStdString(file.string());
 }
 
-// One key: reads its value into the settings, false when the value cannot be used.
+// Qt wrote the keys under [General]; a hand-written file may have them before any section.
+constexpr std::string_view kSections[] = {"", "General"};
+
+// The entry of `key` that counts: the last, as Qt took it.
+const IniText::Line* entryOf(const IniText& ini, const char* key) {
+    std::vector<std::size_t> found;
+    for (std::string_view section : kSections)
+        for (std::size_t i : ini.find(section, key))
+            found.push_back(i);
+    return found.empty() ? nullptr : &ini.lines()[*std::max_element(found.begin(), found.end())];
+}
+
+// One key: reads its entry into the settings, false when the value cannot be used.
 struct Entry {
     const char* key;
-    bool (*read)(const QVariant& value, DesktopSettings& s);
+    bool (*read)(const IniText::Line& entry, DesktopSettings& s);
 };
 
 constexpr Entry kEntries[] = {
     {"startAtLogin",
-     [](const QVariant& v, DesktopSettings& s) {
-         const QString text = v.typeId() == QMetaType::QString ? v.toString().trimmed() : QString();
-         if (text != QLatin1String("true") && text != QLatin1String("false"))
+     [](const IniText::Line& e, DesktopSettings& s) {
+         if (!e.clean || (e.value != "true" && e.value != "false"))
              return false;
-         s.startAtLogin = text == QLatin1String("true");
+         s.startAtLogin = e.value == "true";
          return true;
      }},
     {"alertCommand",
-     [](const QVariant& v, DesktopSettings& s) {
-         // An unquoted comma makes Qt read a list: no program is called that.
-         if (v.typeId() != QMetaType::QString)
+     [](const IniText::Line& e, DesktopSettings& s) {
+         // Qt read an unquoted comma as a list: such an entry never named one program.
+         const bool quoted = e.raw.compare(e.valueBegin, 1, "\"") == 0;
+         if (!e.clean || (!quoted && e.value.find(',') != std::string::npos))
              return false;
-         s.alertCommand = v.toString().trimmed().toStdString();
+         s.alertCommand = e.value;
          return true;
      }},
 };
 
+std::string cannotBeRead(const std::filesystem::path& file, const std::string& why) {
+    return QCoreApplication::translate("DesktopSettings",
+                                       "%1 cannot be read (%2); the desktop settings stay at "
+                                       "their defaults and are not saved there.")
+        .arg(name(file), QString::fromStdString(why))
+        .toStdString();
+}
+
+std::string notKept(const std::filesystem::path& file, const std::string& why) {
+    return QCoreApplication::translate("DesktopSettings",
+                                       "Start at Login is not kept in %1, which cannot be read "
+                                       "(%2).")
+        .arg(name(file), QString::fromStdString(why))
+        .toStdString();
+}
+
 } // namespace
 
 std::string DesktopSettings::load() {
-    m_unreadable.clear();
-    std::error_code error;
-    if (!std::filesystem::exists(m_file, error) && !error)
-        return {};
-    // QSettings reads an unreadable file as an empty one: look first.
-    if (std::ifstream probe(m_file); !probe || std::filesystem::is_directory(m_file, error))
-        m_unreadable =
-            probe ? QCoreApplication::translate("DesktopSettings", "a folder").toStdString()
-                  : std::strerror(errno);
-    const QSettings ini(name(m_file), QSettings::IniFormat);
-    if (m_unreadable.empty() && ini.status() != QSettings::NoError)
-        m_unreadable =
-            QCoreApplication::translate("DesktopSettings", "not an INI file").toStdString();
+    const TextFile read = ReadTextFile(m_file);
+    const IniText ini(read.bytes);
+    m_unreadable = TextFault(read, ini.firstMalformed());
     if (!m_unreadable.empty())
-        return QCoreApplication::translate(
-                   "DesktopSettings",
-                   "%1 cannot be read (%2); the desktop settings stay at their defaults and "
-                   "are not saved there.")
-            .arg(name(m_file), QString::fromStdString(m_unreadable))
-            .toStdString();
+        return cannotBeRead(m_file, m_unreadable);
     QStringList bad;
     for (const Entry& entry : kEntries) {
-        const QVariant value = ini.value(QString::fromLatin1(entry.key));
-        if (value.isValid() && !entry.read(value, *this))
+        const IniText::Line* line = entryOf(ini, entry.key);
+        if (line && !entry.read(*line, *this))
             bad << QString::fromLatin1(entry.key);
     }
     if (bad.isEmpty())
@@ -83,20 +99,26 @@ std::string DesktopSettings::load() {
 
 std::string DesktopSettings::saveStartAtLogin(bool on) {
     if (!m_unreadable.empty())
-        return QCoreApplication::translate(
-                   "DesktopSettings",
-                   "Start at Login is not kept in %1, which cannot be read (%2).")
-            .arg(name(m_file), QString::fromStdString(m_unreadable))
-            .toStdString();
-    // QSettings keeps the keys it does not set, and replaces the file through a temporary one.
-    QSettings ini(name(m_file), QSettings::IniFormat);
-    ini.setValue(QStringLiteral("startAtLogin"), QLatin1String(on ? "true" : "false"));
-    ini.sync();
-    if (ini.status() != QSettings::NoError)
-        return QCoreApplication::translate("DesktopSettings",
-                                           "Start at Login could not be saved to %1.")
-            .arg(name(m_file))
-            .toStdString();
+        return notKept(m_file, m_unreadable);
+    // Read again: what changed in the file since is kept too.
+    const TextFile read = ReadTextFile(m_file);
+    IniText ini(read.bytes);
+    if (const std::string why = TextFault(read, ini.firstMalformed()); !why.empty())
+        return notKept(m_file, why);
+    const char* key = "startAtLogin";
+    const IniText::Line* entry = entryOf(ini, key);
+    const std::string section = entry ? entry->section : ini.hasSection("General") ? "General" : "";
+    ini.set(section, key, on ? "true" : "false");
+    for (std::string_view other : kSections)
+        if (other != section)
+            ini.remove(other, key);
+    if (const std::string text = ini.text(); text != read.bytes)
+        if (const int error = WriteFileAtomically(
+                m_file, text, {.mode = 0644, .syncFolder = true, .followLink = true}))
+            return QCoreApplication::translate("DesktopSettings",
+                                               "Start at Login could not be saved to %1: %2.")
+                .arg(name(m_file), QString::fromLocal8Bit(std::strerror(error)))
+                .toStdString();
     startAtLogin = on;
     return {};
 }

@@ -6,9 +6,9 @@
 
 namespace hmdx {
 
-// hmdx.conf in the data folder (Qt's INI format): the desktop's own settings, which the chip's
-// settings record has no room for. Keys: startAtLogin (true or false), alertCommand (a
-// program's path or name). Other keys and sections belong to no one here and are kept.
+// hmdx.conf in the data folder (INI, as Qt wrote it): the desktop's own settings, which the
+// chip's settings record has no room for. Keys: startAtLogin (true or false), alertCommand (a
+// program's path or name). Other lines belong to no one here and are kept word for word.
 class DesktopSettings {
 public:
     static constexpr const char* kFileName = "hmdx.conf";

@@ -19,15 +19,18 @@ std::string outOfRange(const Event& e) {
     const auto add = [&parts](const std::string& part) {
         parts += (parts.empty() ? "" : ", ") + part;
     };
+    // The terminal's reader gets the window's numbers, in their language.
+    const std::string& value = ForPeople(e.valueForPeople, e.value);
+    const std::string& low = ForPeople(e.lowForPeople, e.low);
+    const std::string& high = ForPeople(e.highForPeople, e.high);
     if (!e.value.empty())
-        add(Filled(said(QT_TRANSLATE_NOOP("hmdx::ConsoleWarnings", "reading %1")), {e.value}));
+        add(Filled(said(QT_TRANSLATE_NOOP("hmdx::ConsoleWarnings", "reading %1")), {value}));
     if (!e.low.empty() && !e.high.empty())
-        add(Filled(said(QT_TRANSLATE_NOOP("hmdx::ConsoleWarnings", "limits %1..%2")),
-                   {e.low, e.high}));
+        add(Filled(said(QT_TRANSLATE_NOOP("hmdx::ConsoleWarnings", "limits %1..%2")), {low, high}));
     else if (!e.low.empty())
-        add(Filled(said(QT_TRANSLATE_NOOP("hmdx::ConsoleWarnings", "low limit %1")), {e.low}));
+        add(Filled(said(QT_TRANSLATE_NOOP("hmdx::ConsoleWarnings", "low limit %1")), {low}));
     else if (!e.high.empty())
-        add(Filled(said(QT_TRANSLATE_NOOP("hmdx::ConsoleWarnings", "high limit %1")), {e.high}));
+        add(Filled(said(QT_TRANSLATE_NOOP("hmdx::ConsoleWarnings", "high limit %1")), {high}));
     const std::string item =
         !e.caption.empty() ? e.caption
                            : Filled(said(QT_TRANSLATE_NOOP("hmdx::ConsoleWarnings", "item %1")),

@@ -82,6 +82,12 @@ StartAtLogin startAtLogin(const CommandLine& options) {
     std::vector<std::string> command{QCoreApplication::applicationFilePath().toStdString()};
     if (!options.dataDir.empty())
         command.insert(command.end(), {"--data-dir", std::filesystem::absolute(options.dataDir)});
+    // A demo started at login stays a demo: never the real chip behind the user's back.
+    if (!options.scenarioFile.empty())
+        command.insert(command.end(),
+                       {"--scenario", std::filesystem::absolute(options.scenarioFile)});
+    else if (options.simulate)
+        command.push_back("--simulate=" + options.simulateModel);
     command.push_back("--minimized");
     return {AutostartFile(), std::move(command)};
 }

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "StartAtLogin.h"
 
+#include "platform/AtomicFile.h"
+
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
 #include <QMenu>
-#include <QSaveFile>
 #include <cstring>
 
 namespace hmdx {
@@ -25,7 +26,7 @@ std::string ExecArgument(const std::string& argument) {
             arg += '%';
     }
     std::string quoted = arg;
-    if (arg.empty() || arg.find_first_of(" \t\n\"'\\><~|&;$*?#()`") != std::string::npos) {
+    if (arg.empty() || arg.find_first_of(" \t\n\r\"'\\><~|&;$*?#()`") != std::string::npos) {
         quoted = "\"";
         for (char c : arg) {
             if (std::strchr("\"`$\\", c))
@@ -37,10 +38,44 @@ std::string ExecArgument(const std::string& argument) {
     // The string escapes are undone before the quoting is read.
     std::string value;
     for (char c : quoted) {
-        const char* escape = c == '\\' ? "\\\\" : c == '\n' ? "\\n" : c == '\t' ? "\\t" : nullptr;
+        const char* escape = c == '\\'   ? "\\\\"
+                             : c == '\n' ? "\\n"
+                             : c == '\t' ? "\\t"
+                             : c == '\r' ? "\\r"
+                                         : nullptr;
         value += escape ? std::string(escape) : std::string(1, c);
     }
     return value;
+}
+
+bool ExecArgumentFits(std::string_view argument) {
+    // UTF-8, and no control character but those the string escapes cover.
+    for (size_t i = 0; i < argument.size();) {
+        const auto c = static_cast<unsigned char>(argument[i]);
+        if (c < 0x20 && c != '\t' && c != '\n' && c != '\r')
+            return false;
+        if (c == 0x7F)
+            return false;
+        const size_t length = c < 0x80           ? 1
+                              : (c >> 5) == 0x6  ? 2
+                              : (c >> 4) == 0xE  ? 3
+                              : (c >> 3) == 0x1E ? 4
+                                                 : 0;
+        if (length == 0 || i + length > argument.size())
+            return false;
+        uint32_t code = length == 1 ? c : c & (0x7F >> length);
+        for (size_t k = 1; k < length; ++k) {
+            const auto next = static_cast<unsigned char>(argument[i + k]);
+            if ((next & 0xC0) != 0x80)
+                return false;
+            code = (code << 6) | (next & 0x3F);
+        }
+        constexpr uint32_t kLeast[] = {0, 0, 0x80, 0x800, 0x10000};
+        if (code < kLeast[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+            return false;
+        i += length;
+    }
+    return true;
 }
 
 bool StartAtLogin::enabled() const {
@@ -74,13 +109,19 @@ std::string StartAtLogin::set(bool on) const {
             .arg(name, QString::fromStdString(error.message()))
             .toStdString();
     }
+    for (const std::string& arg : command)
+        if (!ExecArgumentFits(arg))
+            return QCoreApplication::translate(
+                       "StartAtLogin",
+                       "%1 was not written: a login entry holds UTF-8 text without control "
+                       "characters, and cannot name %2.")
+                .arg(name, QString::fromUtf8(arg))
+                .toStdString();
     std::filesystem::create_directories(file.parent_path(), error);
-    QSaveFile out(name);
-    const std::string text = entry();
-    if (!out.open(QIODevice::WriteOnly) || out.write(text.data(), qint64(text.size())) < 0 ||
-        !out.commit())
+    // Whole or not at all, and a refused byte is a failure said, never an entry cut short.
+    if (const int err = WriteFileAtomically(file, entry(), {.mode = 0644, .followLink = true}))
         return QCoreApplication::translate("StartAtLogin", "%1 could not be written: %2.")
-            .arg(name, out.errorString())
+            .arg(name, QString::fromLocal8Bit(std::strerror(err)))
             .toStdString();
     return {};
 }

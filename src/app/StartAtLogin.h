@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class QAction;
@@ -20,6 +21,9 @@ std::filesystem::path AutostartFile();
 // One argument of an Exec line: quoted when it holds a reserved character, with the escapes a
 // desktop entry's string value needs on top.
 std::string ExecArgument(const std::string& argument);
+// Whether a desktop entry can hold the argument at all: UTF-8 text with no control character
+// but a tab, a newline or a carriage return.
+bool ExecArgumentFits(std::string_view argument);
 
 // Starting hmdx at login: the desktop entry that runs `command` (the program and its options,
 // --minimized among them) is there or not.

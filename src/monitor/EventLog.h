@@ -20,17 +20,28 @@ struct Event {
     // "disable", "shut down", "limit changed", "default", "save", "save failed",
     // "configuration changed", "password accepted", "password refused", "chip reprogrammed",
     // "fan settings changed", "fan failsafe", "fan control resumed"; "alert command output",
-    // "alert command failed", "alert events dropped" (app/AlertCommand).
+    // "alert command failed", "alert events dropped" (app/AlertCommand); "events not
+    // written", in the event log file alone (monitor/JsonLinesSink).
     std::string event{};
-    int item = -1;                      // 0..15, -1 for none
-    std::string caption{};              // the item's caption, e.g. "+5V"
-    std::string value{}, low{}, high{}; // the reading and limits as shown, empty for none
-    std::string detail{};               // outcome, reason, old -> new, ports...
-    bool warning = false;               // raised warnings and failures
+    int item = -1;         // 0..15, -1 for none
+    std::string caption{}; // the item's caption, e.g. "+5V"
+    // The reading and limits as shown, but as programs read numbers: "4.03", "3013" whatever
+    // the locale; empty for none.
+    std::string value{}, low{}, high{};
+    std::string detail{}; // outcome, reason, old -> new, ports...
+    bool warning = false; // raised warnings and failures
     // The detail in the user's language, for notifications; empty: the detail as it is. The
     // log file, the journal and the metrics keep to the English detail.
     std::string detailForPeople{};
+    // The reading and limits with the user's decimal and grouping characters, "4,03", for the
+    // window and notifications; empty: as above.
+    std::string valueForPeople{}, lowForPeople{}, highForPeople{};
 };
+
+// The form for people where an event has one.
+inline const std::string& ForPeople(const std::string& forPeople, const std::string& plain) {
+    return forPeople.empty() ? plain : forPeople;
+}
 
 // Somewhere events go besides memory: the journal, a file.
 class EventSink {

@@ -3,18 +3,15 @@
 
 #include "platform/AtomicFile.h"
 #include "platform/Filled.h"
+#include "platform/IniText.h"
 
 #include <QCoreApplication>
-#include <QRegularExpression>
-#include <QSettings>
-#include <QString>
-#include <QStringList>
 #include <algorithm>
-#include <cerrno>
+#include <charconv>
 #include <cmath>
 #include <cstring>
-#include <fstream>
-#include <utility>
+#include <string_view>
+#include <system_error>
 
 namespace hmdx {
 namespace {
@@ -26,19 +23,28 @@ bool usesEntry(FanMode mode, unsigned modes) {
     return (modes >> int(mode)) & 1U;
 }
 
-std::optional<int> parseInt(const QString& text) {
-    bool ok = false;
-    const int value = text.trimmed().toInt(&ok);
-    return ok ? std::optional<int>(value) : std::nullopt;
+std::optional<int> parseInt(std::string_view text) {
+    if (text.size() > 1 && text[0] == '+' && text[1] != '-')
+        text.remove_prefix(1);
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || text.empty())
+        return std::nullopt;
+    return value;
 }
 
-std::optional<std::vector<CurvePoint>> parsePoints(const QString& text) {
-    static const QRegularExpression blanks(QStringLiteral("\\s+"));
+std::optional<std::vector<CurvePoint>> parsePoints(std::string_view text) {
     std::vector<CurvePoint> points;
-    for (const QString& pair : text.split(blanks, Qt::SkipEmptyParts)) {
-        const QStringList parts = pair.split(QLatin1Char(':'));
-        const std::optional<int> celsius = parts.size() == 2 ? parseInt(parts[0]) : std::nullopt;
-        const std::optional<int> percent = parts.size() == 2 ? parseInt(parts[1]) : std::nullopt;
+    while (!text.empty()) {
+        const std::size_t blank = std::min(text.find_first_of(" \t"), text.size());
+        const std::string_view pair = text.substr(0, blank);
+        text.remove_prefix(blank < text.size() ? blank + 1 : blank);
+        if (pair.empty())
+            continue;
+        const std::size_t colon = pair.find(':');
+        const std::optional<int> celsius =
+            colon == std::string_view::npos ? std::nullopt : parseInt(pair.substr(0, colon));
+        const std::optional<int> percent = celsius ? parseInt(pair.substr(colon + 1)) : celsius;
         if (!celsius || !percent)
             return std::nullopt;
         points.push_back({*celsius, *percent});
@@ -64,11 +70,12 @@ bool validPoints(const std::vector<CurvePoint>& points) {
     return true;
 }
 
-QString pointsText(const std::vector<CurvePoint>& points) {
-    QStringList pairs;
+std::string pointsText(const std::vector<CurvePoint>& points) {
+    std::string text;
     for (const CurvePoint& p : points)
-        pairs << QStringLiteral("%1:%2").arg(p.celsius).arg(p.percent);
-    return pairs.join(QLatin1Char(' '));
+        text +=
+            (text.empty() ? "" : " ") + std::to_string(p.celsius) + ":" + std::to_string(p.percent);
+    return text;
 }
 
 // One entry of an [outputN] section: which modes need it, how its text becomes the setting
@@ -76,28 +83,28 @@ QString pointsText(const std::vector<CurvePoint>& points) {
 struct Entry {
     const char* key;
     unsigned modes;
-    bool (*parse)(const QString& text, FanOutputSettings& out);
+    bool (*parse)(std::string_view text, FanOutputSettings& out);
     bool (*valid)(const FanOutputSettings& s);
-    QString (*text)(const FanOutputSettings& s);
+    std::string (*text)(const FanOutputSettings& s);
 };
 
 template <int FanOutputSettings::*Field, int Low, int High>
 constexpr Entry IntEntry(const char* key, unsigned modes) {
     return {key, modes,
-            [](const QString& text, FanOutputSettings& out) {
+            [](std::string_view text, FanOutputSettings& out) {
                 const std::optional<int> value = parseInt(text);
                 out.*Field = value.value_or(Low - 1);
                 return value && inRange(*value, Low, High);
             },
             [](const FanOutputSettings& s) { return inRange(s.*Field, Low, High); },
-            [](const FanOutputSettings& s) { return QString::number(s.*Field); }};
+            [](const FanOutputSettings& s) { return std::to_string(s.*Field); }};
 }
 
 const Entry kEntries[] = {
     IntEntry<&FanOutputSettings::duty, 0, 100>("duty", kFixed),
     IntEntry<&FanOutputSettings::sensor, 1, 3>("sensor", kFixed | kCurve),
     {"points", kCurve,
-     [](const QString& text, FanOutputSettings& out) {
+     [](std::string_view text, FanOutputSettings& out) {
          std::optional<std::vector<CurvePoint>> points = parsePoints(text);
          out.points = points.value_or(std::vector<CurvePoint>{});
          return points && validPoints(*points);
@@ -110,9 +117,9 @@ const Entry kEntries[] = {
 
 constexpr const char* kModeNames[] = {"full", "fixed", "curve"};
 
-std::optional<FanMode> parseMode(const QString& text) {
+std::optional<FanMode> parseMode(std::string_view text) {
     for (int m = 0; m < 3; ++m)
-        if (text.trimmed() == QLatin1String(kModeNames[m]))
+        if (text == kModeNames[m])
             return FanMode(m);
     return std::nullopt;
 }
@@ -121,35 +128,53 @@ std::string section(int output) {
     return "output" + std::to_string(output);
 }
 
-// A value Qt read as one string; a comma would have made it a list.
-std::optional<QString> textOf(const QSettings& ini, const std::string& key) {
-    const QVariant value = ini.value(QString::fromStdString(key));
-    if (!value.isValid())
-        return std::nullopt;
-    if (value.typeId() != QMetaType::QString)
-        return QString(QChar(0)); // a list: malformed whatever it holds
-    return value.toString();
+// The entry that counts: the last, as the files written before took it.
+const IniText::Line* entryOf(const IniText& ini, const std::string& section, const char* key) {
+    const std::vector<std::size_t> found = ini.find(section, key);
+    return found.empty() ? nullptr : &ini.lines()[found.back()];
 }
 
 // One section: its settings, or Full with the names of the entries at fault added to `faults`.
-FanOutputSettings loadOutput(const QSettings& ini, int output, std::vector<std::string>& faults) {
+FanOutputSettings loadOutput(const IniText& ini, int output, std::vector<std::string>& faults) {
     const size_t before = faults.size();
-    const std::string prefix = section(output) + "/";
+    const std::string name = section(output);
     FanOutputSettings s;
-    if (const std::optional<QString> mode = textOf(ini, prefix + "mode")) {
-        const std::optional<FanMode> parsed = parseMode(*mode);
+    if (const IniText::Line* mode = entryOf(ini, name, "mode")) {
+        const std::optional<FanMode> parsed =
+            mode->clean ? parseMode(mode->value) : std::optional<FanMode>();
         if (parsed)
             s.mode = *parsed;
         else
-            faults.push_back(prefix + "mode");
+            faults.push_back(name + "/mode");
     }
     for (const Entry& entry : kEntries) {
-        const std::optional<QString> text = textOf(ini, prefix + entry.key);
-        const bool bad = text ? !entry.parse(*text, s) : usesEntry(s.mode, entry.modes);
+        const IniText::Line* line = entryOf(ini, name, entry.key);
+        const bool bad =
+            line ? !line->clean || !entry.parse(line->value, s) : usesEntry(s.mode, entry.modes);
         if (bad)
-            faults.push_back(prefix + entry.key);
+            faults.push_back(name + "/" + entry.key);
     }
     return faults.size() == before ? s : FanOutputSettings{};
+}
+
+// What a text holds for the model's outputs. A malformed line leaves every output Full: a
+// broken header may have put an output's entries under another.
+struct Loaded {
+    FanControlSettings settings;
+    std::vector<std::string> faults;
+    int outputsAtFault = 0;
+    std::size_t malformed = 0;
+};
+
+Loaded loadText(const IniText& ini, int outputs) {
+    Loaded loaded;
+    loaded.malformed = ini.firstMalformed();
+    for (int o = 1; !loaded.malformed && o <= std::min(outputs, kMaxFanOutputs); ++o) {
+        const size_t before = loaded.faults.size();
+        loaded.settings.outputs[size_t(o - 1)] = loadOutput(ini, o, loaded.faults);
+        loaded.outputsAtFault += loaded.faults.size() != before;
+    }
+    return loaded;
 }
 
 constexpr const char* kContext = "hmdx::FanControlSettings";
@@ -186,84 +211,92 @@ std::string unreadable(const std::filesystem::path& file, const std::string& why
                   {file.string(), why});
 }
 
-// What a save must not drop: the lines before the first section, and the sections of outputs
-// this model lacks (the data folder is shared by every model), each word as it stands.
-std::pair<std::string, std::string> othersOf(const std::filesystem::path& file, int outputs) {
-    static const QRegularExpression header(QStringLiteral("^\\s*\\[(.*)\\]\\s*$"));
-    std::ifstream in(file);
-    std::string before, after, line;
-    bool started = false, ours = false;
-    while (std::getline(in, line)) {
-        if (const auto match = header.match(QString::fromStdString(line)); match.hasMatch()) {
-            started = true;
-            ours = false;
-            for (int o = 1; o <= std::min(outputs, kMaxFanOutputs); ++o)
-                ours = ours || match.captured(1).toStdString() == section(o);
-        }
-        if (!ours)
-            (started ? after : before) += line + "\n";
-    }
-    return {before, after};
+std::string notSaved(const std::filesystem::path& file, const std::string& why) {
+    return Filled(
+        translated(QT_TRANSLATE_NOOP("hmdx::FanControlSettings",
+                                     "The fan control settings could not be saved to %1: %2.")),
+        {file.string(), why});
 }
 
 } // namespace
 
+std::string TextFault(const TextFile& read, std::size_t malformedLine) {
+    switch (read.how) {
+    case TextRead::Read:
+    case TextRead::Absent:
+        break;
+    case TextRead::Folder:
+        return translated(QT_TRANSLATE_NOOP("hmdx::FanControlSettings", "a folder"));
+    case TextRead::NotRegular:
+        return translated(QT_TRANSLATE_NOOP("hmdx::FanControlSettings", "not a regular file"));
+    case TextRead::TooLarge:
+        return translated(QT_TRANSLATE_NOOP("hmdx::FanControlSettings", "larger than 1 MiB"));
+    case TextRead::Failed:
+        return std::strerror(read.error);
+    }
+    if (malformedLine == 0)
+        return {};
+    return Filled(
+        translated(QT_TRANSLATE_NOOP("hmdx::FanControlSettings",
+                                     "line %1 is neither a section, an entry nor a comment")),
+        {std::to_string(malformedLine)});
+}
+
 FanControlFile LoadFanControl(const std::filesystem::path& file, int outputs) {
     FanControlFile result;
-    std::error_code error;
-    if (!std::filesystem::exists(file, error) && !error)
+    const TextFile read = ReadTextFile(file);
+    if (read.how == TextRead::Absent)
         return result;
-    // QSettings reads an unreadable file as an empty one: look first.
-    if (std::ifstream probe(file); !probe || std::filesystem::is_directory(file, error)) {
-        result.problem = unreadable(
-            file, probe ? translated(QT_TRANSLATE_NOOP("hmdx::FanControlSettings", "a folder"))
-                        : std::strerror(errno));
+    const Loaded loaded = loadText(IniText(read.bytes), outputs);
+    if (const std::string why = TextFault(read, loaded.malformed); !why.empty()) {
+        result.problem = unreadable(file, why);
         return result;
     }
-    const QSettings ini(QString::fromStdString(file.string()), QSettings::IniFormat);
-    if (ini.status() != QSettings::NoError) {
-        result.problem = unreadable(
-            file, translated(QT_TRANSLATE_NOOP("hmdx::FanControlSettings", "not an INI file")));
-        return result;
-    }
-    std::vector<std::string> faults;
-    int outputsAtFault = 0;
-    for (int o = 1; o <= std::min(outputs, kMaxFanOutputs); ++o) {
-        const size_t before = faults.size();
-        result.settings.outputs[size_t(o - 1)] = loadOutput(ini, o, faults);
-        outputsAtFault += faults.size() != before;
-    }
-    if (!faults.empty())
-        result.problem = faultMessage(file, faults, outputsAtFault);
+    result.settings = loaded.settings;
+    if (!loaded.faults.empty())
+        result.problem = faultMessage(file, loaded.faults, loaded.outputsAtFault);
     return result;
 }
 
 std::optional<std::string> SaveFanControl(const std::filesystem::path& file,
                                           const FanControlSettings& settings, int outputs) {
-    std::string text;
     std::vector<std::string> faults;
+    for (int o = 1; o <= std::min(outputs, kMaxFanOutputs); ++o)
+        for (const Entry& entry : kEntries)
+            if (usesEntry(settings.outputs[size_t(o - 1)].mode, entry.modes) &&
+                !entry.valid(settings.outputs[size_t(o - 1)]))
+                faults.push_back(section(o) + "/" + entry.key);
+    if (!faults.empty())
+        return faultMessage(file, faults, 1) +
+               translated(QT_TRANSLATE_NOOP("hmdx::FanControlSettings", " Nothing was saved."));
+    // Lines that were not read cannot be kept.
+    const TextFile read = ReadTextFile(file);
+    if (read.how != TextRead::Read && read.how != TextRead::Absent)
+        return notSaved(file, TextFault(read, 0));
+    IniText ini(read.bytes);
+    const Loaded found = loadText(ini, outputs);
     for (int o = 1; o <= std::min(outputs, kMaxFanOutputs); ++o) {
         const FanOutputSettings& s = settings.outputs[size_t(o - 1)];
-        text += (o > 1 ? "\n[" : "[") + section(o) + "]\nmode=" + kModeNames[int(s.mode)] + "\n";
+        if (s == found.settings.outputs[size_t(o - 1)])
+            continue;
+        const std::string name = section(o);
+        ini.commentOutMalformed(name);
+        ini.set(name, "mode", kModeNames[int(s.mode)]);
         // An entry the mode does not use is kept when it is good, so a mode switched back
         // finds it; a bad one would make the file fail to load.
         for (const Entry& entry : kEntries) {
             if (entry.valid(s))
-                text += std::string(entry.key) + "=" + entry.text(s).toStdString() + "\n";
-            else if (usesEntry(s.mode, entry.modes))
-                faults.push_back(section(o) + "/" + entry.key);
+                ini.set(name, entry.key, entry.text(s));
+            else
+                ini.remove(name, entry.key);
         }
     }
-    if (!faults.empty())
-        return faultMessage(file, faults, 1) +
-               translated(QT_TRANSLATE_NOOP("hmdx::FanControlSettings", " Nothing was saved."));
-    const auto [before, after] = othersOf(file, outputs);
-    text = before + text + (after.empty() ? "" : "\n" + after);
-    if (const int error = WriteFileAtomically(file, text, {.mode = 0644, .syncFolder = true}))
-        return Filled(
-            translated(QT_TRANSLATE_NOOP("hmdx::FanControlSettings",
-                                         "The fan control settings could not be saved to %1: %2.")),
-            {file.string(), std::strerror(error)});
+    const std::string text = ini.text();
+    if (text == read.bytes) // nothing changed, or no file and nothing to put in one
+        return std::nullopt;
+    if (const int error =
+            WriteFileAtomically(file, text, {.mode = 0644, .syncFolder = true, .followLink = true}))
+        return notSaved(file, std::strerror(error));
     return std::nullopt;
 }
 

@@ -10,6 +10,8 @@
 
 namespace hmdx {
 
+struct TextFile;
+
 inline constexpr int kMaxFanOutputs = 2;
 inline constexpr const char* kFanControlFileName = "fan-control.ini";
 
@@ -47,9 +49,15 @@ struct FanControlFile {
 
 // Reads the file for a model with `outputs` PWM outputs (sections beyond them are ignored).
 FanControlFile LoadFanControl(const std::filesystem::path& file, int outputs);
-// Replaces the file in one step; the error's text when that failed.
+// Replaces the file in one step, through a link to where it leads; the error's text when that
+// failed. A section whose settings are what the file holds now is left word for word, be it
+// one that could not be read; a changed one gets its entries set in place, its comments kept.
 std::optional<std::string> SaveFanControl(const std::filesystem::path& file,
                                           const FanControlSettings& settings, int outputs);
+
+// Why a settings text cannot be read, translated: how reading it went, or its first malformed
+// line (counting from 1; 0 for none). Empty when it can be read.
+std::string TextFault(const TextFile& read, std::size_t malformedLine);
 
 // The curve's duty in percent at a temperature: linear between points, flat before the first
 // and after the last, never below `minimum`.

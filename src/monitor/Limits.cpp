@@ -7,6 +7,7 @@
 #include "chip/ChipReading.h"
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace hmdx {
@@ -63,6 +64,16 @@ float Limits::toVolts(int i, int scale) const {
     return ScaleToVolts(scale, m_machine.settings.VoltFactor[size_t(i)]);
 }
 
+// A loaded limit as its label shows it. Converted rails show the stored volts while they are
+// what the register holds; a limit held on the scale or in the register shows (and is judged
+// by) the held value, never the file's. The other rails always show the register's volts.
+float Limits::shownVolts(int i, float stored, int held) const {
+    if (rail(i) == VoltageRail::Converted && !std::isnan(stored) &&
+        NegativeRailCount(i, stored) == held)
+        return stored;
+    return toVolts(i, held);
+}
+
 // A model without 5Vsb and Vbat limit registers ignores moves of their limits.
 bool Limits::handlesLimits(int i) const {
     const ChipModel* model = m_machine.chip.model();
@@ -97,13 +108,8 @@ void Limits::loadVoltage(int i) {
     v.band = {v.low.value(), v.high.value() - v.low.value()};
     v.lowBound = FormatTwoDecimals(s.VoltScaleMin[size_t(i)]);
     v.highBound = FormatTwoDecimals(s.VoltScaleMax[size_t(i)]);
-    // Converted rails show the stored volts; the others the volts of the register value.
-    const bool converted = rail(i) == VoltageRail::Converted;
-    const float factor = s.VoltFactor[size_t(i)];
-    v.lowText =
-        ShowTwoDecimals(converted ? s.VoltLoLimit[size_t(i)] : ScaleToVolts(v.low.value(), factor));
-    v.highText = ShowTwoDecimals(converted ? s.VoltHiLimit[size_t(i)]
-                                           : ScaleToVolts(v.high.value(), factor));
+    v.lowText = ShowTwoDecimals(shownVolts(i, s.VoltLoLimit[size_t(i)], v.low.value()));
+    v.highText = ShowTwoDecimals(shownVolts(i, s.VoltHiLimit[size_t(i)], v.high.value()));
     WriteVoltageLimits(m_machine.chip, i, v.low.value(), v.high.value());
 }
 
@@ -132,13 +138,22 @@ void Limits::storeVoltage(int i, bool high, int scale) {
     VoltageLimits& v = m_voltage[size_t(i)];
     const float volts = toVolts(i, scale);
     Shown& shown = high ? v.highText : v.lowText;
-    const QString before = shown.text;
+    const Shown before = shown;
     shown = ShowTwoDecimals(volts);
-    if (onChanged)
-        onChanged(i, (high ? "high " : "low ") + before.toStdString() + " -> " +
-                         shown.text.toStdString() + " V");
+    tellMoved(i, high ? "high" : "low", before, shown, "V");
     (high ? m_machine.settings.VoltHiLimit : m_machine.settings.VoltLoLimit)[size_t(i)] = volts;
     WriteVoltageLimit(m_machine.chip, i, high, scale);
+}
+
+void Limits::tellMoved(int item, const char* which, const Shown& before, const Shown& after,
+                       const char* unit) {
+    if (!onChanged)
+        return;
+    const auto change = [&](const std::string& from, const std::string& to) {
+        return std::string(which) + " " + from + " -> " + to + " " + unit;
+    };
+    onChanged(item, change(MachineText(before), MachineText(after)),
+              change(before.text.trimmed().toStdString(), after.text.trimmed().toStdString()));
 }
 
 void Limits::loadFans() {
@@ -167,11 +182,9 @@ void Limits::fanMoved(int f) {
     FanLimit& fan = m_fan[size_t(f)];
     const auto count = int16_t(255 - fan.setting.value());
     m_machine.settings.FanCountLimit[size_t(f)] = count;
-    const QString before = fan.text.text.trimmed();
+    const Shown before = fan.text;
     fan.text = ShowLimitSpeed(FanLimitSpeed(count, m_machine.settings.FanDivisor[size_t(f)]));
-    if (onChanged)
-        onChanged(kFirstFanItem + f, "low " + before.toStdString() + " -> " +
-                                         fan.text.text.trimmed().toStdString() + " RPM");
+    tellMoved(kFirstFanItem + f, "low", before, fan.text, "RPM");
     WriteFanCountLimit(m_machine.chip, f, uint8_t(count));
 }
 
@@ -216,12 +229,10 @@ void Limits::temperatureMoved(int t) {
     const int h = v - 40 * st;
     l.band = {v, 0};
     const float degrees = float(h) / float(st);
-    const QString before = l.highText.text;
+    const Shown before = l.highText;
     l.lowText = ShowOneDecimal(degrees);
     l.highText = ShowOneDecimal(degrees);
-    if (onChanged)
-        onChanged(kFirstTempItem + t,
-                  "high " + before.toStdString() + " -> " + l.highText.text.toStdString() + " C");
+    tellMoved(kFirstTempItem + t, "high", before, l.highText, "C");
     m_machine.settings.TempHiLimit[size_t(t)] = degrees;
     m_machine.settings.TempLoLimit[size_t(t)] = degrees;
     WriteTemperatureLimits(m_machine.chip, t, h, h);

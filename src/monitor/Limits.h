@@ -78,14 +78,17 @@ public:
     void loadFans();
     void loadTemperatures();
 
-    // A limit the user moved: the item and "high 5.51 -> 5.45 V".
-    std::function<void(int item, const std::string& change)> onChanged;
+    // A limit the user moved: the item and "high 5.51 -> 5.45 V", with a decimal point for the
+    // log and with the user's decimal character for the window.
+    std::function<void(int item, const std::string& change, const std::string& changeForPeople)>
+        onChanged;
     std::function<void(int fan)> onStandingFan;
 
 private:
     VoltageRail rail(int item) const { return RailOf(m_machine.chip.model(), item); }
     int toScale(int item, float volts) const;
     float toVolts(int item, int scale) const;
+    float shownVolts(int item, float stored, int held) const;
     bool handlesLimits(int item) const;
     void loadVoltage(int item);
     void voltageHighMoved(int item);
@@ -94,6 +97,8 @@ private:
     void loadTemperature(int sensor);
     void temperatureMoved(int sensor);
     void fanMoved(int fan);
+    void tellMoved(int item, const char* which, const Shown& before, const Shown& after,
+                   const char* unit);
 
     Machine& m_machine;
     std::array<VoltageLimits, kVoltItems> m_voltage;

@@ -30,11 +30,13 @@ const QString kCaseClosed = QStringLiteral(QT_TRANSLATE_NOOP("hmdx::Monitor", "P
 Monitor::Monitor(Machine& machine, WarningDialogs& dialogs)
     : m_machine(machine), m_limits(machine), m_dispatch(machine, dialogs) {
     m_readings[kCaseOpenItem].shown = ShowWords(kCaseClosed, 0);
-    m_limits.onChanged = [this](int item, const std::string& change) {
+    m_limits.onChanged = [this](int item, const std::string& change,
+                                const std::string& changeForPeople) {
         if (m_machine.state.quietLimits)
             return;
         Event e = itemEvent(item, "limit changed");
         e.detail = change;
+        e.detailForPeople = changeForPeople;
         m_machine.events.record(std::move(e));
         keepLimits(item);
     };
@@ -224,12 +226,18 @@ Event Monitor::itemEvent(int item, std::string what) const {
     e.event = std::move(what);
     e.item = item;
     e.caption = caption(item);
-    e.value = trimmed(m_readings[size_t(item)].shown);
+    const Shown& reading = m_readings[size_t(item)].shown;
+    e.value = MachineText(reading);
+    e.valueForPeople = trimmed(reading);
     const Limits::ShownLimits shown = m_limits.shownFor(item);
-    if (shown.low)
-        e.low = trimmed(*shown.low);
-    if (shown.high)
-        e.high = trimmed(*shown.high);
+    if (shown.low) {
+        e.low = MachineText(*shown.low);
+        e.lowForPeople = trimmed(*shown.low);
+    }
+    if (shown.high) {
+        e.high = MachineText(*shown.high);
+        e.highForPeople = trimmed(*shown.high);
+    }
     return e;
 }
 

@@ -27,15 +27,18 @@ QString unitAfter(int item, const std::string& shown) {
 
 QString warningBody(const Event& e) {
     const auto shown = [&e](const std::string& s) { return text(s) + unitAfter(e.item, s); };
+    const std::string& value = ForPeople(e.valueForPeople, e.value);
+    const std::string& low = ForPeople(e.lowForPeople, e.low);
+    const std::string& high = ForPeople(e.highForPeople, e.high);
     QStringList lines;
-    if (!e.value.empty())
-        lines << NotificationSink::tr("Reading: %1").arg(shown(e.value));
-    if (!e.low.empty() && !e.high.empty())
-        lines << NotificationSink::tr("Limits: %1 to %2").arg(text(e.low), shown(e.high));
-    else if (!e.low.empty())
-        lines << NotificationSink::tr("Low limit: %1").arg(shown(e.low));
-    else if (!e.high.empty())
-        lines << NotificationSink::tr("High limit: %1").arg(shown(e.high));
+    if (!value.empty())
+        lines << NotificationSink::tr("Reading: %1").arg(shown(value));
+    if (!low.empty() && !high.empty())
+        lines << NotificationSink::tr("Limits: %1 to %2").arg(text(low), shown(high));
+    else if (!low.empty())
+        lines << NotificationSink::tr("Low limit: %1").arg(shown(low));
+    else if (!high.empty())
+        lines << NotificationSink::tr("High limit: %1").arg(shown(high));
     return lines.join('\n');
 }
 
@@ -92,9 +95,8 @@ void NotificationSink::write(const Event& e) {
     }
     for (const Plain& p : kPlain)
         if (e.event == p.event && (e.warning || !p.warningsOnly))
-            m_notifier.notify(p.slot,
-                              {.summary = tr(p.summary).toStdString(),
-                               .body = e.detailForPeople.empty() ? e.detail : e.detailForPeople});
+            m_notifier.notify(p.slot, {.summary = tr(p.summary).toStdString(),
+                                       .body = ForPeople(e.detailForPeople, e.detail)});
     if (isItem && (e.event == "fan failsafe" || e.event == "fan control resumed")) {
         const bool wasHeld = std::ranges::find(m_failsafe, true) != m_failsafe.end();
         bool& held = m_failsafe[size_t(e.item)];

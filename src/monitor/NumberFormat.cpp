@@ -26,6 +26,12 @@ double Shown::value() const {
     return fixed(number, decimals, QLocale::c()).toDouble();
 }
 
+std::string MachineText(const Shown& shown) {
+    if (shown.decimals < 0 || std::isnan(shown.number))
+        return shown.text.trimmed().toStdString();
+    return fixed(shown.number, shown.decimals, QLocale::c()).toStdString();
+}
+
 Shown ShowTwoDecimals(double value) {
     return {fixed(value, 2), value, 2};
 }

@@ -4,6 +4,7 @@
 #include <QString>
 #include <cstdint>
 #include <limits>
+#include <string>
 
 namespace hmdx {
 
@@ -28,5 +29,9 @@ Shown ShowOneDecimal(double value);
 Shown ShowRpm(double rpm);
 Shown ShowLimitSpeed(int32_t rpm);
 Shown ShowWords(const QString& text, double value); // "Fan off" turns at 0 RPM
+
+// The same digits for programs (the event log file, the journal, the alert command): a decimal
+// point and no grouping whatever the locale, "4.03" and "3013"; words as they are.
+std::string MachineText(const Shown& shown);
 
 } // namespace hmdx

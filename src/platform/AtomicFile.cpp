@@ -55,17 +55,45 @@ void RemoveStale(const std::filesystem::path& folder, const std::string& prefix)
     }
 }
 
+// Where the links at `path` lead. A link that is neither the user's nor root's is not
+// followed: someone else's link must not choose which of the user's files is replaced.
+int Resolve(std::filesystem::path& path) {
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat st {};
+        if (::lstat(path.c_str(), &st) != 0)
+            return errno == ENOENT ? 0 : errno; // made where it leads
+        if (!S_ISLNK(st.st_mode))
+            return 0;
+        if (st.st_uid != ::geteuid() && st.st_uid != 0)
+            return EPERM;
+        std::error_code error;
+        const std::filesystem::path target = std::filesystem::read_symlink(path, error);
+        if (error)
+            return error.value();
+        path = target.is_absolute() ? target : path.parent_path() / target;
+    }
+    return ELOOP;
+}
+
 } // namespace
 
-int WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes,
+int WriteFileAtomically(const std::filesystem::path& given, std::string_view bytes,
                         const AtomicWrite& how) {
+    std::filesystem::path path = given;
+    mode_t mode = how.mode;
+    if (how.followLink) {
+        if (const int err = Resolve(path))
+            return err;
+        if (struct stat st{}; ::stat(path.c_str(), &st) == 0)
+            mode = st.st_mode & 0777;
+    }
     const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
     const std::string prefix = (how.hiddenTemp ? "." : "") + path.filename().string() + ".";
     std::string temp = (folder / (prefix + "XXXXXX")).string();
     FileDescriptor fd(::mkostemp(temp.data(), O_CLOEXEC));
     if (fd.get() < 0)
         return errno;
-    int err = Fill(fd.get(), bytes, how.mode);
+    int err = Fill(fd.get(), bytes, mode);
     if (const int closeErr = fd.close(); err == 0)
         err = closeErr;
     if (err == 0 && ::rename(temp.c_str(), path.c_str()) != 0)

@@ -14,6 +14,8 @@ struct AtomicWrite {
     bool syncFolder = false;  // makes the rename itself survive a power cut
     bool removeStale = false; // sweeps away temporary files that killed writes left beside the
                               // file; only for a file no one else writes meanwhile
+    bool followLink = false;  // a link at the path stays, and the file it leads to is replaced
+                              // beside itself; a file replaced keeps its mode
 };
 
 // Replaces the file at `path` with `bytes` in one step: a temporary file in the same folder,

@@ -6,10 +6,12 @@
 #include "support/ReadFile.h"
 #include "support/TempDir.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <stdlib.h>
 #include <sys/stat.h>
 #include <time.h>
+#include <unistd.h>
 
 namespace hmdx::test {
 namespace {
@@ -168,18 +170,71 @@ TEST(JsonLinesSink, OpenFailureNamesTheFile) {
     }
 }
 
+// A FIFO whose reader has gone would raise SIGPIPE: a failure like a full disk.
 TEST(JsonLinesSink, ReportsTheFirstWriteFailureOnceAndStops) {
+    TempDir dir;
+    const auto fifo = dir / "fifo";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const int reader = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     std::string error;
-    auto sink = JsonLinesSink::Open("/dev/full", error);
+    auto full = JsonLinesSink::Open("/dev/full", error);
+    auto gone = JsonLinesSink::Open(fifo, error);
+    ASSERT_TRUE(full && gone) << error;
+    ::close(reader);
+    for (const auto& [sink, reason] :
+         {std::pair{full.get(), "No space left on device"}, std::pair{gone.get(), "Broken pipe"}}) {
+        std::vector<std::string> reports;
+        sink->onFailure = [&](const std::string& message) { reports.push_back(message); };
+        for (int n = 0; n < 3; ++n)
+            sink->write(Saved(std::to_string(n)));
+        ASSERT_EQ(reports.size(), 1u);
+        EXPECT_EQ(reports[0], "Cannot write the event log " +
+                                  (sink == full.get() ? std::string("/dev/full") : fifo.string()) +
+                                  ": " + reason +
+                                  ". Events are no longer written to it; monitoring goes on.");
+        EXPECT_TRUE(sink->failed());
+    }
+}
+
+// A reader that reads nothing: every write returns at once, the lines beyond the backlog are
+// dropped and counted, and once the reader catches up the file has whole lines only and says
+// how many it lacks.
+TEST(JsonLinesSink, AReaderThatStallsCostsCountedEventsNeverAWait) {
+    TempDir dir;
+    const auto fifo = dir / "fifo";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const int reader = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    std::string error, text;
+    auto sink = JsonLinesSink::Open(fifo, error);
     ASSERT_TRUE(sink) << error;
-    std::vector<std::string> reports;
-    sink->onFailure = [&](const std::string& message) { reports.push_back(message); };
-    for (int n = 0; n < 3; ++n)
+    std::vector<std::string> said;
+    sink->onFailure = [&](const std::string& message) { said.push_back(message); };
+    const int stalled = 6000; // some 600 KiB, beyond the pipe and the backlog
+    for (int n = 0; n < stalled; ++n)
         sink->write(Saved(std::to_string(n)));
-    ASSERT_EQ(reports.size(), 1u);
-    EXPECT_EQ(reports[0], "Cannot write the event log /dev/full: No space left on device. Events "
-                          "are no longer written to it; monitoring goes on.");
-    EXPECT_TRUE(sink->failed());
+    EXPECT_GT(sink->dropped(), 0u);
+    EXPECT_EQ(said, std::vector<std::string>{
+                        "The event log " + fifo.string() +
+                        " is not read as fast as events come: events are dropped, and the file "
+                        "will say how many once its reader catches up. Monitoring goes on."});
+    const std::string note = "\"detail\":\"" + std::to_string(sink->dropped()) +
+                             " events not written: the reader did not keep up\"}";
+    int later = 0; // each event after the stall moves the backlog on
+    for (char buffer[65536]; text.find(note) == std::string::npos && later < 100; ++later) {
+        for (ssize_t n; (n = ::read(reader, buffer, sizeof buffer)) > 0;)
+            text.append(buffer, static_cast<std::size_t>(n));
+        sink->write(Saved("later"));
+    }
+    std::uint64_t saved = 0;
+    for (std::size_t at = 0, end; (end = text.find('\n', at)) != std::string::npos; at = end + 1) {
+        const std::string line = text.substr(at, end - at);
+        EXPECT_TRUE(line.starts_with("{\"time\":") && line.ends_with("}")) << line;
+        saved += line.find("\"event\":\"save\"") != std::string::npos;
+    }
+    EXPECT_NE(text.find(note), std::string::npos);
+    EXPECT_EQ(saved + sink->dropped(), static_cast<std::uint64_t>(stalled + later) - 1);
+    EXPECT_FALSE(sink->failed());
+    ::close(reader);
 }
 
 } // namespace

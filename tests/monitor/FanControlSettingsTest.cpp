@@ -5,9 +5,12 @@
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace hmdx::test {
 namespace {
+
+using namespace std::string_literals;
 
 const FanOutputSettings kCurve{.mode = FanMode::Curve,
                                .duty = 60,
@@ -56,6 +59,8 @@ TEST(FanControlFile, TakesGoodSectionsAndNamesEveryBadEntry) {
     fixed.duty = 40;
     fixed.sensor = 3;
     const std::string curve = "[output1]\nmode=curve\nsensor=1\nhysteresis=0\nminimum=0\n";
+    const std::string fixedDuty = "[output1]\nmode=fixed\nsensor=1\nduty=";
+    const std::string variant = R"(@Variant(\0\0\0\x0b\xff\xff\xff\xf0))";
     struct Case {
         std::string text;
         int outputs;
@@ -85,6 +90,11 @@ TEST(FanControlFile, TakesGoodSectionsAndNamesEveryBadEntry) {
         {curve + "points=30:60 40:50\n", 1, {}, {}, ": output1/points is"},
         {curve + "points=30:30, 50:60\n", 1, {}, {}, ": output1/points is"},
         {"[output1]\nmode=fixed\nduty=101\nsensor=1\n", 1, {}, {}, ": output1/duty is"},
+        // Values are text: no types behind @Variant, nothing after a NUL dropped unseen.
+        {fixedDuty + variant + "\n", 1, {}, {}, ": output1/duty is"},
+        {fixedDuty + "6\0"s + "0\n", 1, {}, {}, ": output1/duty is"},
+        {"[output2] ; case fan\r\nmode=fixed\r\nduty=40\r\nsensor=3\r\n", 2, {}, fixed, ""},
+        {"[output1\nmode=fixed\n", 1, {}, {}, " cannot be read (line 1 is neither"},
     };
     for (const Case& c : cases) {
         TempDir dir;
@@ -111,6 +121,62 @@ TEST(FanControlFile, AbsentIsNoFaultUnreadableLeavesAllFullSavedLoadsAsItWas) {
     EXPECT_EQ(LoadFanControl(dir / "f.ini", 2).settings, settings);
     settings.outputs[0].points.resize(1);
     EXPECT_NE(SaveFanControl(dir / "f.ini", settings, 2), std::nullopt);
+}
+
+// What is not a regular file is neither waited on nor replaced; a big one is not read.
+TEST(FanControlFile, OnlyARegularFileIsReadOrReplaced) {
+    const std::pair<void (*)(const std::filesystem::path&), const char*> cases[] = {
+        {[](const std::filesystem::path& f) { ::mkfifo(f.c_str(), 0600); }, "not a regular file"},
+        {[](const std::filesystem::path& f) { std::filesystem::create_directory(f); }, "a folder"},
+        {[](const std::filesystem::path& f) { WriteFile(f, std::vector<uint8_t>(1100000, ';')); },
+         "larger than 1 MiB"},
+    };
+    for (const auto& [make, why] : cases) {
+        TempDir dir;
+        make(dir / "f.ini");
+        const auto type = std::filesystem::symlink_status(dir / "f.ini").type();
+        const FanControlFile loaded = LoadFanControl(dir / "f.ini", 2);
+        EXPECT_NE(loaded.problem.find(why), std::string::npos) << loaded.problem;
+        EXPECT_EQ(loaded.settings, FanControlSettings{});
+        const auto saved = SaveFanControl(dir / "f.ini", {.outputs = {kCurve, {}}}, 2);
+        EXPECT_NE(saved.value_or("").find(why), std::string::npos) << why;
+        EXPECT_EQ(std::filesystem::symlink_status(dir / "f.ini").type(), type) << why;
+    }
+}
+
+// A save writes only the output that changed, in place: a section it could not read stays
+// word for word until that output is changed too; comments stay either way.
+TEST(FanControlFile, ASaveRewritesOnlyTheChangedOutputInPlace) {
+    TempDir dir;
+    const std::string output2 = "[output2]\n; tuned by hand\nmode=curve\nsensor=2\n"
+                                "points=25:20 40:35 55:70 65:100\nhysteresis=2\nminimum=150\n";
+    std::ofstream(dir / "f.ini") << "[output1] ; CPU fan\nmode=fixed   ; for now\nduty=40\n"
+                                    "sensor=1\n\n"
+                                 << output2;
+    FanControlSettings settings = LoadFanControl(dir / "f.ini", 2).settings;
+    settings.outputs[0].duty = 70;
+    ASSERT_EQ(SaveFanControl(dir / "f.ini", settings, 2), std::nullopt);
+    EXPECT_EQ(ReadFile(dir / "f.ini"), "[output1] ; CPU fan\nmode=fixed   ; for now\nduty=70\n"
+                                       "sensor=1\nhysteresis=0\nminimum=0\n\n" +
+                                           output2);
+    settings.outputs[1] = kCurve;
+    ASSERT_EQ(SaveFanControl(dir / "f.ini", settings, 2), std::nullopt);
+    EXPECT_EQ(LoadFanControl(dir / "f.ini", 2).settings, settings);
+    EXPECT_NE(ReadFile(dir / "f.ini").find("[output2]\n; tuned by hand\nmode=curve\nsensor=2\n"),
+              std::string::npos);
+}
+
+// A linked file is replaced where the link leads, keeping its mode: the link stays.
+TEST(FanControlFile, ASaveThroughALinkReplacesItsTarget) {
+    TempDir dir;
+    std::filesystem::create_directory(dir / "dotfiles");
+    std::ofstream(dir / "dotfiles/fans.ini") << "; mine\n";
+    ::chmod((dir / "dotfiles/fans.ini").c_str(), 0600);
+    std::filesystem::create_symlink("dotfiles/fans.ini", dir / "f.ini");
+    ASSERT_EQ(SaveFanControl(dir / "f.ini", {.outputs = {kCurve, {}}}, 1), std::nullopt);
+    EXPECT_TRUE(std::filesystem::is_symlink(dir / "f.ini"));
+    EXPECT_EQ(LoadFanControl(dir / "dotfiles/fans.ini", 1).settings.outputs[0], kCurve);
+    EXPECT_EQ(std::filesystem::status(dir / "f.ini").permissions(), std::filesystem::perms(0600));
 }
 
 // The data folder serves every model: a one-output save keeps the comments before the first

@@ -16,11 +16,14 @@
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cmath>
+#include <csignal>
+#include <cstring>
 #include <gtest/gtest.h>
 #include <limits>
 #include <sstream>
 #include <stdlib.h>
 #include <string>
+#include <sys/resource.h>
 #include <time.h>
 #include <vector>
 
@@ -300,6 +303,22 @@ TEST(HistoryCsv, WritesEveryReadingAndAFailureLeavesWhatWasThere) {
     EXPECT_EQ(error, QStringLiteral("Could not save the history to : no file name given"));
     EXPECT_EQ(Read(path), csv);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"out.csv"});
+
+    // A file system that takes fewer bytes than asked (EFBIG here) is a failure, and the old
+    // file stays whole.
+    rlimit before{};
+    ::getrlimit(RLIMIT_FSIZE, &before);
+    const auto sigxfsz = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = before;
+    small.rlim_cur = 100;
+    ::setrlimit(RLIMIT_FSIZE, &small);
+    const bool saved = ExportHistoryCsv(series, path, &error);
+    ::setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, sigxfsz);
+    EXPECT_FALSE(saved);
+    EXPECT_TRUE(error.endsWith(QString::fromLocal8Bit(std::strerror(EFBIG))))
+        << error.toStdString();
+    EXPECT_EQ(Read(path), csv);
 }
 
 } // namespace

@@ -32,6 +32,8 @@ TEST(Limits, VoltagesAreHeldOnTheirScaleAndFenceEachOther) {
              Case{"hmb", 3, kFactory, 9.0f, false, 149, 223, 167, 223, "4.49", "6.00"},
              Case{"hmb", 2, -1.0f, kFactory, false, 144, 250, 144, 237, "2.30", "3.79"},
              Case{"hma", 5, -20.0f, kFactory, false, -251, -179, -251, -197, "-13.99", "-10.98"},
+             // held at the scale's ends, shown as the registers hold them, not as the file has
+             Case{"hmb", 5, -20.0f, 9.0f, false, 11, 60, 11, 60, "-14.00", "-9.97"},
              Case{"hmb", 3, kFactory, kFactory, true, 149, 223, 167, 205, "4.49", "5.51"},
              Case{"hma", 5, kFactory, kFactory, true, -251, -179, -233, -197, "-12.99", "-10.98"},
          }) {

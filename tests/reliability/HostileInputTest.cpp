@@ -37,10 +37,14 @@ std::vector<HostileFile> hostileFiles() {
     Bytes crossedScales = Record();
     Put<float>(crossedScales, kScaleMin, {4.1f, 4.1f, 4, 6, 14, -10, -4, 6, 4.1f});
     Put<float>(crossedScales, kScaleMax, {1, 1, 2.3f, 4, 10, -14, -6, 4, 1.5f});
+    Bytes negativeBeyond = Record(); // -12V and -5V limits past their scales and registers
+    Put<float>(negativeBeyond, kLoLimit + 4 * 5, {-20.0f, -9.0f});
+    Put<float>(negativeBeyond, kHiLimit + 4 * 5, {9.0f, 9.0f});
     files.insert(files.end(), {
                                   {"infinite floats", infinite},
                                   {"crossed scales", crossedScales},
                                   {"Vcore scale above the CPU's voltage", vcoreScale},
+                                  {"negative rails' limits beyond their scales", negativeBeyond},
                               });
     EXPECT_GT(files.size(), 13U); // the seed files were found
     return files;
@@ -120,6 +124,11 @@ TEST(FuzzCorpus, SettingsFilesHoldTheirProperties) {
 
 TEST(FuzzCorpus, ScenariosHoldTheirProperties) {
     replay("scenario", fuzz::CheckScenario);
+}
+
+TEST(FuzzCorpus, IniFilesHoldTheirProperties) {
+    replay("fan_control", fuzz::CheckFanControlFile);
+    replay("desktop_conf", fuzz::CheckDesktopConf);
 }
 
 } // namespace

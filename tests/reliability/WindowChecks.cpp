@@ -2,6 +2,7 @@
 #include "WindowChecks.h"
 
 #include "chip/RegisterMap.h"
+#include "monitor/Conversions.h"
 #include "ui/main/FanRows.h"
 #include "ui/main/ScaleSlider.h"
 #include "ui/main/TemperatureRows.h"
@@ -9,6 +10,7 @@
 #include "ui/main/VoltageRows.h"
 
 #include <QLabel>
+#include <QLocale>
 
 namespace hmdx::test {
 namespace {
@@ -64,6 +66,14 @@ std::vector<std::string> WindowFaults(Machine& machine, bool registers) {
               r.updLoLimit);
         onScale(r.updHiLimit, r.SldVoltage);
         onScale(r.updLoLimit, r.SldVoltage);
+        if (RailOf(chip.model(), i) != VoltageRail::Converted)
+            continue;
+        // What the label says is what the chip judges by.
+        for (const auto& [label, limit] :
+             {std::pair{r.LblLoLimit, r.updLoLimit}, std::pair{r.LblHiLimit, r.updHiLimit}})
+            if (NegativeRailCount(i, QLocale().toFloat(label->text())) != limit->value())
+                faults.push_back(name(label) + " shows " + label->text().toStdString() +
+                                 ", the register holds " + std::to_string(limit->value()));
     }
     for (int f = 0; f < 3; ++f) {
         if (!chip.hasItem(kFirstFanItem + f))

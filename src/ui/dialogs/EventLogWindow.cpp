@@ -92,13 +92,13 @@ QVariant EventLogModel::data(const QModelIndex& index, int role) const {
     case Item:
         return Text(e.caption);
     case Reading:
-        return Text(e.value);
+        return Text(ForPeople(e.valueForPeople, e.value));
     case Low:
-        return Text(e.low);
+        return Text(ForPeople(e.lowForPeople, e.low));
     case High:
-        return Text(e.high);
+        return Text(ForPeople(e.highForPeople, e.high));
     case Detail:
-        return Text(e.detailForPeople.empty() ? e.detail : e.detailForPeople);
+        return Text(ForPeople(e.detailForPeople, e.detail));
     default:
         return {};
     }

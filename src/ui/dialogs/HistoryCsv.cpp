@@ -2,11 +2,14 @@
 #include "HistoryCsv.h"
 
 #include "monitor/EventLog.h"
+#include "platform/AtomicFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QSaveFile>
+#include <QFile>
 #include <cmath>
+#include <cstring>
+#include <string_view>
 
 namespace hmdx {
 
@@ -48,17 +51,12 @@ bool ExportHistoryCsv(const HistorySeries& series, const QString& path, QString*
         out += ',' + Number(p.high).toLatin1();
         out += p.warning ? ",1\n" : ",0\n";
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(file.errorString());
-    if (file.write(out) != out.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return fail(reason);
-    }
-    if (!file.commit())
-        return fail(file.errorString());
-    return true;
+    // Written whole or not at all: a file system that refuses bytes (a full disk, a size
+    // limit) leaves the user's old file as it was and is said, never taken for success.
+    const int err = WriteFileAtomically(QFile::encodeName(path).toStdString(),
+                                        std::string_view(out.constData(), size_t(out.size())),
+                                        {.mode = 0644, .followLink = true});
+    return err == 0 || fail(QString::fromLocal8Bit(std::strerror(err)));
 }
 
 } // namespace hmdx

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/dialogs/EventLogWindow.h"
 
+#include "monitor/JournalSink.h"
 #include "support/QtApp.h"
+#include "support/SimRig.h"
 
+#include <QLocale>
 #include <QTableView>
 #include <gtest/gtest.h>
 #include <memory>
@@ -66,6 +69,45 @@ TEST(EventLogWindow, ShowsTheRunNewestFirstAndFollowsIt) {
     window.reset();
     log.record(Numbered(0));
     EXPECT_EQ(heard, full + 3);
+}
+
+// The log file, the journal and the alert command's environment are read by programs: their
+// numbers have a decimal point and no grouping whatever the locale. The window has the user's.
+TEST(EventLogWindow, ShowsTheUsersNumbersWhileProgramsGetADecimalPoint) {
+    QtApp();
+    MonitorRig rig("hmb");
+    QLocale::setDefault(QLocale(QLocale::German));
+    rig.monitor.load();
+    rig.chip().poke(0, 0x23, 150); // +5V at 4.03 V, below its low limit
+    rig.chip().poke(0, 0x28, 56);  // CPU FAN at 3013 RPM
+    rig.monitor.poll();
+    rig.limits().voltage(3).high.stepUp();
+    rig.m().events.record(rig.monitor.itemEvent(9, "ignore"));
+    EventLogWindow window(rig.m().events);
+    QLocale::setDefault(QLocale::c());
+
+    const std::pair<const char*, QStringList> rows[] = {
+        // oldest first
+        {R"("caption":"+5V","value":"4.03","low":"4.49","high":"5.51","detail":null})",
+         {"4,03", "4,49", "5,51", ""}},
+        {R"("value":"4.03","low":"4.49","high":"5.54","detail":"high 5.51 -> 5.54 V"})",
+         {"4,03", "4,49", "5,54", "high 5,51 -> 5,54 V"}},
+        {R"("caption":"CPU FAN","value":"3013","low":"1055","high":null,"detail":null})",
+         {"3.013", "1055", "", ""}},
+    };
+    const auto& events = rig.m().events.events();
+    ASSERT_GE(events.size(), std::size(rows));
+    EXPECT_EQ(JournalMessage(events[events.size() - 3]),
+              "+5V: warning raised (reading 4.03, limits 4.49..5.51)");
+    for (std::size_t i = 0; i < std::size(rows); ++i) {
+        const Event& e = events[events.size() - std::size(rows) + i];
+        EXPECT_NE(ToJsonLine(e).find(rows[i].first), std::string::npos) << ToJsonLine(e);
+        QStringList shown;
+        for (int c = EventLogModel::Reading; c <= EventLogModel::Detail; ++c)
+            shown << window.model->data(window.model->index(int(std::size(rows) - 1 - i), c))
+                         .toString();
+        EXPECT_EQ(shown, rows[i].second);
+    }
 }
 
 } // namespace
