@@ -215,8 +215,12 @@ void IniText::set(std::string_view section, std::string_view key, std::string_vi
     }
     Line& line = m_lines[found.front()];
     std::string raw = line.raw;
-    raw.replace(line.valueBegin, line.valueEnd - line.valueBegin, value);
-    line = Parse(std::move(raw), section);
+    const std::size_t begin = line.valueBegin, length = line.valueEnd - line.valueBegin;
+    Line written = Parse(std::string(raw).replace(begin, length, value), section);
+    // A `#` comment may follow quotes but would run on from a bare value: quote it too.
+    if (written.value != value)
+        written = Parse(raw.replace(begin, length, "\"" + std::string(value) + "\""), section);
+    line = std::move(written);
     for (std::size_t i = found.size(); i-- > 1;)
         m_lines.erase(m_lines.begin() + std::ptrdiff_t(found[i]));
 }
