@@ -149,12 +149,13 @@ int main(int argc, char** argv) {
     m.settings.ItemEnabled.fill(1);
 
     Dialogs forms(m, boxes, power);
-    MainWindow window({m, boxes, tray, forms, [] {}});
+    Session session(m, forms);
+    MainWindow window({session, boxes, tray, [] {}});
     forms.attach(window);
     window.load();
-    // Ticks come from the loop below only: the window's own timer would add some whenever a
+    // Ticks come from the loop below only: the session's own clock would add some whenever a
     // run under callgrind takes longer than a second.
-    window.timer().stop();
+    session.clock().stop();
     if (!o.hidden)
         window.show();
     QCoreApplication::processEvents();
@@ -166,14 +167,14 @@ int main(int argc, char** argv) {
         if (SaveFanControl(file, fans, 1) || !window.monitor().fans().load(file).empty())
             return 1;
         ++now;
-        window.pollOnce();
+        session.tick();
     }
 
     io.indexPort = m.chip.bus.indexPort;
     const CountingPortIo::Counts before = io.n;
     for (long t = 0; t < o.ticks; ++t) {
         ++now;
-        window.pollOnce();
+        session.tick();
         QCoreApplication::processEvents();
     }
     const CountingPortIo::Counts afterTicks = io.n;

@@ -23,6 +23,7 @@ bash scripts/check-format.sh
 
 echo "== Layers"
 python3 scripts/check-layers.py
+python3 scripts/check-layers.py --planted
 
 echo "== Translations complete and current"
 python3 scripts/check-translations.py

@@ -68,15 +68,18 @@ int main(int argc, char** argv) {
         parsed.options->fansFull)
         return runWithoutWindow(argc, argv, args, started);
     const bool headless = parsed.options->headless;
-    // Headless, the window exists but is never shown: no display is needed.
-    if (headless)
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    // Headless, no window is ever made: no display, no widgets, no platform plugin.
+    std::unique_ptr<QCoreApplication> app;
+    if (headless) {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QApplication>(argc, argv);
+        QGuiApplication::setDesktopFileName(QStringLiteral("hmdx"));
+        // Closing the window hides it to the tray; only Exit ends the program.
+        QApplication::setQuitOnLastWindowClosed(false);
+    }
     const hmdx::Translations translations;
-    QApplication::setApplicationName(QStringLiteral("hmdx"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("hmdx"));
-    // Closing the window hides it to the tray; only Exit ends the program.
-    QApplication::setQuitOnLastWindowClosed(false);
+    QCoreApplication::setApplicationName(QStringLiteral("hmdx"));
     hmdx::QuitOnSignal quitOnSignal;
     hmdx::QtMessageBoxes desktopBoxes;
     hmdx::ConsoleMessageBoxes consoleBoxes(std::cerr);
@@ -88,7 +91,8 @@ int main(int argc, char** argv) {
         tray = std::make_unique<hmdx::NoTray>();
     else
         tray = std::make_unique<hmdx::QtTrayIcon>();
-    const std::filesystem::path programFolder = QApplication::applicationDirPath().toStdString();
+    const std::filesystem::path programFolder =
+        QCoreApplication::applicationDirPath().toStdString();
     std::unique_ptr<hmdx::DesktopNotifier> notifier;
     if (!headless)
         notifier = std::make_unique<hmdx::DesktopNotifier>(
@@ -97,7 +101,7 @@ int main(int argc, char** argv) {
                                  instance,
                                  *tray,
                                  hmdx::DefaultDataFolder(programFolder),
-                                 [](hmdx::MainWindow&) { return QApplication::exec(); },
+                                 [](hmdx::Session&) { return QCoreApplication::exec(); },
                                  [] { QCoreApplication::exit(hmdx::kExitOk); }};
     env.notifier = notifier.get();
     env.started = &started;

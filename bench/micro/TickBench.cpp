@@ -41,7 +41,7 @@ public:
         shown[static_cast<std::size_t>(item)] = true;
         ++shows;
     }
-    void unload(int item) override { shown[static_cast<std::size_t>(item)] = false; }
+    void takeDown(int item) override { shown[static_cast<std::size_t>(item)] = false; }
 };
 
 // A tick reports every item once. All green: sixteen closes. Faulty: +12V (warns at once) and

@@ -15,13 +15,10 @@ namespace hmdx {
 
 namespace {
 
-constexpr const char* kRunFor[] = {"warning raised", "warning cleared", "chip reprogrammed",
-                                   "fan failsafe"};
-
 QProcessEnvironment environmentFor(const Event& e) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     const std::pair<const char*, std::string> vars[] = {
-        {"HMDX_EVENT", e.event},
+        {"HMDX_EVENT", EventWord(e.kind)},
         {"HMDX_ITEM", e.item < 0 ? std::string() : std::to_string(e.item)},
         {"HMDX_CAPTION", e.caption},
         {"HMDX_VALUE", e.value},
@@ -63,16 +60,12 @@ AlertCommand::~AlertCommand() {
         ::kill(-pid_t(group), SIGKILL);
 }
 
-bool AlertCommand::Runs(const std::string& event) {
-    return std::find(std::begin(kRunFor), std::end(kRunFor), event) != std::end(kRunFor);
-}
-
 void AlertCommand::write(const Event& e) {
-    if (!Runs(e.event))
+    if (!InfoOf(e.kind).runsAlertCommand)
         return;
     if (m_waiting.size() >= kMostWaiting) {
         if (m_dropped++ == 0)
-            m_log.record({.event = "alert events dropped",
+            m_log.record({.kind = EventKind::AlertEventsDropped,
                           .detail = std::to_string(kMostWaiting) +
                                     " events already wait for the alert command; this one and "
                                     "later ones are not run until it catches up",
@@ -96,7 +89,7 @@ void AlertCommand::startWaiting() {
         start(std::move(next));
     }
     if (m_dropped > 0 && m_waiting.size() < kMostWaiting) {
-        m_log.record({.event = "alert events dropped",
+        m_log.record({.kind = EventKind::AlertEventsDropped,
                       .detail = std::to_string(m_dropped) +
                                 " events were not run while the alert command was behind",
                       .warning = true});
@@ -164,16 +157,16 @@ void AlertCommand::finished(Run& run, int exitCode, bool crashed) {
     if (run.outputDropped > 0)
         output += " [" + std::to_string(run.outputDropped) + " more bytes not kept]";
     if (!output.empty())
-        record(run, "alert command output", output, false);
+        record(run, EventKind::AlertCommandOutput, output, false);
     if (run.ended) {
-        record(run, "alert command failed", "still running after " + seconds(timeout) + ": ended",
-               true);
+        record(run, EventKind::AlertCommandFailed,
+               "still running after " + seconds(timeout) + ": ended", true);
         // What it started may ignore SIGTERM and outlive it: the SIGKILL still comes.
         killGroupLater(run.group);
     } else if (crashed)
-        record(run, "alert command failed", "ended by a signal", true);
+        record(run, EventKind::AlertCommandFailed, "ended by a signal", true);
     else if (exitCode != 0)
-        record(run, "alert command failed", "exit code " + std::to_string(exitCode), true);
+        record(run, EventKind::AlertCommandFailed, "exit code " + std::to_string(exitCode), true);
     forget(run);
 }
 
@@ -182,7 +175,7 @@ void AlertCommand::cannotStart(Run& run) {
     const bool tell = !m_toldCannotStart;
     m_toldCannotStart = true;
     if (tell)
-        record(run, "alert command failed", "cannot start " + m_program + ": " + why, true);
+        record(run, EventKind::AlertCommandFailed, "cannot start " + m_program + ": " + why, true);
     forget(run);
     if (tell && m_tell)
         m_tell(QCoreApplication::translate("AlertCommand",
@@ -214,11 +207,11 @@ void AlertCommand::forget(Run& run) {
     }
 }
 
-void AlertCommand::record(const Run& run, const char* what, std::string detail, bool warning) {
-    m_log.record({.event = what,
+void AlertCommand::record(const Run& run, EventKind kind, std::string detail, bool warning) {
+    m_log.record({.kind = kind,
                   .item = run.cause.item,
                   .caption = run.cause.caption,
-                  .detail = run.cause.event + ": " + std::move(detail),
+                  .detail = EventWord(run.cause.kind) + ": " + std::move(detail),
                   .warning = warning});
 }
 

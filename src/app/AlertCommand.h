@@ -16,11 +16,11 @@ class QTimer;
 
 namespace hmdx {
 
-// Runs the user's program for the events worth acting on ("warning raised", "warning cleared",
-// "chip reprogrammed", "fan failsafe"), with no shell and no arguments: what happened is only
-// in its environment (HMDX_EVENT, HMDX_ITEM, HMDX_CAPTION, HMDX_VALUE, HMDX_LOW, HMDX_HIGH,
-// HMDX_TIME, HMDX_DETAIL). Runs start from the event loop, never inside the tick, and nothing
-// waits for them. Their outcome is recorded as events of their own:
+// Runs the user's program for the events worth acting on (EventKindInfo::runsAlertCommand: a
+// warning raised or cleared, the chip reprogrammed, a fan failsafe), with no shell and no
+// arguments: what happened is only in its environment (HMDX_EVENT, HMDX_ITEM, HMDX_CAPTION,
+// HMDX_VALUE, HMDX_LOW, HMDX_HIGH, HMDX_TIME, HMDX_DETAIL). Runs start from the event loop, never
+// inside the tick, and nothing waits for them. Their outcome is recorded as events of their own:
 //   "alert command output"  what the run wrote (stdout and stderr, the first kMostOutput bytes)
 //   "alert command failed"  a non-zero exit, a crash, a run ended after `timeout`, or a program
 //                           that cannot be started (said once until a run starts again)
@@ -38,7 +38,6 @@ public:
     AlertCommand& operator=(const AlertCommand&) = delete;
 
     void write(const Event& e) override;
-    static bool Runs(const std::string& event);
 
     // A run still going after `timeout` is sent SIGTERM, and SIGKILL `grace` later, together
     // with whatever it started.
@@ -67,7 +66,7 @@ private:
     void cannotStart(Run& run);
     void forget(Run& run);
     void killGroupLater(qint64 group);
-    void record(const Run& run, const char* what, std::string detail, bool warning);
+    void record(const Run& run, EventKind kind, std::string detail, bool warning);
 
     std::string m_program;
     EventLog& m_log;

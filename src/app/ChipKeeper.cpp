@@ -50,7 +50,7 @@ void ChipKeeper::reprogram(const char* why, const std::vector<RegisterDifference
              registers.empty() ? text(QT_TRANSLATE_NOOP("hmdx::ChipKeeper", "none")) : registers});
     };
     onReprogrammed(
-        {.event = "chip reprogrammed",
+        {.kind = EventKind::ChipReprogrammed,
          .detail = detail([](const char* s) { return std::string(s); }),
          .detailForPeople = detail([](const char* s) { return Translated(kContext, s); })});
 }

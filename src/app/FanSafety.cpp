@@ -39,7 +39,7 @@ void FanSafety::tick() {
         return;
     }
     if (std::optional<std::string> ended = m_guardian.reap()) {
-        m_events.record({.event = "fan guardian ended",
+        m_events.record({.kind = EventKind::FanGuardianEnded,
                          .detail = *ended + "; started again on the next tick",
                          .warning = true});
         return;
@@ -57,7 +57,7 @@ void FanSafety::startGuardian() {
     }
     if (std::exchange(m_toldStartFailure, true))
         return;
-    m_events.record({.event = "fan guardian not started", .detail = error, .warning = true});
+    m_events.record({.kind = EventKind::FanGuardianNotStarted, .detail = error, .warning = true});
 }
 
 std::vector<int> ControlledOutputs(const FanControl& fans) {

@@ -33,7 +33,7 @@ public:
 
     bool isShown(int item) override { return m_shown[item]; }
     void show(int item) override;
-    void unload(int item) override { m_shown[item] = false; }
+    void takeDown(int item) override { m_shown[item] = false; }
 
 private:
     std::ostream& m_out;

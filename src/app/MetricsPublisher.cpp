@@ -32,10 +32,13 @@ std::string reason(const std::string& error, const std::filesystem::path& file) 
 } // namespace
 
 MetricsPublisher::MetricsPublisher(Monitor& monitor, std::filesystem::path file, int seconds)
-    : m_monitor(monitor), m_file(std::move(file)) {
-    m_timer.setInterval(seconds * 1000);
-    connect(&m_timer, &QTimer::timeout, this, &MetricsPublisher::publish);
-    m_timer.start();
+    : m_monitor(monitor), m_file(std::move(file)), m_seconds(seconds) {}
+
+void MetricsPublisher::tick() {
+    if (++m_ticks < m_seconds)
+        return;
+    m_ticks = 0;
+    publish();
 }
 
 MetricsSnapshot MetricsPublisher::snapshot() const {
@@ -76,11 +79,10 @@ void MetricsPublisher::publish() {
                   << Filled(Translated("hmdx::MetricsPublisher",
                                        "Cannot write the metrics file %1: %2 Trying again in %3 "
                                        "s; monitoring goes on."),
-                            {m_file.string(), reason(*error, m_file),
-                             std::to_string(m_timer.interval() / 1000)})
+                            {m_file.string(), reason(*error, m_file), std::to_string(m_seconds)})
                   << "\n";
         m_monitor.machine().events.record(
-            {.event = "metrics write failed", .detail = *error, .warning = true});
+            {.kind = EventKind::MetricsWriteFailed, .detail = *error, .warning = true});
     }
     m_failing = error.has_value();
 }

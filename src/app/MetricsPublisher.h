@@ -4,25 +4,26 @@
 #include "monitor/Metrics.h"
 #include "monitor/Monitor.h"
 
-#include <QObject>
-#include <QTimer>
 #include <filesystem>
 
 namespace hmdx {
 
 // Writes the readings, limits and counters as Prometheus metrics every interval, with the
 // values the window shows. A write that fails is logged once and tried again next time.
-class MetricsPublisher : public QObject {
+class MetricsPublisher {
 public:
     MetricsPublisher(Monitor& monitor, std::filesystem::path file, int seconds);
 
     MetricsSnapshot snapshot() const;
     void publish();
+    // After each one-second tick: publishes when the interval is up, with that tick's readings.
+    void tick();
 
 private:
     Monitor& m_monitor;
     std::filesystem::path m_file;
-    QTimer m_timer;
+    int m_seconds;
+    int m_ticks = 0;
     bool m_failing = false;
 };
 

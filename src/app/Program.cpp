@@ -14,6 +14,7 @@
 #include "monitor/JsonLinesSink.h"
 #include "monitor/Machine.h"
 #include "monitor/NotificationSink.h"
+#include "monitor/Session.h"
 #include "platform/Journal.h"
 #include "ui/dialogs/Dialogs.h"
 #include "ui/main/MainWindow.h"
@@ -92,32 +93,35 @@ StartAtLogin startAtLogin(const CommandLine& options) {
     return {AutostartFile(), std::move(command)};
 }
 
-int runWindow(Machine& m, ProgramEnvironment& env, Backend& backend, const CommandLine& options,
-              NotificationSink* notices) {
+int runSession(Machine& m, ProgramEnvironment& env, Backend& backend, const CommandLine& options,
+               NotificationSink* notices) {
     m.chip.pumpEvents = [] { QCoreApplication::processEvents(); };
     DesktopSettings desktop(m.settingsFile->path().parent_path() / DesktopSettings::kFileName);
     setUpDesktop(m, desktop, options, env.boxes);
     const StartAtLogin login = startAtLogin(options);
-    Dialogs forms(m, env.boxes, backend.power());
-    // Without a desktop a warning is a line on standard error and an event, not a dialog.
+    // Without a desktop a warning is a line on standard error and an event, not a dialog, and
+    // no window is made at all.
+    std::optional<Dialogs> dialogs;
+    if (!options.headless)
+        dialogs.emplace(m, env.boxes, backend.power());
     ConsoleWarnings console(std::cerr);
-    WarningDialogs& warnings = options.headless ? static_cast<WarningDialogs&>(console) : forms;
+    WarningDialogs& warnings = dialogs ? static_cast<WarningDialogs&>(*dialogs) : console;
     // While a fan output is controlled, a crash, a kill or a hang still leaves it at full speed.
-    // Ended after the window and its way out, which writes the outputs full: the guardian then
+    // Ended after the session and its way out, which writes the outputs full: the guardian then
     // quits.
     FanSafety safety(m.chip, m.events, backend.emergencyPorts(),
                      env.guardian.empty() ? FindGuardian() : env.guardian);
-    MainWindow window({m, env.boxes, env.tray, warnings, env.endProgram});
-    FanControl& fanControl = window.monitor().fans();
-    fanControl.onControlChanged = [&safety, &fanControl,
-                                   before = std::move(fanControl.onControlChanged)] {
+    Session session(m, warnings);
+    session.onEnd = env.endProgram;
+    FanControl& fans = session.fans();
+    fans.onControlChanged = [&safety, &fans, before = std::move(fans.onControlChanged)] {
         if (before)
             before();
-        safety.follow(ControlledOutputs(fanControl));
+        safety.follow(ControlledOutputs(fans));
     };
     // Without a guardian a crash or a kill could leave a fan slow: control waits for one.
-    safety.onGuardian = [&fanControl, &boxes = env.boxes](bool standing, const std::string& why) {
-        fanControl.setGuarded(standing);
+    safety.onGuardian = [&fans, &boxes = env.boxes](bool standing, const std::string& why) {
+        fans.setGuarded(standing);
         if (!standing)
             boxes.inform(Filled(Translated("hmdx::Messages",
                                            "Fan control is off: the fan guardian cannot be "
@@ -126,21 +130,27 @@ int runWindow(Machine& m, ProgramEnvironment& env, Backend& backend, const Comma
                                            "speed. hmdx tries again at every tick."),
                                 {why}));
     };
-    QObject::connect(&window.timer(), &QTimer::timeout, &window, [&safety] { safety.tick(); });
-    console.describe = [&window](int item) { return window.monitor().itemEvent(item, {}); };
-    if (!options.headless) {
-        forms.attach(window);
-        AddStartAtLoginAction(*window.toolsMenu(), login, desktop, env.boxes);
+    session.setDuty(Session::Duty::GuardianHeartbeat, [&safety] { safety.tick(); });
+    console.describe = [&session](int item) {
+        return session.monitor().itemEvent(item, EventKind::WarningRaised);
+    };
+    // The window watches the session, and goes before it.
+    std::optional<MainWindow> window;
+    if (dialogs) {
+        window.emplace(MainWindow::Services{session, env.boxes, env.tray, env.endProgram});
+        dialogs->attach(*window);
+        AddStartAtLoginAction(*window->toolsMenu(), login, desktop, env.boxes);
     }
-    if (notices) {
-        notices->showWarning = [&forms](int item) { forms.bringUpWarning(item); };
+    if (notices && dialogs) {
+        notices->showWarning = [&dialogs](int item) { dialogs->bringUpWarning(item); };
         notices->monitored = [&m](int item) { return m.settings.ItemEnabled[size_t(item)] == 1; };
         // An item switched off may bring no event: the next tick takes its notification away.
-        QObject::connect(&window.timer(), &QTimer::timeout, &window,
-                         [notices] { notices->review(); });
+        session.setDuty(Session::Duty::NotificationReview, [notices] { notices->review(); });
     }
-    window.load();
-    FanControl& fans = window.monitor().fans();
+    if (window)
+        window->load();
+    else
+        session.start();
     if (const std::string problem =
             fans.load(m.settingsFile->path().parent_path() / kFanControlFileName);
         !problem.empty())
@@ -154,14 +164,15 @@ int runWindow(Machine& m, ProgramEnvironment& env, Backend& backend, const Comma
     backend.sleep().onSleep = [&fans] { fans.goFull(FanFailsafe::Sleep); };
     std::optional<MetricsPublisher> metrics;
     if (!options.metricsFile.empty()) {
-        metrics.emplace(window.monitor(), options.metricsFile, options.metricsSeconds);
+        metrics.emplace(session.monitor(), options.metricsFile, options.metricsSeconds);
         metrics->publish();
+        session.setDuty(Session::Duty::Metrics, [&metrics] { metrics->tick(); });
     }
-    if (!options.headless && options.minimized)
-        window.hideInsteadOfClosing(MainWindow::CloseReason::User); // to the tray, as a close
-    else if (!options.headless)
-        window.show();
-    const int code = QuitOnSignal::requested() ? kExitOk : env.eventLoop(window);
+    if (window && options.minimized) // to the tray, as a close
+        window->hideInsteadOfClosing(MainWindow::CloseReason::User);
+    else if (window)
+        window->show();
+    const int code = QuitOnSignal::requested() ? kExitOk : env.eventLoop(session);
     // Signals and the session's end come here without the window's own way out.
     fans.goFull(FanFailsafe::Ending);
     backend.sleep().onSleep = nullptr;
@@ -257,9 +268,9 @@ int RunProgram(const CommandLine& options, ProgramEnvironment& env) {
                    ? kExitOk
                    : kExitStartupFailed;
     if (outcome == StartupOutcome::Ready) {
-        m.events.record({.event = "start", .detail = describeStart(m)});
-        code = runWindow(m, env, backend, options, notices);
-        m.events.record({.event = "end", .detail = "exit code " + std::to_string(code)});
+        m.events.record({.kind = EventKind::Start, .detail = describeStart(m)});
+        code = runSession(m, env, backend, options, notices);
+        m.events.record({.kind = EventKind::End, .detail = "exit code " + std::to_string(code)});
     }
     backend.finish();
     return code;

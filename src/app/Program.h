@@ -14,7 +14,7 @@
 
 namespace hmdx {
 
-class MainWindow;
+class Session;
 
 enum ExitCode { kExitOk = 0, kExitStartupFailed = 1, kExitUsage = 2 };
 
@@ -24,9 +24,9 @@ struct ProgramEnvironment {
     TrayIcon& tray;
     // Where the settings file lives unless --data-dir says otherwise.
     std::filesystem::path dataFolder;
-    // Runs the program once its window is up, until something ends it; tests drive the
-    // window themselves here. `endProgram` is what the window calls to end the run.
-    std::function<int(MainWindow& window)> eventLoop;
+    // Runs the program once its session (and window) is up, until something ends it; tests
+    // drive the session themselves here. `endProgram` is what the window calls to end the run.
+    std::function<int(Session& session)> eventLoop;
     std::function<void()> endProgram;
     // The simulated chip's seconds since start; empty: the wall clock. Tests step it.
     std::function<int()> simulatedSeconds = {};
@@ -38,8 +38,9 @@ struct ProgramEnvironment {
     std::filesystem::path guardian = {};
 };
 
-// One run of hmdx from its options to its end: chooses the backend, runs start-up, opens the
-// main window, and on every way out lets the backend finish (the simulation's register dump).
+// One run of hmdx from its options to its end: chooses the backend, runs start-up, runs the
+// session with its window (none headless), and on every way out lets the backend finish (the
+// simulation's register dump).
 int RunProgram(const CommandLine& options, ProgramEnvironment& env);
 
 } // namespace hmdx

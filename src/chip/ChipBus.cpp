@@ -5,6 +5,8 @@
 
 namespace hmdx {
 
+ChipBus::ChipBus(PortIo& io) : indexPort(reg::kDefaultIndexPort), m_io(io) {}
+
 void ChipBus::writeRegister(int reg, uint8_t value) {
     m_io.outByte(indexPort, uint8_t(reg));
     m_io.outByte(uint16_t(indexPort + 1), value);
@@ -24,7 +26,8 @@ int32_t ChipBus::readVendorId() {
     selectBank(0);
     writeRegister(reg::kBankSelect, readRegister(reg::kBankSelect) | reg::kVendorHighByte);
     const int32_t high = readRegister(reg::kVendorId);
-    writeRegister(reg::kBankSelect, readRegister(reg::kBankSelect) & 0x7F);
+    writeRegister(reg::kBankSelect,
+                  uint8_t(readRegister(reg::kBankSelect) & ~reg::kVendorHighByte));
     const int32_t low = readRegister(reg::kVendorId);
     return high * 256 + low;
 }

@@ -11,9 +11,9 @@ namespace hmdx {
 // first; nothing here assumes which bank another routine left selected.
 class ChipBus {
 public:
-    explicit ChipBus(PortIo& io) : m_io(io) {}
+    explicit ChipBus(PortIo& io);
 
-    uint16_t indexPort = 0x295; // data port is one above
+    uint16_t indexPort; // data port is one above; the default one until start-up finds it
 
     void writeRegister(int reg, uint8_t value);
     uint8_t readRegister(int reg);

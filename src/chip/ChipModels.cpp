@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ChipModels.h"
 
+#include "RegisterMap.h"
+
 #include <array>
 
 namespace hmdx {
@@ -43,7 +45,7 @@ constexpr ChipModel kHmb{
     .bank4Beep = true,
     .convertedNegRails = true,
     .pwmFans = true,
-    .pwmRegister = {0, 0x5B, 0}, // channel 2 has no output register on this model
+    .pwmRegister = {0, reg::kPwm2, 0}, // channel 2 has no output register on this model
     .singleCoreVoltage = false,
     .standbyLimits = true,
     .fan3PinVia5C = false,
@@ -58,7 +60,7 @@ constexpr ChipModel kHmc{
     .bank4Beep = true,
     .convertedNegRails = true,
     .pwmFans = true,
-    .pwmRegister = {0, 0x5A, 0x5B},
+    .pwmRegister = {0, reg::kPwm1, reg::kPwm2},
     .singleCoreVoltage = true,
     .standbyLimits = true,
     .fan3PinVia5C = true,
@@ -73,7 +75,7 @@ constexpr ChipModel kHmdf{
     .bank4Beep = true,
     .convertedNegRails = true,
     .pwmFans = true,
-    .pwmRegister = {0, 0x5A, 0x5B},
+    .pwmRegister = {0, reg::kPwm1, reg::kPwm2},
     .singleCoreVoltage = false,
     .standbyLimits = true,
     .fan3PinVia5C = false,

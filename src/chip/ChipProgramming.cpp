@@ -50,8 +50,8 @@ void ProgramBeepMasks(Chip& chip, const SettingsModel& s) {
 
 void SetVcoreLimitsFromVid(Chip& chip, SettingsModel& s) {
     chip.selectBank(0);
-    const int high = chip.readRegister(reg::kVid4) & 0x01;
-    const int code = high * 16 + (chip.readRegister(reg::kVidFanDiv) & 0x0F);
+    const int high = chip.readRegister(reg::kVid4) & reg::kVid4Bit;
+    const int code = high * 16 + (chip.readRegister(reg::kVidFanDiv) & reg::kVidLowBits);
     if (code == 31) { // no CPU reports this: widest sensible window
         s.VoltLoLimit[0] = 1.2f;
         s.VoltHiLimit[0] = 3.9f;
@@ -124,8 +124,8 @@ void ClearCaseLatch(Chip& chip) {
 void LeaveFansFullAndSilent(Chip& chip, const SettingsModel& s) {
     if (!chip.model() || !chip.model()->pwmFans)
         return;
-    SetFanPwm(chip, s, 1, 255);
-    SetFanPwm(chip, s, 2, 255);
+    SetFanPwm(chip, s, 1, kFullDuty);
+    SetFanPwm(chip, s, 2, kFullDuty);
     SilenceBeep(chip);
 }
 

@@ -13,6 +13,10 @@ void ProgramBeepMasks(Chip& chip, const SettingsModel& settings);
 // Vcore A limits (memory only) from the CPU's VID pins: the nominal voltage +-0.2 V.
 void SetVcoreLimitsFromVid(Chip& chip, SettingsModel& settings);
 
+// A PWM output's value for full speed: the chip's own at power-on, and every way hmdx makes a
+// fan safe (failsafes, the ways out, the crash handler and the guardian).
+inline constexpr uint8_t kFullDuty = 0xFF;
+
 // Drives fan 1..2 through its PWM channel, if the fan is monitored.
 void SetFanPwm(Chip& chip, const SettingsModel& settings, int fan, int value);
 void SetPwmOutput(Chip& chip, int channel, int value);

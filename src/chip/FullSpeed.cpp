@@ -6,11 +6,9 @@
 
 namespace hmdx {
 
-inline constexpr uint8_t kFullSpeed = 0xFF;
-
 void SetEveryPwmOutputFull(Chip& chip) {
     for (int output = 1; output <= 2; ++output)
-        SetPwmOutput(chip, output, kFullSpeed);
+        SetPwmOutput(chip, output, kFullDuty);
 }
 
 PortWrites FullSpeedWrites(const Chip& chip, std::span<const int> outputs) {
@@ -27,7 +25,7 @@ PortWrites FullSpeedWrites(const Chip& chip, std::span<const int> outputs) {
         writes.add(index, reg::kBankSelect);
         writes.add(data, 0);
         writes.add(index, model->pwmRegister[output]);
-        writes.add(data, kFullSpeed);
+        writes.add(data, kFullDuty);
     }
     return writes;
 }

@@ -10,6 +10,9 @@
 // layer never sees these: it asks the chip routines by item and by name.
 namespace hmdx::reg {
 
+// Where the monitor answers when no Super I/O places it: its index port, the data port above.
+inline constexpr uint16_t kDefaultIndexPort = 0x295;
+
 inline constexpr int kConfig = 0x40; // bit 0: monitoring running
 inline constexpr uint8_t kStartBit = 0x01;
 inline constexpr int kIntStatus1 = 0x41;
@@ -18,8 +21,11 @@ inline constexpr uint8_t kCaseOpenBit = 0x10;
 inline constexpr int kCaseClear = 0x46; // bit 7: clear the case-open latch
 inline constexpr uint8_t kCaseClearBit = 0x80;
 inline constexpr int kVidFanDiv = 0x47; // bits 0-3 CPU VID, bits 4-7 fan 1/2 divisor
+inline constexpr uint8_t kVidLowBits = 0x0F;
 inline constexpr uint8_t kFan12Divisor8 = 0xF0;
-inline constexpr int kVid4 = 0x49;    // bit 0: CPU VID bit 4
+inline constexpr int kSerialBusAddress = 0x48;
+inline constexpr int kVid4 = 0x49; // bit 0: CPU VID bit 4
+inline constexpr uint8_t kVid4Bit = 0x01;
 inline constexpr int kFanDiv3 = 0x4B; // bits 6-7 fan 3 divisor
 inline constexpr uint8_t kFan3Divisor8 = 0xC0;
 inline constexpr int kFanPinExtra = 0x4C;   // bit 7: fan pins as inputs (HMC)
@@ -35,6 +41,9 @@ inline constexpr int kBeep1 = 0x56;
 inline constexpr int kBeep2 = 0x57; // bit 7: global beep enable
 inline constexpr uint8_t kGlobalBeepEnable = 0x80;
 inline constexpr int kChipId = 0x58;
+// The PWM outputs; which fan each drives is the model's (ChipModels).
+inline constexpr int kPwm1 = 0x5A;
+inline constexpr int kPwm2 = 0x5B;
 inline constexpr int kFan3PinAlt = 0x5C; // bit 3: fan 3 pin as input (HMC)
 inline constexpr uint8_t kFan3PinAltBit = 0x08;
 inline constexpr int kMonitor5D = 0x5D; // bit 0 follows monitoring on some models
@@ -42,6 +51,9 @@ inline constexpr int kBeepBank = 4;
 inline constexpr int kBeep3Bank4 = 0x53; // in bank 4: Vsb (bit 0), Vbat (bit 1)
 
 inline constexpr uint8_t kBankMask = 0x07;
+// Only 0x50..0x5F exist once per bank; every other register is one seen from all banks.
+inline constexpr int kFirstBanked = 0x50;
+inline constexpr int kLastBanked = 0x5F;
 inline constexpr uint8_t kVendorHighByte = 0x80;
 inline constexpr int32_t kExpectedVendor = 0x5CA3;
 
@@ -114,12 +126,15 @@ inline constexpr std::array<BeepBit, kItemCount> kBeepBits{{
 namespace hmdx::sio {
 
 // Where a Super I/O answers, in the order start-up asks: its index port, the data port above.
-inline constexpr uint16_t kConfigPorts[] = {0x2E, 0x4E};
-inline constexpr uint8_t kEntryKey = 0x87;
+inline constexpr uint16_t kFirstConfigPort = 0x2E;
+inline constexpr uint16_t kSecondConfigPort = 0x4E;
+inline constexpr uint16_t kConfigPorts[] = {kFirstConfigPort, kSecondConfigPort};
+inline constexpr uint8_t kEntryKey = 0x87; // twice to enter the configuration mode
+inline constexpr uint8_t kExitKey = 0xAA;
 inline constexpr int kLogicalDeviceSelect = 0x07;
 inline constexpr int kDeviceId = 0x20;
 inline constexpr int kRevision = 0x21;
-inline constexpr int kActivate = 0x30;
+inline constexpr int kActivate = 0x30; // the first of the selected device's own registers
 inline constexpr int kBaseHigh = 0x60;
 inline constexpr int kBaseLow = 0x61;
 inline constexpr uint8_t kMonitorDevice = 0x0B;

@@ -14,8 +14,6 @@
 namespace hmdx {
 namespace {
 
-inline constexpr uint16_t kDefaultIndexPort = 0x295;
-
 std::string hex(unsigned value, int digits) {
     char text[16];
     std::snprintf(text, sizeof text, "0x%0*X", digits, value);
@@ -133,7 +131,7 @@ private:
                 break;
             }
         if (sio.configPort == 0)
-            return kDefaultIndexPort;
+            return reg::kDefaultIndexPort;
         m_chip.savedActivate = sio.readRegister(sio::kActivate);
         if (m_chip.savedActivate == 0)
             sio.writeRegister(sio::kActivate, 1);

@@ -96,11 +96,19 @@ int Temp1Degrees(uint8_t reg) {
     return reg >= 0x80 ? reg - 0x100 : reg;
 }
 
-int TempHalfDegrees(uint8_t whole, uint8_t half) {
-    int v = 2 * whole + (half == 0x80 ? 1 : 0);
+int TempHalfDegrees(uint8_t whole, bool half) {
+    int v = 2 * whole + (half ? 1 : 0);
     if (v >= 256)
         v -= 512;
     return v;
+}
+
+bool HasHalfDegree(uint8_t halfRegister) {
+    return halfRegister == 0x80;
+}
+
+int TemperatureSteps(int sensor, uint8_t whole, bool half) {
+    return sensor == 0 ? Temp1Degrees(whole) : TempHalfDegrees(whole, half);
 }
 
 } // namespace hmdx

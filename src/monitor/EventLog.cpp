@@ -166,7 +166,7 @@ std::string ToJsonLine(const Event& e) {
     out += "{\"time\":";
     AppendJsonString(out, FormatLocalTime(e.time));
     out += ",\"event\":";
-    AppendJsonString(out, e.event);
+    AppendJsonString(out, EventWord(e.kind));
     out += ",\"item\":";
     out += e.item < 0 ? std::string("null") : std::to_string(e.item);
     const std::pair<const char*, const std::string*> strings[] = {

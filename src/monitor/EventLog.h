@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "EventKind.h"
+
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
@@ -16,13 +18,7 @@ namespace hmdx {
 // window show it.
 struct Event {
     std::chrono::system_clock::time_point time{}; // stamped by record() when left default
-    // Short fixed words: "start", "end", "warning raised", "warning cleared", "ignore",
-    // "disable", "shut down", "limit changed", "default", "save", "save failed",
-    // "configuration changed", "password accepted", "password refused", "chip reprogrammed",
-    // "fan settings changed", "fan failsafe", "fan control resumed"; "alert command output",
-    // "alert command failed", "alert events dropped" (app/AlertCommand); "events not
-    // written", in the event log file alone (monitor/JsonLinesSink).
-    std::string event{};
+    EventKind kind{};
     int item = -1;         // 0..15, -1 for none
     std::string caption{}; // the item's caption, e.g. "+5V"
     // The reading and limits as shown, but as programs read numbers: "4.03", "3013" whatever
@@ -87,8 +83,9 @@ private:
 // ISO 8601 local time with its offset, to the second: 2026-12-06T22:57:03+01:00.
 std::string FormatLocalTime(std::chrono::system_clock::time_point t);
 
-// One JSON object, no newline, keys in the order time, event, item, caption, value, low, high,
-// detail. Empty strings and item -1 are null; bytes that are not UTF-8 become U+FFFD.
+// One JSON object, no newline, keys in the order time, event (the kind's word), item, caption,
+// value, low, high, detail. Empty strings and item -1 are null; bytes that are not UTF-8 become
+// U+FFFD.
 std::string ToJsonLine(const Event& e);
 
 } // namespace hmdx

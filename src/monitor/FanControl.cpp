@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FanControl.h"
 
+#include "Conversions.h"
 #include "Monitor.h"
 #include "chip/ChipProgramming.h"
 #include "chip/ChipReading.h"
@@ -11,10 +12,6 @@
 
 namespace hmdx {
 namespace {
-
-constexpr uint8_t kFull = 0xFF;
-constexpr double kLowestTrusted = -40;
-constexpr double kHighestTrusted = 125;
 
 bool controls(const FanOutputSettings& s) {
     return s.mode == FanMode::Fixed || s.mode == FanMode::Curve;
@@ -106,7 +103,7 @@ std::optional<std::string> FanControl::apply(const FanControlSettings& settings)
     for (int o = 1; o <= outputCount(); ++o)
         detail += (o > 1 ? ", " : "") + outputName(o) + " " +
                   describeSettings(m_settings.outputs[size_t(o - 1)]);
-    m_monitor.machine().events.record({.event = "fan settings changed", .detail = detail});
+    m_monitor.machine().events.record({.kind = EventKind::FanSettingsChanged, .detail = detail});
     if (m_file.empty())
         return std::nullopt;
     return SaveFanControl(m_file, m_settings, outputCount());
@@ -131,7 +128,7 @@ void FanControl::take(const FanControlSettings& settings) {
         if (st.controlled != controls(wanted))
             changed = true;
         if (st.controlled && !controls(wanted)) {
-            write(st, kFull);
+            write(st, kFullDuty);
             st.failsafe = FanFailsafe::None;
         }
         st.controlled = controls(wanted);
@@ -156,7 +153,7 @@ void FanControl::tick() {
         const FanOutputSettings& s = m_settings.outputs[i];
         FanFailsafe why = sensorFault(s);
         if (why == FanFailsafe::None && s.mode == FanMode::Curve) {
-            const double reading = m_monitor.reading(kFirstTempItem + s.sensor - 1).shown.value();
+            const double reading = m_monitor.reading(kFirstTempItem + s.sensor - 1).value;
             st.controlTemperature = m_temperature[i].update(reading, s.hysteresis);
             st.duty = CurveDuty(s, *st.controlTemperature);
         } else if (why == FanFailsafe::None) {
@@ -167,7 +164,7 @@ void FanControl::tick() {
         if (why == FanFailsafe::None && m_stallHeld[i])
             why = FanFailsafe::Stalled;
         enter(st, why);
-        write(st, why == FanFailsafe::None ? DutyRegister(st.duty) : kFull, rewrite);
+        write(st, why == FanFailsafe::None ? DutyRegister(st.duty) : kFullDuty, rewrite);
     }
 }
 
@@ -177,13 +174,12 @@ FanFailsafe FanControl::sensorFault(const FanOutputSettings& s) const {
     const ItemReading& r = m_monitor.reading(item);
     if (!m.chip.hasItem(item) || m.settings.ItemEnabled[size_t(item)] != 1 || !r.read)
         return FanFailsafe::NotMonitored;
-    const double degrees = r.shown.value();
-    if (std::isnan(degrees) || degrees < kLowestTrusted || degrees > kHighestTrusted)
+    const double degrees = r.value;
+    if (std::isnan(degrees) || degrees < kColdestSensorReading || degrees > kHottestSensorReading)
         return FanFailsafe::BadReading;
     const int sensor = s.sensor - 1;
-    const int step = Limits::step(sensor);
     const double high =
-        double(m_monitor.limits().temperature(sensor).high.value() - 40 * step) / step;
+        TemperatureScale(sensor).degreesAt(m_monitor.limits().temperature(sensor).high.value());
     return degrees > high ? FanFailsafe::AboveLimit : FanFailsafe::None;
 }
 
@@ -191,7 +187,7 @@ FanFailsafe FanControl::sensorFault(const FanOutputSettings& s) const {
 bool FanControl::stalled(const FanOutputState& st) const {
     const ItemReading& fan = m_monitor.reading(st.fanItem);
     return m_monitor.machine().settings.ItemEnabled[size_t(st.fanItem)] == 1 && fan.read &&
-           fan.raw == kFanStoppedCount && st.written != kFull;
+           fan.raw == kFanStoppedCount && st.written != kFullDuty;
 }
 
 void FanControl::enter(FanOutputState& st, FanFailsafe why) {
@@ -199,7 +195,8 @@ void FanControl::enter(FanOutputState& st, FanFailsafe why) {
         return;
     st.failsafe = why;
     const bool resumed = why == FanFailsafe::None;
-    Event e = m_monitor.itemEvent(st.fanItem, resumed ? "fan control resumed" : "fan failsafe");
+    Event e = m_monitor.itemEvent(st.fanItem,
+                                  resumed ? EventKind::FanControlResumed : EventKind::FanFailsafe);
     e.detail = outputName(st.output) + ": " + std::string(Describe(why));
     e.detailForPeople = Filled(said(QT_TRANSLATE_NOOP("hmdx::FanFailsafe", "output %1: %2")),
                                {std::to_string(st.output), said(Describe(why).data())});
@@ -222,7 +219,7 @@ void FanControl::goFull(FanFailsafe why) {
     for (FanOutputState& st : m_state) {
         if (!st.controlled)
             continue;
-        write(st, kFull, true);
+        write(st, kFullDuty, true);
         enter(st, why);
     }
 }
@@ -237,7 +234,7 @@ void FanControl::holdUnguarded() {
     for (FanOutputState& st : m_state) {
         if (!st.controlled)
             continue;
-        write(st, kFull);
+        write(st, kFullDuty);
         enter(st, FanFailsafe::NoGuardian);
     }
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "FanControlSettings.h"
+#include "chip/ChipProgramming.h"
 
 #include <array>
 #include <cstdint>
@@ -35,13 +36,13 @@ struct FanOutputState {
     bool controlled = false;                  // mode fixed or curve with good settings
     std::optional<double> controlTemperature; // curve mode, once read
     double duty = 100;                        // percent control asks for, before any failsafe
-    uint8_t written = 0xFF;                   // the value the output register holds now
+    uint8_t written = kFullDuty;              // the value the output register holds now
     FanFailsafe failsafe = FanFailsafe::None;
 };
 
 // Temperature curves on the chip's PWM outputs. Nothing is written to an output that is not
-// controlled; a controlled output is written only when its value changes, and goes to 0xFF
-// whenever control cannot be trusted.
+// controlled; a controlled output is written only when its value changes, and goes to full
+// duty whenever control cannot be trusted.
 class FanControl {
 public:
     explicit FanControl(Monitor& monitor);
@@ -60,7 +61,7 @@ public:
 
     // Once a tick, after the readings.
     void tick();
-    // Every controlled output to 0xFF now (sleep, ending).
+    // Every controlled output to full duty now (sleep, ending).
     void goFull(FanFailsafe why);
     // Back from sleep: control goes on from the next tick.
     void resume();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FanControlSettings.h"
 
+#include "chip/ChipProgramming.h"
 #include "platform/AtomicFile.h"
 #include "platform/Filled.h"
 #include "platform/IniText.h"
@@ -57,12 +58,13 @@ bool inRange(int value, int low, int high) {
 }
 
 bool validPoints(const std::vector<CurvePoint>& points) {
-    if (points.size() < 2 || points.size() > 8)
+    if (points.size() < size_t(kMinCurvePoints) || points.size() > size_t(kMaxCurvePoints))
         return false;
     for (size_t i = 0; i < points.size(); ++i) {
         const CurvePoint& p = points[i];
         // A point where no sensor reads is a typing error, not a curve.
-        if (!inRange(p.celsius, -40, 125) || !inRange(p.percent, 0, 100))
+        if (!inRange(p.celsius, kColdestSensorReading, kHottestSensorReading) ||
+            !inRange(p.percent, 0, kMaxPercent))
             return false;
         if (i > 0 && (p.celsius <= points[i - 1].celsius || p.percent < points[i - 1].percent))
             return false;
@@ -101,7 +103,7 @@ constexpr Entry IntEntry(const char* key, unsigned modes) {
 }
 
 const Entry kEntries[] = {
-    IntEntry<&FanOutputSettings::duty, 0, 100>("duty", kFixed),
+    IntEntry<&FanOutputSettings::duty, 0, kMaxPercent>("duty", kFixed),
     IntEntry<&FanOutputSettings::sensor, 1, 3>("sensor", kFixed | kCurve),
     {"points", kCurve,
      [](std::string_view text, FanOutputSettings& out) {
@@ -111,8 +113,8 @@ const Entry kEntries[] = {
      },
      [](const FanOutputSettings& s) { return validPoints(s.points); },
      [](const FanOutputSettings& s) { return pointsText(s.points); }},
-    IntEntry<&FanOutputSettings::hysteresis, 0, 20>("hysteresis", kCurve),
-    IntEntry<&FanOutputSettings::minimum, 0, 100>("minimum", kCurve),
+    IntEntry<&FanOutputSettings::hysteresis, 0, kMaxHysteresis>("hysteresis", kCurve),
+    IntEntry<&FanOutputSettings::minimum, 0, kMaxPercent>("minimum", kCurve),
 };
 
 constexpr const char* kModeNames[] = {"full", "fixed", "curve"};
@@ -319,7 +321,7 @@ double CurveDuty(const FanOutputSettings& output, double celsius) {
 
 uint8_t DutyRegister(double percent) {
     if (std::isnan(percent))
-        return 0xFF;
+        return kFullDuty;
     return uint8_t(std::clamp(std::floor(percent * 255 / 100 + 0.5), 0.0, 255.0));
 }
 

@@ -18,6 +18,17 @@ inline constexpr const char* kFanControlFileName = "fan-control.ini";
 // full: hmdx never writes the output while it runs (the chip's own 0xFF stays).
 enum class FanMode { Full, Fixed, Curve };
 
+// Where a temperature sensor reads at all, in degrees: a reading outside is a fault, a curve
+// point outside a typing error.
+inline constexpr int kColdestSensorReading = -40;
+inline constexpr int kHottestSensorReading = 125;
+
+// What an output's settings may hold, the file and the window alike.
+inline constexpr int kMinCurvePoints = 2;
+inline constexpr int kMaxCurvePoints = 8;
+inline constexpr int kMaxPercent = 100;   // duties and the curve's minimum, from 0
+inline constexpr int kMaxHysteresis = 20; // degrees, from 0
+
 struct CurvePoint {
     int celsius = 0;
     int percent = 0;
@@ -27,11 +38,11 @@ struct CurvePoint {
 // One PWM output's settings: a [outputN] section of fan-control.ini.
 struct FanOutputSettings {
     FanMode mode = FanMode::Full;
-    int duty = 100;                 // percent, for mode fixed
+    int duty = kMaxPercent;         // percent, for mode fixed
     int sensor = 1;                 // 1..3: temperature items 12..14
-    std::vector<CurvePoint> points; // 2..8, temperatures rising, duties not falling
-    int hysteresis = 0;             // degrees, 0..20
-    int minimum = 0;                // percent, the curve's floor, 0..100
+    std::vector<CurvePoint> points; // temperatures rising, duties not falling
+    int hysteresis = 0;             // degrees
+    int minimum = 0;                // percent, the curve's floor
     bool operator==(const FanOutputSettings&) const = default;
 };
 

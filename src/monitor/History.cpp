@@ -52,10 +52,11 @@ ReadingHistory::ReadingHistory(std::size_t capacity)
     : m_capacity(std::max<std::size_t>(capacity, 1)),
       m_raw(std::make_unique_for_overwrite<uint8_t[]>(m_capacity * kItems)),
       m_read(std::make_unique_for_overwrite<uint16_t[]>(m_capacity)),
+      m_half(std::make_unique_for_overwrite<uint16_t[]>(m_capacity)),
       m_times(std::make_unique_for_overwrite<uint32_t[]>(m_capacity)) {}
 
 std::size_t ReadingHistory::bytes() const {
-    return m_capacity * (kItems * sizeof(uint8_t) + sizeof(uint16_t) + sizeof(uint32_t));
+    return m_capacity * (kItems * sizeof(uint8_t) + 2 * sizeof(uint16_t) + sizeof(uint32_t));
 }
 
 std::optional<system_clock::time_point> ReadingHistory::latest() const {
@@ -65,7 +66,7 @@ std::optional<system_clock::time_point> ReadingHistory::latest() const {
 }
 
 void ReadingHistory::record(system_clock::time_point t, const std::array<uint8_t, 16>& raw,
-                            uint16_t read) {
+                            uint16_t read, uint16_t halves) {
     int64_t second = Second(t);
     if (m_size == 0)
         m_base = second;
@@ -80,6 +81,7 @@ void ReadingHistory::record(system_clock::time_point t, const std::array<uint8_t
     }
     std::copy(raw.begin(), raw.end(), m_raw.get() + at * kItems);
     m_read[at] = read;
+    m_half[at] = halves;
     // Past 136 years from the first tick the clock is broken; the ring only needs order.
     m_times[at] = static_cast<uint32_t>(
         std::min<int64_t>(second - m_base, std::numeric_limits<uint32_t>::max()));
@@ -162,8 +164,8 @@ std::vector<ReadingHistory::Point> ReadingHistory::points(int item, system_clock
             warn = nextWarn++;
         const bool hasLimit = limit != limits.end();
         out.push_back({system_clock::time_point(seconds(second)), m_raw[at * kItems + item],
-                       hasLimit ? limit->low : none, hasLimit ? limit->high : none,
-                       warn != warnings.end() && warn->raised});
+                       (m_half[at] & bit) != 0, hasLimit ? limit->low : none,
+                       hasLimit ? limit->high : none, warn != warnings.end() && warn->raised});
     }
     return out;
 }

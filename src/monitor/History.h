@@ -13,7 +13,7 @@
 namespace hmdx {
 
 // The last kTicks polling ticks of every item, for the History window. The readings live in a
-// ring allocated once (22 bytes a tick); limits and warnings change rarely, so each item keeps
+// ring allocated once (24 bytes a tick); limits and warnings change rarely, so each item keeps
 // a short list of their changes, trimmed to what the ring still covers.
 //
 // Times are kept to the second. A tick earlier than the newest one (the clock was set back)
@@ -28,9 +28,10 @@ public:
     explicit ReadingHistory(std::size_t capacity = kTicks);
 
     // One tick: the raw byte of every item read this tick; bit i of `read` set when item i was
-    // read. Overwrites the oldest tick once the ring is full.
+    // read, of `halves` when its reading had a half degree beyond the byte. Overwrites the
+    // oldest tick once the ring is full.
     void record(std::chrono::system_clock::time_point t, const std::array<uint8_t, 16>& raw,
-                uint16_t read);
+                uint16_t read, uint16_t halves = 0);
     // An item's limits as shown from time t on (row units: volts, RPM, degrees); NaN for a limit
     // the item has not. Items outside 0..15 are ignored.
     void limits(std::chrono::system_clock::time_point t, int item, double low, double high);
@@ -40,6 +41,7 @@ public:
     struct Point {
         std::chrono::system_clock::time_point time;
         uint8_t raw;
+        bool half;        // a half degree beyond `raw`
         double low, high; // NaN where none was in force
         bool warning;
     };
@@ -73,6 +75,7 @@ private:
     // Left uninitialised: the ring's pages cost memory only as the ticks fill them.
     std::unique_ptr<uint8_t[]> m_raw;    // 16 bytes a tick
     std::unique_ptr<uint16_t[]> m_read;  // read mask a tick
+    std::unique_ptr<uint16_t[]> m_half;  // half-degree mask a tick
     std::unique_ptr<uint32_t[]> m_times; // seconds since m_base
     std::size_t m_oldest = 0;
     std::size_t m_size = 0;

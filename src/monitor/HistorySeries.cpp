@@ -163,8 +163,7 @@ int ClampHistoryRange(int seconds) {
 }
 
 HistorySeries BuildHistorySeries(const ReadingHistory& history, int item, int seconds,
-                                 const std::function<double(uint8_t)>& toUnit, int columns,
-                                 system_clock::time_point now) {
+                                 const ToUnit& toUnit, int columns, system_clock::time_point now) {
     HistorySeries s;
     s.yMin = std::numeric_limits<double>::infinity();
     s.yMax = -std::numeric_limits<double>::infinity();
@@ -175,8 +174,8 @@ HistorySeries BuildHistorySeries(const ReadingHistory& history, int item, int se
     const auto points = history.points(item, from, to);
     s.samples.reserve(points.size());
     for (const auto& p : points)
-        s.samples.push_back(
-            {p.time, p.raw, toUnit ? toUnit(p.raw) : p.raw, p.low, p.high, p.warning});
+        s.samples.push_back({p.time, p.raw, p.half, toUnit ? toUnit(p.raw, p.half) : p.raw, p.low,
+                             p.high, p.warning});
     Build(s, columns);
     return s;
 }

@@ -29,6 +29,7 @@ struct HistorySeries {
     struct Sample {
         std::chrono::system_clock::time_point time;
         uint8_t raw;
+        bool half;        // a half degree beyond `raw`
         double value;     // in the item's unit; NaN for a reading that has no value
         double low, high; // the limits in force then; NaN where none was
         bool warning;
@@ -48,10 +49,11 @@ constexpr int kMinHistoryRange = 10;
 int ClampHistoryRange(int seconds);
 
 // The item's readings over the last `seconds` (clamped) up to the newest tick, or up to `now`
-// before the first. `toUnit` turns a raw reading into the item's unit (NaN for none); an empty
-// one keeps the raw byte. `columns` is the chart's width.
+// before the first. `toUnit` turns a raw reading and its half degree into the item's unit (NaN
+// for none); an empty one keeps the raw byte. `columns` is the chart's width.
+using ToUnit = std::function<double(uint8_t raw, bool half)>;
 HistorySeries BuildHistorySeries(const ReadingHistory& history, int item, int seconds,
-                                 const std::function<double(uint8_t)>& toUnit, int columns,
+                                 const ToUnit& toUnit, int columns,
                                  std::chrono::system_clock::time_point now);
 
 } // namespace hmdx

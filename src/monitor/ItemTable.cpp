@@ -52,4 +52,22 @@ constexpr std::array<ItemInfo, 16> kItems{{
      QT_TRANSLATE_NOOP("hmdx::WarningDialog", "Your PC Case has been opened.")},
 }};
 
+std::string_view UnitOf(ItemKind kind) {
+    return kind == ItemKind::Temperature ? "°C" : PlainUnitOf(kind);
+}
+
+std::string_view PlainUnitOf(ItemKind kind) {
+    switch (kind) {
+    case ItemKind::Voltage:
+        return "V";
+    case ItemKind::Fan:
+        return "RPM";
+    case ItemKind::Temperature:
+        return "C";
+    case ItemKind::CaseOpen:
+        break;
+    }
+    return {};
+}
+
 } // namespace hmdx

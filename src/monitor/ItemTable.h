@@ -21,6 +21,11 @@ struct ItemInfo {
 
 extern const std::array<ItemInfo, 16> kItems;
 
+// The unit of an item's numbers, "V", "RPM" or "°C"; the case switch has none. The log and the
+// rows' unit labels spell degrees a plain "C".
+std::string_view UnitOf(ItemKind kind);
+std::string_view PlainUnitOf(ItemKind kind);
+
 // Item 0's message on a model with one core voltage.
 inline constexpr std::string_view kSingleVcoreWarning =
     QT_TRANSLATE_NOOP("hmdx::WarningDialog", "Your Vcore Voltage exceed the limits");

@@ -21,7 +21,7 @@ std::string JournalMessage(const Event& e) {
         message = e.caption + ": ";
     else if (e.item >= 0)
         message = "item " + std::to_string(e.item) + ": ";
-    message += e.event;
+    message += EventWord(e.kind);
     std::string parts;
     const auto add = [&](const std::string& part) {
         if (!parts.empty())
@@ -49,7 +49,7 @@ void JournalSink::write(const Event& e) {
     fields.push_back("MESSAGE=" + JournalMessage(e));
     fields.push_back(e.warning ? "PRIORITY=4" : "PRIORITY=6");
     fields.push_back("SYSLOG_IDENTIFIER=hmdx");
-    fields.push_back("HMDX_EVENT=" + e.event);
+    fields.push_back("HMDX_EVENT=" + EventWord(e.kind));
     if (e.item >= 0)
         fields.push_back("HMDX_ITEM=" + std::to_string(e.item));
     const std::pair<const char*, const std::string*> optional[] = {

@@ -126,7 +126,7 @@ void JsonLinesSink::flush() {
     drain();
     if (!m_failed && m_backlog.empty() && m_dropped > 0) {
         m_backlog = ToJsonLine({.time = std::chrono::system_clock::now(),
-                                .event = "events not written",
+                                .kind = EventKind::EventsNotWritten,
                                 .detail = std::to_string(m_dropped) +
                                           " events not written: the reader did not keep up"}) +
                     '\n';

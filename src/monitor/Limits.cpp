@@ -2,6 +2,7 @@
 #include "Limits.h"
 
 #include "Conversions.h"
+#include "ItemTable.h"
 #include "chip/ChipKeeping.h"
 #include "chip/ChipProgramming.h"
 #include "chip/ChipReading.h"
@@ -140,17 +141,17 @@ void Limits::storeVoltage(int i, bool high, int scale) {
     Shown& shown = high ? v.highText : v.lowText;
     const Shown before = shown;
     shown = ShowTwoDecimals(volts);
-    tellMoved(i, high ? "high" : "low", before, shown, "V");
+    tellMoved(i, high ? "high" : "low", before, shown);
     (high ? m_machine.settings.VoltHiLimit : m_machine.settings.VoltLoLimit)[size_t(i)] = volts;
     WriteVoltageLimit(m_machine.chip, i, high, scale);
 }
 
-void Limits::tellMoved(int item, const char* which, const Shown& before, const Shown& after,
-                       const char* unit) {
+void Limits::tellMoved(int item, const char* which, const Shown& before, const Shown& after) {
     if (!onChanged)
         return;
+    const std::string_view unit = PlainUnitOf(kItems[size_t(item)].kind);
     const auto change = [&](const std::string& from, const std::string& to) {
-        return std::string(which) + " " + from + " -> " + to + " " + unit;
+        return std::string(which) + " " + from + " -> " + to + " " + std::string(unit);
     };
     onChanged(item, change(MachineText(before), MachineText(after)),
               change(before.text.trimmed().toStdString(), after.text.trimmed().toStdString()));
@@ -184,7 +185,7 @@ void Limits::fanMoved(int f) {
     m_machine.settings.FanCountLimit[size_t(f)] = count;
     const Shown before = fan.text;
     fan.text = ShowLimitSpeed(FanLimitSpeed(count, m_machine.settings.FanDivisor[size_t(f)]));
-    tellMoved(kFirstFanItem + f, "low", before, fan.text, "RPM");
+    tellMoved(kFirstFanItem + f, "low", before, fan.text);
     WriteFanCountLimit(m_machine.chip, f, uint8_t(count));
 }
 
@@ -197,24 +198,23 @@ void Limits::loadTemperatures() {
 void Limits::loadTemperature(int t) {
     const SettingsModel& s = m_machine.settings;
     TemperatureLimits& l = m_temperature[size_t(t)];
-    const int st = step(t);
-    const int offset = 40 * st;
-    const int top = kHighestDegrees * st + offset;
-    const int bottom = kLowestDegrees * st + offset;
+    const TemperatureScale scale(t);
     // Limits beyond the scale are held at its ends rather than wrapped into the register.
-    const int a = std::clamp(RoundHalfEven(double(st) * s.TempHiLimit[size_t(t)]), bottom - offset,
-                             top - offset);
-    const int b = std::clamp(RoundHalfEven(double(st) * s.TempLoLimit[size_t(t)]), bottom - offset,
-                             top - offset);
-    l.scaleMax = top;
-    l.scaleMin = bottom;
-    l.hysteresis.setMaximum(offset + a);
+    const auto held = [&scale](float degrees) {
+        return std::clamp(scale.stepsNear(degrees), scale.stepsOf(scale.lowest()),
+                          scale.stepsOf(scale.highest()));
+    };
+    const int a = held(s.TempHiLimit[size_t(t)]);
+    const int b = held(s.TempLoLimit[size_t(t)]);
+    l.scaleMax = scale.highest();
+    l.scaleMin = scale.lowest();
+    l.hysteresis.setMaximum(scale.scaleOf(a));
     l.hysteresis.setMinimum(l.scaleMin);
     l.high.setMaximum(l.scaleMax);
     l.high.setMinimum(l.scaleMin);
     l.hysteresis.setValue(l.high.minimum());
     l.high.setValue(l.hysteresis.maximum());
-    l.band = {offset + b, 0};
+    l.band = {scale.scaleOf(b), 0};
     l.lowText = ShowTwoDecimals(s.TempLoLimit[size_t(t)]);
     l.highText = ShowTwoDecimals(s.TempHiLimit[size_t(t)]);
     WriteTemperatureLimits(m_machine.chip, t, a, b);
@@ -224,15 +224,15 @@ void Limits::temperatureMoved(int t) {
     if (!m_machine.state.limitEditsLive)
         return;
     TemperatureLimits& l = m_temperature[size_t(t)];
-    const int st = step(t);
+    const TemperatureScale scale(t);
     const int v = l.high.value();
-    const int h = v - 40 * st;
+    const int h = scale.stepsOf(v);
     l.band = {v, 0};
-    const float degrees = float(h) / float(st);
+    const auto degrees = float(scale.degreesOf(h));
     const Shown before = l.highText;
     l.lowText = ShowOneDecimal(degrees);
     l.highText = ShowOneDecimal(degrees);
-    tellMoved(kFirstTempItem + t, "high", before, l.highText, "C");
+    tellMoved(kFirstTempItem + t, "high", before, l.highText);
     m_machine.settings.TempHiLimit[size_t(t)] = degrees;
     m_machine.settings.TempLoLimit[size_t(t)] = degrees;
     WriteTemperatureLimits(m_machine.chip, t, h, h);

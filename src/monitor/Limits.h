@@ -34,8 +34,8 @@ struct FanLimit {
     bool editable = true; // a fan standing at start-up is not watched until the next load
 };
 
-// A temperature's high limit on its scale: degrees + 40 for temperature 0, half degrees + 80
-// for 1 and 2. The hysteresis follows the high limit and is never shown.
+// A temperature's high limit on its TemperatureScale. The hysteresis follows the high limit and
+// is never shown.
 struct TemperatureLimits {
     BoundedValue hysteresis, high;
     int scaleMin = 0, scaleMax = 10;
@@ -50,12 +50,6 @@ public:
     explicit Limits(Machine& machine);
     Limits(const Limits&) = delete;
     Limits& operator=(const Limits&) = delete;
-
-    // Scale steps per degree: 1 for temperature 0, 2 (half degrees) for 1 and 2.
-    static int step(int sensor) { return sensor == 0 ? 1 : 2; }
-    // The temperature scale's ends in degrees.
-    static constexpr int kLowestDegrees = -40;
-    static constexpr int kHighestDegrees = 127;
 
     VoltageLimits& voltage(int item) { return m_voltage[size_t(item)]; }
     FanLimit& fan(int fan) { return m_fan[size_t(fan)]; }
@@ -97,8 +91,7 @@ private:
     void loadTemperature(int sensor);
     void temperatureMoved(int sensor);
     void fanMoved(int fan);
-    void tellMoved(int item, const char* which, const Shown& before, const Shown& after,
-                   const char* unit);
+    void tellMoved(int item, const char* which, const Shown& before, const Shown& after);
 
     Machine& m_machine;
     std::array<VoltageLimits, kVoltItems> m_voltage;

@@ -34,18 +34,19 @@ Monitor::Monitor(Machine& machine, WarningDialogs& dialogs)
                                 const std::string& changeForPeople) {
         if (m_machine.state.quietLimits)
             return;
-        Event e = itemEvent(item, "limit changed");
+        Event e = itemEvent(item, EventKind::LimitChanged);
         e.detail = change;
         e.detailForPeople = changeForPeople;
         m_machine.events.record(std::move(e));
         keepLimits(item);
     };
     m_limits.onStandingFan = [this](int fan) {
-        m_readings[size_t(kFirstFanItem + fan)].shown =
-            ShowWords(QStringLiteral(QT_TRANSLATE_NOOP("hmdx::Monitor", "low speed")), 0);
+        ItemReading& r = m_readings[size_t(kFirstFanItem + fan)];
+        r.value = NAN;
+        r.shown = ShowWords(QStringLiteral(QT_TRANSLATE_NOOP("hmdx::Monitor", "low speed")), 0);
     };
     m_dispatch.onChange = [this](int item, bool raised) {
-        Event e = itemEvent(item, raised ? "warning raised" : "warning cleared");
+        Event e = itemEvent(item, raised ? EventKind::WarningRaised : EventKind::WarningCleared);
         e.warning = raised;
         if (raised)
             ++m_machine.state.warningsRaised[size_t(item)];
@@ -68,7 +69,8 @@ void Monitor::restoreDefaults() {
     StopMonitoring(m_machine.chip);
     SetDefaultSettings(m_machine.settings, m_machine.chip.presentItems(),
                        m_machine.chip.beepCapableItems());
-    m_machine.events.record({.event = "default", .detail = "factory settings, not yet saved"});
+    m_machine.events.record(
+        {.kind = EventKind::Default, .detail = "factory settings, not yet saved"});
     // The limits stay live: every limit the defaults move writes its register, quietly.
     m_machine.state.quietLimits = true;
     SetVcoreLimitsFromVid(m_machine.chip, m_machine.settings);
@@ -117,23 +119,27 @@ uint16_t Monitor::itemsToRead() const {
 void Monitor::poll() {
     const uint16_t items = itemsToRead();
     const InputReadings in = ReadInputs(m_machine.chip, items);
+    uint16_t halves = 0;
     for (int i = 0; i < kItemCount; ++i) {
         m_readings[size_t(i)].read = (items >> i) & 1U;
         if (!m_readings[size_t(i)].read)
             continue;
         const uint8_t raw = in.raw[size_t(i)];
         m_raw[size_t(i)] = raw;
-        if (i < kFirstFanItem)
+        if (i < kFirstFanItem) {
             judgeVoltage(i, raw);
-        else if (i < kFirstTempItem)
+        } else if (i < kFirstTempItem) {
             judgeFan(i, raw);
-        else if (i < kCaseOpenItem)
-            judgeTemperature(i, raw, in.halfDegrees[size_t(i - kFirstTempItem)]);
-        else
+        } else if (i < kCaseOpenItem) {
+            const bool half = HasHalfDegree(in.halfDegrees[size_t(i - kFirstTempItem)]);
+            halves = uint16_t(halves | (half ? 1U << i : 0U));
+            judgeTemperature(i, raw, half);
+        } else {
             judgeCase(raw != 0);
+        }
     }
     ClearAlarmStatus(m_machine.chip);
-    m_machine.history.record(now(), m_raw, items);
+    m_machine.history.record(now(), m_raw, items, halves);
     m_fans.tick();
 }
 
@@ -143,9 +149,8 @@ void Monitor::judgeVoltage(int i, uint8_t raw) {
     ItemReading& r = m_readings[size_t(i)];
     r.raw = raw;
     r.marker = scale;
-    r.shown = ShowTwoDecimals(rail == VoltageRail::Converted
-                                  ? NegativeRailVolts(i, raw)
-                                  : ScaleToVolts(scale, m_machine.settings.VoltFactor[size_t(i)]));
+    r.value = valueOf(i, raw, false);
+    r.shown = ShowTwoDecimals(r.value);
     const Band band = m_limits.voltage(i).band;
     report(i, scale > band.start + band.length || scale < band.start);
 }
@@ -155,6 +160,7 @@ void Monitor::judgeFan(int item, uint8_t count) {
     ItemReading& r = m_readings[size_t(item)];
     r.raw = count;
     r.marker = 255 - count;
+    r.value = valueOf(item, count, false);
     const int setting = m_limits.fan(f).setting.value();
     if (count == kFanStoppedCount) {
         // At the lowest setting a standing fan is no fault: it was off at start.
@@ -166,26 +172,18 @@ void Monitor::judgeFan(int item, uint8_t count) {
         return;
     }
     const int counted = count == 0 ? 1 : count;
-    r.shown = ShowRpm(*FanSpeed(counted, m_machine.settings.FanDivisor[size_t(f)]));
+    r.shown = ShowRpm(r.value);
     report(item, counted > 255 - setting);
 }
 
-void Monitor::judgeTemperature(int item, uint8_t whole, uint8_t half) {
+void Monitor::judgeTemperature(int item, uint8_t whole, bool half) {
     const int t = item - kFirstTempItem;
-    double degrees = 0;
-    int scale = 0;
-    if (t == 0) {
-        degrees = Temp1Degrees(whole);
-        scale = int(degrees) + 40;
-    } else {
-        const int halves = TempHalfDegrees(whole, half);
-        degrees = halves / 2.0;
-        scale = halves + 80;
-    }
+    const int scale = TemperatureScale(t).scaleOf(TemperatureSteps(t, whole, half));
     ItemReading& r = m_readings[size_t(item)];
     r.raw = whole;
     r.marker = scale;
-    r.shown = ShowTwoDecimals(degrees);
+    r.value = valueOf(item, whole, half);
+    r.shown = ShowTwoDecimals(r.value);
     const Band band = m_limits.temperature(t).band;
     report(item, scale >= band.start && scale > band.start + band.length);
 }
@@ -193,6 +191,7 @@ void Monitor::judgeTemperature(int item, uint8_t whole, uint8_t half) {
 void Monitor::judgeCase(bool open) {
     ItemReading& r = m_readings[kCaseOpenItem];
     r.raw = open ? 1 : 0;
+    r.value = valueOf(kCaseOpenItem, r.raw, false);
     r.inRange = !open;
     m_machine.state.everRead[kCaseOpenItem] = true;
     m_machine.state.alarm[kCaseOpenItem] = open;
@@ -221,9 +220,9 @@ std::string Monitor::caption(int item) const {
     return item == kCaseOpenItem ? "Case open" : std::string(kItems[size_t(item)].caption);
 }
 
-Event Monitor::itemEvent(int item, std::string what) const {
+Event Monitor::itemEvent(int item, EventKind kind) const {
     Event e;
-    e.event = std::move(what);
+    e.kind = kind;
     e.item = item;
     e.caption = caption(item);
     const Shown& reading = m_readings[size_t(item)].shown;
@@ -241,7 +240,7 @@ Event Monitor::itemEvent(int item, std::string what) const {
     return e;
 }
 
-double Monitor::valueOf(int item, uint8_t raw) const {
+double Monitor::valueOf(int item, uint8_t raw, bool half) const {
     if (item < kFirstFanItem) {
         const VoltageRail rail = RailOf(m_machine.chip.model(), item);
         if (rail == VoltageRail::Converted)
@@ -256,9 +255,10 @@ double Monitor::valueOf(int item, uint8_t raw) const {
             FanSpeed(raw ? raw : 1, m_machine.settings.FanDivisor[size_t(item - kFirstFanItem)]);
         return rpm ? *rpm : NAN;
     }
-    if (item < kCaseOpenItem)
-        // Every temperature's first register holds whole degrees in two's complement.
-        return Temp1Degrees(raw);
+    if (item < kCaseOpenItem) {
+        const int t = item - kFirstTempItem;
+        return TemperatureScale(t).degreesOf(TemperatureSteps(t, raw, half));
+    }
     return raw != 0;
 }
 

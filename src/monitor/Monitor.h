@@ -2,6 +2,7 @@
 #pragma once
 
 #include "FanControl.h"
+#include "ItemActions.h"
 #include "Limits.h"
 #include "Machine.h"
 #include "NumberFormat.h"
@@ -9,6 +10,7 @@
 
 #include <array>
 #include <cstdint>
+#include <limits>
 #include <string>
 
 namespace hmdx {
@@ -16,8 +18,10 @@ namespace hmdx {
 // An item's latest reading as the window shows it.
 struct ItemReading {
     uint8_t raw = 0; // register count; 1 or 0 for the case switch
-    Shown shown;     // the status text and the number it stands for
-    int marker = 0;  // where the reading stands on the item's scale; fans: 255 minus the count
+    // In the row's unit, as Monitor::valueOf converts it; NaN for none (a fan standing).
+    double value = std::numeric_limits<double>::quiet_NaN();
+    Shown shown;    // the status text and the number it stands for
+    int marker = 0; // where the reading stands on the item's scale; fans: 255 minus the count
     bool inRange = true;
     bool read = false; // read in the latest tick; skipped when not monitored
 };
@@ -37,10 +41,11 @@ public:
     const Limits& limits() const { return m_limits; }
     WarningDispatch& dispatch() { return m_dispatch; }
     FanControl& fans() { return m_fans; }
+    ItemActions& actions() { return m_actions; }
     const FanControl& fans() const { return m_fans; }
     const ItemReading& reading(int item) const { return m_readings[size_t(item)]; }
 
-    // Chip and limits from the settings: what the window's load does before polling starts.
+    // Chip and limits from the settings, before the first tick.
     void load();
     // Factory settings (not saved), the Vcore limits from the CPU, and the chip programmed
     // for them.
@@ -55,9 +60,11 @@ public:
 
     std::string caption(int item) const;
     // An event of one item, with its caption, reading and limits as shown now.
-    Event itemEvent(int item, std::string what) const;
-    // A raw reading in its row's unit, with the settings in force now; NaN for none.
-    double valueOf(int item, uint8_t raw) const;
+    Event itemEvent(int item, EventKind kind) const;
+    // A raw reading in its row's unit, with the settings in force now; NaN for none. `half`:
+    // the half degree of temperatures 1 and 2. The rows, fan control and the history all take
+    // their numbers from here.
+    double valueOf(int item, uint8_t raw, bool half) const;
 
 private:
     void loadLimits();
@@ -65,7 +72,7 @@ private:
     uint16_t itemsToRead() const;
     void judgeVoltage(int item, uint8_t raw);
     void judgeFan(int item, uint8_t count);
-    void judgeTemperature(int item, uint8_t whole, uint8_t half);
+    void judgeTemperature(int item, uint8_t whole, bool half);
     void judgeCase(bool open);
     void report(int item, bool outOfRange);
 
@@ -75,6 +82,7 @@ private:
     std::array<ItemReading, kItemCount> m_readings{};
     std::array<uint8_t, kItemCount> m_raw{}; // every item's latest raw byte, for the history
     FanControl m_fans{*this};
+    ItemActions m_actions{*this};
 };
 
 } // namespace hmdx

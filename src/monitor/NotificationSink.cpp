@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "NotificationSink.h"
 
+#include "ItemTable.h"
+
 #include <QStringList>
 #include <algorithm>
 #include <cctype>
@@ -15,14 +17,10 @@ QString text(const std::string& s) {
 
 // The unit a row shows beside a number; words ("low_speed") go without.
 QString unitAfter(int item, const std::string& shown) {
-    static constexpr const char* kUnits[] = {" V", " RPM", " °C", ""};
-    const int group = item < kFirstFanItem    ? 0
-                      : item < kFirstTempItem ? 1
-                      : item < kCaseOpenItem  ? 2
-                                              : 3;
+    const std::string_view unit = UnitOf(kItems[size_t(item)].kind);
     const bool number =
         !shown.empty() && (std::isdigit(static_cast<unsigned char>(shown[0])) || shown[0] == '-');
-    return number ? QString::fromUtf8(kUnits[group]) : QString();
+    return number && !unit.empty() ? QString::fromUtf8(" " + std::string(unit)) : QString();
 }
 
 QString warningBody(const Event& e) {
@@ -43,18 +41,18 @@ QString warningBody(const Event& e) {
 }
 
 struct Plain {
-    std::string_view event;
+    Notice notice;
     int slot;
     const char* summary;
     bool warningsOnly; // a fan going full for the sleep or the end is no news
 };
 
 constexpr Plain kPlain[] = {
-    {"chip reprogrammed", NotificationSink::kReprogrammedSlot,
+    {Notice::Reprogrammed, NotificationSink::kReprogrammedSlot,
      QT_TRANSLATE_NOOP("hmdx::NotificationSink", "Chip programmed again"), false},
-    {"save failed", NotificationSink::kSaveFailedSlot,
+    {Notice::SaveFailed, NotificationSink::kSaveFailedSlot,
      QT_TRANSLATE_NOOP("hmdx::NotificationSink", "Settings not saved"), false},
-    {"fan failsafe", NotificationSink::kFanFailsafeSlot,
+    {Notice::FanFailsafe, NotificationSink::kFanFailsafeSlot,
      QT_TRANSLATE_NOOP("hmdx::NotificationSink", "Fan output at full speed"), true},
 };
 
@@ -73,7 +71,8 @@ NotificationSink::~NotificationSink() {
 
 void NotificationSink::write(const Event& e) {
     const bool isItem = e.item >= 0 && e.item < kItemCount;
-    if (e.event == "warning raised" && isItem) {
+    const Notice notice = InfoOf(e.kind).notice;
+    if (notice == Notice::ItemWarning && isItem) {
         Notifier::Notification n;
         n.summary = tr("%1 out of range").arg(text(e.caption)).toStdString();
         n.body = warningBody(e).toStdString();
@@ -83,24 +82,23 @@ void NotificationSink::write(const Event& e) {
         m_shown[size_t(e.item)] = true;
         return;
     }
-    if ((e.event == "warning cleared" || e.event == "disable") && isItem) {
+    if (notice == Notice::ItemBack && isItem) {
         closeItem(e.item);
         return;
     }
-    // A critical notification stays until closed: one left behind would outlive its action.
-    if (e.event == "end") {
+    if (notice == Notice::EveryItemBack) {
         for (int item = 0; item < kItemCount; ++item)
             closeItem(item);
         return;
     }
     for (const Plain& p : kPlain)
-        if (e.event == p.event && (e.warning || !p.warningsOnly))
+        if (notice == p.notice && (e.warning || !p.warningsOnly))
             m_notifier.notify(p.slot, {.summary = tr(p.summary).toStdString(),
                                        .body = ForPeople(e.detailForPeople, e.detail)});
-    if (isItem && (e.event == "fan failsafe" || e.event == "fan control resumed")) {
+    if (isItem && (notice == Notice::FanFailsafe || notice == Notice::FanResumed)) {
         const bool wasHeld = std::ranges::find(m_failsafe, true) != m_failsafe.end();
         bool& held = m_failsafe[size_t(e.item)];
-        held = e.event == "fan failsafe" ? held || e.warning : false;
+        held = notice == Notice::FanFailsafe ? held || e.warning : false;
         if (wasHeld && std::ranges::find(m_failsafe, true) == m_failsafe.end())
             m_notifier.close(kFanFailsafeSlot);
     }

@@ -39,7 +39,7 @@ void WarningDispatch::reportInRange(int item) {
         return;
     const auto i = static_cast<std::size_t>(item);
     m_machine.state.faultCounts[i] = 0;
-    m_dialogs.unload(item);
+    m_dialogs.takeDown(item);
     if (!m_raised[i])
         return;
     m_raised[i] = false;

@@ -9,7 +9,7 @@
 namespace hmdx {
 
 // The per-item warning dialogs as warning dispatch sees them: each created on first use,
-// reused afterwards, and shown in its initial state again after an unload.
+// reused afterwards, and shown as it first stood again once taken down.
 class WarningDialogs {
 public:
     virtual ~WarningDialogs() = default;
@@ -17,7 +17,7 @@ public:
     // Shows the item's dialog modeless, with no owner, and returns at once.
     virtual void show(int item) = 0;
     // Takes the dialog away and discards its state.
-    virtual void unload(int item) = 0;
+    virtual void takeDown(int item) = 0;
 };
 
 // Turns the polling cycle's out-of-range and in-range reports into warning dialogs, counting

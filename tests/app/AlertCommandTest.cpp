@@ -35,8 +35,8 @@ std::string Script(const TempDir& dir, const std::string& body) {
 std::vector<std::string> Outcome(const EventLog& log) {
     std::vector<std::string> out;
     for (const Event& e : log.events())
-        if (e.event.rfind("alert ", 0) == 0)
-            out.push_back(e.event + ": " + e.detail);
+        if (EventWord(e.kind).rfind("alert ", 0) == 0)
+            out.push_back(EventWord(e.kind) + ": " + e.detail);
     return out;
 }
 
@@ -49,7 +49,7 @@ bool Gone(int pid) {
 }
 
 const Event kRaised{.time = std::chrono::system_clock::from_time_t(1800000000),
-                    .event = "warning raised",
+                    .kind = EventKind::WarningRaised,
                     .item = 2,
                     .caption = "+5V",
                     .value = "6.72",
@@ -91,7 +91,7 @@ TEST(AlertCommand, EnvironmentOutputExitCodeAndTimeout) {
         AlertCommand& alert = *sink;
         alert.timeout = alert.grace = 200ms;
         log.addSink(std::move(sink));
-        log.record({.event = "save"}); // not one it runs for
+        log.record({.kind = EventKind::Save}); // not one it runs for
         log.record(kRaised);
         EXPECT_TRUE(RunUntil([&] { return alert.running() + alert.waiting() == 0; }));
         EXPECT_EQ(Outcome(log), c.outcome);
@@ -113,7 +113,7 @@ TEST(AlertCommand, FourRunAtOnceAndTheRestWaitInOrder) {
     AlertCommand& alert = *sink;
     log.addSink(std::move(sink));
     for (int i = 1; i <= 6; ++i)
-        log.record({.event = "fan failsafe", .detail = std::to_string(i)});
+        log.record({.kind = EventKind::FanFailsafe, .detail = std::to_string(i)});
     EXPECT_TRUE(RunUntil([&] { return ReadFile(started).size() == 8; }));
     EXPECT_EQ(alert.running(), 4U);
     EXPECT_EQ(alert.waiting(), 2U);
@@ -136,7 +136,7 @@ TEST(AlertCommand, AProgramThatCannotStartIsSaidOnce) {
         AlertCommand& alert = *sink;
         log.addSink(std::move(sink));
         for (int i = 0; i < 3; ++i) {
-            log.record({.event = "chip reprogrammed"});
+            log.record({.kind = EventKind::ChipReprogrammed});
             EXPECT_TRUE(RunUntil([&] { return alert.running() + alert.waiting() == 0; }));
         }
         ASSERT_EQ(Outcome(log).size(), 1U) << program;

@@ -31,7 +31,7 @@ TEST(MetricsPublisher, ValuesAreWhatTheWindowShows) {
     EXPECT_EQ(text.find("hmdx_voltage_volts{"), std::string::npos) << "nothing read yet";
 
     for (int tick = 0; tick < 3; ++tick)
-        rig.w().pollOnce();
+        rig.tick();
     metrics.publish();
     text = ReadFile(file);
     const auto& volts = rig.w().voltageRows().row[3];
@@ -41,13 +41,13 @@ TEST(MetricsPublisher, ValuesAreWhatTheWindowShows) {
         return QLocale::c().toDouble(label->text().remove(','));
     };
     const std::pair<std::string, double> expected[] = {
-        {R"(hmdx_voltage_volts{item="3",caption="+5V"})", number(volts.lblStatusV)},
-        {R"(hmdx_voltage_low_volts{item="3",caption="+5V"})", number(volts.LblLoLimit)},
-        {R"(hmdx_voltage_high_volts{item="3",caption="+5V"})", number(volts.LblHiLimit)},
-        {R"(hmdx_fan_rpm{item="9",caption="CPU FAN"})", number(fan.lblFanSpeed)},
-        {R"(hmdx_fan_low_rpm{item="9",caption="CPU FAN"})", number(fan.lblFanLoLimit)},
-        {R"(hmdx_temperature_celsius{item="13",caption="CPU"})", number(temp.lblStatusT)},
-        {R"(hmdx_temperature_high_celsius{item="13",caption="CPU"})", number(temp.lblTempHiLimit)},
+        {R"(hmdx_voltage_volts{item="3",caption="+5V"})", number(volts.readingLabel)},
+        {R"(hmdx_voltage_low_volts{item="3",caption="+5V"})", number(volts.lowLabel)},
+        {R"(hmdx_voltage_high_volts{item="3",caption="+5V"})", number(volts.highLabel)},
+        {R"(hmdx_fan_rpm{item="9",caption="CPU FAN"})", number(fan.readingLabel)},
+        {R"(hmdx_fan_low_rpm{item="9",caption="CPU FAN"})", number(fan.lowLabel)},
+        {R"(hmdx_temperature_celsius{item="13",caption="CPU"})", number(temp.readingLabel)},
+        {R"(hmdx_temperature_high_celsius{item="13",caption="CPU"})", number(temp.highLabel)},
         {R"(hmdx_item_alarm{item="3",caption="+5V"})", 1},
         {R"(hmdx_item_alarm{item="4",caption="+12V"})", 0},
         {R"(hmdx_warnings_raised_total{item="3",caption="+5V"})", 1},
@@ -71,7 +71,7 @@ TEST(MetricsPublisher, FailedWritesAreLoggedOnceAndRetried) {
     const auto failures = [&rig] {
         int n = 0;
         for (const Event& e : rig.m().events.events())
-            n += e.event == "metrics write failed";
+            n += e.kind == EventKind::MetricsWriteFailed;
         return n;
     };
     metrics.publish();

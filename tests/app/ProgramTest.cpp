@@ -2,6 +2,7 @@
 #include "app/Program.h"
 
 #include "app/QuitOnSignal.h"
+#include "monitor/Session.h"
 #include "support/FakeTrayIcon.h"
 #include "support/QtApp.h"
 #include "support/ReadFile.h"
@@ -9,6 +10,7 @@
 #include "ui/main/MainWindow.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QMenu>
@@ -20,6 +22,14 @@
 
 namespace hmdx::test {
 namespace {
+
+// The program's main window, once it made one.
+MainWindow* FoundMainWindow() {
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* window = qobject_cast<MainWindow*>(widget))
+            return window;
+    return nullptr;
+}
 
 // The ways out before the main window opens (the golden runs have the start-up failures and
 // the ways out of the window, the e2e cases a second instance): each with its exit code and
@@ -48,7 +58,7 @@ TEST(Program, EveryWayOutBeforeTheWindowWritesTheDump) {
         FakeInstance instance;
         FakeTrayIcon tray;
         bool windowOpened = false;
-        const auto eventLoop = [&](MainWindow&) {
+        const auto eventLoop = [&](Session&) {
             windowOpened = true;
             return kExitOk;
         };
@@ -83,7 +93,7 @@ TEST(Program, ASignalDuringAStartUpMessageBoxEndsTheRun) {
                            instance,
                            tray,
                            dir.path(),
-                           [&](MainWindow&) {
+                           [&](Session&) {
                                looped = true;
                                return 99;
                            },
@@ -138,17 +148,15 @@ TEST(Program, FanControlFollowsTheTicksTheSleepAndEveryWayOut) {
         FakeInstance instance;
         FakeTrayIcon tray;
         int seconds = 0;
-        const auto eventLoop = [&](MainWindow& w) {
-            w.timer().stop();
+        const auto eventLoop = [&](Session& session) {
+            EXPECT_TRUE(QApplication::topLevelWidgets().isEmpty()) << "a window, headless";
+            session.clock().stop();
             for (; seconds < 4; QCoreApplication::sendPostedEvents()) {
                 ++seconds;
-                w.pollOnce();
+                session.tick();
             }
-            for (QAction* action : w.findChildren<QAction*>())
-                if (action->text().toStdString() == c.end)
-                    action->trigger();
-            if (c.end == "tray")
-                tray.onExit();
+            if (c.end == "&Exit" || c.end == "tray")
+                session.end(c.end == "tray" ? Session::Way::TrayExit : Session::Way::Exit);
             return kExitOk;
         };
         ProgramEnvironment env{
@@ -198,13 +206,14 @@ TEST(Program, DesktopSettingsAlertCommandAndMinimized) {
         tray.available = c.tray;
         int seconds = 0;
         std::string shown;
-        const auto eventLoop = [&](MainWindow& w) {
+        const auto eventLoop = [&](Session& session) {
+            MainWindow& w = *FoundMainWindow();
             shown = w.isMinimized() ? "minimised" : w.isVisible() ? "window" : "";
             shown += tray.visible ? "tray" : "";
-            w.timer().stop();
+            session.clock().stop();
             while (seconds < 4) {
                 ++seconds;
-                w.pollOnce();
+                session.tick();
             }
             QElapsedTimer t;
             t.start();

@@ -1,13 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Program.h"
+#include "monitor/Session.h"
 #include "support/FakeTrayIcon.h"
 #include "support/QtApp.h"
 #include "support/ReadFile.h"
 #include "support/SimRig.h"
-#include "ui/main/MainWindow.h"
-#include "ui/main/UpDown.h"
 
-#include <QAction>
 #include <QCoreApplication>
 #include <QLocale>
 #include <QThread>
@@ -48,6 +46,7 @@ const Run kRuns[] = {
     {"tray_hma", "@tray-hma.scn", "tick 10, tray exit"},
     {"unknown_chip", "@unknown-chip.scn"},
     {"unknown_statement", "@unknown-statement.scn"},
+    {"volt_flap", "@volt-flap.scn", "tick 11, menu &Exit"},
     {"volt_high", "@volt-high.scn", "tick 4, menu &Exit"},
     {"wrong_vendor", "@wrong-vendor.scn"},
     {"no_privilege", "model hmb\nprivilege no\n"},
@@ -150,10 +149,27 @@ void WaitForReadBack(const fs::path& trace) {
     ASSERT_NE(fs::file_size(trace), before) << "no read-back came";
 }
 
+// A limit as its row's up-down is named: a headless run has no window, so the steps move the
+// limits themselves.
+BoundedValue* LimitNamed(Limits& limits, const std::string& name) {
+    const std::size_t bar = name.rfind('_');
+    const std::string kind = name.substr(0, bar);
+    const int i = bar == std::string::npos ? -1 : std::stoi(name.substr(bar + 1));
+    if (kind == "updHiLimit")
+        return &limits.voltage(i).high;
+    if (kind == "updLoLimit")
+        return &limits.voltage(i).low;
+    if (kind == "updFanLoLimit")
+        return &limits.fan(i).setting;
+    if (kind == "updTempHiLimit")
+        return &limits.temperature(i).high;
+    return nullptr;
+}
+
 struct Player {
-    void play(MainWindow& w) {
+    void play(Session& session) {
         // The test alone moves time: a polling timer on the wall clock would add reads at random.
-        w.timer().stop();
+        session.clock().stop();
         std::istringstream script(run.steps);
         for (std::string step; !ended && std::getline(script, step, ',');) {
             std::istringstream words(step);
@@ -165,30 +181,29 @@ struct Player {
             if (verb == "tick") {
                 for (int i = std::stoi(what); i > 0; --i) {
                     ++seconds;
-                    w.pollOnce();
+                    session.tick();
                     // Delivers a resume the tick's reads brought, and fires no timer.
                     QCoreApplication::sendPostedEvents();
                 }
             } else if (verb == "up" || verb == "down") {
-                auto* limit = w.findChild<UpDown*>(QString::fromStdString(what));
+                BoundedValue* limit = LimitNamed(session.monitor().limits(), what);
                 ASSERT_TRUE(limit) << what;
                 for (int i = 0; i < times; ++i)
                     verb == "up" ? limit->stepUp() : limit->stepDown();
-            } else if (verb == "menu") {
-                QAction* item = nullptr;
-                for (QAction* action : w.findChildren<QAction*>())
-                    if (action->text().toStdString() == what)
-                        item = action;
-                ASSERT_TRUE(item) << what;
-                item->trigger();
+            } else if (step.find("menu &Exit") != std::string::npos) {
+                session.end(Session::Way::Exit);
+            } else if (step.find("menu &Default") != std::string::npos) {
+                session.restoreDefaults();
+            } else if (step.find("menu &Save") != std::string::npos) {
+                session.save();
             } else if (verb == "tray") {
-                tray.onExit();
+                session.end(Session::Way::TrayExit);
             } else if (verb == "verify") {
                 WaitForReadBack(trace);
             } else {
                 FAIL() << "unknown step " << step;
             }
-            w.timer().stop();
+            session.clock().stop();
         }
     }
 
@@ -224,8 +239,8 @@ std::string Record(const Run& run) {
                            instance,
                            tray,
                            dir.path(),
-                           [&player](MainWindow& w) {
-                               player.play(w);
+                           [&player](Session& session) {
+                               player.play(session);
                                return player.ended ? kExitOk : 99;
                            },
                            [&player] { player.ended = true; },

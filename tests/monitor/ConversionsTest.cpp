@@ -43,8 +43,13 @@ TEST(Conversions, EveryCountOfEveryRegister) {
             EXPECT_EQ(VoltsToScale(ScaleToVolts(raw, factor(ratio)), factor(ratio)), raw) << ratio;
         const int whole = int8_t(raw);
         EXPECT_EQ(Temp1Degrees(uint8_t(raw)), whole);
-        EXPECT_EQ(TempHalfDegrees(uint8_t(raw), 0x00), 2 * whole);
-        EXPECT_EQ(TempHalfDegrees(uint8_t(raw), 0x80), 2 * whole + 1);
+        EXPECT_EQ(TempHalfDegrees(uint8_t(raw), false), 2 * whole);
+        EXPECT_EQ(TempHalfDegrees(uint8_t(raw), true), 2 * whole + 1);
+        for (int sensor : {0, 1}) { // every reading is a step of its scale, both ways
+            const TemperatureScale scale(sensor);
+            const int steps = TemperatureSteps(sensor, uint8_t(raw), true);
+            EXPECT_EQ(scale.stepsNear(scale.degreesAt(scale.scaleOf(steps))), steps) << sensor;
+        }
         for (int16_t divisor = 1; divisor <= 128; ++divisor) {
             const std::optional<double> rpm = FanSpeed(raw, divisor);
             if (raw == 255) {
@@ -90,7 +95,8 @@ TEST(Conversions, KnownValues) {
     for (auto [limit, rpm] : {std::pair{254, 664}, {255, 662}, {0, 0}})
         EXPECT_EQ(FanLimitSpeed(limit, 8), rpm) << limit;
     EXPECT_EQ(FanLimitSpeed(255, 128), 41);
-    EXPECT_EQ(TempHalfDegrees(0x23, 0x81), 70); // only 0x80 exactly is a half
+    EXPECT_TRUE(HasHalfDegree(0x80));
+    EXPECT_FALSE(HasHalfDegree(0x81)); // only 0x80 exactly is a half
 }
 
 } // namespace

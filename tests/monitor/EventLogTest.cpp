@@ -26,7 +26,7 @@ void SetZone(const char* tz) {
 }
 
 Event Numbered(int n) {
-    return {.event = "limit changed", .detail = std::to_string(n)};
+    return {.kind = EventKind::LimitChanged, .detail = std::to_string(n)};
 }
 
 struct RecordingSink : EventSink {
@@ -46,7 +46,7 @@ TEST(EventLog, CountsWhatItNoLongerKeepsAndStampsTheUnstamped) {
     EXPECT_EQ(log.recordedCount(), static_cast<std::uint64_t>(total));
     EXPECT_EQ(log.events().front().detail, "3");
     EXPECT_EQ(log.events().back().time, kWhen);
-    log.record({.time = kWhen - 1h, .event = "end"});
+    log.record({.time = kWhen - 1h, .kind = EventKind::End});
     EXPECT_EQ(log.events().back().time, kWhen - 1h);
 }
 
@@ -100,7 +100,7 @@ TEST(EventLog, JsonStringsAreEscapedAndAlwaysValidUtf8) {
         {"\x80z", R"("\ufffdz")"},                             // a stray continuation byte
     };
     for (const auto& [in, json] : cases) {
-        const std::string line = ToJsonLine({.event = "save", .caption = in});
+        const std::string line = ToJsonLine({.kind = EventKind::Save, .caption = in});
         EXPECT_NE(line.find(",\"caption\":" + json + ",\"value\":null,"), std::string::npos)
             << line;
     }
@@ -110,16 +110,16 @@ TEST(EventLog, JsonStringsAreEscapedAndAlwaysValidUtf8) {
 // to standard error); these are the other shapes.
 TEST(JournalSink, EachEventIsOneReadableLine) {
     const std::pair<Event, const char*> cases[] = {
-        {{.event = "limit changed",
+        {{.kind = EventKind::LimitChanged,
           .item = 4,
           .caption = "+5V",
           .low = "4.49",
           .high = "5.60",
           .detail = "high 5.51 -> 5.60"},
          "+5V: limit changed (limits 4.49..5.60, high 5.51 -> 5.60)"},
-        {{.event = "ignore", .item = 9}, "item 9: ignore"},
-        {{.event = "end"}, "end"},
-        {{.event = "save failed", .detail = "Cannot write\nthe file"},
+        {{.kind = EventKind::Ignore, .item = 9}, "item 9: ignore"},
+        {{.kind = EventKind::End}, "end"},
+        {{.kind = EventKind::SaveFailed, .detail = "Cannot write\nthe file"},
          "save failed (Cannot write the file)"},
     };
     JournalSink sink; // whether or not this system has a journal, sending never fails
@@ -130,7 +130,7 @@ TEST(JournalSink, EachEventIsOneReadableLine) {
 }
 
 Event Saved(const std::string& detail) {
-    return {.event = "save", .detail = detail};
+    return {.kind = EventKind::Save, .detail = detail};
 }
 
 TEST(JsonLinesSink, AppendsLinesNeverTruncatesAndCreatesForTheUserOnly) {

@@ -27,7 +27,7 @@ struct FanRig : MonitorRig {
     const FanOutputState& output() const { return monitor.fans().state(1); }
     std::string lastEvent() const {
         const Event& e = sim.m.events.events().back();
-        return e.event + " " + e.detail;
+        return EventWord(e.kind) + " " + e.detail;
     }
     int controlChanges = 0;
 };

@@ -64,23 +64,24 @@ std::vector<Point> All(const ReadingHistory& h, int item) {
 }
 
 TEST(ReadingHistory, RingKeepsTheNewestTicksAcrossItsWrap) {
-    EXPECT_EQ(ReadingHistory().bytes(), 86400u * 22); // a day at one tick a second, as documented
+    EXPECT_EQ(ReadingHistory().bytes(), 86400u * 24); // a day at one tick a second, as documented
     EXPECT_EQ(ReadingHistory(0).capacity(), 1u);
     ReadingHistory h(5);
-    EXPECT_EQ(h.bytes(), 5u * 22);
+    EXPECT_EQ(h.bytes(), 5u * 24);
     EXPECT_FALSE(h.latest());
     EXPECT_TRUE(All(h, 0).empty());
     h.limits(t0, -1, 1, 2); // items outside 0..15 are ignored
     h.limits(t0, 16, 1, 2);
     h.warning(t0, 99, true);
     for (int s = 0; s < 8; ++s)
-        h.record(t0 + seconds(s), Raw(s * 10), 0xFFFF);
+        h.record(t0 + seconds(s), Raw(s * 10), 0xFFFF, uint16_t(s % 2 ? 0x0004 : 0x0003));
     EXPECT_EQ(h.size(), 5u);
     EXPECT_EQ(h.latest(), t0 + 7s);
     const auto points = All(h, 2);
     EXPECT_EQ(Described(points), (Texts{"3", "4", "5", "6", "7"}));
     for (const auto& p : points)
-        EXPECT_EQ(p.raw, (p.time - t0) / 1s * 10 + 2);
+        EXPECT_EQ(std::pair(p.raw, p.half),
+                  std::pair(uint8_t((p.time - t0) / 1s * 10 + 2), (p.time - t0) / 1s % 2 == 1));
 
     // Bounds are inclusive, searched across the wrap; sub-second bounds round inwards.
     EXPECT_EQ(Described(h.points(2, t0 + 4s, t0 + 6s)), (Texts{"4", "5", "6"}));
@@ -145,7 +146,7 @@ Lines FromT0(Lines lines) {
     return lines;
 }
 
-double Fan(uint8_t count) {
+double Fan(uint8_t count, bool = false) {
     return count == 255 ? kNone : 1350000.0 / (count * 2.0);
 }
 
@@ -159,7 +160,7 @@ TEST(HistorySeries, ReadingsBreakAtGapsLimitsStepAndWarningsArePeriods) {
     h.warning(t0 + 15s, 0, true); // still up at the newest tick
     for (int s = 0; s < 20; ++s)  // no value at 3 s; not read 7..12 s (a gap) nor 17 s (none)
         h.record(t0 + seconds(s), {uint8_t(s == 3 ? 255 : s)}, (s < 7 || s > 12) && s != 17);
-    const auto half = [](uint8_t raw) { return raw == 255 ? kNone : raw * 0.5; };
+    const auto half = [](uint8_t raw, bool) { return raw == 255 ? kNone : raw * 0.5; };
     const HistorySeries s = BuildHistorySeries(h, 0, 60, half, 200, {});
 
     EXPECT_EQ(s.samples.size(), 13u);
@@ -212,7 +213,8 @@ TEST(HistorySeries, RangeIsClampedEndsAtTheNewestTickAndLongOnesAreThinned) {
 
 std::array<HistoryItemInfo, 16> Items() {
     std::array<HistoryItemInfo, 16> items;
-    items[0] = {QStringLiteral("+3.3V"), QStringLiteral("V"), [](uint8_t r) { return r * 0.016; }};
+    items[0] = {QStringLiteral("+3.3V"), QStringLiteral("V"),
+                [](uint8_t r, bool) { return r * 0.016; }};
     items[1] = {QStringLiteral("Fan 1"), QStringLiteral("RPM"), Fan};
     return items;
 }
@@ -282,7 +284,7 @@ TEST(HistoryCsv, WritesEveryReadingAndAFailureLeavesWhatWasThere) {
     const uint8_t raws[] = {206, 207, 250, 0};
     for (int s = 0; s < 4; ++s) // item 0 not read at 1 s
         h.record(t0 + seconds(s), {raws[s]}, s != 1);
-    const auto volts = [](uint8_t raw) { return raw * 0.016; };
+    const auto volts = [](uint8_t raw, bool) { return raw * 0.016; };
     const HistorySeries series = BuildHistorySeries(h, 0, 600, volts, 200, {});
 
     QTemporaryDir dir;

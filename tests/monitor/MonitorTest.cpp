@@ -2,6 +2,7 @@
 #include "monitor/Monitor.h"
 
 #include "monitor/Conversions.h"
+#include "monitor/Session.h"
 #include "support/SimRig.h"
 
 #include <gtest/gtest.h>
@@ -124,6 +125,25 @@ TEST(Monitor, EachTickIsAPointOfTheHistory) {
     EXPECT_DOUBLE_EQ(p[3].low, 4.49);
     EXPECT_DOUBLE_EQ(p[3].high, 5.59);
     EXPECT_EQ(points(10).size(), 0U) << "FAN1 is not monitored";
+}
+
+// A tick reads first, then does its duties in their stated order, whatever order they were
+// given in, and only then says it is done.
+TEST(Session, TickReadsThenDoesEachDutyInOrderThenSaysSo) {
+    StartedSim rig(ScenarioFor("hmb"));
+    RecordingWarningDialogs warnings;
+    Session session(rig.m(), warnings);
+    std::string order;
+    using Duty = Session::Duty;
+    for (Duty duty : {Duty::Metrics, Duty::GuardianHeartbeat, Duty::NotificationReview})
+        session.setDuty(duty, [&, duty] {
+            order += std::to_string(int(duty)) + (rig.m().state.everRead[0] ? "r " : "- ");
+        });
+    QObject::connect(&session, &Session::ticked, [&order] { order += "done"; });
+    session.start();
+    session.clock().stop();
+    session.tick();
+    EXPECT_EQ(order, "0r 1r 2r done");
 }
 
 } // namespace

@@ -10,8 +10,10 @@
 namespace hmdx::test {
 namespace {
 
-Event on(int item, const char* what, bool warning = false) {
-    return {.event = what, .item = item, .caption = "+5V", .warning = warning};
+using K = EventKind;
+
+Event on(int item, EventKind what, bool warning = false) {
+    return {.kind = what, .item = item, .caption = "+5V", .warning = warning};
 }
 
 TEST(NotificationSink, EventsMakeAndTakeAwayNotifications) {
@@ -20,19 +22,19 @@ TEST(NotificationSink, EventsMakeAndTakeAwayNotifications) {
         std::string calls;
         int off = -1; // not monitored
     };
-    const Event raised4 = on(4, "warning raised", true), raised12 = on(12, "warning raised", true);
+    const Event raised4 = on(4, K::WarningRaised, true), raised12 = on(12, K::WarningRaised, true);
     for (const Case& c : std::vector<Case>{
-             {{raised4, raised4, on(4, "ignore"), on(4, "warning cleared")}, "n4! n4! c4 "},
-             {{raised4, on(4, "disable")}, "n4! c4 "},
-             {{on(4, "warning cleared"), on(5, "disable"), on(-1, "end")}, ""},
-             {{raised4, raised12, on(4, "warning cleared"), on(-1, "end")}, "n4! n12! c4 c12 "},
-             {{on(-1, "chip reprogrammed"), on(-1, "save failed", true)}, "n16 n17 "},
-             {{on(9, "fan failsafe", true), on(10, "fan failsafe", true), on(9, "fan failsafe"),
-               on(10, "fan control resumed"), on(9, "fan control resumed")},
+             {{raised4, raised4, on(4, K::Ignore), on(4, K::WarningCleared)}, "n4! n4! c4 "},
+             {{raised4, on(4, K::Disable)}, "n4! c4 "},
+             {{on(4, K::WarningCleared), on(5, K::Disable), on(-1, K::End)}, ""},
+             {{raised4, raised12, on(4, K::WarningCleared), on(-1, K::End)}, "n4! n12! c4 c12 "},
+             {{on(-1, K::ChipReprogrammed), on(-1, K::SaveFailed, true)}, "n16 n17 "},
+             {{on(9, K::FanFailsafe, true), on(10, K::FanFailsafe, true), on(9, K::FanFailsafe),
+               on(10, K::FanControlResumed), on(9, K::FanControlResumed)},
               "n18 n18 c18 "},
              // +5V switched off in the configuration: gone with the next event
-             {{raised4, raised12, on(-1, "configuration changed")}, "n4! n12! c4 ", 4},
-             {{on(4, "limit changed"), on(-1, "start"), on(-1, "save"), on(4, "shut down")}, ""},
+             {{raised4, raised12, on(-1, K::ConfigurationChanged)}, "n4! n12! c4 ", 4},
+             {{on(4, K::LimitChanged), on(-1, K::Start), on(-1, K::Save), on(4, K::ShutDown)}, ""},
          }) {
         RecordingNotifier notifier;
         NotificationSink sink(notifier);
@@ -57,8 +59,8 @@ TEST(NotificationSink, AWarningSaysTheReadingAndLimitsWithTheirUnits) {
          }) {
         RecordingNotifier notifier;
         NotificationSink sink(notifier);
-        sink.write(
-            Event{{}, "warning raised", c.item, c.caption, c.value, c.low, c.high, {}, true});
+        sink.write(Event{
+            {}, EventKind::WarningRaised, c.item, c.caption, c.value, c.low, c.high, {}, true});
         EXPECT_EQ(notifier.sent.at(0).summary, std::string(c.caption) + " out of range");
         EXPECT_EQ(notifier.sent.at(0).body, c.body);
         EXPECT_EQ(notifier.sent.at(0).actionLabel, "Show");
@@ -71,11 +73,11 @@ TEST(NotificationSink, TheActionShowsTheWarningOfAnItemStillNotified) {
     auto sink = std::make_unique<NotificationSink>(notifier);
     sink->showWarning = [&](int item) { shown += std::to_string(item) + " "; };
     for (const Event& e :
-         {on(4, "warning raised", true), on(-1, "save failed", true), on(5, "warning cleared")})
+         {on(4, K::WarningRaised, true), on(-1, K::SaveFailed, true), on(5, K::WarningCleared)})
         sink->write(e);
     for (int slot : {4, 5, int(NotificationSink::kSaveFailedSlot), -1})
         notifier.onAction(slot);
-    sink->write(on(4, "warning cleared"));
+    sink->write(on(4, K::WarningCleared));
     notifier.onAction(4);
     EXPECT_EQ(shown, "4 ");
     sink.reset();

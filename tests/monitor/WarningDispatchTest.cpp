@@ -19,7 +19,7 @@ struct RecordingDialogs : WarningDialogs {
         calls += "show " + std::to_string(item) + ";";
         visible.insert(item);
     }
-    void unload(int item) override {
+    void takeDown(int item) override {
         calls += visible.erase(item) ? "unload " + std::to_string(item) + ";" : "";
     }
 };

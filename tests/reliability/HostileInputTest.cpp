@@ -74,12 +74,12 @@ void survive(const HostileFile& file, const char* model) {
     const std::size_t startupBoxes = machine.boxes.boxes.size();
     machine.w().load();
     for (machine.sim.now = 1; machine.sim.now <= 3; ++machine.sim.now)
-        machine.w().pollOnce();
+        machine.tick();
     // Its Load puts hostile item switches right, as a click on each box would.
     machine.forms.loadConfig();
     EXPECT_EQ(switchFaults(machine.m().settings), std::vector<std::string>{});
     for (; machine.sim.now <= 6; ++machine.sim.now)
-        machine.w().pollOnce();
+        machine.tick();
     Machine::settle();
     EXPECT_EQ(WindowFaults(machine), std::vector<std::string>{});
     // Saved, it loads back as it is; the bytes kept from the file are the corpus replay's to

@@ -30,7 +30,7 @@ constexpr Misbehaviour kMisbehaviours[] = {
 void tick(Machine& machine) {
     ++machine.sim.now;
     const long long before = machine.sim.simIo.portAccesses();
-    machine.w().pollOnce();
+    machine.tick();
     Machine::settle();
     EXPECT_GT(machine.sim.simIo.portAccesses(), before); // the poll went out to the chip
 }
@@ -45,7 +45,7 @@ void misbehave(const Misbehaviour& fault, const char* model) {
     ASSERT_TRUE(machine.ready);
     machine.w().load();
     machine.w().show();
-    machine.w().pollOnce();
+    machine.tick();
     machine.w().saveSettings();
     const Bytes saved = ReadFile<Bytes>(machine.dataPath());
     const SettingsModel settings = machine.m().settings;
@@ -70,7 +70,7 @@ void misbehave(const Misbehaviour& fault, const char* model) {
     }
     EXPECT_EQ(warnings > 0, fault.warns);
     EXPECT_TRUE(machine.w().isVisible());
-    EXPECT_TRUE(machine.w().timer().isActive());
+    EXPECT_TRUE(machine.s().clock().isActive());
     EXPECT_EQ(machine.ended, 0);
     EXPECT_LE(QApplication::topLevelWidgets().size(), 40);
     EXPECT_EQ(WindowFaults(machine, false), std::vector<std::string>{});

@@ -71,7 +71,7 @@ struct Soak {
 
     void start() {
         machine.w().load();
-        machine.w().timer().stop();
+        machine.s().clock().stop();
         machine.w().show();
         limits = machine.w().findChildren<UpDown*>();
     }
@@ -83,7 +83,7 @@ struct Soak {
                 machine.chip().poke(kPolled[i].bank, kPolled[i].reg,
                                     dice == 0 ? uint8_t(random()) : healthy[i]);
         ++machine.sim.now;
-        machine.w().pollOnce();
+        machine.tick();
         if (n % 7 == 0)
             answerAWarning();
         if (n % 13 == 0) {
@@ -116,7 +116,7 @@ struct Soak {
         const int item = pick(kItemCount);
         if (!machine.m().chip.hasItem(item))
             return;
-        QCheckBox* box = pick(3) ? config.chkEnable[item] : config.chkWErr3[item];
+        QCheckBox* box = pick(3) ? config.monitoredBoxes[item] : config.warnAfterThreeBoxes[item];
         box->setChecked(!box->isChecked());
         if (pick(4) == 0)
             config.press(ConfigurationButton(pick(2)));

@@ -60,17 +60,16 @@ std::vector<std::string> WindowFaults(Machine& machine, bool registers) {
         // HMA reads its negative rails as negated counts, limits crossed over.
         const bool negated = RailOf(chip.model(), i) == VoltageRail::Negated;
         const int sign = negated ? -1 : 1;
-        holds(regs.bank, negated ? regs.low : regs.high, sign * r.updHiLimit->value(),
-              r.updHiLimit);
-        holds(regs.bank, negated ? regs.high : regs.low, sign * r.updLoLimit->value(),
-              r.updLoLimit);
-        onScale(r.updHiLimit, r.SldVoltage);
-        onScale(r.updLoLimit, r.SldVoltage);
+        holds(regs.bank, negated ? regs.low : regs.high, sign * r.highUpDown->value(),
+              r.highUpDown);
+        holds(regs.bank, negated ? regs.high : regs.low, sign * r.lowUpDown->value(), r.lowUpDown);
+        onScale(r.highUpDown, r.scaleSlider);
+        onScale(r.lowUpDown, r.scaleSlider);
         if (RailOf(chip.model(), i) != VoltageRail::Converted)
             continue;
         // What the label says is what the chip judges by.
         for (const auto& [label, limit] :
-             {std::pair{r.LblLoLimit, r.updLoLimit}, std::pair{r.LblHiLimit, r.updHiLimit}})
+             {std::pair{r.lowLabel, r.lowUpDown}, std::pair{r.highLabel, r.highUpDown}})
             if (NegativeRailCount(i, QLocale().toFloat(label->text())) != limit->value())
                 faults.push_back(name(label) + " shows " + label->text().toStdString() +
                                  ", the register holds " + std::to_string(limit->value()));
@@ -78,7 +77,7 @@ std::vector<std::string> WindowFaults(Machine& machine, bool registers) {
     for (int f = 0; f < 3; ++f) {
         if (!chip.hasItem(kFirstFanItem + f))
             continue;
-        const UpDown* limit = w.fanRows().row[f].updFanLoLimit;
+        const UpDown* limit = w.fanRows().row[f].lowUpDown;
         // A fan that stood still at start is left unwatched: count limit 255.
         holds(0, reg::kFanCountLimit + f, limit->isEnabled() ? 255 - limit->value() : 255, limit);
     }
@@ -87,15 +86,15 @@ std::vector<std::string> WindowFaults(Machine& machine, bool registers) {
             continue;
         const TemperatureRows::Row& r = w.temperatureRows().row[t];
         const reg::TemperatureRegisters regs = reg::kTemperature[size_t(t)];
-        const int high = r.updTempHiLimit->value() - 40 * Limits::step(t);
-        onScale(r.updTempHiLimit, r.sldTemp);
+        const int high = TemperatureScale(t).stepsOf(r.highUpDown->value());
+        onScale(r.highUpDown, r.scaleSlider);
         if (regs.highHalf == reg::kNone) {
-            holds(regs.bank, regs.high, high & 0xFF, r.updTempHiLimit);
+            holds(regs.bank, regs.high, high & 0xFF, r.highUpDown);
             continue;
         }
         // Half degrees: bits 1..8 in one register, the half in bit 7 of the other.
-        holds(regs.bank, regs.high, (high & 0x1FE) / 2, r.updTempHiLimit);
-        holds(regs.bank, regs.highHalf, (high & 1) ? 0x80 : 0, r.updTempHiLimit);
+        holds(regs.bank, regs.high, (high & 0x1FE) / 2, r.highUpDown);
+        holds(regs.bank, regs.highHalf, (high & 1) ? 0x80 : 0, r.highUpDown);
     }
     return faults;
 }

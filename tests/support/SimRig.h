@@ -75,7 +75,7 @@ struct StartedSim {
     bool ready = false;
 };
 
-// Remembers which warnings are up and every show and unload, in order.
+// Remembers which warnings are up and every show and take-down, in order.
 struct RecordingWarningDialogs : WarningDialogs {
     std::array<bool, 16> shown{};
     std::vector<std::string> log;
@@ -84,7 +84,7 @@ struct RecordingWarningDialogs : WarningDialogs {
         shown[item] = true;
         log.push_back("show " + std::to_string(item));
     }
-    void unload(int item) override {
+    void takeDown(int item) override {
         if (shown[item])
             log.push_back("unload " + std::to_string(item));
         shown[item] = false;

@@ -11,22 +11,26 @@
 
 namespace hmdx::test {
 
-// The simulated machine after start-up with its main window, not yet loaded, whose warnings go
-// to a recorder or, with realDialogs, to the program's own dialogs. Power-off requests are
-// counted by the simulated chip.
+// The simulated machine after start-up with its session and main window, not yet loaded, whose
+// warnings go to a recorder or, with realDialogs, to the program's own dialogs. Power-off requests
+// are counted by the simulated chip.
 struct WindowRig : StartedSim {
     explicit WindowRig(const sim::Scenario& scenario, bool realDialogs = false,
                        const std::optional<std::vector<uint8_t>>& dataFile = {})
         : StartedSim(scenario, dataFile), power(sim.chip), forms(sim.m, boxes, power) {
         QtApp();
         WarningDialogs& warnings = realDialogs ? static_cast<WarningDialogs&>(forms) : dialogs;
+        session = std::make_unique<Session>(sim.m, warnings);
+        session->onEnd = [this] { ++ended; };
         window = std::make_unique<MainWindow>(
-            MainWindow::Services{sim.m, boxes, tray, warnings, [this] { ++ended; }});
+            MainWindow::Services{*session, boxes, tray, [this] { ++ended; }});
         if (realDialogs)
             forms.attach(*window);
     }
 
     MainWindow& w() { return *window; }
+    Session& s() { return *session; }
+    void tick() { session->tick(); }
     // What the event loop does between ticks: window-system events are delivered and closed
     // dialogs finish unloading.
     static void settle() {
@@ -38,6 +42,7 @@ struct WindowRig : StartedSim {
     FakeTrayIcon tray;
     RecordingWarningDialogs dialogs;
     Dialogs forms;
+    std::unique_ptr<Session> session;
     std::unique_ptr<MainWindow> window;
     int ended = 0;
 };

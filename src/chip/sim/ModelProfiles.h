@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "chip/RegisterMap.h"
+
 #include <array>
 #include <cstdint>
 #include <initializer_list>
@@ -38,24 +40,24 @@ constexpr uint16_t Inputs(std::initializer_list<int> items) {
 // the others read through an offset divider (35 = -12.03 V, 54 = -4.99 V).
 // clang-format off
 inline constexpr std::array<ModelProfile, 5> kModelProfiles{{
-    // name   ID    Super I/O absent inputs                    0x5D
+    // name   ID    Super I/O               absent inputs                     0x5D
     //        Vcore VcoreB +3.3 +5  +12  -12  -5  Vsb  Vbat    fans          Temp1 Temp2/3 (halves)
     //        PWM outputs of fans 1 and 2
-    {"hma",   0x10, 0,    Inputs({7, 8}),                      false,
+    {"hma",   0x10, 0,                      Inputs({7, 8}),                   false,
               {109,  216,  206, 186, 197, 215, 207,   0,   0}, {56, 64,  60}, 34,   {90, 84},
               {0, 0}},
-    {"hma11", 0x11, 0,    Inputs({7, 8}),                      false,
+    {"hma11", 0x11, 0,                      Inputs({7, 8}),                   false,
               {109,  216,  206, 186, 197, 215, 207,   0,   0}, {56, 64,  60}, 34,   {90, 84},
               {0, 0}},
-    {"hmb",   0x30, 0,    0,                                   true,
+    {"hmb",   0x30, 0,                      0,                                true,
               {109,  216,  206, 186, 197,  35,  54, 206, 188}, {56, 64,  60}, 34,   {90, 84},
-              {0x5B, 0}},
-    {"hmc",   0x40, 0,    Inputs({1, 6, 7, 8, 11, 14, 15}),    false,
+              {reg::kPwm2, 0}},
+    {"hmc",   0x40, 0,                      Inputs({1, 6, 7, 8, 11, 14, 15}), false,
               {109,    0,  206, 186, 197,  35,   0,   0,   0}, {56, 64, 255}, 34,   {90,  0},
-              {0x5A, 0x5B}},
-    {"hmdf",  0x21, 0x2E, Inputs({1, 11, 14, 15}),             true,
+              {reg::kPwm1, reg::kPwm2}},
+    {"hmdf",  0x21, sio::kFirstConfigPort,  Inputs({1, 11, 14, 15}),          true,
               {109,    0,  206, 186, 197,  35,  54, 206, 188}, {56, 64, 255}, 34,   {90,  0},
-              {0x5A, 0x5B}},
+              {reg::kPwm1, reg::kPwm2}},
 }};
 // clang-format on
 

@@ -2,6 +2,7 @@
 #include "Scenario.h"
 
 #include "ModelProfiles.h"
+#include "chip/RegisterMap.h"
 
 #include <algorithm>
 #include <charconv>
@@ -114,9 +115,9 @@ Problem ParseSuperIo(const Statement& st, Scenario& s) {
     if (word == "none")
         s.superio = 0;
     else if (word == "2e" || word == "0x2e" || word == "0x2E")
-        s.superio = 0x2E;
+        s.superio = sio::kFirstConfigPort;
     else if (word == "4e" || word == "0x4e" || word == "0x4E")
-        s.superio = 0x4E;
+        s.superio = sio::kSecondConfigPort;
     else
         return InStatement(st, "expected none, 2e or 4e, got " + Quoted(word));
     return {};

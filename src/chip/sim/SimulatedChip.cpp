@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SimulatedChip.h"
 
+#include "chip/ChipProgramming.h"
+#include "chip/RegisterMap.h"
+
 #include <algorithm>
 #include <cstdio>
 
@@ -8,12 +11,6 @@ namespace hmdx::sim {
 namespace {
 
 constexpr int kAnyBank = -1;
-constexpr uint16_t kDefaultIndexPort = 0x295;
-constexpr int kCaseOpenReg = 0x42;
-constexpr uint8_t kCaseOpenBit = 0x10;
-constexpr int kCaseClearReg = 0x46;
-constexpr uint8_t kCaseClearBit = 0x80;
-constexpr int kVendorReg = 0x4F;
 
 struct RegisterValue {
     int bank;
@@ -23,23 +20,30 @@ struct RegisterValue {
 
 // What the chip holds when the program starts, apart from readings, chip ID and VID pins.
 constexpr RegisterValue kPowerOn[] = {
-    {0, 0x40, 0x01},                // monitoring running
-    {0, 0x47, 0xF0},                // fans 1 and 2 at divisor 8
-    {0, 0x48, 0x2D},                // serial bus address
-    {0, 0x4B, 0xC0},                // fan 3 at divisor 8
-    {0, 0x4D, 0x15},                // fan inputs enabled
-    {0, 0x4E, 0x80},                // bank 0; 0x4F shows the vendor's high byte
-    {0, 0x5A, 0xFF},                // PWM outputs at full speed
-    {0, 0x5B, 0xFF},                //
-    {1, 0x53, 75},   {1, 0x55, 80}, // Temp2 hysteresis and overtemperature
-    {2, 0x53, 75},   {2, 0x55, 80}, // Temp3
+    {0, reg::kConfig, reg::kStartBit},         // monitoring running
+    {0, reg::kVidFanDiv, reg::kFan12Divisor8}, // fans 1 and 2 at divisor 8
+    {0, reg::kSerialBusAddress, 0x2D},         // as the chip comes up
+    {0, reg::kFanDiv3, reg::kFan3Divisor8},    // fan 3 at divisor 8
+    {0, reg::kFanPinControl, reg::kFan1Input | reg::kFan2Input | reg::kFan3Input},
+    {0, reg::kBankSelect, reg::kVendorHighByte}, // bank 0, the vendor's high byte
+    {0, reg::kPwm1, kFullDuty},                  // PWM outputs at full speed
+    {0, reg::kPwm2, kFullDuty},                  //
+    {1, reg::kTemperature[1].hysteresis, 75},    // Temp2 hysteresis and overtemperature
+    {1, reg::kTemperature[1].high, 80},          //
+    {2, reg::kTemperature[2].hysteresis, 75},    // Temp3
+    {2, reg::kTemperature[2].high, 80},          //
 };
 
 // Bits the program cannot change: status and identity registers, and the VID pins.
 constexpr RegisterValue kFixedBits[] = {
-    {kAnyBank, 0x41, 0xFF}, {kAnyBank, kCaseOpenReg, 0xFF}, {kAnyBank, kVendorReg, 0xFF},
-    {kAnyBank, 0x47, 0x0F}, {kAnyBank, 0x49, 0x01},         {0, 0x58, 0xFF},
+    {kAnyBank, reg::kIntStatus1, 0xFF},    {kAnyBank, reg::kIntStatus2, 0xFF},
+    {kAnyBank, reg::kVendorId, 0xFF},      {kAnyBank, reg::kVidFanDiv, reg::kVidLowBits},
+    {kAnyBank, reg::kVid4, reg::kVid4Bit}, {0, reg::kChipId, 0xFF},
 };
+
+bool SetsFanDivisor(int reg) {
+    return reg == reg::kVidFanDiv || reg == reg::kFanDiv3;
+}
 
 uint8_t FixedBits(int bank, int reg) {
     for (const auto& rule : kFixedBits)
@@ -70,11 +74,11 @@ SimulatedChip::SimulatedChip(const Scenario& scenario)
 void SimulatedChip::powerOn() {
     for (const auto& cell : kPowerOn)
         m_regs.at(cell.bank, cell.reg) = cell.value;
-    m_regs.at(0, 0x58) = m_scenario.effectiveChipId();
-    m_regs.at(0, 0x47) |= kDemoVid & 0x0F;
-    m_regs.at(0, 0x49) |= (kDemoVid >> 4) & 0x01;
+    m_regs.at(0, reg::kChipId) = m_scenario.effectiveChipId();
+    m_regs.at(0, reg::kVidFanDiv) |= kDemoVid & reg::kVidLowBits;
+    m_regs.at(0, reg::kVid4) |= (kDemoVid >> 4) & reg::kVid4Bit;
     if (m_profile->monitorBit5D)
-        m_regs.at(0, 0x5D) |= 0x01;
+        m_regs.at(0, reg::kMonitor5D) |= reg::kStartBit;
     m_readings.writeAll(m_regs);
 }
 
@@ -117,12 +121,12 @@ void SimulatedChip::applyDueWrites() {
 }
 
 bool SimulatedChip::monitoring() const {
-    return m_regs.at(0, 0x40) & 0x01;
+    return m_regs.at(0, reg::kConfig) & reg::kStartBit;
 }
 
 std::optional<uint16_t> SimulatedChip::monitorIndexPort() const {
     if (!m_superIo)
-        return kDefaultIndexPort;
+        return reg::kDefaultIndexPort;
     // An inactive logical device does not decode its ports at all.
     if (!m_superIo->monitorActive())
         return std::nullopt;
@@ -157,17 +161,17 @@ void SimulatedChip::writeRegister(int reg, uint8_t value) {
     const uint8_t fixed = FixedBits(bank, reg);
     uint8_t& cell = m_regs.at(bank, reg);
     cell = uint8_t((cell & fixed) | (value & ~fixed));
-    if (reg == kCaseClearReg && (value & kCaseClearBit))
-        m_regs.at(0, kCaseOpenReg) &= uint8_t(~kCaseOpenBit);
-    if (reg == 0x47 || reg == 0x4B || m_readings.drivesFans(bank, reg))
+    if (reg == reg::kCaseClear && (value & reg::kCaseClearBit))
+        m_regs.at(0, reg::kIntStatus2) &= uint8_t(~reg::kCaseOpenBit);
+    if (SetsFanDivisor(reg) || m_readings.drivesFans(bank, reg))
         m_readings.writeFans(m_regs);
 }
 
 uint8_t SimulatedChip::peek(int bank, int reg) const {
     if (!RegisterFile::isValid(bank, reg))
         return 0xFF;
-    if (reg == kVendorReg) {
-        const bool high = m_regs.at(0, RegisterFile::kBankSelect) & 0x80;
+    if (reg == reg::kVendorId) {
+        const bool high = m_regs.at(0, reg::kBankSelect) & reg::kVendorHighByte;
         return uint8_t(high ? m_scenario.vendor >> 8 : m_scenario.vendor & 0xFF);
     }
     return m_regs.at(bank, reg);
@@ -178,7 +182,7 @@ void SimulatedChip::poke(int bank, int reg, uint8_t value) {
         return;
     m_regs.at(bank, reg) = value;
     m_readings.follow(m_regs, bank, reg);
-    if (reg == 0x47 || reg == 0x4B || m_readings.drivesFans(bank, reg))
+    if (SetsFanDivisor(reg) || m_readings.drivesFans(bank, reg))
         m_readings.writeFans(m_regs);
 }
 
@@ -196,7 +200,7 @@ std::string SimulatedChip::dump(long long portAccesses) const {
             text += line;
         }
     if (m_superIo)
-        for (int reg : {0x30, 0x60, 0x61}) {
+        for (int reg : {sio::kActivate, sio::kBaseHigh, sio::kBaseLow}) {
             std::snprintf(line, sizeof line, "sio:%02x %02x\n", reg, peekSio(reg));
             text += line;
         }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SimulatedReadings.h"
 
+#include "chip/RegisterMap.h"
+
 #include <algorithm>
 
 namespace hmdx::sim {
@@ -24,16 +26,14 @@ constexpr KindTraits kTraits[] = {
     {0, 254 * 8, 8, 3 * 8}, // fan count
 };
 
-constexpr uint8_t kFanCountRegs[3] = {0x28, 0x29, 0x2A};
-constexpr uint8_t kBank0VoltRegs[7] = {0x20, 0x21, 0x22, 0x23, 0x24, 0x25, 0x26};
-
 bool Absent(const ModelProfile& profile, int item) {
     return (profile.absentInputs >> item) & 1U;
 }
 
 // 0x47 bits 4-5 and 6-7 divide fans 1 and 2, 0x4B bits 6-7 fan 3: 1, 2, 4 or 8.
 int FanDivisor(const RegisterFile& regs, int fan) {
-    const int bits = fan == 2 ? regs.at(0, 0x4B) >> 6 : regs.at(0, 0x47) >> (4 + 2 * fan);
+    const int bits =
+        fan == 2 ? regs.at(0, reg::kFanDiv3) >> 6 : regs.at(0, reg::kVidFanDiv) >> (4 + 2 * fan);
     return 1 << (bits & 3);
 }
 
@@ -46,22 +46,21 @@ int DrivenCount(int count, int duty) {
 } // namespace
 
 SimulatedReadings::SimulatedReadings(const ModelProfile& p, bool fansFollowDuty) {
-    for (int item = 0; item < 7; ++item)
+    for (int item = 0; item < 9; ++item)
         if (!Absent(p, item))
-            add(Kind::Count, 0, kBank0VoltRegs[item], p.volts[item]);
-    for (int item = 7; item < 9; ++item)
-        if (!Absent(p, item))
-            add(Kind::Count, 5, 0x50 + item - 7, p.volts[item]);
+            add(Kind::Count, reg::kVoltage[size_t(item)].bank, reg::kVoltage[size_t(item)].reading,
+                p.volts[item]);
     for (int fan = 0; fan < 3; ++fan) {
         const bool turns = !Absent(p, 9 + fan) && p.fans[fan] != 255;
         const int pwm = fansFollowDuty && fan < 2 ? p.pwm[fan] : 0;
-        add(Kind::Fan, 0, kFanCountRegs[fan], turns ? p.fans[fan] * 8 : kStopped, fan, pwm);
+        add(Kind::Fan, 0, reg::kFanCount + fan, turns ? p.fans[fan] * 8 : kStopped, fan, pwm);
     }
     if (!Absent(p, 12))
-        add(Kind::WholeDegrees, 0, 0x27, p.temp1);
+        add(Kind::WholeDegrees, reg::kTemperature[0].bank, reg::kTemperature[0].reading, p.temp1);
     for (int sensor = 0; sensor < 2; ++sensor)
         if (!Absent(p, 13 + sensor))
-            add(Kind::HalfDegrees, 1 + sensor, 0x50, p.tempHalves[sensor]);
+            add(Kind::HalfDegrees, reg::kTemperature[size_t(1 + sensor)].bank,
+                reg::kTemperature[size_t(1 + sensor)].reading, p.tempHalves[sensor]);
 }
 
 void SimulatedReadings::add(Kind kind, int bank, int reg, int value, int fan, int pwm) {
@@ -121,7 +120,7 @@ void SimulatedReadings::write(const Input& input, RegisterFile& regs) {
         break;
     case Kind::HalfDegrees:
         cell = uint8_t((input.value >> 1) & 0xFF);
-        regs.at(input.bank, input.reg + 1) = uint8_t((input.value & 1) ? 0x80 : 0x00);
+        regs.at(input.bank, input.reg + 1) = uint8_t((input.value & 1) ? reg::kHalfDegreeBit : 0);
         break;
     case Kind::Fan: {
         // A slow fan overflows the counter and reads 255, like one standing still.
@@ -142,7 +141,8 @@ int SimulatedReadings::read(const Input& input, const RegisterFile& regs) {
     case Kind::WholeDegrees:
         return int8_t(cell);
     case Kind::HalfDegrees: {
-        const int halves = 2 * cell + ((regs.at(input.bank, input.reg + 1) & 0x80) ? 1 : 0);
+        const int halves =
+            2 * cell + ((regs.at(input.bank, input.reg + 1) & reg::kHalfDegreeBit) ? 1 : 0);
         return halves >= 256 ? halves - 512 : halves;
     }
     case Kind::Fan:

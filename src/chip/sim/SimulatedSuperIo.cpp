@@ -2,24 +2,14 @@
 #include "SimulatedSuperIo.h"
 
 namespace hmdx::sim {
-namespace {
-
-constexpr uint8_t kEntryKey = 0x87;
-constexpr uint8_t kExitKey = 0xAA;
-constexpr int kDeviceSelect = 0x07;
-constexpr int kFirstDeviceReg = 0x30;
-constexpr int kDeviceId = 0x20;
-constexpr int kRevision = 0x21;
-
-} // namespace
 
 SimulatedSuperIo::SimulatedSuperIo(uint16_t configPort, uint16_t base, uint8_t activate)
     : m_port(configPort) {
-    m_global[kDeviceId] = 0x52;
-    m_global[kRevision] = 0x11;
-    m_monitor[0x30] = activate;
-    m_monitor[0x60] = uint8_t(base >> 8);
-    m_monitor[0x61] = uint8_t(base & 0xFF);
+    m_global[sio::kDeviceId] = sio::kExpectedDeviceId;
+    m_global[sio::kRevision] = 0x11;
+    m_monitor[sio::kActivate] = activate;
+    m_monitor[sio::kBaseHigh] = uint8_t(base >> 8);
+    m_monitor[sio::kBaseLow] = uint8_t(base & 0xFF);
 }
 
 uint8_t SimulatedSuperIo::in(uint16_t port) const {
@@ -35,37 +25,37 @@ void SimulatedSuperIo::out(uint16_t port, uint8_t value) {
         return;
     }
     if (m_configMode) {
-        m_configMode = value != kExitKey;
+        m_configMode = value != sio::kExitKey;
         m_index = value;
         return;
     }
     // The key only counts when the two halves come back to back.
-    m_configMode = m_halfKey && value == kEntryKey;
-    m_halfKey = !m_configMode && value == kEntryKey;
+    m_configMode = m_halfKey && value == sio::kEntryKey;
+    m_halfKey = !m_configMode && value == sio::kEntryKey;
 }
 
 uint8_t SimulatedSuperIo::monitorReg(int reg) const {
     if (reg < 0 || reg > 0xFF)
         return 0xFF;
-    return read(reg, kMonitorDevice);
+    return read(reg, sio::kMonitorDevice);
 }
 
 uint8_t SimulatedSuperIo::read(int reg, int device) const {
-    if (reg == kDeviceSelect)
+    if (reg == sio::kLogicalDeviceSelect)
         return m_device;
-    if (reg < kFirstDeviceReg)
+    if (reg < sio::kActivate)
         return m_global[reg];
-    return device == kMonitorDevice ? m_monitor[reg & 0xFF] : 0x00;
+    return device == sio::kMonitorDevice ? m_monitor[reg & 0xFF] : 0x00;
 }
 
 void SimulatedSuperIo::write(int reg, uint8_t value) {
-    if (reg == kDeviceSelect)
+    if (reg == sio::kLogicalDeviceSelect)
         m_device = value;
-    else if (reg == kDeviceId || reg == kRevision)
+    else if (reg == sio::kDeviceId || reg == sio::kRevision)
         return;
-    else if (reg < kFirstDeviceReg)
+    else if (reg < sio::kActivate)
         m_global[reg] = value;
-    else if (m_device == kMonitorDevice)
+    else if (m_device == sio::kMonitorDevice)
         m_monitor[reg] = value;
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "chip/RegisterMap.h"
+
 #include <array>
 #include <cstdint>
 
@@ -11,8 +13,6 @@ namespace hmdx::sim {
 // logical device 0x0B is modelled; the other devices read 0x00 and ignore writes.
 class SimulatedSuperIo {
 public:
-    static constexpr uint8_t kMonitorDevice = 0x0B;
-
     SimulatedSuperIo(uint16_t configPort, uint16_t base, uint8_t activate);
 
     uint16_t configPort() const { return m_port; }
@@ -22,8 +22,10 @@ public:
 
     // Register of the monitor device as it would read with that device selected.
     uint8_t monitorReg(int reg) const;
-    bool monitorActive() const { return m_monitor[0x30] & 0x01; }
-    uint16_t monitorBase() const { return uint16_t(m_monitor[0x60] << 8 | m_monitor[0x61]); }
+    bool monitorActive() const { return m_monitor[sio::kActivate] & 0x01; }
+    uint16_t monitorBase() const {
+        return uint16_t(m_monitor[sio::kBaseHigh] << 8 | m_monitor[sio::kBaseLow]);
+    }
 
 private:
     uint8_t read(int reg, int device) const;
@@ -34,7 +36,7 @@ private:
     bool m_halfKey = false; // one 0x87 seen
     uint8_t m_index = 0;
     uint8_t m_device = 0;
-    std::array<uint8_t, 0x30> m_global{};
+    std::array<uint8_t, sio::kActivate> m_global{}; // below the devices' own registers
     std::array<uint8_t, 0x100> m_monitor{};
 };
 

@@ -31,10 +31,10 @@ AboutDialog::AboutDialog() : QDialog(nullptr) {
         new QLabel(tr("Watches the board's voltages, fans, temperatures and case switch."), this);
     notice->setObjectName(QStringLiteral("Label3"));
     layout->addWidget(notice);
-    cmdOk = new QPushButton(tr("OK"), this);
-    cmdOk->setDefault(true);
-    layout->addWidget(cmdOk, 0, Qt::AlignRight);
-    connect(cmdOk, &QPushButton::clicked, this, &QDialog::close);
+    okButton = new QPushButton(tr("OK"), this);
+    okButton->setDefault(true);
+    layout->addWidget(okButton, 0, Qt::AlignRight);
+    connect(okButton, &QPushButton::clicked, this, &QDialog::close);
 }
 
 } // namespace hmdx

@@ -12,7 +12,7 @@ class AboutDialog : public QDialog {
     Q_OBJECT
 public:
     AboutDialog();
-    QPushButton* cmdOk = nullptr;
+    QPushButton* okButton = nullptr;
 };
 
 } // namespace hmdx

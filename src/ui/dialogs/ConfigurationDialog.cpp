@@ -3,7 +3,6 @@
 
 #include "Dialogs.h"
 #include "monitor/ItemTable.h"
-#include "monitor/MachineControl.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -52,10 +51,6 @@ constexpr const char* kHeadings[3] = {
 constexpr const char* kButtons[2] = {QT_TRANSLATE_NOOP("hmdx::ConfigurationDialog", "OK"),
                                      QT_TRANSLATE_NOOP("hmdx::ConfigurationDialog", "Cancel")};
 
-uint8_t bit(const QCheckBox* box) {
-    return box->isChecked() ? 1 : 0;
-}
-
 QCheckBox* makeBox(QWidget* parent, const char* name, int item, bool checked) {
     auto* box = new QCheckBox(parent);
     box->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(item));
@@ -74,6 +69,10 @@ ConfigurationDialog::ConfigurationDialog(Dialogs& forms) : QDialog(nullptr), m_d
 
 Machine& ConfigurationDialog::machine() const {
     return m_dialogs.machine();
+}
+
+ItemActions& ConfigurationDialog::actions() const {
+    return m_dialogs.actions();
 }
 
 void ConfigurationDialog::buildGrid() {
@@ -96,21 +95,21 @@ void ConfigurationDialog::buildGrid() {
 
 void ConfigurationDialog::buildHeadings() {
     for (int c = 0; c < 3; ++c) {
-        columnHeadings[c] = new QLabel(tr(kHeadings[c]), this);
-        columnHeadings[c]->setObjectName(QStringLiteral("ColumeName_%1").arg(c));
+        headings[c] = new QLabel(tr(kHeadings[c]), this);
+        headings[c]->setObjectName(QStringLiteral("ColumeName_%1").arg(c));
     }
-    m_grid->addWidget(columnHeadings[0], kHeadingRow, kEnable, Qt::AlignHCenter);
+    m_grid->addWidget(headings[0], kHeadingRow, kEnable, Qt::AlignHCenter);
     // The heading's digits stand above the two fault-count columns: each column ends where
     // its digit does, and its boxes sit at the column's right edge.
-    m_grid->addWidget(columnHeadings[1], kHeadingRow, kOne, 1, 2, Qt::AlignLeft);
-    const QFontMetrics metrics = columnHeadings[1]->fontMetrics();
-    const QString heading = columnHeadings[1]->text();
+    m_grid->addWidget(headings[1], kHeadingRow, kOne, 1, 2, Qt::AlignLeft);
+    const QFontMetrics metrics = headings[1]->fontMetrics();
+    const QString heading = headings[1]->text();
     const int oneEnd =
         metrics.horizontalAdvance(heading.left(heading.indexOf(QLatin1Char('1')) + 1));
     m_grid->setColumnMinimumWidth(kOne, oneEnd);
     m_grid->setColumnMinimumWidth(kThree, metrics.horizontalAdvance(heading) - oneEnd -
                                               m_grid->horizontalSpacing());
-    m_grid->addWidget(columnHeadings[2], kHeadingRow, kBeep, Qt::AlignHCenter);
+    m_grid->addWidget(headings[2], kHeadingRow, kBeep, Qt::AlignHCenter);
 }
 
 void ConfigurationDialog::buildLine(int line, int gridRow) {
@@ -123,34 +122,35 @@ void ConfigurationDialog::buildLine(int line, int gridRow) {
 }
 
 void ConfigurationDialog::buildRow(int item, int gridRow) {
-    lblItemName[item] = new QLabel(this);
-    lblItemName[item]->setObjectName(QStringLiteral("lblItemName_%1").arg(item));
-    // Design state: monitored, warn at the first fault, beep.
-    chkEnable[item] = makeBox(this, "chkEnable", item, true);
-    chkWErr1[item] = makeBox(this, "chkWErr1", item, true);
-    chkWErr3[item] = makeBox(this, "chkWErr3", item, false);
-    ChkBeep[item] = makeBox(this, "ChkBeep", item, true);
+    captionLabels[item] = new QLabel(this);
+    captionLabels[item]->setObjectName(QStringLiteral("lblItemName_%1").arg(item));
+    // As built: monitored, warn at the first fault, beep; the load sets them from the settings.
+    monitoredBoxes[item] = makeBox(this, "chkEnable", item, true);
+    warnAtOnceBoxes[item] = makeBox(this, "chkWErr1", item, true);
+    warnAfterThreeBoxes[item] = makeBox(this, "chkWErr3", item, false);
+    beepBoxes[item] = makeBox(this, "ChkBeep", item, true);
     nameRow(item, QString::fromUtf8(kItems[item].configCaption));
     placeRow(item, gridRow);
-    connect(chkEnable[item], &QCheckBox::toggled, this, [this, item] { monitoredToggled(item); });
-    connect(chkWErr1[item], &QCheckBox::toggled, this,
+    connect(monitoredBoxes[item], &QCheckBox::toggled, this,
+            [this, item] { monitoredToggled(item); });
+    connect(warnAtOnceBoxes[item], &QCheckBox::toggled, this,
             [this, item](bool on) { faultCountChanged(item, !on); });
-    connect(chkWErr3[item], &QCheckBox::toggled, this,
+    connect(warnAfterThreeBoxes[item], &QCheckBox::toggled, this,
             [this, item](bool on) { faultCountChanged(item, on); });
-    connect(ChkBeep[item], &QCheckBox::toggled, this, [this, item] { beepToggled(item); });
+    connect(beepBoxes[item], &QCheckBox::toggled, this, [this, item] { beepToggled(item); });
 }
 
 void ConfigurationDialog::buildButtons(int gridRow) {
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     for (int i = 0; i < 2; ++i) {
-        cmdSelect[i] = new QPushButton(tr(kButtons[i]), this);
-        cmdSelect[i]->setObjectName(QStringLiteral("cmdSelect_%1").arg(i));
+        okCancelButtons[i] = new QPushButton(tr(kButtons[i]), this);
+        okCancelButtons[i]->setObjectName(QStringLiteral("cmdSelect_%1").arg(i));
         // Neither is the default: Enter presses whichever button has the focus, and nothing
         // while a check box has it.
-        cmdSelect[i]->setAutoDefault(true);
-        buttons->addWidget(cmdSelect[i]);
-        connect(cmdSelect[i], &QPushButton::clicked, this,
+        okCancelButtons[i]->setAutoDefault(true);
+        buttons->addWidget(okCancelButtons[i]);
+        connect(okCancelButtons[i], &QPushButton::clicked, this,
                 [this, i] { press(ConfigurationButton(i)); });
     }
     buttons->addStretch();
@@ -159,11 +159,11 @@ void ConfigurationDialog::buildButtons(int gridRow) {
 
 // The boxes have no text of their own; screen readers get the row and column instead.
 void ConfigurationDialog::nameRow(int item, const QString& caption) {
-    lblItemName[item]->setText(caption);
-    chkEnable[item]->setAccessibleName(tr("%1 Enable").arg(caption));
-    chkWErr1[item]->setAccessibleName(tr("%1 1 fault").arg(caption));
-    chkWErr3[item]->setAccessibleName(tr("%1 3 faults").arg(caption));
-    ChkBeep[item]->setAccessibleName(tr("%1 Beep").arg(caption));
+    captionLabels[item]->setText(caption);
+    monitoredBoxes[item]->setAccessibleName(tr("%1 Enable").arg(caption));
+    warnAtOnceBoxes[item]->setAccessibleName(tr("%1 1 fault").arg(caption));
+    warnAfterThreeBoxes[item]->setAccessibleName(tr("%1 3 faults").arg(caption));
+    beepBoxes[item]->setAccessibleName(tr("%1 Beep").arg(caption));
 }
 
 Qt::Alignment ConfigurationDialog::alignmentOf(int column) {
@@ -175,7 +175,8 @@ Qt::Alignment ConfigurationDialog::alignmentOf(int column) {
 }
 
 std::array<QWidget*, 5> ConfigurationDialog::rowControls(int item) const {
-    return {lblItemName[item], chkEnable[item], chkWErr1[item], chkWErr3[item], ChkBeep[item]};
+    return {captionLabels[item], monitoredBoxes[item], warnAtOnceBoxes[item],
+            warnAfterThreeBoxes[item], beepBoxes[item]};
 }
 
 void ConfigurationDialog::placeRow(int item, int gridRow) {
@@ -187,7 +188,7 @@ void ConfigurationDialog::placeRow(int item, int gridRow) {
 }
 
 int ConfigurationDialog::gridRowOf(int item) const {
-    const int index = m_grid->indexOf(lblItemName[item]);
+    const int index = m_grid->indexOf(captionLabels[item]);
     if (index < 0)
         return -1;
     int gridRow = 0, column = 0, rowSpan = 0, columnSpan = 0;
@@ -211,78 +212,53 @@ void ConfigurationDialog::load() {
     }
     for (int i = 0; i < kItemCount; ++i)
         loadRow(i);
-    m_logged = switchesNow();
+    m_logged = actions().now();
 }
 
-void ConfigurationDialog::keepSwitchedOff(int item) {
-    m_found.enabled[item] = 0;
-}
-
-void ConfigurationDialog::takeAsLogged(int item) {
-    const Switches now = switchesNow();
-    m_logged.enabled[item] = now.enabled[item];
-    m_logged.warnOpt1[item] = now.warnOpt1[item];
-    m_logged.warnOpt3[item] = now.warnOpt3[item];
+void ConfigurationDialog::showSwitchedOff(int item) {
+    m_found.monitored[item] = 0;
+    monitoredBoxes[item]->setChecked(false);
+    warnAtOnceBoxes[item]->setVisible(false);
+    warnAfterThreeBoxes[item]->setVisible(false);
+    beepBoxes[item]->setVisible(false);
+    const ItemActions::Snapshot now = actions().now();
+    m_logged.monitored[item] = now.monitored[item];
+    m_logged.warnAtOnce[item] = now.warnAtOnce[item];
+    m_logged.warnAfterThree[item] = now.warnAfterThree[item];
     m_logged.beep[item] = now.beep[item];
 }
 
-ConfigurationDialog::Switches ConfigurationDialog::switchesNow() const {
-    const SettingsModel& s = machine().settings;
-    return {s.ItemEnabled, s.ItemWarnOpt1, s.ItemWarnOpt3, s.ItemBeep};
-}
-
-// One event for everything this visit changed, item by item: "+5V: beep off -> on".
-void ConfigurationDialog::recordChanges() {
-    const Switches now = switchesNow();
-    if (now == m_logged)
-        return;
-    static constexpr const char* kNames[4] = {"monitor", "warn at once", "warn after 3", "beep"};
-    const ItemBytes Switches::*fields[4] = {&Switches::enabled, &Switches::warnOpt1,
-                                            &Switches::warnOpt3, &Switches::beep};
-    std::string detail;
-    for (int i = 0; i < kItemCount; ++i)
-        for (int f = 0; f < 4; ++f) {
-            const int was = (m_logged.*fields[f])[i], is = (now.*fields[f])[i];
-            if (was == is)
-                continue;
-            detail += (detail.empty() ? "" : "; ") + std::string(kItems[i].configCaption) + ": " +
-                      kNames[f] + (is ? " off -> on" : " on -> off");
-        }
-    m_logged = now;
-    machine().events.record({.event = "configuration changed", .detail = detail});
-}
-
 void ConfigurationDialog::loadRow(int i) {
-    SettingsModel& s = machine().settings;
-    m_found.enabled[i] = s.ItemEnabled[i];
-    m_found.warnOpt1[i] = s.ItemWarnOpt1[i];
-    m_found.warnOpt3[i] = s.ItemWarnOpt3[i];
+    const SettingsModel& s = machine().settings;
+    m_found.monitored[i] = s.ItemEnabled[i];
+    m_found.warnAtOnce[i] = s.ItemWarnOpt1[i];
+    m_found.warnAfterThree[i] = s.ItemWarnOpt3[i];
     m_found.beep[i] = s.ItemBeep[i];
     // Each box is set from the setting as it stands at that moment: a change of an earlier
     // box may already have moved it. This is what mends a row whose fault options are both
     // set or both clear.
-    chkEnable[i]->setChecked(s.ItemEnabled[i] == 1);
-    chkWErr1[i]->setChecked(s.ItemWarnOpt1[i] == 1);
-    chkWErr3[i]->setChecked(s.ItemWarnOpt3[i] == 1);
-    ChkBeep[i]->setChecked(s.ItemBeep[i] == 1);
+    monitoredBoxes[i]->setChecked(s.ItemEnabled[i] == 1);
+    warnAtOnceBoxes[i]->setChecked(s.ItemWarnOpt1[i] == 1);
+    warnAfterThreeBoxes[i]->setChecked(s.ItemWarnOpt3[i] == 1);
+    beepBoxes[i]->setChecked(s.ItemBeep[i] == 1);
     if (machine().chip.hasItem(i)) {
-        lblItemName[i]->show();
-        chkEnable[i]->show();
+        captionLabels[i]->show();
+        monitoredBoxes[i]->show();
         showRowBoxes(i);
     } else {
         for (QWidget* control : rowControls(i))
             control->hide();
     }
-    RememberedBeep[i] = s.ItemBeep[i];
+    actions().rememberBeep(i);
 }
 
 // The fault-count and beep boxes are offered only while the item is monitored, and beep
 // only in one-fault mode on an input the chip can beep for.
 void ConfigurationDialog::showRowBoxes(int i) {
-    const bool on = chkEnable[i]->isChecked();
-    chkWErr1[i]->setVisible(on);
-    chkWErr3[i]->setVisible(on);
-    ChkBeep[i]->setVisible(on && chkWErr1[i]->isChecked() && beepCapable(i));
+    const bool on = monitoredBoxes[i]->isChecked();
+    warnAtOnceBoxes[i]->setVisible(on);
+    warnAfterThreeBoxes[i]->setVisible(on);
+    beepBoxes[i]->setVisible(on && warnAtOnceBoxes[i]->isChecked() && beepCapable(i));
 }
 
 bool ConfigurationDialog::beepCapable(int i) const {
@@ -295,60 +271,37 @@ void ConfigurationDialog::refreshMainWindow() {
 }
 
 void ConfigurationDialog::monitoredToggled(int i) {
-    const bool on = chkEnable[i]->isChecked();
     showRowBoxes(i);
-    if (!on && m_dialogs.hasMain())
-        m_dialogs.main().monitor().dispatch().reportInRange(i);
-    machine().settings.ItemEnabled[i] = on ? 1 : 0;
+    actions().setMonitored(i, monitoredBoxes[i]->isChecked());
     refreshMainWindow();
-    ProgramBeeps(machine());
-    // The first two fans' limit rows are read again from the chip; the third's never were.
     if ((i == kFirstFanItem || i == kFirstFanItem + 1) && m_dialogs.hasMain())
-        m_dialogs.main().reloadFans();
+        m_dialogs.main().refreshFans();
 }
 
-// The two fault-count boxes are one switch: the box that changed picks the mode and the
-// other follows. The chip beeps at the first bad reading, which three-fault mode means to
-// tolerate, so that mode turns the beep off and remembers it for the way back.
+// The two fault-count boxes are one switch: the box that changed picks the mode, and the row
+// shows what the mode did to the other box and the beep.
 void ConfigurationDialog::faultCountChanged(int i, bool threeFaults) {
     if (m_switching[i])
         return;
-    const bool beepBefore = ChkBeep[i]->isChecked();
     m_switching[i] = true;
-    chkWErr1[i]->setChecked(!threeFaults);
-    chkWErr3[i]->setChecked(threeFaults);
+    actions().setWarnAfterThree(i, threeFaults);
+    const SettingsModel& s = machine().settings;
+    warnAtOnceBoxes[i]->setChecked(s.ItemWarnOpt1[i] == 1);
+    warnAfterThreeBoxes[i]->setChecked(s.ItemWarnOpt3[i] == 1);
+    beepBoxes[i]->setChecked(s.ItemBeep[i] == 1);
+    beepBoxes[i]->setVisible(!threeFaults && beepCapable(i));
     m_switching[i] = false;
-    if (threeFaults) {
-        RememberedBeep[i] = beepBefore ? 1 : 0;
-        ChkBeep[i]->setChecked(false);
-        ChkBeep[i]->hide();
-    } else {
-        ChkBeep[i]->setChecked(RememberedBeep[i] == 1);
-        ChkBeep[i]->setVisible(beepCapable(i));
-    }
-    SettingsModel& s = machine().settings;
-    s.ItemWarnOpt1[i] = bit(chkWErr1[i]);
-    s.ItemWarnOpt3[i] = bit(chkWErr3[i]);
-    s.ItemBeep[i] = bit(ChkBeep[i]);
-    ProgramBeeps(machine());
 }
 
 void ConfigurationDialog::beepToggled(int i) {
-    machine().settings.ItemBeep[i] = bit(ChkBeep[i]);
-    ProgramBeeps(machine());
+    if (!m_switching[i])
+        actions().setBeep(i, beepBoxes[i]->isChecked());
 }
 
 void ConfigurationDialog::press(ConfigurationButton button) {
     if (button == ConfigurationButton::Cancel) {
-        SettingsModel& s = machine().settings;
-        for (int k = 0; k < kItemCount; ++k) {
-            s.ItemEnabled[k] = m_found.enabled[k];
-            s.ItemWarnOpt1[k] = m_found.warnOpt1[k];
-            s.ItemWarnOpt3[k] = m_found.warnOpt3[k];
-            s.ItemBeep[k] = m_found.beep[k];
-        }
+        actions().restore(m_found);
         refreshMainWindow();
-        ProgramBeeps(machine());
     }
     close();
 }
@@ -360,7 +313,8 @@ void ConfigurationDialog::reject() {
 void ConfigurationDialog::closeEvent(QCloseEvent* event) {
     // Closing keeps the settings as they are, like OK. QDialog would route this through
     // reject(), which here closes again.
-    recordChanges();
+    actions().recordChanges(m_logged);
+    m_logged = actions().now();
     event->accept();
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "chip/Items.h"
+#include "monitor/ItemActions.h"
 
 #include <QDialog>
 #include <array>
@@ -32,20 +33,17 @@ public:
 
     // Takes the snapshot and sets the boxes from the settings. Runs once, when loaded.
     void load();
-    // A switch changed outside the dialog (a warning's Disable) has an event of its own:
-    // closing the dialog does not log it again.
-    void takeAsLogged(int item);
-    // An item switched off outside the dialog (a warning's Disable) stays off on Cancel.
-    void keepSwitchedOff(int item);
+    // An item switched off outside the dialog (a warning's Disable): its boxes show it, it
+    // stays off on Cancel, and closing does not log again what has an event of its own.
+    void showSwitchedOff(int item);
 
-    std::array<QLabel*, 16> lblItemName{};
-    std::array<QCheckBox*, 16> chkEnable{};
-    std::array<QCheckBox*, 16> chkWErr1{};
-    std::array<QCheckBox*, 16> chkWErr3{};
-    std::array<QCheckBox*, 16> ChkBeep{};
-    std::array<QLabel*, 3> columnHeadings{};
-    std::array<QPushButton*, 2> cmdSelect{};
-    std::array<int16_t, 17> RememberedBeep{};
+    std::array<QLabel*, 16> captionLabels{};
+    std::array<QCheckBox*, 16> monitoredBoxes{};
+    std::array<QCheckBox*, 16> warnAtOnceBoxes{};
+    std::array<QCheckBox*, 16> warnAfterThreeBoxes{};
+    std::array<QCheckBox*, 16> beepBoxes{};
+    std::array<QLabel*, 3> headings{};
+    std::array<QPushButton*, 2> okCancelButtons{};
 
     void press(ConfigurationButton button);
 
@@ -79,22 +77,17 @@ private:
     bool beepCapable(int i) const;
     void refreshMainWindow();
     Machine& machine() const;
+    ItemActions& actions() const;
     // The switches as last logged; closing logs what changed since.
-    struct Switches {
-        ItemBytes enabled, warnOpt1, warnOpt3, beep;
-        bool operator==(const Switches&) const = default;
-    };
-    Switches switchesNow() const;
-    void recordChanges();
-    Switches m_logged{};
+    ItemActions::Snapshot m_logged{};
     // The switches as the dialog found them when it loaded: what Cancel puts back.
-    Switches m_found{};
+    ItemActions::Snapshot m_found{};
 
     Dialogs& m_dialogs;
     QGridLayout* m_grid = nullptr;
     std::array<QFrame*, 6> m_lines{}; // Line1..Line5, LinCaseOpen
-    // Set while a fault-count switch moves the row's other box, so that box's own change
-    // does not start a second switch.
+    // Set while a fault-count switch redraws the row's other boxes, so that their own changes
+    // do not start a second switch.
     std::array<bool, 16> m_switching{};
 };
 

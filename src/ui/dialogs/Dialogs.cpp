@@ -5,7 +5,6 @@
 #include "ConfigurationDialog.h"
 #include "PasswordDialog.h"
 #include "WarningDialog.h"
-#include "chip/Shutdown.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -86,8 +85,8 @@ void Dialogs::show(int item) {
     m_warnings[item]->show();
 }
 
-void Dialogs::unload(int item) {
-    // Closing deletes the dialog once control is back in the event loop, so an unload
+void Dialogs::takeDown(int item) {
+    // Closing deletes the dialog once control is back in the event loop, so taking one down
     // reached from the dialog's own button is safe.
     if (WarningDialog* dialog = m_warnings[item]) {
         m_warnings[item] = nullptr;
@@ -105,36 +104,12 @@ void Dialogs::bringUpWarning(int item) {
     bringUp(m_warnings[item]);
 }
 
-void Dialogs::disableItem(int k) {
-    m_machine.settings.ItemEnabled[k] = 0;
+void Dialogs::showDisabled(int k) {
     if (hasMain())
         main().refreshItemEnabled();
     // A configuration dialog that is not loaded is loaded hidden; its Load then finds the
     // item off and does the rest.
-    ConfigurationDialog& config = loadConfig();
-    config.keepSwitchedOff(k);
-    config.chkEnable[k]->setChecked(false);
-    config.chkWErr1[k]->setVisible(false);
-    config.chkWErr3[k]->setVisible(false);
-    config.ChkBeep[k]->setVisible(false);
-    config.takeAsLogged(k);
-}
-
-void Dialogs::shutdownSystem(int item) {
-    static constexpr const char* kOutcome[] = {"declined", "refused", "requested"};
-    const ShutdownOutcome outcome = ShutdownSystem(m_boxes, m_machine.chip.io, m_power);
-    recordItemEvent(item, "shut down", kOutcome[int(outcome)], outcome == ShutdownOutcome::Refused);
-}
-
-void Dialogs::recordItemEvent(int item, const char* what, std::string detail, bool warning) {
-    Event e;
-    if (hasMain())
-        e = main().monitor().itemEvent(item, what);
-    e.event = what;
-    e.item = item;
-    e.detail = std::move(detail);
-    e.warning = warning;
-    m_machine.events.record(std::move(e));
+    loadConfig().showSwitchedOff(k);
 }
 
 } // namespace hmdx

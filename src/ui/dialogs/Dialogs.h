@@ -21,7 +21,7 @@ class QWidget;
 namespace hmdx {
 
 // The program's dialogs and how they reach each other and the main window. A dialog that is
-// closed is unloaded (destroyed); the next use loads it afresh from its design state.
+// closed is destroyed; the next use builds it afresh, as it first stood.
 class Dialogs : public QObject, public WarningDialogs {
     Q_OBJECT
 public:
@@ -35,7 +35,8 @@ public:
     Machine& machine() const { return m_machine; }
     MessageBoxes& boxes() const { return m_boxes; }
 
-    // The configuration dialog: loaded (its Load run) on first use, shown only by the menu.
+    // The configuration dialog: built and filled from the settings on first use, shown only
+    // by the menu.
     ConfigurationDialog* configIfLoaded() const { return m_config; }
     ConfigurationDialog& loadConfig();
     void openConfiguration();
@@ -50,18 +51,17 @@ public:
     WarningDialog* warningIfLoaded(int item) const { return m_warnings[item]; }
     bool isShown(int item) override;
     void show(int item) override;
-    void unload(int item) override;
+    void takeDown(int item) override;
     // A desktop notification's action: the item's warning to the front, shown again if it was
     // ignored while the item is still out of range.
     void bringUpWarning(int item);
 
-    // Stops monitoring item k: the Disable action of a warning (steps shared with the
-    // password prompt's Disable).
-    void disableItem(int k);
-    // The Shut Down action of item's warning.
-    void shutdownSystem(int item);
-    // An event of item as its row shows it now.
-    void recordItemEvent(int item, const char* what, std::string detail = {}, bool warning = false);
+    // What the user does to an item, in the model.
+    ItemActions& actions() const { return m_main->monitor().actions(); }
+    // Item k was switched off by a warning's Disable: the main window and the configuration
+    // dialog show it.
+    void showDisabled(int k);
+    PowerOff& power() const { return m_power; }
 
 private:
     Machine& m_machine;

@@ -27,35 +27,6 @@ QString TableTime(std::chrono::system_clock::time_point t) {
     return QString::fromLatin1(text);
 }
 
-// The event words, for lupdate: the window shows them in the user's language, while the log
-// file, the journal and the metrics keep them as they are.
-[[maybe_unused]] constexpr const char* kEventWords[] = {
-    QT_TRANSLATE_NOOP("hmdx::EventLogModel", "start"),
-    QT_TRANSLATE_NOOP("hmdx::EventLogModel", "end"),
-    QT_TRANSLATE_NOOP("hmdx::EventLogModel", "warning raised"),
-    QT_TRANSLATE_NOOP("hmdx::EventLogModel", "warning cleared"),
-    QT_TRANSLATE_NOOP("hmdx::EventLogModel", "ignore"),
-    QT_TRANSLATE_NOOP("hmdx::EventLogModel", "disable"),
-    QT_TRANSLATE_NOOP("hmdx::EventLogModel", "shut down"),
-    QT_TRANSLATE_NOOP("hmdx::EventLogModel", "limit changed"),
-    QT_TRANSLATE_NOOP("hmdx::EventLogModel", "default"),
-    QT_TRANSLATE_NOOP("hmdx::EventLogModel", "save"),
-    QT_TRANSLATE_NOOP("hmdx::EventLogModel", "save failed"),
-    QT_TRANSLATE_NOOP("hmdx::EventLogModel", "configuration changed"),
-    QT_TRANSLATE_NOOP("hmdx::EventLogModel", "password accepted"),
-    QT_TRANSLATE_NOOP("hmdx::EventLogModel", "password refused"),
-    QT_TRANSLATE_NOOP("hmdx::EventLogModel", "chip reprogrammed"),
-    QT_TRANSLATE_NOOP("hmdx::EventLogModel", "fan settings changed"),
-    QT_TRANSLATE_NOOP("hmdx::EventLogModel", "fan failsafe"),
-    QT_TRANSLATE_NOOP("hmdx::EventLogModel", "fan control resumed"),
-    QT_TRANSLATE_NOOP("hmdx::EventLogModel", "fan guardian ended"),
-    QT_TRANSLATE_NOOP("hmdx::EventLogModel", "fan guardian not started"),
-    QT_TRANSLATE_NOOP("hmdx::EventLogModel", "metrics write failed"),
-    QT_TRANSLATE_NOOP("hmdx::EventLogModel", "alert command output"),
-    QT_TRANSLATE_NOOP("hmdx::EventLogModel", "alert command failed"),
-    QT_TRANSLATE_NOOP("hmdx::EventLogModel", "alert events dropped"),
-};
-
 } // namespace
 
 EventLogModel::EventLogModel(const EventLog& log, QObject* parent)
@@ -88,7 +59,7 @@ QVariant EventLogModel::data(const QModelIndex& index, int role) const {
     case Time:
         return role == Qt::ToolTipRole ? Text(FormatLocalTime(e.time)) : TableTime(e.time);
     case Name: // the word as the log file and the journal have it, as its tip
-        return role == Qt::ToolTipRole ? Text(e.event) : tr(e.event.c_str());
+        return role == Qt::ToolTipRole ? Text(EventWord(e.kind)) : tr(InfoOf(e.kind).word);
     case Item:
         return Text(e.caption);
     case Reading:

@@ -15,6 +15,7 @@ namespace {
 
 constexpr double kReach = 9; // pixels from a point that still take it
 constexpr double kPad = 2.5; // chart units beyond the ends, so a point there shows whole
+constexpr int kHottest = kHottestSensorReading; // the chart's right end
 
 // Unlike std::clamp, defined when a file's points leave no room (lo > hi gives lo).
 int Clamp(double value, int lo, int hi) {
@@ -47,7 +48,7 @@ FanCurveEditor::FanCurveEditor(QWidget* parent) : QChartView(new QChart, parent)
     c->legend()->hide();
     c->setMargins(QMargins(2, 2, 8, 2));
     m_x = MakeAxis(tr("Temperature (°C)"), kHottest, 20);
-    m_y = MakeAxis(tr("Duty (%)"), 100, 20);
+    m_y = MakeAxis(tr("Duty (%)"), kMaxPercent, 20);
     c->addAxis(m_x, Qt::AlignBottom);
     c->addAxis(m_y, Qt::AlignLeft);
 
@@ -72,9 +73,9 @@ void FanCurveEditor::setCurve(const std::vector<CurvePoint>& points, int minimum
     m_points = points;
     m_minimum = minimum;
     // Fixed while editing, so that a drag never moves the chart under the mouse.
-    m_left = points.empty()
-                 ? 0
-                 : std::clamp(std::min(0, (points.front().celsius - 9) / 10 * 10), kColdest, 0);
+    m_left = points.empty() ? 0
+                            : std::clamp(std::min(0, (points.front().celsius - 9) / 10 * 10),
+                                         kColdestSensorReading, 0);
     m_x->setRange(m_left - kPad, kHottest + kPad);
     m_dragged = m_touched = -1;
     redraw();
@@ -102,10 +103,10 @@ bool FanCurveEditor::movePoint(int index, QPointF to) {
         return false;
     const auto i = size_t(index);
     const bool first = i == 0, last = i + 1 == m_points.size();
-    const CurvePoint moved{
-        Clamp(to.x(), first ? m_left : m_points[i - 1].celsius + 1,
-              last ? kHottest : m_points[i + 1].celsius - 1),
-        Clamp(to.y(), first ? 0 : m_points[i - 1].percent, last ? 100 : m_points[i + 1].percent)};
+    const CurvePoint moved{Clamp(to.x(), first ? m_left : m_points[i - 1].celsius + 1,
+                                 last ? kHottest : m_points[i + 1].celsius - 1),
+                           Clamp(to.y(), first ? 0 : m_points[i - 1].percent,
+                                 last ? kMaxPercent : m_points[i + 1].percent)};
     if (moved == m_points[i])
         return false;
     m_points[i] = moved;
@@ -114,7 +115,7 @@ bool FanCurveEditor::movePoint(int index, QPointF to) {
 }
 
 bool FanCurveEditor::addPoint(QPointF at) {
-    if (int(m_points.size()) >= kMaxPoints)
+    if (int(m_points.size()) >= kMaxCurvePoints)
         return false;
     const int celsius = Clamp(at.x(), m_left, kHottest);
     const auto next = std::find_if(m_points.begin(), m_points.end(),
@@ -122,7 +123,7 @@ bool FanCurveEditor::addPoint(QPointF at) {
     if (next != m_points.end() && next->celsius == celsius)
         return false;
     const int percent = Clamp(at.y(), next == m_points.begin() ? 0 : std::prev(next)->percent,
-                              next == m_points.end() ? 100 : next->percent);
+                              next == m_points.end() ? kMaxPercent : next->percent);
     m_touched = int(next - m_points.begin());
     m_points.insert(next, {celsius, percent});
     changed();
@@ -130,7 +131,7 @@ bool FanCurveEditor::addPoint(QPointF at) {
 }
 
 bool FanCurveEditor::removePoint(int index) {
-    if (index < 0 || index >= int(m_points.size()) || int(m_points.size()) <= kMinPoints)
+    if (index < 0 || index >= int(m_points.size()) || int(m_points.size()) <= kMinCurvePoints)
         return false;
     m_points.erase(m_points.begin() + index);
     m_dragged = m_touched = -1;

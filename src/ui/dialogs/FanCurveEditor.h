@@ -16,16 +16,12 @@ namespace hmdx {
 
 // A fan curve on a chart that the mouse edits: drag a point to move it, double-click to add
 // one, right-click a point (or press Delete after touching it) to remove it. The points stay
-// 2..8, temperatures rising and duties not falling; a drag stops at the neighbours. The line
-// is the duty the curve gives, its minimum included.
+// within what a curve may hold (FanControlSettings.h), temperatures rising and duties not
+// falling; a drag stops at the neighbours. The line is the duty the curve gives, its minimum
+// included.
 class FanCurveEditor : public QChartView {
     Q_OBJECT
 public:
-    static constexpr int kMinPoints = 2;
-    static constexpr int kMaxPoints = 8;
-    static constexpr int kHottest = 125; // degrees at the chart's right end
-    static constexpr int kColdest = -40; // the lowest a curve may start at
-
     explicit FanCurveEditor(QWidget* parent = nullptr);
 
     // Shown as given, without pointsChanged.

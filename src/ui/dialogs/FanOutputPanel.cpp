@@ -39,9 +39,9 @@ FanOutputPanel::FanOutputPanel(const QString& title, const QStringList& sensors,
     sensor = new QComboBox(this);
     sensor->setObjectName(QStringLiteral("cboSensor"));
     sensor->addItems(sensors);
-    duty = MakeSpin(this, "spnDuty", 100, QStringLiteral(" %"));
-    hysteresis = MakeSpin(this, "spnHysteresis", 20, QStringLiteral(" \u00b0C"));
-    minimum = MakeSpin(this, "spnMinimum", 100, QStringLiteral(" %"));
+    duty = MakeSpin(this, "spnDuty", kMaxPercent, QStringLiteral(" %"));
+    hysteresis = MakeSpin(this, "spnHysteresis", kMaxHysteresis, QStringLiteral(" \u00b0C"));
+    minimum = MakeSpin(this, "spnMinimum", kMaxPercent, QStringLiteral(" %"));
     curve = new FanCurveEditor(this);
     m_hint = new QLabel(tr("Drag a point to move it; double-click to add one; right-click a "
                            "point to remove it."),

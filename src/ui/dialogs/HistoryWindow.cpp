@@ -286,7 +286,7 @@ bool HistoryWindow::exportCsv(const QString& path, QString* error) const {
     HistorySeries series = m_series;
     if (const auto& toUnit = m_items[static_cast<std::size_t>(m_item)].toUnit)
         for (HistorySeries::Sample& s : series.samples)
-            s.value = toUnit(s.raw);
+            s.value = toUnit(s.raw, s.half);
     return ExportHistoryCsv(series, path, error);
 }
 

@@ -28,7 +28,7 @@ namespace hmdx {
 struct HistoryItemInfo {
     QString caption;
     QString unit;
-    std::function<double(uint8_t raw)> toUnit;
+    ToUnit toUnit;
 };
 
 // Tools > History: one item's readings over the last ten minutes, hour or day, with the limits in

@@ -17,8 +17,8 @@ public:
     virtual Monitor& monitor() = 0;
     // A monitored item shows its whole row; an unmonitored one keeps only its name, greyed.
     virtual void refreshItemEnabled() = 0;
-    // The first two fans' limits read again (a fan switched on or off).
-    virtual void reloadFans() = 0;
+    // The fan rows drawn again (their limits were read again from the chip).
+    virtual void refreshFans() = 0;
     // The case-open warning's say on the case line while it is up.
     virtual void showCaseOpen(bool open) = 0;
     virtual QAction* configureAction() const = 0;

@@ -29,17 +29,13 @@ public:
     // One of the two OK buttons pressed.
     void confirm(PasswordAction action);
 
-    QLabel* Label1 = nullptr;
-    QLineEdit* txtPasswd = nullptr;
-    std::array<QPushButton*, 2> cmdOk{};
+    QLabel* promptLabel = nullptr;
+    QLineEdit* passwordEdit = nullptr;
+    std::array<QPushButton*, 2> confirmButtons{};
 
 private:
     Dialogs& m_dialogs;
     PasswordAction m_mode = PasswordAction::Ignore;
 };
-
-// The typed text fitted to 8 characters (blank padded or cut) equals the stored password,
-// case-sensitive. Takes the same time whichever character differs.
-bool PasswordMatches(const std::array<char, 8>& stored, const QString& typed);
 
 } // namespace hmdx

@@ -33,29 +33,31 @@ WarningDialog::WarningDialog(Dialogs& forms, int item)
     setObjectName(QString::fromUtf8(kItems[item].formName));
     setWindowTitle(tr(kItems[item].warningCaption.data()));
     auto* grid = new QGridLayout(this);
-    Label1 = new QLabel(tr("Warning!"), this);
+    headlineLabel = new QLabel(tr("Warning!"), this);
     QFont big(QStringLiteral("Sans Serif"), 18);
-    Label1->setFont(big);
-    Label1->setStyleSheet(QStringLiteral("color: rgb(255, 0, 0);"));
-    Label2 = new QLabel(messageFor(forms.machine(), item), this);
-    Label2->setObjectName(item == 0 ? QStringLiteral("lblWarning") : QStringLiteral("Label2"));
-    Label2->setStyleSheet(QStringLiteral("color: rgb(0, 0, 128);"));
-    Label2->setWordWrap(true);
+    headlineLabel->setFont(big);
+    headlineLabel->setStyleSheet(QStringLiteral("color: rgb(255, 0, 0);"));
+    messageLabel = new QLabel(messageFor(forms.machine(), item), this);
+    messageLabel->setObjectName(item == 0 ? QStringLiteral("lblWarning")
+                                          : QStringLiteral("Label2"));
+    messageLabel->setStyleSheet(QStringLiteral("color: rgb(0, 0, 128);"));
+    messageLabel->setWordWrap(true);
     // Read out as the dialog comes up, with the focus on a button.
-    setAccessibleDescription(Label2->text());
-    grid->addWidget(Label1, 0, 0);
-    grid->addWidget(Label2, 0, 1);
+    setAccessibleDescription(messageLabel->text());
+    grid->addWidget(headlineLabel, 0, 0);
+    grid->addWidget(messageLabel, 0, 1);
     for (int i = 0; i < 3; ++i) {
-        Command[i] = new QPushButton(tr(kCaptions[i]), this);
-        Command[i]->setAutoDefault(false);
-        Tip[i] = new QLabel(tr(kTips[i]), this);
-        Tip[i]->setBuddy(Command[i]);
-        grid->addWidget(Command[i], 1 + i, 0);
-        grid->addWidget(Tip[i], 1 + i, 1);
-        connect(Command[i], &QPushButton::clicked, this, [this, i] { act(WarningAction(i)); });
+        actionButtons[i] = new QPushButton(tr(kCaptions[i]), this);
+        actionButtons[i]->setAutoDefault(false);
+        actionTips[i] = new QLabel(tr(kTips[i]), this);
+        actionTips[i]->setBuddy(actionButtons[i]);
+        grid->addWidget(actionButtons[i], 1 + i, 0);
+        grid->addWidget(actionTips[i], 1 + i, 1);
+        connect(actionButtons[i], &QPushButton::clicked, this,
+                [this, i] { act(WarningAction(i)); });
     }
     grid->setColumnStretch(1, 1);
-    Command[0]->setFocus();
+    actionButtons[0]->setFocus();
     if (item == kCaseOpenItem)
         setCaseShown(true);
 }
@@ -75,7 +77,8 @@ void WarningDialog::setCaseShown(bool open) {
 
 void WarningDialog::act(WarningAction action) {
     if (action == WarningAction::ShutDown) {
-        m_dialogs.shutdownSystem(m_item); // the warning stays, whatever the answer
+        // The warning stays, whatever the answer.
+        m_dialogs.actions().shutDown(m_item, m_dialogs.boxes(), m_dialogs.power());
         return;
     }
     const bool ignore = action == WarningAction::Ignore;
@@ -83,11 +86,12 @@ void WarningDialog::act(WarningAction action) {
         m_dialogs.openPassword(ignore ? PasswordAction::Ignore : PasswordAction::Disable);
         return;
     }
-    m_dialogs.recordItemEvent(m_item, ignore ? "ignore" : "disable");
-    if (ignore)
-        m_dialogs.machine().state.faultCounts[m_item] = 0;
-    else
-        m_dialogs.disableItem(m_item);
+    if (ignore) {
+        m_dialogs.actions().ignore(m_item);
+    } else {
+        m_dialogs.actions().disable(m_item);
+        m_dialogs.showDisabled(m_item);
+    }
     close();
 }
 

@@ -25,10 +25,10 @@ public:
     int item() const { return m_item; }
     void act(WarningAction action);
 
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
-    std::array<QPushButton*, 3> Command{};
-    std::array<QLabel*, 3> Tip{};
+    QLabel* headlineLabel = nullptr;
+    QLabel* messageLabel = nullptr;
+    std::array<QPushButton*, 3> actionButtons{};
+    std::array<QLabel*, 3> actionTips{};
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -15,7 +15,7 @@
 namespace hmdx {
 
 std::array<QWidget*, 6> FanRows::Row::controls() const {
-    return {lblFanItem, updFanLoLimit, lblFanLoLimit, prbFanSpeed, lblFanSpeed, lblFanUnit};
+    return {captionLabel, lowUpDown, lowLabel, speedBar, readingLabel, unitLabel};
 }
 
 FanRows::FanRows(Monitor& monitor, QGroupBox* frame) : QObject(frame), m_monitor(monitor) {
@@ -36,15 +36,15 @@ FanRows::FanRows(Monitor& monitor, QGroupBox* frame) : QObject(frame), m_monitor
 void FanRows::buildRow(int f, QGridLayout* grid) {
     QWidget* parent = grid->parentWidget();
     Row& r = row[f];
-    r.lblFanItem = MakeLabel(QString::fromUtf8(kItems[kFirstFanItem + f].caption), parent);
-    r.updFanLoLimit = new UpDown(parent);
-    r.lblFanLoLimit = MakeLabel(QString(), parent, Qt::AlignRight);
-    r.prbFanSpeed = new QProgressBar(parent);
-    r.prbFanSpeed->setRange(0, 255);
-    r.prbFanSpeed->setValue(0);
-    r.prbFanSpeed->setTextVisible(false);
-    r.lblFanSpeed = MakeStatusLabel(parent);
-    r.lblFanUnit = MakeLabel(QStringLiteral("RPM"), parent);
+    r.captionLabel = MakeLabel(QString::fromUtf8(kItems[kFirstFanItem + f].caption), parent);
+    r.lowUpDown = new UpDown(parent);
+    r.lowLabel = MakeLabel(QString(), parent, Qt::AlignRight);
+    r.speedBar = new QProgressBar(parent);
+    r.speedBar->setRange(0, 255);
+    r.speedBar->setValue(0);
+    r.speedBar->setTextVisible(false);
+    r.readingLabel = MakeStatusLabel(parent);
+    r.unitLabel = MakeLabel(QString::fromUtf8(PlainUnitOf(ItemKind::Fan)), parent);
     const char* names[] = {"lblFanItem",  "updFanLoLimit", "lblFanLoLimit",
                            "prbFanSpeed", "lblFanSpeed",   "lblFanUnit"};
     const auto controls = r.controls();
@@ -52,10 +52,10 @@ void FanRows::buildRow(int f, QGridLayout* grid) {
         controls[c]->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(names[c])).arg(f));
         grid->addWidget(controls[c], 1 + f, c);
     }
-    r.updFanLoLimit->setAccessibleName(tr("%1 low limit").arg(r.lblFanItem->text()));
-    r.lblFanSpeed->setAccessibleName(r.lblFanItem->text());
-    r.updFanLoLimit->bind(m_monitor.limits().fan(f).setting);
-    connect(r.updFanLoLimit, &UpDown::edited, this, [this, f] { refreshLimits(f); });
+    r.lowUpDown->setAccessibleName(tr("%1 low limit").arg(r.captionLabel->text()));
+    r.readingLabel->setAccessibleName(r.captionLabel->text());
+    r.lowUpDown->bind(m_monitor.limits().fan(f).setting);
+    connect(r.lowUpDown, &UpDown::edited, this, [this, f] { refreshLimits(f); });
 }
 
 void FanRows::refresh() {
@@ -73,10 +73,10 @@ void FanRows::refreshReadings() {
 void FanRows::refreshLimits(int f) {
     const FanLimit& limit = m_monitor.limits().fan(f);
     Row& r = row[f];
-    r.updFanLoLimit->refresh();
-    r.updFanLoLimit->setEnabled(limit.editable);
-    r.lblFanLoLimit->setText(limit.text.text);
-    DescribeStatus(r.lblFanSpeed, StatusWords::description(m_monitor, kFirstFanItem + f));
+    r.lowUpDown->refresh();
+    r.lowUpDown->setEnabled(limit.editable);
+    r.lowLabel->setText(limit.text.text);
+    DescribeStatus(r.readingLabel, StatusWords::description(m_monitor, kFirstFanItem + f));
 }
 
 void FanRows::refreshReading(int f) {
@@ -84,9 +84,9 @@ void FanRows::refreshReading(int f) {
     const ItemReading& reading = m_monitor.reading(item);
     const bool read = m_monitor.machine().state.everRead[size_t(item)];
     if (read)
-        row[f].prbFanSpeed->setValue(reading.marker);
-    if (ShowReading(row[f].lblFanSpeed, reading, read))
-        DescribeStatus(row[f].lblFanSpeed, StatusWords::description(m_monitor, item));
+        row[f].speedBar->setValue(reading.marker);
+    if (ShowReading(row[f].readingLabel, reading, read))
+        DescribeStatus(row[f].readingLabel, StatusWords::description(m_monitor, item));
 }
 
 } // namespace hmdx

@@ -21,12 +21,12 @@ class FanRows : public QObject {
     Q_OBJECT
 public:
     struct Row {
-        QLabel* lblFanItem;
-        UpDown* updFanLoLimit;
-        QLabel* lblFanLoLimit;
-        QProgressBar* prbFanSpeed;
-        QLabel* lblFanSpeed;
-        QLabel* lblFanUnit;
+        QLabel* captionLabel;
+        UpDown* lowUpDown;
+        QLabel* lowLabel;
+        QProgressBar* speedBar;
+        QLabel* readingLabel;
+        QLabel* unitLabel;
 
         std::array<QWidget*, 6> controls() const;
     };

@@ -12,8 +12,8 @@ class VoltageRows;
 
 // The case-open line below the frames.
 struct CaseLine {
-    QRadioButton* optCaseOpened = nullptr;
-    QLabel* lblCaseOpen = nullptr;
+    QRadioButton* openedMark = nullptr;
+    QLabel* statusLabel = nullptr;
 };
 
 // Every item row of the main window, for the code that walks them all.

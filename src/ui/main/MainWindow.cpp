@@ -8,7 +8,6 @@
 #include "TemperatureRows.h"
 #include "UpDown.h"
 #include "VoltageRows.h"
-#include "monitor/MachineControl.h"
 #include "ui/Resources.h"
 #include "ui/dialogs/EventLogWindow.h"
 #include "ui/dialogs/FanControlWindow.h"
@@ -26,8 +25,9 @@
 namespace hmdx {
 
 MainWindow::MainWindow(Services s)
-    : m_machine(s.m), m_boxes(s.boxes), m_tray(s.tray), m_endProgram(std::move(s.endProgram)),
-      m_monitor(s.m, s.dialogs), m_history(m_monitor) {
+    : m_session(s.session), m_machine(s.session.machine()), m_monitor(s.session.monitor()),
+      m_boxes(s.boxes), m_tray(s.tray), m_endProgram(std::move(s.endProgram)),
+      m_history(m_monitor) {
     InitUiResources();
     setWindowTitle(tr("r810/hmdx Hardware Monitor"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/hmdx.svg")));
@@ -35,8 +35,12 @@ MainWindow::MainWindow(Services s)
     watchRowsForHistory();
     createMenus();
     createTray();
-    m_timer.setInterval(1000);
-    connect(&m_timer, &QTimer::timeout, this, &MainWindow::pollOnce);
+    connect(&m_session, &Session::ticked, this, &MainWindow::showTick);
+    connect(&m_session, &Session::reloaded, this, [this] {
+        HideAbsentItems(m_machine, m_rows);
+        refreshItemEnabled();
+        showLoadedRows();
+    });
 }
 
 MainWindow::~MainWindow() {
@@ -61,20 +65,20 @@ void MainWindow::createFrames() {
 
     auto* caseLine = new QHBoxLayout;
     const QString closed = ShownText(QStringLiteral("PC Case is closed"));
-    m_rows.caseLine.lblCaseOpen = new QLabel(closed, central);
-    m_rows.caseLine.optCaseOpened = new QRadioButton(central);
-    m_rows.caseLine.lblCaseOpen->setObjectName(QStringLiteral("lblCaseOpen"));
-    m_rows.caseLine.lblCaseOpen->setAccessibleName(
+    m_rows.caseLine.statusLabel = new QLabel(closed, central);
+    m_rows.caseLine.openedMark = new QRadioButton(central);
+    m_rows.caseLine.statusLabel->setObjectName(QStringLiteral("lblCaseOpen"));
+    m_rows.caseLine.statusLabel->setAccessibleName(
         QString::fromStdString(m_monitor.caption(kCaseOpenItem)));
-    m_rows.caseLine.optCaseOpened->setObjectName(QStringLiteral("optCaseOpened"));
+    m_rows.caseLine.openedMark->setObjectName(QStringLiteral("optCaseOpened"));
     // It shows the chip's switch; the user cannot set it.
-    m_rows.caseLine.optCaseOpened->setAttribute(Qt::WA_TransparentForMouseEvents);
-    m_rows.caseLine.optCaseOpened->setFocusPolicy(Qt::NoFocus);
-    m_rows.caseLine.optCaseOpened->setAccessibleName(tr("Case opened"));
-    FixSizeFor(m_rows.caseLine.lblCaseOpen,
+    m_rows.caseLine.openedMark->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_rows.caseLine.openedMark->setFocusPolicy(Qt::NoFocus);
+    m_rows.caseLine.openedMark->setAccessibleName(tr("Case opened"));
+    FixSizeFor(m_rows.caseLine.statusLabel,
                {closed, ShownText(QStringLiteral("PC Case is opened"))});
-    caseLine->addWidget(m_rows.caseLine.optCaseOpened);
-    caseLine->addWidget(m_rows.caseLine.lblCaseOpen);
+    caseLine->addWidget(m_rows.caseLine.openedMark);
+    caseLine->addWidget(m_rows.caseLine.statusLabel);
     caseLine->addStretch(1);
     layout->addLayout(caseLine);
     setCentralWidget(central);
@@ -94,7 +98,7 @@ void MainWindow::watchRowsForHistory() {
         watch(kFirstFanItem + f, m_rows.fan->row[f].controls());
     for (int t = 0; t < 3; ++t)
         watch(kFirstTempItem + t, m_rows.temperature->row[t].controls());
-    m_history.watchRow(kCaseOpenItem, m_rows.caseLine.lblCaseOpen);
+    m_history.watchRow(kCaseOpenItem, m_rows.caseLine.statusLabel);
 }
 
 void MainWindow::createMenus() {
@@ -117,7 +121,7 @@ void MainWindow::createTray() {
 
 void MainWindow::load() {
     for (const auto& r : m_rows.temperature->row)
-        r.updTempLoLimit->setVisible(false);
+        r.lowUpDown->setVisible(false);
     const ChipModel* model = m_machine.chip.model();
     if (model && model->singleCoreVoltage)
         m_rows.voltage->closeVcoreBGap();
@@ -127,16 +131,15 @@ void MainWindow::load() {
     m_fanControl->setEnabled(outputs);
     m_fanControl->setStatusTip(outputs ? tr("Set how the fans follow the temperatures")
                                        : tr("This chip has no fan outputs"));
-    m_monitor.load();
+    m_session.start();
     showLoadedRows();
-    m_timer.start();
 }
 
 // The rows as the monitor's load left them.
 void MainWindow::showLoadedRows() {
     if (m_machine.settings.ItemEnabled[kCaseOpenItem] == 0) {
-        m_rows.caseLine.optCaseOpened->setVisible(false);
-        m_rows.caseLine.lblCaseOpen->setVisible(false);
+        m_rows.caseLine.openedMark->setVisible(false);
+        m_rows.caseLine.statusLabel->setVisible(false);
     }
     refreshRows();
 }
@@ -151,9 +154,9 @@ void MainWindow::refreshRows() {
 void MainWindow::refreshCaseLine() {
     const ItemReading& reading = m_monitor.reading(kCaseOpenItem);
     if (m_machine.state.everRead[kCaseOpenItem])
-        m_rows.caseLine.optCaseOpened->setChecked(reading.raw != 0);
-    m_rows.caseLine.lblCaseOpen->setText(ShownText(reading.shown.text));
-    DescribeStatus(m_rows.caseLine.lblCaseOpen, StatusWords::description(m_monitor, kCaseOpenItem));
+        m_rows.caseLine.openedMark->setChecked(reading.raw != 0);
+    m_rows.caseLine.statusLabel->setText(ShownText(reading.shown.text));
+    DescribeStatus(m_rows.caseLine.statusLabel, StatusWords::description(m_monitor, kCaseOpenItem));
 }
 
 // Only what changed goes to the tray: each change costs the desktop a round trip.
@@ -166,8 +169,7 @@ void MainWindow::refreshTray() {
     m_trayState = state;
 }
 
-void MainWindow::pollOnce() {
-    m_monitor.poll();
+void MainWindow::showTick() {
     m_rows.voltage->refreshReadings();
     m_rows.fan->refreshReadings();
     m_rows.temperature->refreshReadings();
@@ -182,8 +184,7 @@ void MainWindow::refreshItemEnabled() {
     RefreshItemEnabled(m_machine, m_rows);
 }
 
-void MainWindow::reloadFans() {
-    m_monitor.reloadFans();
+void MainWindow::refreshFans() {
     m_rows.fan->refresh();
 }
 
@@ -193,29 +194,12 @@ void MainWindow::showCaseOpen(bool open) {
 }
 
 void MainWindow::restoreDefaults() {
-    m_timer.stop();
-    m_monitor.restoreDefaults();
-    HideAbsentItems(m_machine, m_rows);
-    refreshItemEnabled();
-    showLoadedRows();
-    m_timer.start();
+    m_session.restoreDefaults();
 }
 
 void MainWindow::saveSettings() {
-    if (!m_machine.settingsFile)
-        return;
-    const std::string file = m_machine.settingsFile->path().string();
-    if (auto error = m_machine.settingsFile->save(m_machine.settings)) {
-        const std::string told = error->text(
-            QCoreApplication::translate(kSettingsMessageContext, error->form).toStdString());
-        m_machine.events.record({.event = "save failed",
-                                 .detail = error->text(),
-                                 .warning = true,
-                                 .detailForPeople = told});
-        m_boxes.inform(told);
-        return;
-    }
-    m_machine.events.record({.event = "save", .detail = file});
+    if (const std::optional<std::string> failure = m_session.save())
+        m_boxes.inform(*failure);
 }
 
 void MainWindow::openEventLog() {
@@ -244,9 +228,8 @@ FanControlWindow* MainWindow::fanControlWindow() const {
 }
 
 void MainWindow::exitProgram() {
-    LeaveChipForExit(m_machine, m_monitor.fans());
     m_ending = true;
-    m_endProgram();
+    m_session.end(Session::Way::Exit);
 }
 
 void MainWindow::restoreFromTray() {
@@ -257,11 +240,9 @@ void MainWindow::restoreFromTray() {
 }
 
 void MainWindow::exitFromTray() {
-    SilenceChip(m_machine);
-    m_monitor.fans().goFull(FanFailsafe::Ending);
     m_tray.hide();
     m_ending = true;
-    m_endProgram();
+    m_session.end(Session::Way::TrayExit);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -6,6 +6,7 @@
 #include "StatusWords.h"
 #include "monitor/Machine.h"
 #include "monitor/Monitor.h"
+#include "monitor/Session.h"
 #include "monitor/WarningDispatch.h"
 #include "platform/MessageBoxes.h"
 #include "platform/TrayIcon.h"
@@ -13,7 +14,6 @@
 
 #include <QMainWindow>
 #include <QPointer>
-#include <QTimer>
 #include <functional>
 
 class QAction;
@@ -26,26 +26,24 @@ class FanRows;
 class TemperatureRows;
 class VoltageRows;
 
-// The main window: every item's row, the menus, the one-second polling timer and the tray. The
-// monitor it hosts does the monitoring; the window shows it and lets the user move limits.
+// The main window: every item's row, the menus and the tray. It watches the session, redrawing
+// after each tick, and passes the user's actions to it.
 class MainWindow : public QMainWindow, public MainView {
     Q_OBJECT
 public:
     struct Services {
-        Machine& m;
+        Session& session;
         MessageBoxes& boxes;
         TrayIcon& tray;
-        WarningDialogs& dialogs;
         std::function<void()> endProgram; // every way out of the program goes through here
     };
 
     explicit MainWindow(Services services);
     ~MainWindow() override;
 
-    // Prepares the chip and the rows from the settings and starts polling.
+    // Prepares the rows for the chip, has the session start, and shows what it loaded.
     void load();
 
-    void pollOnce();
     void restoreDefaults();
     void saveSettings();
     void exitProgram();
@@ -64,17 +62,16 @@ public:
     bool hideInsteadOfClosing(CloseReason reason);
 
     QWidget* widget() override { return this; }
-    Monitor& monitor() override { return m_monitor; }
+    Monitor& monitor() override { return m_session.monitor(); }
     void refreshItemEnabled() override;
-    void reloadFans() override;
+    void refreshFans() override;
     void showCaseOpen(bool open) override;
 
     MainRows& rows() { return m_rows; }
     VoltageRows& voltageRows() { return *m_rows.voltage; }
     FanRows& fanRows() { return *m_rows.fan; }
     TemperatureRows& temperatureRows() { return *m_rows.temperature; }
-    WarningDispatch& dispatch() { return m_monitor.dispatch(); }
-    QTimer& timer() { return m_timer; }
+    WarningDispatch& dispatch() { return m_session.monitor().dispatch(); }
     QAction* configureAction() const override { return m_configure; }
     QAction* aboutAction() const override { return m_about; }
     RowHistory& history() { return m_history; }
@@ -91,15 +88,16 @@ private:
     void refreshRows();
     void refreshCaseLine();
     void refreshTray();
+    void showTick();
 
+    Session& m_session;
     Machine& m_machine;
+    Monitor& m_monitor;
     MessageBoxes& m_boxes;
     TrayIcon& m_tray;
     std::function<void()> m_endProgram;
-    Monitor m_monitor;
     MainRows m_rows;
     RowHistory m_history;
-    QTimer m_timer;
     QAction* m_configure = nullptr;
     QAction* m_about = nullptr;
     QAction* m_fanControl = nullptr;

@@ -42,10 +42,10 @@ ItemControls controlsOf(MainRows& rows, int i) {
     if (i < kCaseOpenItem) {
         // The hidden hysteresis up-down stays hidden whatever the item's state.
         const auto& r = rows.temperature->row[i - kFirstTempItem];
-        return split(r.controls(), r.updTempLoLimit);
+        return split(r.controls(), r.lowUpDown);
     }
     ItemControls item;
-    item.others = {rows.caseLine.optCaseOpened, rows.caseLine.lblCaseOpen};
+    item.others = {rows.caseLine.openedMark, rows.caseLine.statusLabel};
     item.count = 2;
     return item;
 }

@@ -15,16 +15,8 @@ namespace {
 constexpr const char* kItemProperty = "hmdxItem";
 
 QString unitOf(ItemKind kind) {
-    switch (kind) {
-    case ItemKind::Voltage:
-        return QStringLiteral("V");
-    case ItemKind::Fan:
-        return QStringLiteral("RPM");
-    case ItemKind::Temperature:
-        return QStringLiteral("°C");
-    case ItemKind::CaseOpen:
-        break;
-    }
+    if (kind != ItemKind::CaseOpen)
+        return QString::fromUtf8(UnitOf(kind));
     return QCoreApplication::translate("hmdx::RowHistory", "open");
 }
 
@@ -43,8 +35,9 @@ void RowHistory::open(int item) {
     if (!m_window) {
         std::array<HistoryItemInfo, 16> items;
         for (int i = 0; i < kItemCount; ++i)
-            items[i] = {QString::fromStdString(m_monitor.caption(i)), unitOf(kItems[i].kind),
-                        [this, i](uint8_t raw) { return m_monitor.valueOf(i, raw); }};
+            items[i] = {
+                QString::fromStdString(m_monitor.caption(i)), unitOf(kItems[i].kind),
+                [this, i](uint8_t raw, bool half) { return m_monitor.valueOf(i, raw, half); }};
         m_window = new HistoryWindow(m_monitor.machine().history, std::move(items), item);
         m_window->setAttribute(Qt::WA_DeleteOnClose);
     }

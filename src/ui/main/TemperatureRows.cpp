@@ -18,8 +18,8 @@
 namespace hmdx {
 
 std::array<QWidget*, 10> TemperatureRows::Row::controls() const {
-    return {lblTempItem,    updTempLoLimit, lblTempLoLimit, lblTempLoBound, sldTemp,
-            lblTempHiBound, lblTempHiLimit, updTempHiLimit, lblStatusT,     lblT};
+    return {captionLabel,   lowUpDown, lowLabel,   scaleLowLabel, scaleSlider,
+            scaleHighLabel, highLabel, highUpDown, readingLabel,  unitLabel};
 }
 
 TemperatureRows::TemperatureRows(Monitor& monitor, QGroupBox* frame)
@@ -40,17 +40,18 @@ TemperatureRows::TemperatureRows(Monitor& monitor, QGroupBox* frame)
 void TemperatureRows::buildRow(int t, QGridLayout* grid) {
     QWidget* parent = grid->parentWidget();
     Row& r = row[t];
-    r.lblTempItem = MakeLabel(QString::fromUtf8(kItems[kFirstTempItem + t].caption), parent);
-    r.updTempLoLimit = new UpDown(parent);
-    r.lblTempLoLimit = MakeLabel(QString(), parent, Qt::AlignRight);
-    r.lblTempLoBound = MakeLabel(QString::number(Limits::kLowestDegrees), parent, Qt::AlignRight);
-    r.sldTemp = new ScaleSlider(parent);
-    r.lblTempHiBound = MakeLabel(QString::number(Limits::kHighestDegrees), parent);
-    r.lblTempHiLimit = MakeLabel(QString(), parent, Qt::AlignRight);
-    r.updTempHiLimit = new UpDown(parent);
-    r.lblStatusT = MakeStatusLabel(parent);
-    r.lblT = MakeLabel(QStringLiteral("C"), parent);
-    r.sldTemp->setEnabled(false);
+    r.captionLabel = MakeLabel(QString::fromUtf8(kItems[kFirstTempItem + t].caption), parent);
+    r.lowUpDown = new UpDown(parent);
+    r.lowLabel = MakeLabel(QString(), parent, Qt::AlignRight);
+    r.scaleLowLabel =
+        MakeLabel(QString::number(TemperatureScale::kLowestDegrees), parent, Qt::AlignRight);
+    r.scaleSlider = new ScaleSlider(parent);
+    r.scaleHighLabel = MakeLabel(QString::number(TemperatureScale::kHighestDegrees), parent);
+    r.highLabel = MakeLabel(QString(), parent, Qt::AlignRight);
+    r.highUpDown = new UpDown(parent);
+    r.readingLabel = MakeStatusLabel(parent);
+    r.unitLabel = MakeLabel(QString::fromUtf8(PlainUnitOf(ItemKind::Temperature)), parent);
+    r.scaleSlider->setEnabled(false);
     const char* names[] = {
         "lblTempItem",    "updTempLoLimit", "lblTempLoLimit", "lblTempLoBound", "sldTemp",
         "lblTempHiBound", "lblTempHiLimit", "updTempHiLimit", "lblStatusT",     "lblT"};
@@ -59,12 +60,12 @@ void TemperatureRows::buildRow(int t, QGridLayout* grid) {
         controls[c]->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(names[c])).arg(t));
         grid->addWidget(controls[c], 1 + t, c);
     }
-    r.updTempHiLimit->setAccessibleName(tr("%1 high limit").arg(r.lblTempItem->text()));
-    r.lblStatusT->setAccessibleName(r.lblTempItem->text());
+    r.highUpDown->setAccessibleName(tr("%1 high limit").arg(r.captionLabel->text()));
+    r.readingLabel->setAccessibleName(r.captionLabel->text());
     TemperatureLimits& limits = m_monitor.limits().temperature(t);
-    r.updTempLoLimit->bind(limits.hysteresis);
-    r.updTempHiLimit->bind(limits.high);
-    connect(r.updTempHiLimit, &UpDown::edited, this, [this, t] { refreshLimits(t); });
+    r.lowUpDown->bind(limits.hysteresis);
+    r.highUpDown->bind(limits.high);
+    connect(r.highUpDown, &UpDown::edited, this, [this, t] { refreshLimits(t); });
 }
 
 void TemperatureRows::refresh() {
@@ -82,23 +83,23 @@ void TemperatureRows::refreshReadings() {
 void TemperatureRows::refreshLimits(int t) {
     const TemperatureLimits& limits = m_monitor.limits().temperature(t);
     Row& r = row[t];
-    r.updTempLoLimit->refresh();
-    r.updTempHiLimit->refresh();
-    r.sldTemp->setMaximum(limits.scaleMax);
-    r.sldTemp->setMinimum(limits.scaleMin);
-    r.sldTemp->setSelStart(limits.band.start);
-    r.sldTemp->setSelLength(limits.band.length);
-    r.lblTempLoLimit->setText(limits.lowText.text);
-    r.lblTempHiLimit->setText(limits.highText.text);
-    DescribeStatus(r.lblStatusT, StatusWords::description(m_monitor, kFirstTempItem + t));
+    r.lowUpDown->refresh();
+    r.highUpDown->refresh();
+    r.scaleSlider->setMaximum(limits.scaleMax);
+    r.scaleSlider->setMinimum(limits.scaleMin);
+    r.scaleSlider->setSelStart(limits.band.start);
+    r.scaleSlider->setSelLength(limits.band.length);
+    r.lowLabel->setText(limits.lowText.text);
+    r.highLabel->setText(limits.highText.text);
+    DescribeStatus(r.readingLabel, StatusWords::description(m_monitor, kFirstTempItem + t));
 }
 
 void TemperatureRows::refreshReading(int t) {
     const int item = kFirstTempItem + t;
     const ItemReading& reading = m_monitor.reading(item);
-    row[t].sldTemp->setValue(reading.marker);
-    if (ShowReading(row[t].lblStatusT, reading, m_monitor.machine().state.everRead[size_t(item)]))
-        DescribeStatus(row[t].lblStatusT, StatusWords::description(m_monitor, item));
+    row[t].scaleSlider->setValue(reading.marker);
+    if (ShowReading(row[t].readingLabel, reading, m_monitor.machine().state.everRead[size_t(item)]))
+        DescribeStatus(row[t].readingLabel, StatusWords::description(m_monitor, item));
 }
 
 } // namespace hmdx

@@ -21,16 +21,16 @@ class TemperatureRows : public QObject {
     Q_OBJECT
 public:
     struct Row {
-        QLabel* lblTempItem;
-        UpDown* updTempLoLimit; // hidden for good: the hysteresis follows the high limit
-        QLabel* lblTempLoLimit;
-        QLabel* lblTempLoBound;
-        ScaleSlider* sldTemp;
-        QLabel* lblTempHiBound;
-        QLabel* lblTempHiLimit;
-        UpDown* updTempHiLimit;
-        QLabel* lblStatusT;
-        QLabel* lblT;
+        QLabel* captionLabel;
+        UpDown* lowUpDown; // hidden for good: the hysteresis follows the high limit
+        QLabel* lowLabel;
+        QLabel* scaleLowLabel;
+        ScaleSlider* scaleSlider;
+        QLabel* scaleHighLabel;
+        QLabel* highLabel;
+        UpDown* highUpDown;
+        QLabel* readingLabel;
+        QLabel* unitLabel;
 
         std::array<QWidget*, 10> controls() const;
     };

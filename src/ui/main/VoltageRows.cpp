@@ -23,8 +23,8 @@ constexpr int kFirstRow = 1; // grid row 0 holds the headers
 } // namespace
 
 std::array<QWidget*, 10> VoltageRows::Row::controls() const {
-    return {lblItemName, updLoLimit, LblLoLimit, lblLoBound, SldVoltage,
-            lblHiBound,  LblHiLimit, updHiLimit, lblStatusV, lblV};
+    return {captionLabel,   lowUpDown, lowLabel,   scaleLowLabel, scaleSlider,
+            scaleHighLabel, highLabel, highUpDown, readingLabel,  unitLabel};
 }
 
 VoltageRows::VoltageRows(Monitor& monitor, QGroupBox* frame)
@@ -48,18 +48,18 @@ VoltageRows::VoltageRows(Monitor& monitor, QGroupBox* frame)
 void VoltageRows::buildRow(int i, QGridLayout* grid) {
     QWidget* parent = grid->parentWidget();
     Row& r = row[i];
-    r.lblItemName = MakeLabel(QString::fromUtf8(kItems[i].caption), parent);
-    r.updLoLimit = new UpDown(parent);
-    r.LblLoLimit = MakeLabel(QString(), parent, Qt::AlignRight);
-    r.lblLoBound = MakeLabel(QString(), parent, Qt::AlignRight);
-    r.SldVoltage = new ScaleSlider(parent);
-    r.lblHiBound = MakeLabel(QString(), parent);
-    r.LblHiLimit = MakeLabel(QString(), parent, Qt::AlignRight);
-    r.updHiLimit = new UpDown(parent);
-    r.lblStatusV = MakeStatusLabel(parent);
-    r.lblV = MakeLabel(QStringLiteral("V"), parent);
+    r.captionLabel = MakeLabel(QString::fromUtf8(kItems[i].caption), parent);
+    r.lowUpDown = new UpDown(parent);
+    r.lowLabel = MakeLabel(QString(), parent, Qt::AlignRight);
+    r.scaleLowLabel = MakeLabel(QString(), parent, Qt::AlignRight);
+    r.scaleSlider = new ScaleSlider(parent);
+    r.scaleHighLabel = MakeLabel(QString(), parent);
+    r.highLabel = MakeLabel(QString(), parent, Qt::AlignRight);
+    r.highUpDown = new UpDown(parent);
+    r.readingLabel = MakeStatusLabel(parent);
+    r.unitLabel = MakeLabel(QString::fromUtf8(PlainUnitOf(ItemKind::Voltage)), parent);
     r.gridRow = kFirstRow + i;
-    r.SldVoltage->setEnabled(false);
+    r.scaleSlider->setEnabled(false);
     const char* names[] = {"lblItemName", "updLoLimit", "LblLoLimit", "lblLoBound", "SldVoltage",
                            "lblHiBound",  "LblHiLimit", "updHiLimit", "lblStatusV", "lblV"};
     const auto controls = r.controls();
@@ -67,13 +67,13 @@ void VoltageRows::buildRow(int i, QGridLayout* grid) {
         controls[c]->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(names[c])).arg(i));
         grid->addWidget(controls[c], r.gridRow, c);
     }
-    r.updLoLimit->setAccessibleName(tr("%1 low limit").arg(r.lblItemName->text()));
-    r.updHiLimit->setAccessibleName(tr("%1 high limit").arg(r.lblItemName->text()));
-    r.lblStatusV->setAccessibleName(r.lblItemName->text());
+    r.lowUpDown->setAccessibleName(tr("%1 low limit").arg(r.captionLabel->text()));
+    r.highUpDown->setAccessibleName(tr("%1 high limit").arg(r.captionLabel->text()));
+    r.readingLabel->setAccessibleName(r.captionLabel->text());
     VoltageLimits& limits = m_monitor.limits().voltage(i);
-    r.updLoLimit->bind(limits.low);
-    r.updHiLimit->bind(limits.high);
-    for (UpDown* updown : {r.updLoLimit, r.updHiLimit})
+    r.lowUpDown->bind(limits.low);
+    r.highUpDown->bind(limits.high);
+    for (UpDown* updown : {r.lowUpDown, r.highUpDown})
         connect(updown, &UpDown::edited, this, [this, i] { refreshLimits(i); });
 }
 
@@ -92,24 +92,24 @@ void VoltageRows::refreshReadings() {
 void VoltageRows::refreshLimits(int i) {
     const VoltageLimits& limits = m_monitor.limits().voltage(i);
     Row& r = row[i];
-    r.updLoLimit->refresh();
-    r.updHiLimit->refresh();
-    r.SldVoltage->setMaximum(limits.scaleMax);
-    r.SldVoltage->setMinimum(limits.scaleMin);
-    r.SldVoltage->setSelStart(limits.band.start);
-    r.SldVoltage->setSelLength(limits.band.length);
-    r.lblLoBound->setText(limits.lowBound);
-    r.lblHiBound->setText(limits.highBound);
-    r.LblLoLimit->setText(limits.lowText.text);
-    r.LblHiLimit->setText(limits.highText.text);
-    DescribeStatus(r.lblStatusV, StatusWords::description(m_monitor, i));
+    r.lowUpDown->refresh();
+    r.highUpDown->refresh();
+    r.scaleSlider->setMaximum(limits.scaleMax);
+    r.scaleSlider->setMinimum(limits.scaleMin);
+    r.scaleSlider->setSelStart(limits.band.start);
+    r.scaleSlider->setSelLength(limits.band.length);
+    r.scaleLowLabel->setText(limits.lowBound);
+    r.scaleHighLabel->setText(limits.highBound);
+    r.lowLabel->setText(limits.lowText.text);
+    r.highLabel->setText(limits.highText.text);
+    DescribeStatus(r.readingLabel, StatusWords::description(m_monitor, i));
 }
 
 void VoltageRows::refreshReading(int i) {
     const ItemReading& reading = m_monitor.reading(i);
-    row[i].SldVoltage->setValue(reading.marker);
-    if (ShowReading(row[i].lblStatusV, reading, m_monitor.machine().state.everRead[size_t(i)]))
-        DescribeStatus(row[i].lblStatusV, StatusWords::description(m_monitor, i));
+    row[i].scaleSlider->setValue(reading.marker);
+    if (ShowReading(row[i].readingLabel, reading, m_monitor.machine().state.everRead[size_t(i)]))
+        DescribeStatus(row[i].readingLabel, StatusWords::description(m_monitor, i));
 }
 
 void VoltageRows::closeVcoreBGap() {

@@ -21,16 +21,16 @@ class VoltageRows : public QObject {
     Q_OBJECT
 public:
     struct Row {
-        QLabel* lblItemName;
-        UpDown* updLoLimit;
-        QLabel* LblLoLimit;
-        QLabel* lblLoBound;
-        ScaleSlider* SldVoltage;
-        QLabel* lblHiBound;
-        QLabel* LblHiLimit;
-        UpDown* updHiLimit;
-        QLabel* lblStatusV;
-        QLabel* lblV;
+        QLabel* captionLabel;
+        UpDown* lowUpDown;
+        QLabel* lowLabel;
+        QLabel* scaleLowLabel;
+        ScaleSlider* scaleSlider;
+        QLabel* scaleHighLabel;
+        QLabel* highLabel;
+        UpDown* highUpDown;
+        QLabel* readingLabel;
+        QLabel* unitLabel;
         int gridRow; // where the row stands in the frame's grid
 
         std::array<QWidget*, 10> controls() const;

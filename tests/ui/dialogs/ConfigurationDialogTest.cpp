@@ -37,22 +37,22 @@ TEST(ConfigurationDialog, HmcClosesTheGapOfItsSingleCoreVoltage) {
         ConfigurationDialog design(rig.forms); // never loaded: the design layout
         ConfigurationDialog& c = rig.c();
         EXPECT_EQ(c.windowTitle(), QStringLiteral("Monitoring Config."));
-        EXPECT_EQ(c.columnHeadings[1]->text(), QStringLiteral("Faults Count  1             3"));
-        EXPECT_EQ(c.lblItemName[0]->text(), hmc ? "Vcore" : "VCore") << model;
-        EXPECT_EQ(c.chkEnable[0]->accessibleName(), hmc ? "Vcore Enable" : "VCore Enable");
+        EXPECT_EQ(c.headings[1]->text(), QStringLiteral("Faults Count  1             3"));
+        EXPECT_EQ(c.captionLabels[0]->text(), hmc ? "Vcore" : "VCore") << model;
+        EXPECT_EQ(c.monitoredBoxes[0]->accessibleName(), hmc ? "Vcore Enable" : "VCore Enable");
         EXPECT_EQ(c.findChild<QFrame*>("Line2")->isHidden(), hmc) << model;
         EXPECT_EQ(c.findChild<QFrame*>("LinCaseOpen")->isHidden(), hmc) << model;
-        EXPECT_EQ(c.chkEnable[1]->isHidden(), hmc) << model;
+        EXPECT_EQ(c.monitoredBoxes[1]->isHidden(), hmc) << model;
         for (int i = 0; i < kItemCount; ++i) {
             const bool moved = hmc && i >= 2 && i <= 6;
             EXPECT_EQ(c.gridRowOf(i), design.gridRowOf(moved ? i - 1 : i)) << model << i;
         }
         // CPU above System; Tab runs row by row in that order.
         EXPECT_LT(c.gridRowOf(13), c.gridRowOf(12));
-        QWidget* next = c.ChkBeep[13]->nextInFocusChain();
+        QWidget* next = c.beepBoxes[13]->nextInFocusChain();
         while (!(next->focusPolicy() & Qt::TabFocus))
             next = next->nextInFocusChain();
-        EXPECT_EQ(next, c.chkEnable[12]);
+        EXPECT_EQ(next, c.monitoredBoxes[12]);
     }
 }
 
@@ -61,26 +61,26 @@ TEST(ConfigurationDialog, HmcClosesTheGapOfItsSingleCoreVoltage) {
 TEST(ConfigurationDialog, EveryClickActsAtOnce) {
     ConfigRig rig;
     ConfigurationDialog& c = rig.c();
-    EXPECT_TRUE(rig.w().timer().isActive());
+    EXPECT_TRUE(rig.s().clock().isActive());
     rig.forms.show(3);
-    c.chkEnable[3]->click();
+    c.monitoredBoxes[3]->click();
     EXPECT_FALSE(rig.forms.isShown(3));
     EXPECT_EQ(rig.m().settings.ItemEnabled[3], 0);
-    EXPECT_FALSE(rig.w().voltageRows().row[3].lblItemName->isEnabled());
-    EXPECT_TRUE(c.chkWErr1[3]->isHidden());
-    EXPECT_TRUE(c.ChkBeep[3]->isHidden());
+    EXPECT_FALSE(rig.w().voltageRows().row[3].captionLabel->isEnabled());
+    EXPECT_TRUE(c.warnAtOnceBoxes[3]->isHidden());
+    EXPECT_TRUE(c.beepBoxes[3]->isHidden());
     EXPECT_EQ(rig.beepBit(0x56, 3), 0);
-    c.chkEnable[3]->click();
+    c.monitoredBoxes[3]->click();
     EXPECT_EQ(rig.m().settings.ItemEnabled[3], 1);
-    EXPECT_FALSE(c.chkWErr3[3]->isHidden());
-    EXPECT_FALSE(c.ChkBeep[3]->isHidden());
+    EXPECT_FALSE(c.warnAfterThreeBoxes[3]->isHidden());
+    EXPECT_FALSE(c.beepBoxes[3]->isHidden());
     EXPECT_EQ(rig.beepBit(0x56, 3), 1);
-    c.ChkBeep[3]->click();
+    c.beepBoxes[3]->click();
     EXPECT_EQ(rig.m().settings.ItemBeep[3], 0);
     EXPECT_EQ(rig.beepBit(0x56, 3), 0);
     for (auto [fan, reinitialised] : {std::pair{11, false}, {9, true}, {10, true}}) {
         rig.chip().poke(0, 0x3B, 0x77);
-        c.chkEnable[fan]->click();
+        c.monitoredBoxes[fan]->click();
         EXPECT_EQ(rig.chip().peek(0, 0x3B) != 0x77, reinitialised) << fan;
     }
 }
@@ -99,21 +99,21 @@ TEST(ConfigurationDialog, FaultCountBoxesAreOneSwitchThatRemembersTheBeep) {
         const int i = k.item;
         const std::array<int, 3> found = rig.faultSwitches(i);
         int beep = found[2];
-        for (QCheckBox* box :
-             {c.chkWErr3[i], c.chkWErr1[i], c.ChkBeep[i], c.chkWErr1[i], c.chkWErr3[i]}) {
+        for (QCheckBox* box : {c.warnAfterThreeBoxes[i], c.warnAtOnceBoxes[i], c.beepBoxes[i],
+                               c.warnAtOnceBoxes[i], c.warnAfterThreeBoxes[i]}) {
             if (box->isHidden())
                 continue;
             box->click();
-            beep ^= box == c.ChkBeep[i];
-            const bool three = c.chkWErr3[i]->isChecked();
-            EXPECT_NE(c.chkWErr1[i]->isChecked(), three);
-            EXPECT_EQ(c.ChkBeep[i]->isHidden(), three || !k.reg);
+            beep ^= box == c.beepBoxes[i];
+            const bool three = c.warnAfterThreeBoxes[i]->isChecked();
+            EXPECT_NE(c.warnAtOnceBoxes[i]->isChecked(), three);
+            EXPECT_EQ(c.beepBoxes[i]->isHidden(), three || !k.reg);
             EXPECT_EQ(rig.faultSwitches(i), (std::array<int, 3>{!three, three, three ? 0 : beep}));
             if (k.reg) {
                 EXPECT_EQ(rig.beepBit(k.reg, k.bit), three ? 0 : beep);
             }
         }
-        c.chkWErr3[i]->click();
+        c.warnAfterThreeBoxes[i]->click();
         c.press(ConfigurationButton::Cancel);
         EXPECT_EQ(rig.faultSwitches(i), found) << k.model;
         if (k.reg) {
@@ -126,15 +126,15 @@ TEST(ConfigurationDialog, FaultCountBoxesAreOneSwitchThatRemembersTheBeep) {
 // first found; an item a warning's Disable switched off meanwhile stays off.
 TEST(ConfigurationDialog, CancelPutsBackWhatTheDialogFound) {
     ConfigRig rig;
-    rig.c().ChkBeep[3]->click();
+    rig.c().beepBoxes[3]->click();
     rig.forms.show(5);
     rig.forms.warningIfLoaded(5)->act(WarningAction::Disable);
     EXPECT_EQ(rig.beepBit(0x57, 1), 0);
     rig.w().configureAction()->trigger();
     ConfigurationDialog& c = rig.c();
-    EXPECT_FALSE(c.chkEnable[5]->isChecked());
-    EXPECT_TRUE(c.ChkBeep[5]->isHidden());
-    c.chkEnable[5]->click();
+    EXPECT_FALSE(c.monitoredBoxes[5]->isChecked());
+    EXPECT_TRUE(c.beepBoxes[5]->isHidden());
+    c.monitoredBoxes[5]->click();
     c.press(ConfigurationButton::Cancel);
     EXPECT_EQ(rig.m().settings.ItemEnabled[5], 0);
     EXPECT_EQ(rig.m().settings.ItemBeep[3], 1);
@@ -149,15 +149,16 @@ TEST(ConfigurationDialog, EveryWayOutButCancelKeepsTheChanges) {
         QApplication::sendEvent(to, &press);
     };
     const std::pair<std::string, std::function<void(ConfigurationDialog&)>> ways[] = {
-        {"OK", [](ConfigurationDialog& c) { c.cmdSelect[0]->click(); }},
+        {"OK", [](ConfigurationDialog& c) { c.okCancelButtons[0]->click(); }},
         {"close control", [](ConfigurationDialog& c) { c.close(); }},
         {"Escape", [&](ConfigurationDialog& c) { key(&c, Qt::Key_Escape); }},
-        {"Enter on Cancel", [&](ConfigurationDialog& c) { key(c.cmdSelect[1], Qt::Key_Return); }},
+        {"Enter on Cancel",
+         [&](ConfigurationDialog& c) { key(c.okCancelButtons[1], Qt::Key_Return); }},
     };
     for (const auto& [way, leave] : ways) {
         const bool kept = way != "Enter on Cancel";
         ConfigRig rig;
-        rig.c().ChkBeep[3]->click();
+        rig.c().beepBoxes[3]->click();
         leave(rig.c());
         DialogRig::settle();
         EXPECT_FALSE(rig.forms.configIfLoaded()) << way;

@@ -16,7 +16,7 @@ namespace hmdx::test {
 namespace {
 
 Event Numbered(int n) {
-    return {.event = "limit changed",
+    return {.kind = EventKind::LimitChanged,
             .item = 2,
             .caption = "+3.3V",
             .value = "3.31",
@@ -82,7 +82,7 @@ TEST(EventLogWindow, ShowsTheUsersNumbersWhileProgramsGetADecimalPoint) {
     rig.chip().poke(0, 0x28, 56);  // CPU FAN at 3013 RPM
     rig.monitor.poll();
     rig.limits().voltage(3).high.stepUp();
-    rig.m().events.record(rig.monitor.itemEvent(9, "ignore"));
+    rig.m().events.record(rig.monitor.itemEvent(9, EventKind::Ignore));
     EventLogWindow window(rig.m().events);
     QLocale::setDefault(QLocale::c());
 

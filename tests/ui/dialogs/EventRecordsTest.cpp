@@ -19,18 +19,18 @@ TEST(EventRecords, EachActionIsOneRecordOfTheItemAsShown) {
     rig.w().load();
     rig.boxes.answerYes = false;
     rig.w().configureAction()->trigger();
-    rig.forms.configIfLoaded()->ChkBeep[4]->click();
-    rig.w().pollOnce();
+    rig.forms.configIfLoaded()->beepBoxes[4]->click();
+    rig.tick();
     rig.forms.warningIfLoaded(3)->act(WarningAction::Ignore);
-    rig.w().pollOnce();
+    rig.tick();
     rig.forms.warningIfLoaded(3)->act(WarningAction::ShutDown);
     rig.forms.warningIfLoaded(3)->act(WarningAction::Disable);
     rig.forms.configIfLoaded()->close();
 
     std::vector<std::string> seen;
     for (const Event& e : rig.m().events.events())
-        seen.push_back(e.event + "|" + std::to_string(e.item) + "|" + e.caption + "|" + e.value +
-                       "|" + e.low + "|" + e.high + "|" + e.detail);
+        seen.push_back(EventWord(e.kind) + "|" + std::to_string(e.item) + "|" + e.caption + "|" +
+                       e.value + "|" + e.low + "|" + e.high + "|" + e.detail);
     const std::string item = "|3|+5V|6.72|4.49|5.51|";
     EXPECT_EQ(seen, (std::vector<std::string>{
                         "warning raised" + item,

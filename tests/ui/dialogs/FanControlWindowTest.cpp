@@ -139,7 +139,7 @@ TEST(FanCurveEditor, KeepsThePointsInOrder) {
         EXPECT_EQ(Text(editor.points()), s.points);
     }
     EXPECT_EQ(heard, changes);
-    for (int c = 50; int(editor.points().size()) < FanCurveEditor::kMaxPoints; c += 5)
+    for (int c = 50; int(editor.points().size()) < kMaxCurvePoints; c += 5)
         EXPECT_TRUE(editor.addPoint({double(c), 100}));
     EXPECT_FALSE(editor.addPoint({90, 100})); // a ninth
 }

@@ -58,7 +58,7 @@ struct PromptRig : DialogRig {
         forms.warningIfLoaded(kCaseOpenItem)->act(WarningAction(mode));
     }
     PasswordDialog& prompt() { return *forms.passwordIfLoaded(); }
-    void type(const char* text) { prompt().txtPasswd->setText(QString::fromLatin1(text)); }
+    void type(const char* text) { prompt().passwordEdit->setText(QString::fromLatin1(text)); }
 };
 
 // A wrong password (or closing the prompt) changes nothing; the right one, by OK or Enter,
@@ -81,11 +81,11 @@ TEST(PasswordDialogTest, OnlyTheRightPasswordLetsTheCaseWarningGo) {
         rig.m().state.faultCounts[kCaseOpenItem] = 2;
         rig.type(c.typed);
         if (c.enter)
-            emit rig.prompt().txtPasswd->returnPressed(); // presses the OK shown
+            emit rig.prompt().passwordEdit->returnPressed(); // presses the OK shown
         else
             rig.prompt().confirm(c.mode);
         if (!c.right) { // kept for correcting
-            EXPECT_EQ(rig.prompt().txtPasswd->text(), QString::fromLatin1(c.typed));
+            EXPECT_EQ(rig.prompt().passwordEdit->text(), QString::fromLatin1(c.typed));
             rig.prompt().close();
         }
         DialogRig::settle();
@@ -96,12 +96,12 @@ TEST(PasswordDialogTest, OnlyTheRightPasswordLetsTheCaseWarningGo) {
         EXPECT_EQ(rig.chip().peek(0, 0x46) & 0x80, c.right ? 0x80 : 0);
         EXPECT_EQ(rig.m().settings.ItemEnabled[kCaseOpenItem], c.right && !ignore ? 0 : 1);
         EXPECT_EQ(rig.m().state.faultCounts[kCaseOpenItem], c.right ? 0 : 2);
-        QLabel* caseLabel = rig.w().rows().caseLine.lblCaseOpen;
+        QLabel* caseLabel = rig.w().rows().caseLine.statusLabel;
         EXPECT_EQ(caseLabel->isHidden(), c.right && !ignore);
         EXPECT_EQ(caseLabel->text(), c.right ? "PC Case is closed" : "PC Case is opened");
         std::string events;
         for (const Event& e : rig.m().events.events()) {
-            events += e.event + " " + e.detail + "; ";
+            events += EventWord(e.kind) + " " + e.detail + "; ";
             for (const std::string& text : {ToJsonLine(e), JournalMessage(e)})
                 EXPECT_EQ(text.find("w7"), std::string::npos) << text; // in every password here
         }
@@ -113,24 +113,24 @@ TEST(PasswordDialogTest, OnlyTheRightPasswordLetsTheCaseWarningGo) {
 TEST(PasswordDialogTest, ReopeningSwitchesTheModeOfTheSameWindowAndKeepsTheText) {
     PromptRig rig(PasswordAction::Ignore);
     PasswordDialog& p = rig.prompt();
-    EXPECT_EQ(p.focusWidget(), p.txtPasswd);
-    for (QPushButton* ok : p.cmdOk)
+    EXPECT_EQ(p.focusWidget(), p.passwordEdit);
+    for (QPushButton* ok : p.confirmButtons)
         EXPECT_FALSE(ok->isDefault() || ok->autoDefault());
     rig.type("123456789");
-    EXPECT_EQ(p.txtPasswd->text(), QStringLiteral("12345678"));
-    EXPECT_EQ(p.txtPasswd->displayText(), QStringLiteral("********"));
-    EXPECT_TRUE(p.cmdOk[0]->isVisible());
-    EXPECT_TRUE(p.cmdOk[1]->isHidden());
+    EXPECT_EQ(p.passwordEdit->text(), QStringLiteral("12345678"));
+    EXPECT_EQ(p.passwordEdit->displayText(), QStringLiteral("********"));
+    EXPECT_TRUE(p.confirmButtons[0]->isVisible());
+    EXPECT_TRUE(p.confirmButtons[1]->isHidden());
     p.layout()->activate();
-    const QRect okPlace = p.cmdOk[0]->geometry();
+    const QRect okPlace = p.confirmButtons[0]->geometry();
 
     rig.forms.warningIfLoaded(kCaseOpenItem)->act(WarningAction::Disable);
     EXPECT_EQ(rig.forms.passwordIfLoaded(), &p);
-    EXPECT_TRUE(p.cmdOk[0]->isHidden());
-    EXPECT_TRUE(p.cmdOk[1]->isVisible());
-    EXPECT_EQ(p.txtPasswd->text(), QStringLiteral("12345678"));
+    EXPECT_TRUE(p.confirmButtons[0]->isHidden());
+    EXPECT_TRUE(p.confirmButtons[1]->isVisible());
+    EXPECT_EQ(p.passwordEdit->text(), QStringLiteral("12345678"));
     p.layout()->activate();
-    EXPECT_EQ(p.cmdOk[1]->geometry(), okPlace);
+    EXPECT_EQ(p.confirmButtons[1]->geometry(), okPlace);
 }
 
 } // namespace

@@ -18,7 +18,7 @@ TEST(WarningDialog, HmcWordsItsVcoreWarningItsOwnWay) {
         rig.w().load();
         rig.forms.show(0);
         EXPECT_EQ(rig.forms.warningIfLoaded(0)->windowTitle(), QStringLiteral("Warning !!!"));
-        EXPECT_EQ(rig.forms.warningIfLoaded(0)->Label2->text().toStdString(), message);
+        EXPECT_EQ(rig.forms.warningIfLoaded(0)->messageLabel->text().toStdString(), message);
     }
 }
 
@@ -30,7 +30,7 @@ TEST(WarningDialog, IgnoreAndDisable) {
         DialogRig rig(ScenarioFor("hmb"));
         rig.w().load();
         rig.chip().poke(0, 0x23, 230);
-        rig.w().pollOnce();
+        rig.tick();
         ASSERT_TRUE(rig.forms.isShown(3));
         rig.m().state.faultCounts[3] = 2;
         rig.forms.warningIfLoaded(3)->act(action);
@@ -44,7 +44,7 @@ TEST(WarningDialog, IgnoreAndDisable) {
         } else { // its boxes as Disable left them: ConfigurationDialogTest
             EXPECT_FALSE(config->isVisible());
         }
-        rig.w().pollOnce();
+        rig.tick();
         EXPECT_EQ(rig.forms.isShown(3), ignore);
     }
 }

@@ -37,38 +37,38 @@ TEST_F(MainWindowTest, RowsShowTheMonitor) {
     VoltageRows::Row& plus5 = rig.w().voltageRows().row[3];
     FanRows::Row& fan = rig.w().fanRows().row[0];
     TemperatureRows::Row& cpu = rig.w().temperatureRows().row[1];
-    for (QLabel* status : {plus5.lblStatusV, fan.lblFanSpeed, cpu.lblStatusT})
+    for (QLabel* status : {plus5.readingLabel, fan.readingLabel, cpu.readingLabel})
         EXPECT_EQ(StatusColour(status), kStatusFresh);
     rig.chip().poke(0, 0x23, 250);  // +5V beyond its scale
     rig.chip().poke(0, 0x28, 56);   // fan count
     rig.chip().poke(0, 0x42, 0x10); // case open
-    rig.w().pollOnce();
-    EXPECT_EQ(plus5.lblStatusV->text(), QStringLiteral("6.72"));
-    EXPECT_EQ(StatusColour(plus5.lblStatusV), kStatusRed);
-    EXPECT_EQ(plus5.SldVoltage->value(), 250);
-    EXPECT_EQ(plus5.SldVoltage->shownValue(), 223); // the top of its scale
-    EXPECT_EQ(StatusColour(fan.lblFanSpeed), kStatusGreen);
-    EXPECT_EQ(fan.prbFanSpeed->value(), 199);
-    EXPECT_EQ(StatusColour(cpu.lblStatusT), kStatusGreen);
-    EXPECT_TRUE(rig.w().rows().caseLine.optCaseOpened->isChecked());
-    EXPECT_EQ(rig.w().rows().caseLine.lblCaseOpen->text(), QStringLiteral("PC Case is opened"));
+    rig.tick();
+    EXPECT_EQ(plus5.readingLabel->text(), QStringLiteral("6.72"));
+    EXPECT_EQ(StatusColour(plus5.readingLabel), kStatusRed);
+    EXPECT_EQ(plus5.scaleSlider->value(), 250);
+    EXPECT_EQ(plus5.scaleSlider->shownValue(), 223); // the top of its scale
+    EXPECT_EQ(StatusColour(fan.readingLabel), kStatusGreen);
+    EXPECT_EQ(fan.speedBar->value(), 199);
+    EXPECT_EQ(StatusColour(cpu.readingLabel), kStatusGreen);
+    EXPECT_TRUE(rig.w().rows().caseLine.openedMark->isChecked());
+    EXPECT_EQ(rig.w().rows().caseLine.statusLabel->text(), QStringLiteral("PC Case is opened"));
 
-    plus5.updHiLimit->stepUp();
-    EXPECT_EQ(plus5.LblHiLimit->text(), QStringLiteral("5.54"));
-    EXPECT_EQ(plus5.SldVoltage->selLength(), 206 - 167);
-    fan.updFanLoLimit->stepUp();
-    EXPECT_EQ(fan.lblFanLoLimit->text(), QStringLiteral(" 1061"));
-    cpu.updTempHiLimit->stepUp();
-    EXPECT_EQ(cpu.lblTempHiLimit->text(), QStringLiteral("60.5"));
+    plus5.highUpDown->stepUp();
+    EXPECT_EQ(plus5.highLabel->text(), QStringLiteral("5.54"));
+    EXPECT_EQ(plus5.scaleSlider->selLength(), 206 - 167);
+    fan.lowUpDown->stepUp();
+    EXPECT_EQ(fan.lowLabel->text(), QStringLiteral(" 1061"));
+    cpu.highUpDown->stepUp();
+    EXPECT_EQ(cpu.highLabel->text(), QStringLiteral("60.5"));
 }
 
 TEST(MainWindow, HmcHidesItsAbsentRowsAndClosesTheVcoreBGap) {
     WindowRig rig(ScenarioFor("hmc"));
     VoltageRows& volts = rig.w().voltageRows();
-    auto* grid = qobject_cast<QGridLayout*>(volts.row[0].SldVoltage->parentWidget()->layout());
+    auto* grid = qobject_cast<QGridLayout*>(volts.row[0].scaleSlider->parentWidget()->layout());
     const auto gridRow = [&](int item) {
         int row = -1, column = 0, span = 0;
-        grid->getItemPosition(grid->indexOf(volts.row[item].SldVoltage), &row, &column, &span,
+        grid->getItemPosition(grid->indexOf(volts.row[item].scaleSlider), &row, &column, &span,
                               &span);
         return row;
     };
@@ -82,26 +82,26 @@ TEST(MainWindow, HmcHidesItsAbsentRowsAndClosesTheVcoreBGap) {
         for (QWidget* control : volts.row[i].controls())
             EXPECT_TRUE(control->isHidden()) << i;
     }
-    EXPECT_TRUE(rig.w().fanRows().row[2].lblFanItem->isHidden());
-    EXPECT_FALSE(rig.w().fanRows().row[2].updFanLoLimit->isEnabled());
-    EXPECT_TRUE(rig.w().temperatureRows().row[2].lblTempItem->isHidden());
-    EXPECT_TRUE(rig.w().rows().caseLine.lblCaseOpen->isHidden());
+    EXPECT_TRUE(rig.w().fanRows().row[2].captionLabel->isHidden());
+    EXPECT_FALSE(rig.w().fanRows().row[2].lowUpDown->isEnabled());
+    EXPECT_TRUE(rig.w().temperatureRows().row[2].captionLabel->isHidden());
+    EXPECT_TRUE(rig.w().rows().caseLine.statusLabel->isHidden());
 }
 
 // An unmonitored item keeps only its name, greyed; monitored again, all of its row is back.
 TEST_F(MainWindowTest, AnUnmonitoredRowKeepsOnlyItsGreyedName) {
     const TemperatureRows::Row& cpu = rig.w().temperatureRows().row[1];
     rig.m().settings.ItemEnabled[13] = 0;
-    rig.w().pollOnce();
-    EXPECT_FALSE(cpu.lblTempItem->isEnabled());
+    rig.tick();
+    EXPECT_FALSE(cpu.captionLabel->isEnabled());
     for (QWidget* control : cpu.controls())
-        EXPECT_EQ(control->isHidden(), control != cpu.lblTempItem)
+        EXPECT_EQ(control->isHidden(), control != cpu.captionLabel)
             << control->objectName().toStdString();
     rig.m().settings.ItemEnabled[13] = 1;
     rig.w().refreshItemEnabled();
-    EXPECT_TRUE(cpu.lblTempItem->isEnabled());
+    EXPECT_TRUE(cpu.captionLabel->isEnabled());
     for (QWidget* control : cpu.controls())
-        EXPECT_EQ(control->isHidden(), control == cpu.updTempLoLimit)
+        EXPECT_EQ(control->isHidden(), control == cpu.lowUpDown)
             << control->objectName().toStdString();
 }
 
@@ -111,8 +111,8 @@ TEST_F(MainWindowTest, ClosingHidesToTheTrayAndASystemCloseEnds) {
     rig.w().show();
     EXPECT_TRUE(rig.w().hideInsteadOfClosing(MainWindow::CloseReason::User));
     EXPECT_TRUE(rig.w().isHidden());
-    EXPECT_TRUE(rig.w().timer().isActive());
-    EXPECT_EQ(rig.w().timer().interval(), 1000);
+    EXPECT_TRUE(rig.s().clock().isActive());
+    EXPECT_EQ(rig.s().clock().interval(), 1000);
     EXPECT_FALSE(rig.w().hideInsteadOfClosing(MainWindow::CloseReason::System));
     EXPECT_EQ(rig.ended, 0);
     rig.w().close();
@@ -124,11 +124,11 @@ TEST_F(MainWindowTest, AFailedSaveTellsTheUser) {
     rig.w().saveSettings();
     ASSERT_EQ(rig.boxes.boxes.size(), 1U);
     EXPECT_NE(rig.boxes.boxes[0].text.find("hmb.dat"), std::string::npos);
-    EXPECT_EQ(rig.m().events.events().back().event, "save failed");
+    EXPECT_EQ(rig.m().events.events().back().kind, EventKind::SaveFailed);
 }
 
 // The widgets a tick repaints, by class.
-std::vector<std::string> paintsOfATick(MainWindow& w) {
+std::vector<std::string> paintsOfATick(WindowRig& rig) {
     struct PaintCounter : QObject {
         PaintCounter() { qApp->installEventFilter(this); }
         ~PaintCounter() override { qApp->removeEventFilter(this); }
@@ -139,7 +139,7 @@ std::vector<std::string> paintsOfATick(MainWindow& w) {
         }
         std::vector<std::string> painted;
     } paints;
-    w.pollOnce();
+    rig.tick();
     QCoreApplication::processEvents();
     return paints.painted;
 }
@@ -153,14 +153,14 @@ TEST(MainWindow, TicksRepaintOnlyWhatChanged) {
         rig.m().settings.ItemEnabled.fill(1);
         rig.w().load();
         rig.w().show();
-        paintsOfATick(rig.w());
-        EXPECT_EQ(paintsOfATick(rig.w()), none) << model;
+        paintsOfATick(rig);
+        EXPECT_EQ(paintsOfATick(rig), none) << model;
         rig.chip().poke(0, 0x23, 150);
-        EXPECT_NE(paintsOfATick(rig.w()), none) << model;
+        EXPECT_NE(paintsOfATick(rig), none) << model;
         rig.w().hide();
         rig.chip().poke(0, 0x23, 230);
         rig.chip().poke(0, 0x28, 90);
-        EXPECT_EQ(paintsOfATick(rig.w()), none) << model << " hidden";
+        EXPECT_EQ(paintsOfATick(rig), none) << model << " hidden";
     }
 }
 
@@ -174,19 +174,24 @@ void doubleClick(QWidget* w) {
 // double-click.
 TEST_F(MainWindowTest, ADoubleClickOnARowOpensItsHistory) {
     rig.chip().poke(0, 0x23, 250); // +5V at 6.72 V
+    rig.chip().poke(1, 0x50, 60);  // CPU at 60.5 C
+    rig.chip().poke(1, 0x51, 0x80);
     for (int tick = 0; tick < 2; ++tick)
-        rig.w().pollOnce();
-    doubleClick(rig.w().voltageRows().row[3].lblStatusV);
+        rig.tick();
+    doubleClick(rig.w().voltageRows().row[3].readingLabel);
     HistoryWindow* window = rig.w().history().window();
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->item(), 3);
     ASSERT_EQ(window->shownReadings().size(), 2);
-    EXPECT_NEAR(window->shownReadings().back().y(), 6.72, 0.005);
+    // The very number the row shows, from the same conversion, a half degree included.
+    EXPECT_EQ(window->shownReadings().back().y(), rig.w().monitor().reading(3).value);
+    doubleClick(rig.w().temperatureRows().row[1].readingLabel);
+    EXPECT_EQ(window->shownReadings().back().y(), 60.5);
 
-    doubleClick(rig.w().fanRows().row[0].lblFanItem);
+    doubleClick(rig.w().fanRows().row[0].captionLabel);
     EXPECT_EQ(window->item(), 9);
 
-    doubleClick(rig.w().voltageRows().row[3].updHiLimit);
+    doubleClick(rig.w().voltageRows().row[3].highUpDown);
     EXPECT_EQ(window->item(), 9);
 }
 

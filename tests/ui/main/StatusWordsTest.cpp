@@ -45,11 +45,11 @@ TEST(StatusWords, TheTrayShowsWhatIsOutOfRange) {
             rig.m().settings.ItemEnabled[size_t(at)] = 0;
         else
             rig.chip().poke(0, at, uint8_t(value));
-        rig.w().pollOnce();
+        rig.tick();
         EXPECT_EQ(rig.tray.alert, alert) << at;
         EXPECT_EQ(rig.tray.toolTip, tip) << at;
         const int updates = rig.tray.updates;
-        rig.w().pollOnce();
+        rig.tick();
         EXPECT_EQ(rig.tray.updates, updates) << at;
     }
 }
@@ -60,29 +60,29 @@ TEST(StatusWords, StatusesAndLimitsSpeak) {
     LoadedHmb rig;
     MainWindow& w = rig.w();
     VoltageRows::Row& plus5 = w.voltageRows().row[3];
-    EXPECT_EQ(heard(plus5.lblStatusV), "+5V|not read yet");
+    EXPECT_EQ(heard(plus5.readingLabel), "+5V|not read yet");
     for (auto [reg, value] : {std::pair{0x23, 250}, {0x28, 255}, {0x27, 80}, {0x42, 0x10}})
         rig.chip().poke(0, reg, uint8_t(value));
-    w.pollOnce();
+    rig.tick();
     const std::pair<QWidget*, QString> cases[] = {
-        {w.voltageRows().row[0].lblStatusV, "Vcore|1.74 V, within 1.55 to 1.95"},
-        {plus5.lblStatusV, "+5V|6.72 V, out of range|framed"},
-        {w.voltageRows().row[5].lblStatusV, "-12V|-12.03 V, within -13.00 to -11.00"},
-        {w.fanRows().row[0].lblFanSpeed, "CPU FAN|low_speed, out of range|framed"},
-        {w.fanRows().row[2].lblFanSpeed, "FAN2|2,813 RPM, within the low limit 1055"},
-        {w.temperatureRows().row[0].lblStatusT, "System|80.00 °C, out of range|framed"},
-        {w.temperatureRows().row[1].lblStatusT, "CPU|45.00 °C, within the high limit 60.00"},
-        {w.rows().caseLine.lblCaseOpen, "Case open|the case has been opened, out of range"},
-        {plus5.updLoLimit, "+5V low limit|"},
-        {w.fanRows().row[0].updFanLoLimit, "CPU FAN low limit|"},
-        {w.temperatureRows().row[1].updTempHiLimit, "CPU high limit|"},
+        {w.voltageRows().row[0].readingLabel, "Vcore|1.74 V, within 1.55 to 1.95"},
+        {plus5.readingLabel, "+5V|6.72 V, out of range|framed"},
+        {w.voltageRows().row[5].readingLabel, "-12V|-12.03 V, within -13.00 to -11.00"},
+        {w.fanRows().row[0].readingLabel, "CPU FAN|low_speed, out of range|framed"},
+        {w.fanRows().row[2].readingLabel, "FAN2|2,813 RPM, within the low limit 1055"},
+        {w.temperatureRows().row[0].readingLabel, "System|80.00 °C, out of range|framed"},
+        {w.temperatureRows().row[1].readingLabel, "CPU|45.00 °C, within the high limit 60.00"},
+        {w.rows().caseLine.statusLabel, "Case open|the case has been opened, out of range"},
+        {plus5.lowUpDown, "+5V low limit|"},
+        {w.fanRows().row[0].lowUpDown, "CPU FAN low limit|"},
+        {w.temperatureRows().row[1].highUpDown, "CPU high limit|"},
     };
     for (const auto& [widget, words] : cases)
         EXPECT_EQ(heard(widget), words);
     rig.chip().poke(0, 0x23, 190);
-    plus5.updHiLimit->stepUp();
-    w.pollOnce();
-    EXPECT_EQ(heard(plus5.lblStatusV), "+5V|5.11 V, within 4.49 to 5.54");
+    plus5.highUpDown->stepUp();
+    rig.tick();
+    EXPECT_EQ(heard(plus5.readingLabel), "+5V|5.11 V, within 4.49 to 5.54");
 }
 
 } // namespace

@@ -1,0 +1,148 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ItemActions.h"
+
+#include "ItemTable.h"
+#include "MachineControl.h"
+#include "Monitor.h"
+#include "chip/Shutdown.h"
+
+#include <QByteArray>
+#include <algorithm>
+
+namespace hmdx {
+namespace {
+
+using Field = ItemBytes ItemActions::Snapshot::*;
+struct SwitchName {
+    Field field;
+    const char* name; // as the configuration event names it
+};
+constexpr SwitchName kSwitches[] = {
+    {&ItemActions::Snapshot::monitored, "monitor"},
+    {&ItemActions::Snapshot::warnAtOnce, "warn at once"},
+    {&ItemActions::Snapshot::warnAfterThree, "warn after 3"},
+    {&ItemActions::Snapshot::beep, "beep"},
+};
+
+} // namespace
+
+ItemActions::ItemActions(Monitor& monitor) : m_monitor(monitor) {}
+
+Machine& ItemActions::machine() const {
+    return m_monitor.machine();
+}
+
+ItemActions::Snapshot ItemActions::now() const {
+    const SettingsModel& s = machine().settings;
+    return {s.ItemEnabled, s.ItemWarnOpt1, s.ItemWarnOpt3, s.ItemBeep};
+}
+
+void ItemActions::setMonitored(int item, bool on) {
+    if (!on)
+        m_monitor.dispatch().reportInRange(item);
+    machine().settings.ItemEnabled[size_t(item)] = on ? 1 : 0;
+    ProgramBeeps(machine());
+    // The first two fans' limits are read again from the chip; the third's never were.
+    if (item == kFirstFanItem || item == kFirstFanItem + 1)
+        m_monitor.reloadFans();
+}
+
+void ItemActions::setWarnAfterThree(int item, bool threeFaults) {
+    SettingsModel& s = machine().settings;
+    const auto i = size_t(item);
+    if (threeFaults)
+        m_rememberedBeep[i] = s.ItemBeep[i] == 1;
+    s.ItemWarnOpt1[i] = threeFaults ? 0 : 1;
+    s.ItemWarnOpt3[i] = threeFaults ? 1 : 0;
+    s.ItemBeep[i] = !threeFaults && m_rememberedBeep[i] ? 1 : 0;
+    ProgramBeeps(machine());
+}
+
+void ItemActions::setBeep(int item, bool on) {
+    machine().settings.ItemBeep[size_t(item)] = on ? 1 : 0;
+    ProgramBeeps(machine());
+}
+
+void ItemActions::rememberBeep(int item) {
+    m_rememberedBeep[size_t(item)] = machine().settings.ItemBeep[size_t(item)] == 1;
+}
+
+void ItemActions::restore(const Snapshot& before) {
+    SettingsModel& s = machine().settings;
+    s.ItemEnabled = before.monitored;
+    s.ItemWarnOpt1 = before.warnAtOnce;
+    s.ItemWarnOpt3 = before.warnAfterThree;
+    s.ItemBeep = before.beep;
+    ProgramBeeps(machine());
+}
+
+void ItemActions::recordChanges(const Snapshot& before) {
+    const Snapshot after = now();
+    if (after == before)
+        return;
+    std::string detail;
+    for (int i = 0; i < kItemCount; ++i)
+        for (const SwitchName& s : kSwitches) {
+            const int was = (before.*s.field)[size_t(i)], is = (after.*s.field)[size_t(i)];
+            if (was == is)
+                continue;
+            detail += (detail.empty() ? "" : "; ") + std::string(kItems[size_t(i)].configCaption) +
+                      ": " + s.name + (is ? " off -> on" : " on -> off");
+        }
+    machine().events.record({.kind = EventKind::ConfigurationChanged, .detail = detail});
+}
+
+void ItemActions::ignore(int item) {
+    machine().events.record(m_monitor.itemEvent(item, EventKind::Ignore));
+    machine().state.faultCounts[size_t(item)] = 0;
+}
+
+void ItemActions::disable(int item) {
+    machine().events.record(m_monitor.itemEvent(item, EventKind::Disable));
+    machine().settings.ItemEnabled[size_t(item)] = 0;
+}
+
+bool ItemActions::confirmCaseAction(bool ignore, const QString& password) {
+    const char* action = ignore ? "ignore" : "disable";
+    Event e = m_monitor.itemEvent(kCaseOpenItem, EventKind::PasswordAccepted);
+    e.detail = action;
+    if (!PasswordMatches(machine().settings.Password, password)) {
+        e.kind = EventKind::PasswordRefused;
+        e.warning = true;
+        machine().events.record(std::move(e));
+        return false;
+    }
+    machine().events.record(std::move(e));
+    ClearCaseOpened(machine());
+    ignore ? this->ignore(kCaseOpenItem) : disable(kCaseOpenItem);
+    return true;
+}
+
+void ItemActions::shutDown(int item, MessageBoxes& boxes, PowerOff& power) {
+    static constexpr const char* kOutcome[] = {"declined", "refused", "requested"};
+    const ShutdownOutcome outcome = ShutdownSystem(boxes, machine().chip.io, power);
+    Event e = m_monitor.itemEvent(item, EventKind::ShutDown);
+    e.detail = kOutcome[int(outcome)];
+    e.warning = outcome == ShutdownOutcome::Refused;
+    machine().events.record(std::move(e));
+}
+
+bool PasswordMatches(const std::array<char, 8>& stored, const QString& typed) {
+    // The data file holds single-byte text. toLatin1 turns any other character into '?',
+    // which would let it stand for a stored '?'; such a character is therefore a mismatch.
+    const QString fitted = typed.left(kPasswordLength);
+    unsigned diff = 0;
+    for (const QChar c : fitted)
+        diff |= c.unicode() > 0xFF ? 1u : 0u;
+    std::array<char, 8> entry;
+    entry.fill(' ');
+    const QByteArray bytes = fitted.toLatin1();
+    std::copy_n(bytes.constData(), bytes.size(), entry.begin());
+    // No early exit: the time taken must not tell how many leading characters were right.
+    for (std::size_t i = 0; i < entry.size(); ++i)
+        diff |=
+            static_cast<unsigned>(static_cast<uint8_t>(stored[i]) ^ static_cast<uint8_t>(entry[i]));
+    return diff == 0;
+}
+
+} // namespace hmdx
