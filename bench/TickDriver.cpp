@@ -136,7 +136,6 @@ int main(int argc, char** argv) {
     sim::SimulatedPortClaims claims(chip);
     sim::SimulatedPowerOff power(chip);
     Machine m(io);
-    m.chip.pumpEvents = [] { QCoreApplication::processEvents(); };
 
     QTemporaryDir data;
     NoBoxes boxes;
@@ -146,10 +145,11 @@ int main(int argc, char** argv) {
     StartupServices services{instance, claims, boxes, folder};
     if (StartUp(m.chip, {m.settings, m.settingsFile}, services) != StartupOutcome::Ready)
         return 1;
-    m.settings.ItemEnabled.fill(1);
+    m.settings.monitored.fill(1);
 
     Dialogs forms(m, boxes, power);
     Session session(m, forms);
+    session.monitor().whileStopped = [] { QCoreApplication::processEvents(); };
     MainWindow window({session, boxes, tray, [] {}});
     forms.attach(window);
     window.load();

@@ -56,7 +56,7 @@ void BM_DispatchTick(benchmark::State& state) {
         for (int item : {4, 9, 12, kCaseOpenItem})
             out[static_cast<std::size_t>(item)] = true;
         for (int item : {9, 12})
-            rig.m.settings.ItemWarnOpt1[static_cast<std::size_t>(item)] = 0;
+            rig.m.settings.warnAtOnce[static_cast<std::size_t>(item)] = 0;
     }
     for (auto _ : state) {
         for (int item = 0; item < kItemCount; ++item) {
@@ -97,10 +97,10 @@ BENCHMARK(BM_SettingsEncode);
 void BM_SettingsDecode(benchmark::State& state) {
     SettingsModel stored = factorySettings();
     if (state.range(0) != 0) {
-        stored.VoltFactor[3] = std::numeric_limits<float>::quiet_NaN();
-        stored.FanDivisor[1] = 0;
-        stored.FanCountLimit[2] = -1;
-        stored.TempHiLimit[0] = std::numeric_limits<float>::infinity();
+        stored.voltageFactor[3] = std::numeric_limits<float>::quiet_NaN();
+        stored.fanDivisor[1] = 0;
+        stored.fanCountLimit[2] = -1;
+        stored.temperatureHigh[0] = std::numeric_limits<float>::infinity();
     }
     SettingsRecord record{};
     EncodeSettings(stored, record);

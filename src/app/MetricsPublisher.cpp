@@ -54,7 +54,7 @@ MetricsSnapshot MetricsPublisher::snapshot() const {
         item.caption = m_monitor.caption(i);
         item.kind = kindOf(kItems[size_t(i)].kind);
         item.present = m.chip.hasItem(i);
-        item.monitored = m.settings.ItemEnabled[size_t(i)] == 1;
+        item.monitored = m.settings.monitored[size_t(i)] == 1;
         item.alarm = item.monitored && m.state.alarm[size_t(i)];
         item.hasReading = m.state.everRead[size_t(i)];
         item.value = m_monitor.reading(i).shown.value();
@@ -68,7 +68,8 @@ MetricsSnapshot MetricsPublisher::snapshot() const {
     const FanControl& fans = m_monitor.fans();
     for (int o = 1; o <= fans.outputCount(); ++o)
         if (const FanOutputState& fan = fans.state(o); fan.controlled)
-            s.fanOutputs.push_back({o, fan.written / 255.0, fan.failsafe != FanFailsafe::None});
+            s.fanOutputs.push_back(
+                {o, fan.written / double(kFullDuty), fan.failsafe != FanFailsafe::None});
     return s;
 }
 

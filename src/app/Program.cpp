@@ -95,7 +95,6 @@ StartAtLogin startAtLogin(const CommandLine& options) {
 
 int runSession(Machine& m, ProgramEnvironment& env, Backend& backend, const CommandLine& options,
                NotificationSink* notices) {
-    m.chip.pumpEvents = [] { QCoreApplication::processEvents(); };
     DesktopSettings desktop(m.settingsFile->path().parent_path() / DesktopSettings::kFileName);
     setUpDesktop(m, desktop, options, env.boxes);
     const StartAtLogin login = startAtLogin(options);
@@ -112,6 +111,7 @@ int runSession(Machine& m, ProgramEnvironment& env, Backend& backend, const Comm
     FanSafety safety(m.chip, m.events, backend.emergencyPorts(),
                      env.guardian.empty() ? FindGuardian() : env.guardian);
     Session session(m, warnings);
+    session.monitor().whileStopped = [] { QCoreApplication::processEvents(); };
     session.onEnd = env.endProgram;
     FanControl& fans = session.fans();
     fans.onControlChanged = [&safety, &fans, before = std::move(fans.onControlChanged)] {
@@ -143,7 +143,7 @@ int runSession(Machine& m, ProgramEnvironment& env, Backend& backend, const Comm
     }
     if (notices && dialogs) {
         notices->showWarning = [&dialogs](int item) { dialogs->bringUpWarning(item); };
-        notices->monitored = [&m](int item) { return m.settings.ItemEnabled[size_t(item)] == 1; };
+        notices->monitored = [&m](int item) { return m.settings.monitored[size_t(item)] == 1; };
         // An item switched off may bring no event: the next tick takes its notification away.
         session.setDuty(Session::Duty::NotificationReview, [notices] { notices->review(); });
     }

@@ -66,8 +66,6 @@ void StartMonitoring(Chip& chip) {
 
 void StopMonitoring(Chip& chip) {
     setMonitoring(chip, false);
-    if (chip.pumpEvents)
-        chip.pumpEvents();
 }
 
 } // namespace hmdx

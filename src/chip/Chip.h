@@ -35,9 +35,6 @@ public:
     uint8_t chipId = 0;
     int savedActivate = 0; // the Super I/O's monitor activation before start-up set it
 
-    // Lets pending window events run while monitoring stops; tests leave it empty.
-    std::function<void()> pumpEvents;
-
     // The model of chipId, or nullptr for a chip no model describes.
     const ChipModel* model() const { return FindChipModel(chipId); }
     // A chip no model describes is taken to have every input, each able to beep.

@@ -34,7 +34,7 @@ void ProgramBeepMasks(Chip& chip, const SettingsModel& s) {
     for (int i = 0; i < kItemCount; ++i) {
         const reg::BeepBit b = reg::kBeepBits[size_t(i)];
         uint8_t& mask = masks[size_t(b.reg)];
-        if (s.ItemBeep[i] == 1 && s.ItemEnabled[i] == 1)
+        if (s.beep[i] == 1 && s.monitored[i] == 1)
             mask = uint8_t(mask | (1U << b.bit));
         else
             mask = uint8_t(mask & ~(1U << b.bit));
@@ -53,17 +53,17 @@ void SetVcoreLimitsFromVid(Chip& chip, SettingsModel& s) {
     const int high = chip.readRegister(reg::kVid4) & reg::kVid4Bit;
     const int code = high * 16 + (chip.readRegister(reg::kVidFanDiv) & reg::kVidLowBits);
     if (code == 31) { // no CPU reports this: widest sensible window
-        s.VoltLoLimit[0] = 1.2f;
-        s.VoltHiLimit[0] = 3.9f;
+        s.voltageLow[0] = 1.2f;
+        s.voltageHigh[0] = 3.9f;
         return;
     }
     const double vcore = code < 16 ? 2.05 - 0.05 * code : 3.5 - 0.1 * (code - 16);
-    s.VoltLoLimit[0] = float(vcore - 0.2);
-    s.VoltHiLimit[0] = float(vcore + 0.2);
+    s.voltageLow[0] = float(vcore - 0.2);
+    s.voltageHigh[0] = float(vcore + 0.2);
 }
 
 void SetFanPwm(Chip& chip, const SettingsModel& s, int fan, int value) {
-    if (fan < 1 || fan > 3 || s.ItemEnabled[fan + 8] != 1)
+    if (fan < 1 || fan > 3 || s.monitored[fan + 8] != 1)
         return;
     chip.selectBank(0);
     SetPwmOutput(chip, chip.model() ? chip.model()->pwmChannelOfFan(fan) : 0, value);

@@ -184,9 +184,9 @@ private:
             s.boxes.inform(loaded.message.text(
                 QCoreApplication::translate(kSettingsMessageContext, loaded.message.form)
                     .toStdString()));
-        if (m_settings.model.VcoreFromVID != kFalse) {
+        if (m_settings.model.vcoreFromVid != kFileFalse) {
             SetVcoreLimitsFromVid(m_chip, m_settings.model);
-            m_settings.model.VcoreFromVID = kFalse;
+            m_settings.model.vcoreFromVid = kFileFalse;
         }
         SetFanPinStartBit(m_chip);
     }

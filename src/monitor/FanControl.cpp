@@ -172,7 +172,7 @@ FanFailsafe FanControl::sensorFault(const FanOutputSettings& s) const {
     const int item = kFirstTempItem + s.sensor - 1;
     const Machine& m = m_monitor.machine();
     const ItemReading& r = m_monitor.reading(item);
-    if (!m.chip.hasItem(item) || m.settings.ItemEnabled[size_t(item)] != 1 || !r.read)
+    if (!m.chip.hasItem(item) || m.settings.monitored[size_t(item)] != 1 || !r.read)
         return FanFailsafe::NotMonitored;
     const double degrees = r.value;
     if (std::isnan(degrees) || degrees < kColdestSensorReading || degrees > kHottestSensorReading)
@@ -186,7 +186,7 @@ FanFailsafe FanControl::sensorFault(const FanOutputSettings& s) const {
 // A fan that stands while driven below full speed may not start again by itself.
 bool FanControl::stalled(const FanOutputState& st) const {
     const ItemReading& fan = m_monitor.reading(st.fanItem);
-    return m_monitor.machine().settings.ItemEnabled[size_t(st.fanItem)] == 1 && fan.read &&
+    return m_monitor.machine().settings.monitored[size_t(st.fanItem)] == 1 && fan.read &&
            fan.raw == kFanStoppedCount && st.written != kFullDuty;
 }
 

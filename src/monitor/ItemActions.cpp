@@ -34,13 +34,13 @@ Machine& ItemActions::machine() const {
 
 ItemActions::Snapshot ItemActions::now() const {
     const SettingsModel& s = machine().settings;
-    return {s.ItemEnabled, s.ItemWarnOpt1, s.ItemWarnOpt3, s.ItemBeep};
+    return {s.monitored, s.warnAtOnce, s.warnAfterThree, s.beep};
 }
 
 void ItemActions::setMonitored(int item, bool on) {
     if (!on)
         m_monitor.dispatch().reportInRange(item);
-    machine().settings.ItemEnabled[size_t(item)] = on ? 1 : 0;
+    machine().settings.monitored[size_t(item)] = on ? 1 : 0;
     ProgramBeeps(machine());
     // The first two fans' limits are read again from the chip; the third's never were.
     if (item == kFirstFanItem || item == kFirstFanItem + 1)
@@ -51,28 +51,28 @@ void ItemActions::setWarnAfterThree(int item, bool threeFaults) {
     SettingsModel& s = machine().settings;
     const auto i = size_t(item);
     if (threeFaults)
-        m_rememberedBeep[i] = s.ItemBeep[i] == 1;
-    s.ItemWarnOpt1[i] = threeFaults ? 0 : 1;
-    s.ItemWarnOpt3[i] = threeFaults ? 1 : 0;
-    s.ItemBeep[i] = !threeFaults && m_rememberedBeep[i] ? 1 : 0;
+        m_rememberedBeep[i] = s.beep[i] == 1;
+    s.warnAtOnce[i] = threeFaults ? 0 : 1;
+    s.warnAfterThree[i] = threeFaults ? 1 : 0;
+    s.beep[i] = !threeFaults && m_rememberedBeep[i] ? 1 : 0;
     ProgramBeeps(machine());
 }
 
 void ItemActions::setBeep(int item, bool on) {
-    machine().settings.ItemBeep[size_t(item)] = on ? 1 : 0;
+    machine().settings.beep[size_t(item)] = on ? 1 : 0;
     ProgramBeeps(machine());
 }
 
 void ItemActions::rememberBeep(int item) {
-    m_rememberedBeep[size_t(item)] = machine().settings.ItemBeep[size_t(item)] == 1;
+    m_rememberedBeep[size_t(item)] = machine().settings.beep[size_t(item)] == 1;
 }
 
 void ItemActions::restore(const Snapshot& before) {
     SettingsModel& s = machine().settings;
-    s.ItemEnabled = before.monitored;
-    s.ItemWarnOpt1 = before.warnAtOnce;
-    s.ItemWarnOpt3 = before.warnAfterThree;
-    s.ItemBeep = before.beep;
+    s.monitored = before.monitored;
+    s.warnAtOnce = before.warnAtOnce;
+    s.warnAfterThree = before.warnAfterThree;
+    s.beep = before.beep;
     ProgramBeeps(machine());
 }
 
@@ -99,14 +99,14 @@ void ItemActions::ignore(int item) {
 
 void ItemActions::disable(int item) {
     machine().events.record(m_monitor.itemEvent(item, EventKind::Disable));
-    machine().settings.ItemEnabled[size_t(item)] = 0;
+    machine().settings.monitored[size_t(item)] = 0;
 }
 
 bool ItemActions::confirmCaseAction(bool ignore, const QString& password) {
     const char* action = ignore ? "ignore" : "disable";
     Event e = m_monitor.itemEvent(kCaseOpenItem, EventKind::PasswordAccepted);
     e.detail = action;
-    if (!PasswordMatches(machine().settings.Password, password)) {
+    if (!PasswordMatches(machine().settings.password, password)) {
         e.kind = EventKind::PasswordRefused;
         e.warning = true;
         machine().events.record(std::move(e));

@@ -48,7 +48,7 @@ Limits::ShownLimits Limits::shownFor(int item) const {
 
 // A setting in volts as a scale value, held within what the limit registers can take.
 int Limits::toScale(int i, float volts) const {
-    const float factor = m_machine.settings.VoltFactor[size_t(i)];
+    const float factor = m_machine.settings.voltageFactor[size_t(i)];
     switch (rail(i)) {
     case VoltageRail::Converted:
         return std::clamp<int>(NegativeRailCount(i, volts), 0, 255);
@@ -62,7 +62,7 @@ int Limits::toScale(int i, float volts) const {
 float Limits::toVolts(int i, int scale) const {
     if (rail(i) == VoltageRail::Converted)
         return NegativeRailVolts(i, scale);
-    return ScaleToVolts(scale, m_machine.settings.VoltFactor[size_t(i)]);
+    return ScaleToVolts(scale, m_machine.settings.voltageFactor[size_t(i)]);
 }
 
 // A loaded limit as its label shows it. Converted rails show the stored volts while they are
@@ -90,13 +90,13 @@ void Limits::loadVoltages() {
 void Limits::loadVoltage(int i) {
     const SettingsModel& s = m_machine.settings;
     VoltageLimits& v = m_voltage[size_t(i)];
-    int top = toScale(i, s.VoltScaleMax[size_t(i)]);
-    int bottom = toScale(i, s.VoltScaleMin[size_t(i)]);
+    int top = toScale(i, s.voltageScaleHigh[size_t(i)]);
+    int bottom = toScale(i, s.voltageScaleLow[size_t(i)]);
     if (bottom > top)
         std::swap(bottom, top); // a scale the wrong way round in the file
     // Limits are held on the scale, so that neither limit is left with an empty range.
-    const int hi = std::clamp(toScale(i, s.VoltHiLimit[size_t(i)]), bottom, top);
-    const int lo = std::clamp(toScale(i, s.VoltLoLimit[size_t(i)]), bottom, top);
+    const int hi = std::clamp(toScale(i, s.voltageHigh[size_t(i)]), bottom, top);
+    const int lo = std::clamp(toScale(i, s.voltageLow[size_t(i)]), bottom, top);
     v.scaleMax = top;
     v.scaleMin = bottom;
     v.low.setMaximum(hi);
@@ -107,10 +107,10 @@ void Limits::loadVoltage(int i) {
     v.low.setValue(v.high.minimum());
     v.high.setValue(v.low.maximum());
     v.band = {v.low.value(), v.high.value() - v.low.value()};
-    v.lowBound = FormatTwoDecimals(s.VoltScaleMin[size_t(i)]);
-    v.highBound = FormatTwoDecimals(s.VoltScaleMax[size_t(i)]);
-    v.lowText = ShowTwoDecimals(shownVolts(i, s.VoltLoLimit[size_t(i)], v.low.value()));
-    v.highText = ShowTwoDecimals(shownVolts(i, s.VoltHiLimit[size_t(i)], v.high.value()));
+    v.lowBound = FormatTwoDecimals(s.voltageScaleLow[size_t(i)]);
+    v.highBound = FormatTwoDecimals(s.voltageScaleHigh[size_t(i)]);
+    v.lowText = ShowTwoDecimals(shownVolts(i, s.voltageLow[size_t(i)], v.low.value()));
+    v.highText = ShowTwoDecimals(shownVolts(i, s.voltageHigh[size_t(i)], v.high.value()));
     WriteVoltageLimits(m_machine.chip, i, v.low.value(), v.high.value());
 }
 
@@ -142,7 +142,7 @@ void Limits::storeVoltage(int i, bool high, int scale) {
     const Shown before = shown;
     shown = ShowTwoDecimals(volts);
     tellMoved(i, high ? "high" : "low", before, shown);
-    (high ? m_machine.settings.VoltHiLimit : m_machine.settings.VoltLoLimit)[size_t(i)] = volts;
+    (high ? m_machine.settings.voltageHigh : m_machine.settings.voltageLow)[size_t(i)] = volts;
     WriteVoltageLimit(m_machine.chip, i, high, scale);
 }
 
@@ -164,14 +164,14 @@ void Limits::loadFans() {
         FanLimit& fan = m_fan[size_t(f)];
         fan.editable = true;
         if (ReadFanCount(m_machine.chip, f) != kFanStoppedCount) {
-            fan.setting.setValueQuietly(255 - s.FanCountLimit[size_t(f)]);
+            fan.setting.setValueQuietly(255 - s.fanCountLimit[size_t(f)]);
             fan.text =
-                ShowLimitSpeed(FanLimitSpeed(s.FanCountLimit[size_t(f)], s.FanDivisor[size_t(f)]));
-            WriteFanCountLimit(m_machine.chip, f, uint8_t(s.FanCountLimit[size_t(f)]));
+                ShowLimitSpeed(FanLimitSpeed(s.fanCountLimit[size_t(f)], s.fanDivisor[size_t(f)]));
+            WriteFanCountLimit(m_machine.chip, f, uint8_t(s.fanCountLimit[size_t(f)]));
             continue;
         }
         fan.setting.setValueQuietly(kLowestSetting);
-        fan.text = ShowLimitSpeed(FanLimitSpeed(kFanStoppedCount, s.FanDivisor[size_t(f)]));
+        fan.text = ShowLimitSpeed(FanLimitSpeed(kFanStoppedCount, s.fanDivisor[size_t(f)]));
         fan.editable = false;
         if (onStandingFan)
             onStandingFan(f);
@@ -182,9 +182,9 @@ void Limits::loadFans() {
 void Limits::fanMoved(int f) {
     FanLimit& fan = m_fan[size_t(f)];
     const auto count = int16_t(255 - fan.setting.value());
-    m_machine.settings.FanCountLimit[size_t(f)] = count;
+    m_machine.settings.fanCountLimit[size_t(f)] = count;
     const Shown before = fan.text;
-    fan.text = ShowLimitSpeed(FanLimitSpeed(count, m_machine.settings.FanDivisor[size_t(f)]));
+    fan.text = ShowLimitSpeed(FanLimitSpeed(count, m_machine.settings.fanDivisor[size_t(f)]));
     tellMoved(kFirstFanItem + f, "low", before, fan.text);
     WriteFanCountLimit(m_machine.chip, f, uint8_t(count));
 }
@@ -204,8 +204,8 @@ void Limits::loadTemperature(int t) {
         return std::clamp(scale.stepsNear(degrees), scale.stepsOf(scale.lowest()),
                           scale.stepsOf(scale.highest()));
     };
-    const int a = held(s.TempHiLimit[size_t(t)]);
-    const int b = held(s.TempLoLimit[size_t(t)]);
+    const int a = held(s.temperatureHigh[size_t(t)]);
+    const int b = held(s.temperatureLow[size_t(t)]);
     l.scaleMax = scale.highest();
     l.scaleMin = scale.lowest();
     l.hysteresis.setMaximum(scale.scaleOf(a));
@@ -215,8 +215,8 @@ void Limits::loadTemperature(int t) {
     l.hysteresis.setValue(l.high.minimum());
     l.high.setValue(l.hysteresis.maximum());
     l.band = {scale.scaleOf(b), 0};
-    l.lowText = ShowTwoDecimals(s.TempLoLimit[size_t(t)]);
-    l.highText = ShowTwoDecimals(s.TempHiLimit[size_t(t)]);
+    l.lowText = ShowTwoDecimals(s.temperatureLow[size_t(t)]);
+    l.highText = ShowTwoDecimals(s.temperatureHigh[size_t(t)]);
     WriteTemperatureLimits(m_machine.chip, t, a, b);
 }
 
@@ -233,8 +233,8 @@ void Limits::temperatureMoved(int t) {
     l.lowText = ShowOneDecimal(degrees);
     l.highText = ShowOneDecimal(degrees);
     tellMoved(kFirstTempItem + t, "high", before, l.highText);
-    m_machine.settings.TempHiLimit[size_t(t)] = degrees;
-    m_machine.settings.TempLoLimit[size_t(t)] = degrees;
+    m_machine.settings.temperatureHigh[size_t(t)] = degrees;
+    m_machine.settings.temperatureLow[size_t(t)] = degrees;
     WriteTemperatureLimits(m_machine.chip, t, h, h);
 }
 

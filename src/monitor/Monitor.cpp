@@ -58,6 +58,8 @@ Monitor::Monitor(Machine& machine, WarningDialogs& dialogs)
 void Monitor::load() {
     m_machine.state.limitEditsLive = false;
     StopMonitoring(m_machine.chip);
+    if (whileStopped)
+        whileStopped();
     SetFanInputBits(m_machine.chip);
     loadLimits();
     m_machine.state.limitEditsLive = true;
@@ -67,6 +69,8 @@ void Monitor::load() {
 
 void Monitor::restoreDefaults() {
     StopMonitoring(m_machine.chip);
+    if (whileStopped)
+        whileStopped();
     SetDefaultSettings(m_machine.settings, m_machine.chip.presentItems(),
                        m_machine.chip.beepCapableItems());
     m_machine.events.record(
@@ -110,7 +114,7 @@ uint16_t Monitor::itemsToRead() const {
     for (int i = 0; i < kItemCount; ++i) {
         const bool convertible =
             i >= kVoltItems || RailOf(m_machine.chip.model(), i) != VoltageRail::None;
-        if (m_machine.settings.ItemEnabled[size_t(i)] == 1 && convertible)
+        if (m_machine.settings.monitored[size_t(i)] == 1 && convertible)
             items = uint16_t(items | (1U << i));
     }
     return items;
@@ -246,13 +250,13 @@ double Monitor::valueOf(int item, uint8_t raw, bool half) const {
         if (rail == VoltageRail::Converted)
             return NegativeRailVolts(item, raw);
         return ScaleToVolts(rail == VoltageRail::Negated ? -raw : raw,
-                            m_machine.settings.VoltFactor[size_t(item)]);
+                            m_machine.settings.voltageFactor[size_t(item)]);
     }
     if (item < kFirstTempItem) {
         if (raw == kFanStoppedCount)
             return NAN;
         const auto rpm =
-            FanSpeed(raw ? raw : 1, m_machine.settings.FanDivisor[size_t(item - kFirstFanItem)]);
+            FanSpeed(raw ? raw : 1, m_machine.settings.fanDivisor[size_t(item - kFirstFanItem)]);
         return rpm ? *rpm : NAN;
     }
     if (item < kCaseOpenItem) {

@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <limits>
 #include <string>
 
@@ -54,6 +55,10 @@ public:
     void reloadFans();
     // One tick; the fans are controlled from its readings at its end.
     void poll();
+
+    // Runs while monitoring is stopped for a load or Default: the program lets pending
+    // window events through here; tests leave it empty.
+    std::function<void()> whileStopped;
 
     // The case-open warning tells the case line the case is open for as long as it is up.
     void showCaseOpen(bool open);

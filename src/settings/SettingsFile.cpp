@@ -54,7 +54,7 @@ int readFile(const std::filesystem::path& path, std::size_t limit, Bytes& out, m
 template <typename T, std::size_t N, typename Usable>
 void repairArray(const char* name, std::array<T, N>& values, const std::array<T, N>& factory,
                  Usable usable, std::vector<std::string>& replaced) {
-    for (std::size_t i = 0; i + 1 < N; ++i) {
+    for (std::size_t i = 0; i < N; ++i) {
         if (!usable(values[i])) {
             values[i] = factory[i];
             replaced.push_back(std::string(name) + "(" + std::to_string(i) + ")");
@@ -187,16 +187,17 @@ std::vector<std::string> RepairSettings(SettingsModel& model) {
     all.fill(1);
     SetDefaultSettings(factory, all, all);
     std::vector<std::string> replaced;
-    repairArray("VoltScaleMin", model.VoltScaleMin, factory.VoltScaleMin, isFinite, replaced);
-    repairArray("VoltScaleMax", model.VoltScaleMax, factory.VoltScaleMax, isFinite, replaced);
-    repairArray("VoltLoLimit", model.VoltLoLimit, factory.VoltLoLimit, isFinite, replaced);
-    repairArray("VoltHiLimit", model.VoltHiLimit, factory.VoltHiLimit, isFinite, replaced);
-    repairArray("VoltFactor", model.VoltFactor, factory.VoltFactor, isVoltFactor, replaced);
-    repairArray("FanDivisor", model.FanDivisor, factory.FanDivisor, isFanDivisor, replaced);
-    repairArray("FanCountLimit", model.FanCountLimit, factory.FanCountLimit, isFanCountLimit,
+    repairArray("VoltScaleMin", model.voltageScaleLow, factory.voltageScaleLow, isFinite, replaced);
+    repairArray("VoltScaleMax", model.voltageScaleHigh, factory.voltageScaleHigh, isFinite,
                 replaced);
-    repairArray("TempLoLimit", model.TempLoLimit, factory.TempLoLimit, isFinite, replaced);
-    repairArray("TempHiLimit", model.TempHiLimit, factory.TempHiLimit, isFinite, replaced);
+    repairArray("VoltLoLimit", model.voltageLow, factory.voltageLow, isFinite, replaced);
+    repairArray("VoltHiLimit", model.voltageHigh, factory.voltageHigh, isFinite, replaced);
+    repairArray("VoltFactor", model.voltageFactor, factory.voltageFactor, isVoltFactor, replaced);
+    repairArray("FanDivisor", model.fanDivisor, factory.fanDivisor, isFanDivisor, replaced);
+    repairArray("FanCountLimit", model.fanCountLimit, factory.fanCountLimit, isFanCountLimit,
+                replaced);
+    repairArray("TempLoLimit", model.temperatureLow, factory.temperatureLow, isFinite, replaced);
+    repairArray("TempHiLimit", model.temperatureHigh, factory.temperatureHigh, isFinite, replaced);
     return replaced;
 }
 

@@ -2,35 +2,37 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 namespace hmdx {
 
 // The data file's 16-bit booleans.
-inline constexpr int16_t kTrue = -1;
-inline constexpr int16_t kFalse = 0;
+inline constexpr int16_t kFileTrue = -1;
+inline constexpr int16_t kFileFalse = 0;
 
 using SettingsItemBytes = std::array<uint8_t, 16>;
+inline constexpr std::size_t kVoltageSettings = 9, kFanSettings = 3, kTemperatureSettings = 3;
 
-// The user's settings as the program works with them. Every array is one entry longer than
-// used (voltage 0..9, fan and temperature 0..3); the spare entries are never read or written
-// by the settings file code, whose record keeps their bytes instead.
+// The user's settings as the program works with them, item by item: nine voltages, three fans,
+// three temperatures; the switches for all sixteen items. The record's spare entries (it has
+// room for one more of each) are kept by the record, not here.
 struct SettingsModel {
-    std::array<float, 10> VoltScaleMin{};
-    std::array<float, 10> VoltScaleMax{};
-    std::array<float, 10> VoltLoLimit{};
-    std::array<float, 10> VoltHiLimit{};
-    std::array<float, 10> VoltFactor{};
-    std::array<int16_t, 4> FanDivisor{};
-    std::array<int16_t, 4> FanCountLimit{};
-    std::array<float, 4> TempLoLimit{};
-    std::array<float, 4> TempHiLimit{};
-    std::array<char, 8> Password{' ', ' ', ' ', ' ', ' ', ' ', ' ', ' '}; // space padded
-    SettingsItemBytes ItemEnabled{};
-    SettingsItemBytes ItemWarnOpt1{};
-    SettingsItemBytes ItemWarnOpt3{};
-    SettingsItemBytes ItemBeep{};
-    int16_t VcoreFromVID = 0; // -1 True, 0 False
+    std::array<float, kVoltageSettings> voltageScaleLow{};
+    std::array<float, kVoltageSettings> voltageScaleHigh{};
+    std::array<float, kVoltageSettings> voltageLow{};
+    std::array<float, kVoltageSettings> voltageHigh{};
+    std::array<float, kVoltageSettings> voltageFactor{};
+    std::array<int16_t, kFanSettings> fanDivisor{};
+    std::array<int16_t, kFanSettings> fanCountLimit{};
+    std::array<float, kTemperatureSettings> temperatureLow{};
+    std::array<float, kTemperatureSettings> temperatureHigh{};
+    std::array<char, 8> password{' ', ' ', ' ', ' ', ' ', ' ', ' ', ' '}; // space padded
+    SettingsItemBytes monitored{};
+    SettingsItemBytes warnAtOnce{};
+    SettingsItemBytes warnAfterThree{};
+    SettingsItemBytes beep{};
+    int16_t vcoreFromVid = 0; // -1 True, 0 False
 
     bool operator==(const SettingsModel&) const = default;
 };

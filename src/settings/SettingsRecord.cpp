@@ -92,16 +92,16 @@ void putValue(SettingsRecord& r, std::size_t off, int16_t v) {
     putU16(r, off, static_cast<uint16_t>(v));
 }
 
-// Every array is one entry longer than used; the spare last entry lives in the record only.
+// The record has room for one entry more than each array; that spare lives in the record only.
 template <typename T, std::size_t N>
 void getArray(const SettingsRecord& r, std::size_t off, std::array<T, N>& a) {
-    for (std::size_t i = 0; i + 1 < N; ++i)
+    for (std::size_t i = 0; i < N; ++i)
         getValue(r, off + sizeof(T) * i, a[i]);
 }
 
 template <typename T, std::size_t N>
 void putArray(SettingsRecord& r, std::size_t off, const std::array<T, N>& a) {
-    for (std::size_t i = 0; i + 1 < N; ++i)
+    for (std::size_t i = 0; i < N; ++i)
         putValue(r, off + sizeof(T) * i, a[i]);
 }
 
@@ -118,9 +118,9 @@ void maskItems(SettingsModel& m, const SettingsItemBytes& present,
                const SettingsItemBytes& beepCapable) {
     for (std::size_t i = 0; i < kItems; ++i) {
         if (present[i] != 1)
-            m.ItemEnabled[i] = 0;
+            m.monitored[i] = 0;
         if (beepCapable[i] != 1)
-            m.ItemBeep[i] = 0;
+            m.beep[i] = 0;
     }
 }
 
@@ -129,69 +129,69 @@ void maskItems(SettingsModel& m, const SettingsItemBytes& present,
 void DecodeSettings(const SettingsRecord& record, SettingsModel& model,
                     const SettingsItemBytes& itemPresent,
                     const SettingsItemBytes& itemBeepCapable) {
-    getArray(record, kOffVoltScaleMin, model.VoltScaleMin);
-    getArray(record, kOffVoltScaleMax, model.VoltScaleMax);
-    getArray(record, kOffVoltLoLimit, model.VoltLoLimit);
-    getArray(record, kOffVoltHiLimit, model.VoltHiLimit);
-    getArray(record, kOffVoltFactor, model.VoltFactor);
-    getArray(record, kOffFanDivisor, model.FanDivisor);
-    getArray(record, kOffFanCountLimit, model.FanCountLimit);
-    getArray(record, kOffTempLoLimit, model.TempLoLimit);
-    getArray(record, kOffTempHiLimit, model.TempHiLimit);
-    getBytes(record, kOffPassword, model.Password);
-    getBytes(record, kOffItemEnabled, model.ItemEnabled);
-    getBytes(record, kOffItemWarnOpt1, model.ItemWarnOpt1);
-    getBytes(record, kOffItemWarnOpt3, model.ItemWarnOpt3);
-    getBytes(record, kOffItemBeep, model.ItemBeep);
+    getArray(record, kOffVoltScaleMin, model.voltageScaleLow);
+    getArray(record, kOffVoltScaleMax, model.voltageScaleHigh);
+    getArray(record, kOffVoltLoLimit, model.voltageLow);
+    getArray(record, kOffVoltHiLimit, model.voltageHigh);
+    getArray(record, kOffVoltFactor, model.voltageFactor);
+    getArray(record, kOffFanDivisor, model.fanDivisor);
+    getArray(record, kOffFanCountLimit, model.fanCountLimit);
+    getArray(record, kOffTempLoLimit, model.temperatureLow);
+    getArray(record, kOffTempHiLimit, model.temperatureHigh);
+    getBytes(record, kOffPassword, model.password);
+    getBytes(record, kOffItemEnabled, model.monitored);
+    getBytes(record, kOffItemWarnOpt1, model.warnAtOnce);
+    getBytes(record, kOffItemWarnOpt3, model.warnAfterThree);
+    getBytes(record, kOffItemBeep, model.beep);
     maskItems(model, itemPresent, itemBeepCapable);
-    model.VcoreFromVID = static_cast<int16_t>(getU16(record, kOffVcoreFromVID));
+    model.vcoreFromVid = static_cast<int16_t>(getU16(record, kOffVcoreFromVID));
 }
 
 void EncodeSettings(const SettingsModel& model, SettingsRecord& record) {
-    putArray(record, kOffVoltScaleMin, model.VoltScaleMin);
-    putArray(record, kOffVoltScaleMax, model.VoltScaleMax);
-    putArray(record, kOffVoltLoLimit, model.VoltLoLimit);
-    putArray(record, kOffVoltHiLimit, model.VoltHiLimit);
-    putArray(record, kOffVoltFactor, model.VoltFactor);
-    putArray(record, kOffFanDivisor, model.FanDivisor);
-    putArray(record, kOffFanCountLimit, model.FanCountLimit);
-    putArray(record, kOffTempLoLimit, model.TempLoLimit);
-    putArray(record, kOffTempHiLimit, model.TempHiLimit);
-    putBytes(record, kOffPassword, model.Password);
-    putBytes(record, kOffItemEnabled, model.ItemEnabled);
-    putBytes(record, kOffItemWarnOpt1, model.ItemWarnOpt1);
-    putBytes(record, kOffItemWarnOpt3, model.ItemWarnOpt3);
-    putBytes(record, kOffItemBeep, model.ItemBeep);
-    putU16(record, kOffVcoreFromVID, static_cast<uint16_t>(model.VcoreFromVID));
+    putArray(record, kOffVoltScaleMin, model.voltageScaleLow);
+    putArray(record, kOffVoltScaleMax, model.voltageScaleHigh);
+    putArray(record, kOffVoltLoLimit, model.voltageLow);
+    putArray(record, kOffVoltHiLimit, model.voltageHigh);
+    putArray(record, kOffVoltFactor, model.voltageFactor);
+    putArray(record, kOffFanDivisor, model.fanDivisor);
+    putArray(record, kOffFanCountLimit, model.fanCountLimit);
+    putArray(record, kOffTempLoLimit, model.temperatureLow);
+    putArray(record, kOffTempHiLimit, model.temperatureHigh);
+    putBytes(record, kOffPassword, model.password);
+    putBytes(record, kOffItemEnabled, model.monitored);
+    putBytes(record, kOffItemWarnOpt1, model.warnAtOnce);
+    putBytes(record, kOffItemWarnOpt3, model.warnAfterThree);
+    putBytes(record, kOffItemBeep, model.beep);
+    putU16(record, kOffVcoreFromVID, static_cast<uint16_t>(model.vcoreFromVid));
 }
 
 void SetDefaultSettings(SettingsModel& model, const SettingsItemBytes& itemPresent,
                         const SettingsItemBytes& itemBeepCapable) {
     for (std::size_t i = 0; i < kVoltUsed; ++i) {
         const VoltDefault& d = kVoltDefaults[i];
-        model.VoltScaleMin[i] = d.scaleMin;
-        model.VoltScaleMax[i] = d.scaleMax;
-        model.VoltLoLimit[i] = d.loLimit;
-        model.VoltHiLimit[i] = d.hiLimit;
-        model.VoltFactor[i] = static_cast<float>(kVoltsPerCount / d.ratio);
+        model.voltageScaleLow[i] = d.scaleMin;
+        model.voltageScaleHigh[i] = d.scaleMax;
+        model.voltageLow[i] = d.loLimit;
+        model.voltageHigh[i] = d.hiLimit;
+        model.voltageFactor[i] = static_cast<float>(kVoltsPerCount / d.ratio);
     }
     for (std::size_t f = 0; f < kFanUsed; ++f) {
-        model.FanDivisor[f] = kDefaultFanDivisor[f];
-        model.FanCountLimit[f] = kDefaultFanCountLimit[f];
+        model.fanDivisor[f] = kDefaultFanDivisor[f];
+        model.fanCountLimit[f] = kDefaultFanCountLimit[f];
     }
     for (std::size_t t = 0; t < kTempUsed; ++t) {
-        model.TempHiLimit[t] = kDefaultTempHiLimit[t];
-        model.TempLoLimit[t] = kDefaultTempHiLimit[t];
+        model.temperatureHigh[t] = kDefaultTempHiLimit[t];
+        model.temperatureLow[t] = kDefaultTempHiLimit[t];
     }
     for (std::size_t i = 0; i < kItems; ++i) {
-        model.ItemEnabled[i] = i == kFan2Item ? 0 : 1;
-        model.ItemWarnOpt1[i] = 1;
-        model.ItemWarnOpt3[i] = 0;
-        model.ItemBeep[i] = 1;
+        model.monitored[i] = i == kFan2Item ? 0 : 1;
+        model.warnAtOnce[i] = 1;
+        model.warnAfterThree[i] = 0;
+        model.beep[i] = 1;
     }
     maskItems(model, itemPresent, itemBeepCapable);
-    model.Password.fill(' ');
-    model.VcoreFromVID = -1;
+    model.password.fill(' ');
+    model.vcoreFromVid = -1;
 }
 
 } // namespace hmdx

@@ -14,7 +14,7 @@ inline constexpr std::size_t kSettingsRecordSize = 322;
 using SettingsRecord = std::array<uint8_t, kSettingsRecordSize>;
 
 // Copies the used entries (voltage 0..8, fan and temperature 0..2, password, the four item
-// arrays, VcoreFromVID) from the record. Items the chip lacks are switched off and items
+// arrays, vcoreFromVid) from the record. Items the chip lacks are switched off and items
 // it cannot beep for lose their beep, whatever the record says.
 void DecodeSettings(const SettingsRecord& record, SettingsModel& model,
                     const SettingsItemBytes& itemPresent, const SettingsItemBytes& itemBeepCapable);

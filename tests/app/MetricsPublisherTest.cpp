@@ -20,7 +20,7 @@ TEST(MetricsPublisher, ValuesAreWhatTheWindowShows) {
     sim::Scenario scenario = ScenarioFor("hmb");
     scenario.writes.push_back({0, 0, 0x23, 250}); // +5V at 6.72 V, above its limit
     WindowRig rig(scenario);
-    rig.m().settings.ItemEnabled[kCaseOpenItem] = 1;
+    rig.m().settings.monitored[kCaseOpenItem] = 1;
     rig.w().load();
     const std::filesystem::path file = rig.data.path() / "hmdx.prom";
     MetricsPublisher metrics(rig.w().monitor(), file, 15);

@@ -27,11 +27,11 @@ TEST(SetVcoreLimitsFromVid, NominalPlusMinusTwoTenths) {
         // Upper VID bits of 0x47 are fan divisor bits and must not leak into the code.
         rig.chip.poke(0, 0x47, uint8_t(0xA0 | (c.code & 0x0F)));
         rig.chip.poke(0, 0x49, uint8_t(0xFE | (c.code >> 4)));
-        rig.m.settings.VoltLoLimit[1] = 7.0f;
+        rig.m.settings.voltageLow[1] = 7.0f;
         SetVcoreLimitsFromVid(rig.m.chip, rig.m.settings);
-        EXPECT_NEAR(rig.m.settings.VoltLoLimit[0], c.lo, 1e-6) << "code " << c.code;
-        EXPECT_NEAR(rig.m.settings.VoltHiLimit[0], c.hi, 1e-6) << "code " << c.code;
-        EXPECT_EQ(rig.m.settings.VoltLoLimit[1], 7.0f);
+        EXPECT_NEAR(rig.m.settings.voltageLow[0], c.lo, 1e-6) << "code " << c.code;
+        EXPECT_NEAR(rig.m.settings.voltageHigh[0], c.hi, 1e-6) << "code " << c.code;
+        EXPECT_EQ(rig.m.settings.voltageLow[1], 7.0f);
     }
 }
 
@@ -61,10 +61,10 @@ TEST(ProgramBeepMasks, MasksPerModelAndPerItem) {
              Case{"hmb", 15, 1, 0, 0, 0x00, 0x90, 0},
          }) {
         ChipRig rig(c.model);
-        rig.m.settings.ItemEnabled.fill(c.enabled);
-        rig.m.settings.ItemBeep.fill(c.beep);
+        rig.m.settings.monitored.fill(c.enabled);
+        rig.m.settings.beep.fill(c.beep);
         if (c.item >= 0)
-            rig.m.settings.ItemBeep[size_t(c.item)] = 1;
+            rig.m.settings.beep[size_t(c.item)] = 1;
         rig.chip.poke(4, 0x53, c.bank4Before);
         ProgramBeepMasks(rig.m.chip, rig.m.settings);
         EXPECT_EQ(rig.chip.peek(0, 0x56), c.beep1) << c.model << " item " << c.item;
@@ -85,8 +85,8 @@ TEST(FanOutputs, PwmRegistersPerModelAndOnlyForMonitoredFans) {
           Case{"hmb", 1, true, 0x5B}, Case{"hmb", 2, true, 0}, Case{"hma", 1, true, 0},
           Case{"hmc", 1, false, 0}}) {
         ChipRig rig(c.model);
-        rig.m.settings.ItemEnabled.fill(1);
-        rig.m.settings.ItemEnabled[size_t(8 + c.fan)] = c.monitored ? 1 : 0;
+        rig.m.settings.monitored.fill(1);
+        rig.m.settings.monitored[size_t(8 + c.fan)] = c.monitored ? 1 : 0;
         rig.chip.poke(0, 0x5A, 0x11);
         rig.chip.poke(0, 0x5B, 0x11);
         SetFanPwm(rig.m.chip, rig.m.settings, c.fan, 255);

@@ -45,17 +45,17 @@ TEST(Startup, EachModelKeepsItsOwnSettingsFile) {
 
 // The simulated CPU asks for 1.75 V.
 TEST(Startup, StoredVcoreLimitsAreKeptWhenTheFlagIsOff) {
-    for (int16_t flag : {kTrue, kFalse}) {
+    for (int16_t flag : {kFileTrue, kFileFalse}) {
         SettingsModel stored = FactorySettings();
-        stored.VoltLoLimit[0] = 1.0f;
-        stored.VoltHiLimit[0] = 2.5f;
-        stored.VcoreFromVID = flag;
+        stored.voltageLow[0] = 1.0f;
+        stored.voltageHigh[0] = 2.5f;
+        stored.vcoreFromVid = flag;
         StartedSim start(ScenarioFor("hmb"), Record(stored));
         ASSERT_TRUE(start.ready);
         const SettingsModel& s = start.m().settings;
-        EXPECT_EQ(s.VoltLoLimit[0], flag ? float(1.75 - 0.2) : 1.0f);
-        EXPECT_EQ(s.VoltHiLimit[0], flag ? float(1.75 + 0.2) : 2.5f);
-        EXPECT_EQ(s.VcoreFromVID, kFalse);
+        EXPECT_EQ(s.voltageLow[0], flag ? float(1.75 - 0.2) : 1.0f);
+        EXPECT_EQ(s.voltageHigh[0], flag ? float(1.75 + 0.2) : 2.5f);
+        EXPECT_EQ(s.vcoreFromVid, kFileFalse);
     }
 }
 
@@ -65,7 +65,7 @@ TEST(Startup, UnusableSettingsFileIsReportedAndLeftAlone) {
     ASSERT_EQ(start.boxes.boxes.size(), 1U);
     EXPECT_NE(start.boxes.boxes[0].text.find(start.dataPath().string()), std::string::npos);
     EXPECT_EQ(std::filesystem::file_size(start.dataPath()), 5U);
-    EXPECT_EQ(start.m().settings.FanCountLimit[1], 128); // factory value
+    EXPECT_EQ(start.m().settings.fanCountLimit[1], 128); // factory value
 }
 
 // Without CAP_SYS_ADMIN the ioports listing is all zeros; the driver is still found and named.

@@ -38,8 +38,8 @@ TEST(FanControl, EachFailsafeSendsTheOutputFullAndSaysWhy) {
         FanFailsafe why;
         uint8_t afterUndo; // a stall is held until the settings change
     } const cases[] = {
-        {[](FanRig& r) { r.m().settings.ItemEnabled[12] = 0; },
-         [](FanRig& r) { r.m().settings.ItemEnabled[12] = 1; }, FanFailsafe::NotMonitored, 92},
+        {[](FanRig& r) { r.m().settings.monitored[12] = 0; },
+         [](FanRig& r) { r.m().settings.monitored[12] = 1; }, FanFailsafe::NotMonitored, 92},
         {[](FanRig& r) { r.chip().poke(0, 0x27, 126); },
          [](FanRig& r) { r.chip().poke(0, 0x27, 34); }, FanFailsafe::BadReading, 92},
         {[](FanRig& r) { r.chip().poke(0, 0x27, 0xD0); }, // -48 C

@@ -41,11 +41,11 @@ TEST(Limits, VoltagesAreHeldOnTheirScaleAndFenceEachOther) {
         MonitorRig rig(c.model);
         SettingsModel& s = rig.m().settings;
         if (!std::isnan(c.lo))
-            s.VoltLoLimit[c.item] = c.lo;
+            s.voltageLow[c.item] = c.lo;
         if (!std::isnan(c.hi))
-            s.VoltHiLimit[c.item] = c.hi;
+            s.voltageHigh[c.item] = c.hi;
         if (c.flipScale)
-            std::swap(s.VoltScaleMin[c.item], s.VoltScaleMax[c.item]);
+            std::swap(s.voltageScaleLow[c.item], s.voltageScaleHigh[c.item]);
         rig.monitor.load();
         const VoltageLimits& v = rig.limits().voltage(c.item);
         EXPECT_EQ((std::array{v.scaleMin, v.scaleMax, v.low.value(), v.high.value()}),
@@ -85,7 +85,7 @@ TEST(Limits, AMovedVoltageLimitReachesTheSettingsAndTheChip) {
         c.step > 0 ? limit.stepUp() : limit.stepDown();
         EXPECT_EQ(limit.value(), c.value);
         EXPECT_EQ((c.high ? v.highText : v.lowText).text.toStdString(), c.text);
-        const auto& settings = c.high ? rig.m().settings.VoltHiLimit : rig.m().settings.VoltLoLimit;
+        const auto& settings = c.high ? rig.m().settings.voltageHigh : rig.m().settings.voltageLow;
         EXPECT_EQ(QString::number(settings[c.item], 'f', 2).toStdString(), c.text);
         EXPECT_EQ(rig.chip().peek(c.bank, c.reg), c.written);
         EXPECT_EQ((std::array{v.low.maximum(), v.high.minimum()}),
@@ -106,17 +106,17 @@ TEST(Limits, LimitsStopAtEachOtherAndMoveQuietlyWhileEditsAreNotLive) {
     EXPECT_EQ(v.band.length, 0);
     EXPECT_EQ(rig.chip().peek(0, 0x32), 205);
 
-    const float before = rig.m().settings.VoltHiLimit[3];
+    const float before = rig.m().settings.voltageHigh[3];
     rig.m().state.limitEditsLive = false;
     v.high.stepUp();
     EXPECT_EQ(v.high.value(), 206);
     EXPECT_EQ(v.highText.text, QStringLiteral("5.51"));
-    EXPECT_EQ(rig.m().settings.VoltHiLimit[3], before);
+    EXPECT_EQ(rig.m().settings.voltageHigh[3], before);
     EXPECT_EQ(rig.chip().peek(0, 0x31), 205);
 
     MonitorRig crossed("hmb"); // low above high in the settings
-    crossed.m().settings.VoltLoLimit[4] = 13.0f;
-    crossed.m().settings.VoltHiLimit[4] = 11.0f;
+    crossed.m().settings.voltageLow[4] = 13.0f;
+    crossed.m().settings.voltageHigh[4] = 11.0f;
     crossed.monitor.load();
     EXPECT_EQ(crossed.limits().voltage(4).low.value(), 181);
     EXPECT_EQ(crossed.limits().voltage(4).high.value(), 214);
@@ -127,8 +127,8 @@ TEST(Limits, LimitsStopAtEachOtherAndMoveQuietlyWhileEditsAreNotLive) {
 TEST(Limits, TemperatureLimitsInWholeAndHalfDegrees) {
     MonitorRig rig("hmb");
     SettingsModel& s = rig.m().settings;
-    s.TempHiLimit[2] = 200.0f; // beyond the scale's ends
-    s.TempLoLimit[2] = -100.0f;
+    s.temperatureHigh[2] = 200.0f; // beyond the scale's ends
+    s.temperatureLow[2] = -100.0f;
     rig.monitor.load();
     EXPECT_EQ(rig.limits().temperature(0).high.value(), 80);
     EXPECT_EQ(rig.limits().temperature(0).highText.text, QStringLiteral("40.00"));
@@ -151,8 +151,8 @@ TEST(Limits, TemperatureLimitsInWholeAndHalfDegrees) {
         t.high.setValue(c.value);
         EXPECT_EQ(t.highText.text.toStdString(), c.text) << c.value;
         EXPECT_EQ(t.lowText.text.toStdString(), c.text) << c.value;
-        EXPECT_EQ(s.TempHiLimit[c.sensor], c.degrees) << c.value;
-        EXPECT_EQ(s.TempLoLimit[c.sensor], c.degrees) << c.value;
+        EXPECT_EQ(s.temperatureHigh[c.sensor], c.degrees) << c.value;
+        EXPECT_EQ(s.temperatureLow[c.sensor], c.degrees) << c.value;
         const int bank = c.sensor;
         const bool halves = c.half >= 0;
         EXPECT_EQ(rig.chip().peek(bank, halves ? 0x55 : 0x39), c.whole) << c.value;
@@ -173,7 +173,7 @@ TEST(Limits, FanLimitsAsCountsAndSpeeds) {
     EXPECT_EQ(standing.setting.value(), 1);
     EXPECT_FALSE(standing.editable);
     EXPECT_EQ(standing.text.text, QStringLiteral(" 662"));
-    EXPECT_EQ(rig.m().settings.FanCountLimit[0], 160);
+    EXPECT_EQ(rig.m().settings.fanCountLimit[0], 160);
     const ItemReading& reading = rig.monitor.reading(kFirstFanItem);
     EXPECT_EQ(reading.shown.text, QStringLiteral("low speed"));
     rig.monitor.poll();
@@ -184,12 +184,12 @@ TEST(Limits, FanLimitsAsCountsAndSpeeds) {
     EXPECT_EQ(fan.setting.value(), 127);
     EXPECT_EQ(fan.text.text, QStringLiteral(" 1318"));
     fan.setting.stepUp();
-    EXPECT_EQ(rig.m().settings.FanCountLimit[1], 127);
+    EXPECT_EQ(rig.m().settings.fanCountLimit[1], 127);
     EXPECT_EQ(fan.text.text, QStringLiteral(" 1329"));
     fan.setting.setValue(255); // a count limit of 0 would have no speed
-    EXPECT_EQ(rig.m().settings.FanCountLimit[1], 1);
+    EXPECT_EQ(rig.m().settings.fanCountLimit[1], 1);
     fan.setting.setValue(0);
-    EXPECT_EQ(rig.m().settings.FanCountLimit[1], 254);
+    EXPECT_EQ(rig.m().settings.fanCountLimit[1], 254);
     EXPECT_EQ(fan.text.text, QStringLiteral(" 664"));
 }
 

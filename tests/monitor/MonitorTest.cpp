@@ -67,7 +67,7 @@ TEST(Monitor, ATickReadsOnlyTheMonitoredItems) {
     for (const char* model : {"hma", "hmb", "hmc", "hmdf"}) {
         for (bool enabled : {true, false}) {
             MonitorRig rig(model);
-            rig.m().settings.ItemEnabled.fill(enabled ? 1 : 0);
+            rig.m().settings.monitored.fill(enabled ? 1 : 0);
             rig.monitor.load();
             rig.chip().poke(0, 0x42, 0x10); // the case open
             rig.sim.io.clear();
@@ -92,8 +92,8 @@ TEST(Monitor, DefaultLeavesEachLimitExactToItsRegister) {
     EXPECT_EQ(minus12.lowText.text, QStringLiteral("-13.01"));
     EXPECT_EQ(minus12.highText.text, QStringLiteral("-11.04"));
     const SettingsModel& s = rig.m().settings;
-    EXPECT_EQ(s.VoltLoLimit[5], NegativeRailVolts(5, 23));
-    EXPECT_EQ(s.VoltLoLimit[3], ScaleToVolts(167, s.VoltFactor[3]));
+    EXPECT_EQ(s.voltageLow[5], NegativeRailVolts(5, 23));
+    EXPECT_EQ(s.voltageLow[3], ScaleToVolts(167, s.voltageFactor[3]));
     EXPECT_EQ(rig.chip().peek(0, 0x35), 47);
     EXPECT_EQ(rig.chip().peek(0, 0x36), 23);
 }
@@ -103,8 +103,8 @@ TEST(Monitor, DefaultLeavesEachLimitExactToItsRegister) {
 TEST(Monitor, EachTickIsAPointOfTheHistory) {
     using Clock = std::chrono::system_clock;
     MonitorRig rig("hmb");
-    rig.m().settings.ItemWarnOpt1[3] = 0;
-    rig.m().settings.ItemWarnOpt3[3] = 1;
+    rig.m().settings.warnAtOnce[3] = 0;
+    rig.m().settings.warnAfterThree[3] = 1;
     rig.chip().poke(0, 0x23, 250); // +5V at 6.72 V
     rig.monitor.load();
     std::string shown; // after each tick, 1 for the warning up

@@ -56,9 +56,9 @@ TEST(WarningDispatch, Sequences) {
             told += std::to_string(item) + (raised ? 'r' : 'c');
         };
         SettingsModel& set = rig.m.settings;
-        set.ItemEnabled[4] = set.ItemEnabled[9] = 1;
-        set.ItemWarnOpt1[4] = seq.warnFirst;
-        set.ItemWarnOpt1[9] = 0;
+        set.monitored[4] = set.monitored[9] = 1;
+        set.warnAtOnce[4] = seq.warnFirst;
+        set.warnAtOnce[9] = 0;
         dispatch.reportOutOfRange(-1); // numbers that are no item change nothing
         dispatch.reportInRange(kItemCount);
         EXPECT_EQ(dialogs.calls + told, "");
@@ -72,7 +72,7 @@ TEST(WarningDispatch, Sequences) {
             else if (report == 'x')
                 dialogs.visible.erase(4);
             else
-                set.ItemEnabled[4] = 0;
+                set.monitored[4] = 0;
             counts += std::to_string(rig.m.state.faultCounts[4]);
             const std::string call = dialogs.calls.substr(calls.size());
             shown += call == "show 4;" ? 'S' : call == "unload 4;" ? 'U' : call.empty() ? '.' : '?';

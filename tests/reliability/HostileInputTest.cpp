@@ -55,8 +55,8 @@ std::vector<HostileFile> hostileFiles() {
 std::vector<std::string> switchFaults(const SettingsModel& s) {
     std::vector<std::string> faults;
     for (int i = 0; i < kItemCount; ++i) {
-        const bool one = s.ItemWarnOpt1[i] == 1, three = s.ItemWarnOpt3[i] == 1;
-        if (one == three || (three && s.ItemBeep[i] == 1))
+        const bool one = s.warnAtOnce[i] == 1, three = s.warnAfterThree[i] == 1;
+        if (one == three || (three && s.beep[i] == 1))
             faults.push_back("item " + std::to_string(i));
     }
     return faults;

@@ -84,7 +84,7 @@ void misbehave(const Misbehaviour& fault, const char* model) {
     tick(machine);
     for (int item = 0; item < kItemCount; ++item) {
         EXPECT_FALSE(machine.forms.isShown(item)) << item;
-        const bool watched = machine.m().settings.ItemEnabled[item] == 1;
+        const bool watched = machine.m().settings.monitored[item] == 1;
         EXPECT_TRUE(!watched || machine.w().monitor().reading(item).inRange) << item;
     }
 }

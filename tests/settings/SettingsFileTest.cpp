@@ -64,9 +64,9 @@ TEST(SettingsRecord, HmaMasksAbsentAndBeeplessItems) {
     std::fill(record.begin() + 256, record.begin() + 320, uint8_t{1});
     SettingsModel model;
     DecodeSettings(record, model, kHmaPresent, kHmaBeep);
-    EXPECT_EQ(model.ItemEnabled, kHmaPresent);
-    EXPECT_EQ(model.ItemBeep, kHmaBeep);
-    EXPECT_EQ(model.ItemWarnOpt3, EveryItem());
+    EXPECT_EQ(model.monitored, kHmaPresent);
+    EXPECT_EQ(model.beep, kHmaBeep);
+    EXPECT_EQ(model.warnAfterThree, EveryItem());
     EncodeSettings(model, record);
     EXPECT_EQ(record[256 + 7], 0);
 }
@@ -128,7 +128,7 @@ TEST_F(SettingsFileTest, UnusableFilesFallBackToFactorySettings) {
         if (c.locked)
             fs::permissions(path, fs::perms::none);
         SettingsModel model;
-        model.VoltFactor[0] = 99.0f;
+        model.voltageFactor[0] = 99.0f;
         SettingsFile file(path);
         const SettingsLoadResult result = file.load(model, EveryItem(), EveryItem());
         EXPECT_EQ(result.outcome, c.outcome);
@@ -222,7 +222,7 @@ TEST_F(SettingsFileTest, SaveSweepsAwayWhatKilledSavesLeft) {
 TEST_F(SettingsFileTest, FailedSaveChangesNothing) {
     const Bytes old(400, 0x5A);
     SettingsModel changed = FactorySettings();
-    changed.Password.fill('p');
+    changed.password.fill('p');
     struct Case {
         const char* name;
         fs::path target;
@@ -263,8 +263,8 @@ TEST_F(SettingsFileTest, FailedSaveChangesNothing) {
 // A child process saves two records by turns until it is killed at a random moment.
 TEST_F(SettingsFileTest, KilledSaveLeavesTheWholeOldOrNewRecord) {
     SettingsModel records[2] = {FactorySettings(), FactorySettings()};
-    records[1].Password.fill('n');
-    records[1].VoltHiLimit[4] = 12.5f;
+    records[1].password.fill('n');
+    records[1].voltageHigh[4] = 12.5f;
     const Bytes bytes[2] = {Record(records[0]), Record(records[1])};
     // The kills land within a save of the first or the second, however fast this disk is.
     using std::chrono::steady_clock;

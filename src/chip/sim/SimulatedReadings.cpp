@@ -31,7 +31,7 @@ bool Absent(const ModelProfile& profile, int item) {
 }
 
 // 0x47 bits 4-5 and 6-7 divide fans 1 and 2, 0x4B bits 6-7 fan 3: 1, 2, 4 or 8.
-int FanDivisor(const RegisterFile& regs, int fan) {
+int fanDivisor(const RegisterFile& regs, int fan) {
     const int bits =
         fan == 2 ? regs.at(0, reg::kFanDiv3) >> 6 : regs.at(0, reg::kVidFanDiv) >> (4 + 2 * fan);
     return 1 << (bits & 3);
@@ -124,7 +124,7 @@ void SimulatedReadings::write(const Input& input, RegisterFile& regs) {
         break;
     case Kind::Fan: {
         // A slow fan overflows the counter and reads 255, like one standing still.
-        const int divisor = FanDivisor(regs, input.fan);
+        const int divisor = fanDivisor(regs, input.fan);
         const int value = input.pwm ? DrivenCount(input.value, regs.at(0, input.pwm)) : input.value;
         const int count = input.value < 0 ? 255 : (value + divisor / 2) / divisor;
         cell = uint8_t(std::min(count, 255));
@@ -146,7 +146,7 @@ int SimulatedReadings::read(const Input& input, const RegisterFile& regs) {
         return halves >= 256 ? halves - 512 : halves;
     }
     case Kind::Fan:
-        return cell == 255 ? kStopped : cell * FanDivisor(regs, input.fan);
+        return cell == 255 ? kStopped : cell * fanDivisor(regs, input.fan);
     }
     return 0;
 }

@@ -230,17 +230,17 @@ void ConfigurationDialog::showSwitchedOff(int item) {
 
 void ConfigurationDialog::loadRow(int i) {
     const SettingsModel& s = machine().settings;
-    m_found.monitored[i] = s.ItemEnabled[i];
-    m_found.warnAtOnce[i] = s.ItemWarnOpt1[i];
-    m_found.warnAfterThree[i] = s.ItemWarnOpt3[i];
-    m_found.beep[i] = s.ItemBeep[i];
+    m_found.monitored[i] = s.monitored[i];
+    m_found.warnAtOnce[i] = s.warnAtOnce[i];
+    m_found.warnAfterThree[i] = s.warnAfterThree[i];
+    m_found.beep[i] = s.beep[i];
     // Each box is set from the setting as it stands at that moment: a change of an earlier
     // box may already have moved it. This is what mends a row whose fault options are both
     // set or both clear.
-    monitoredBoxes[i]->setChecked(s.ItemEnabled[i] == 1);
-    warnAtOnceBoxes[i]->setChecked(s.ItemWarnOpt1[i] == 1);
-    warnAfterThreeBoxes[i]->setChecked(s.ItemWarnOpt3[i] == 1);
-    beepBoxes[i]->setChecked(s.ItemBeep[i] == 1);
+    monitoredBoxes[i]->setChecked(s.monitored[i] == 1);
+    warnAtOnceBoxes[i]->setChecked(s.warnAtOnce[i] == 1);
+    warnAfterThreeBoxes[i]->setChecked(s.warnAfterThree[i] == 1);
+    beepBoxes[i]->setChecked(s.beep[i] == 1);
     if (machine().chip.hasItem(i)) {
         captionLabels[i]->show();
         monitoredBoxes[i]->show();
@@ -286,9 +286,9 @@ void ConfigurationDialog::faultCountChanged(int i, bool threeFaults) {
     m_switching[i] = true;
     actions().setWarnAfterThree(i, threeFaults);
     const SettingsModel& s = machine().settings;
-    warnAtOnceBoxes[i]->setChecked(s.ItemWarnOpt1[i] == 1);
-    warnAfterThreeBoxes[i]->setChecked(s.ItemWarnOpt3[i] == 1);
-    beepBoxes[i]->setChecked(s.ItemBeep[i] == 1);
+    warnAtOnceBoxes[i]->setChecked(s.warnAtOnce[i] == 1);
+    warnAfterThreeBoxes[i]->setChecked(s.warnAfterThree[i] == 1);
+    beepBoxes[i]->setChecked(s.beep[i] == 1);
     beepBoxes[i]->setVisible(!threeFaults && beepCapable(i));
     m_switching[i] = false;
 }

@@ -137,7 +137,7 @@ void MainWindow::load() {
 
 // The rows as the monitor's load left them.
 void MainWindow::showLoadedRows() {
-    if (m_machine.settings.ItemEnabled[kCaseOpenItem] == 0) {
+    if (m_machine.settings.monitored[kCaseOpenItem] == 0) {
         m_rows.caseLine.openedMark->setVisible(false);
         m_rows.caseLine.statusLabel->setVisible(false);
     }

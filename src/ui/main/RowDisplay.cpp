@@ -65,7 +65,7 @@ void HideAbsentItems(const Machine& m, MainRows& rows) {
 
 void RefreshItemEnabled(const Machine& m, MainRows& rows) {
     for (int i = 0; i < kItemCount; ++i) {
-        const bool enabled = m.settings.ItemEnabled[i] == 1;
+        const bool enabled = m.settings.monitored[i] == 1;
         ItemControls item = controlsOf(rows, i);
         if (item.name)
             item.name->setEnabled(enabled);

@@ -24,7 +24,7 @@ LimitTexts limitsOf(const Monitor& monitor, int item) {
 }
 
 bool monitored(const Monitor& monitor, int item) {
-    return monitor.machine().settings.ItemEnabled[size_t(item)] == 1 && monitor.reading(item).read;
+    return monitor.machine().settings.monitored[size_t(item)] == 1 && monitor.reading(item).read;
 }
 
 } // namespace

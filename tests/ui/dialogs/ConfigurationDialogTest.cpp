@@ -26,7 +26,7 @@ struct ConfigRig : DialogRig {
     int beepBit(int reg, int bit) { return (chip().peek(0, reg) >> bit) & 1; }
     std::array<int, 3> faultSwitches(int i) {
         const SettingsModel& s = m().settings;
-        return {s.ItemWarnOpt1[i], s.ItemWarnOpt3[i], s.ItemBeep[i]};
+        return {s.warnAtOnce[i], s.warnAfterThree[i], s.beep[i]};
     }
 };
 
@@ -65,18 +65,18 @@ TEST(ConfigurationDialog, EveryClickActsAtOnce) {
     rig.forms.show(3);
     c.monitoredBoxes[3]->click();
     EXPECT_FALSE(rig.forms.isShown(3));
-    EXPECT_EQ(rig.m().settings.ItemEnabled[3], 0);
+    EXPECT_EQ(rig.m().settings.monitored[3], 0);
     EXPECT_FALSE(rig.w().voltageRows().row[3].captionLabel->isEnabled());
     EXPECT_TRUE(c.warnAtOnceBoxes[3]->isHidden());
     EXPECT_TRUE(c.beepBoxes[3]->isHidden());
     EXPECT_EQ(rig.beepBit(0x56, 3), 0);
     c.monitoredBoxes[3]->click();
-    EXPECT_EQ(rig.m().settings.ItemEnabled[3], 1);
+    EXPECT_EQ(rig.m().settings.monitored[3], 1);
     EXPECT_FALSE(c.warnAfterThreeBoxes[3]->isHidden());
     EXPECT_FALSE(c.beepBoxes[3]->isHidden());
     EXPECT_EQ(rig.beepBit(0x56, 3), 1);
     c.beepBoxes[3]->click();
-    EXPECT_EQ(rig.m().settings.ItemBeep[3], 0);
+    EXPECT_EQ(rig.m().settings.beep[3], 0);
     EXPECT_EQ(rig.beepBit(0x56, 3), 0);
     for (auto [fan, reinitialised] : {std::pair{11, false}, {9, true}, {10, true}}) {
         rig.chip().poke(0, 0x3B, 0x77);
@@ -136,8 +136,8 @@ TEST(ConfigurationDialog, CancelPutsBackWhatTheDialogFound) {
     EXPECT_TRUE(c.beepBoxes[5]->isHidden());
     c.monitoredBoxes[5]->click();
     c.press(ConfigurationButton::Cancel);
-    EXPECT_EQ(rig.m().settings.ItemEnabled[5], 0);
-    EXPECT_EQ(rig.m().settings.ItemBeep[3], 1);
+    EXPECT_EQ(rig.m().settings.monitored[5], 0);
+    EXPECT_EQ(rig.m().settings.beep[3], 1);
     EXPECT_EQ(rig.beepBit(0x57, 1), 0);
     EXPECT_EQ(rig.beepBit(0x56, 3), 1);
 }
@@ -162,7 +162,7 @@ TEST(ConfigurationDialog, EveryWayOutButCancelKeepsTheChanges) {
         leave(rig.c());
         DialogRig::settle();
         EXPECT_FALSE(rig.forms.configIfLoaded()) << way;
-        EXPECT_EQ(rig.m().settings.ItemBeep[3], kept ? 0 : 1) << way;
+        EXPECT_EQ(rig.m().settings.beep[3], kept ? 0 : 1) << way;
         EXPECT_EQ(rig.m().events.events().size(), kept ? 1U : 0U) << way;
     }
 }

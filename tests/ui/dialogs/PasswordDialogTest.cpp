@@ -53,7 +53,7 @@ TEST(PasswordMatchesTest, FitsTheEntryToEightCharactersAndComparesExactly) {
 struct PromptRig : DialogRig {
     explicit PromptRig(PasswordAction mode) : DialogRig(ScenarioFor("hmb")) {
         w().load();
-        m().settings.Password = Stored("Pw7q");
+        m().settings.password = Stored("Pw7q");
         forms.show(kCaseOpenItem);
         forms.warningIfLoaded(kCaseOpenItem)->act(WarningAction(mode));
     }
@@ -94,7 +94,7 @@ TEST(PasswordDialogTest, OnlyTheRightPasswordLetsTheCaseWarningGo) {
                   std::vector<std::string>(c.right ? 0 : 1, "Input Password is not correct!"));
         EXPECT_EQ(rig.forms.isShown(kCaseOpenItem), !c.right);
         EXPECT_EQ(rig.chip().peek(0, 0x46) & 0x80, c.right ? 0x80 : 0);
-        EXPECT_EQ(rig.m().settings.ItemEnabled[kCaseOpenItem], c.right && !ignore ? 0 : 1);
+        EXPECT_EQ(rig.m().settings.monitored[kCaseOpenItem], c.right && !ignore ? 0 : 1);
         EXPECT_EQ(rig.m().state.faultCounts[kCaseOpenItem], c.right ? 0 : 2);
         QLabel* caseLabel = rig.w().rows().caseLine.statusLabel;
         EXPECT_EQ(caseLabel->isHidden(), c.right && !ignore);

@@ -36,7 +36,7 @@ TEST(WarningDialog, IgnoreAndDisable) {
         rig.forms.warningIfLoaded(3)->act(action);
         DialogRig::settle();
         EXPECT_FALSE(rig.forms.warningIfLoaded(3)) << ignore;
-        EXPECT_EQ(rig.m().settings.ItemEnabled[3], ignore ? 1 : 0);
+        EXPECT_EQ(rig.m().settings.monitored[3], ignore ? 1 : 0);
         ConfigurationDialog* config = rig.forms.configIfLoaded();
         ASSERT_EQ(config != nullptr, !ignore);
         if (ignore) {

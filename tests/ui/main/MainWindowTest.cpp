@@ -91,13 +91,13 @@ TEST(MainWindow, HmcHidesItsAbsentRowsAndClosesTheVcoreBGap) {
 // An unmonitored item keeps only its name, greyed; monitored again, all of its row is back.
 TEST_F(MainWindowTest, AnUnmonitoredRowKeepsOnlyItsGreyedName) {
     const TemperatureRows::Row& cpu = rig.w().temperatureRows().row[1];
-    rig.m().settings.ItemEnabled[13] = 0;
+    rig.m().settings.monitored[13] = 0;
     rig.tick();
     EXPECT_FALSE(cpu.captionLabel->isEnabled());
     for (QWidget* control : cpu.controls())
         EXPECT_EQ(control->isHidden(), control != cpu.captionLabel)
             << control->objectName().toStdString();
-    rig.m().settings.ItemEnabled[13] = 1;
+    rig.m().settings.monitored[13] = 1;
     rig.w().refreshItemEnabled();
     EXPECT_TRUE(cpu.captionLabel->isEnabled());
     for (QWidget* control : cpu.controls())
@@ -150,7 +150,7 @@ TEST(MainWindow, TicksRepaintOnlyWhatChanged) {
     const std::vector<std::string> none;
     for (const char* model : {"hma", "hmb", "hmc", "hmdf"}) {
         WindowRig rig(ScenarioFor(model));
-        rig.m().settings.ItemEnabled.fill(1);
+        rig.m().settings.monitored.fill(1);
         rig.w().load();
         rig.w().show();
         paintsOfATick(rig);

@@ -42,7 +42,7 @@ TEST(StatusWords, TheTrayShowsWhatIsOutOfRange) {
              {3, -1, true, out + fan},
              {0x28, 100, false, allIn}}) {
         if (value < 0)
-            rig.m().settings.ItemEnabled[size_t(at)] = 0;
+            rig.m().settings.monitored[size_t(at)] = 0;
         else
             rig.chip().poke(0, at, uint8_t(value));
         rig.tick();
