@@ -53,9 +53,9 @@ void BM_DispatchTick(benchmark::State& state) {
     WarningDispatch dispatch(rig.m, dialogs);
     std::array<bool, kItemCount> out{};
     if (faulty) {
-        for (int item : {4, 9, 12, kCaseOpenItem})
+        for (int item : {4, FanItem(0), TemperatureItem(0), kCaseOpenItem})
             out[static_cast<std::size_t>(item)] = true;
-        for (int item : {9, 12})
+        for (int item : {FanItem(0), TemperatureItem(0)})
             rig.m.settings.warnAtOnce[static_cast<std::size_t>(item)] = 0;
     }
     for (auto _ : state) {

@@ -2,14 +2,14 @@
 #include "MetricsPublisher.h"
 
 #include "Translations.h"
-#include "monitor/ItemTable.h"
+#include "chip/Items.h"
 
 #include <iostream>
 
 namespace hmdx {
 namespace {
 
-MetricsItem::Kind kindOf(ItemKind kind) {
+MetricsItem::Kind metricsKind(ItemKind kind) {
     switch (kind) {
     case ItemKind::Voltage:
         return MetricsItem::Kind::Voltage;
@@ -52,9 +52,9 @@ MetricsSnapshot MetricsPublisher::snapshot() const {
         MetricsItem& item = s.items[size_t(i)];
         item.index = i;
         item.caption = m_monitor.caption(i);
-        item.kind = kindOf(kItems[size_t(i)].kind);
+        item.kind = metricsKind(KindOf(i));
         item.present = m.chip.hasItem(i);
-        item.monitored = m.settings.monitored[size_t(i)] == 1;
+        item.monitored = IsMonitored(m.settings, i);
         item.alarm = item.monitored && m.state.alarm[size_t(i)];
         item.hasReading = m.state.everRead[size_t(i)];
         item.value = m_monitor.reading(i).shown.value();

@@ -143,7 +143,7 @@ int runSession(Machine& m, ProgramEnvironment& env, Backend& backend, const Comm
     }
     if (notices && dialogs) {
         notices->showWarning = [&dialogs](int item) { dialogs->bringUpWarning(item); };
-        notices->monitored = [&m](int item) { return m.settings.monitored[size_t(item)] == 1; };
+        notices->monitored = [&m](int item) { return IsMonitored(m.settings, item); };
         // An item switched off may bring no event: the next tick takes its notification away.
         session.setDuty(Session::Duty::NotificationReview, [notices] { notices->review(); });
     }

@@ -34,7 +34,7 @@ void ProgramBeepMasks(Chip& chip, const SettingsModel& s) {
     for (int i = 0; i < kItemCount; ++i) {
         const reg::BeepBit b = reg::kBeepBits[size_t(i)];
         uint8_t& mask = masks[size_t(b.reg)];
-        if (s.beep[i] == 1 && s.monitored[i] == 1)
+        if (Beeps(s, i) && IsMonitored(s, i))
             mask = uint8_t(mask | (1U << b.bit));
         else
             mask = uint8_t(mask & ~(1U << b.bit));
@@ -63,7 +63,7 @@ void SetVcoreLimitsFromVid(Chip& chip, SettingsModel& s) {
 }
 
 void SetFanPwm(Chip& chip, const SettingsModel& s, int fan, int value) {
-    if (fan < 1 || fan > 3 || s.monitored[fan + 8] != 1)
+    if (fan < 1 || fan > 3 || !IsMonitored(s, FanItem(fan - 1)))
         return;
     chip.selectBank(0);
     SetPwmOutput(chip, chip.model() ? chip.model()->pwmChannelOfFan(fan) : 0, value);

@@ -39,18 +39,18 @@ InputReadings ReadInputs(Chip& chip, uint16_t items) {
     }
     bank.newGroup();
     for (int f = 0; f < 3; ++f) {
-        if (!wanted(items, kFirstFanItem + f))
+        if (!wanted(items, FanItem(f)))
             continue;
         bank.use(0);
-        r.raw[size_t(kFirstFanItem + f)] = chip.readRegister(reg::kFanCount + f);
+        r.raw[size_t(FanItem(f))] = chip.readRegister(reg::kFanCount + f);
     }
     bank.newGroup();
     for (int t = 0; t < 3; ++t) {
-        if (!wanted(items, kFirstTempItem + t))
+        if (!wanted(items, TemperatureItem(t)))
             continue;
         const reg::TemperatureRegisters& regs = reg::kTemperature[size_t(t)];
         bank.use(regs.bank);
-        r.raw[size_t(kFirstTempItem + t)] = chip.readRegister(regs.reading);
+        r.raw[size_t(TemperatureItem(t))] = chip.readRegister(regs.reading);
         if (regs.readingHalf != reg::kNone)
             r.halfDegrees[size_t(t)] = chip.readRegister(regs.readingHalf);
     }

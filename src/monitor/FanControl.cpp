@@ -71,7 +71,7 @@ std::string_view Describe(FanFailsafe why) {
 FanControl::FanControl(Monitor& monitor) : m_monitor(monitor) {
     for (int o = 1; o <= kMaxFanOutputs; ++o) {
         m_state[size_t(o - 1)].output = o;
-        m_state[size_t(o - 1)].fanItem = kFirstFanItem + o - 1;
+        m_state[size_t(o - 1)].fanItem = FanItem(o - 1);
     }
 }
 
@@ -153,7 +153,7 @@ void FanControl::tick() {
         const FanOutputSettings& s = m_settings.outputs[i];
         FanFailsafe why = sensorFault(s);
         if (why == FanFailsafe::None && s.mode == FanMode::Curve) {
-            const double reading = m_monitor.reading(kFirstTempItem + s.sensor - 1).value;
+            const double reading = m_monitor.reading(TemperatureItem(s.sensor - 1)).value;
             st.controlTemperature = m_temperature[i].update(reading, s.hysteresis);
             st.duty = CurveDuty(s, *st.controlTemperature);
         } else if (why == FanFailsafe::None) {
@@ -169,10 +169,10 @@ void FanControl::tick() {
 }
 
 FanFailsafe FanControl::sensorFault(const FanOutputSettings& s) const {
-    const int item = kFirstTempItem + s.sensor - 1;
+    const int item = TemperatureItem(s.sensor - 1);
     const Machine& m = m_monitor.machine();
     const ItemReading& r = m_monitor.reading(item);
-    if (!m.chip.hasItem(item) || m.settings.monitored[size_t(item)] != 1 || !r.read)
+    if (!m.chip.hasItem(item) || !IsMonitored(m.settings, item) || !r.read)
         return FanFailsafe::NotMonitored;
     const double degrees = r.value;
     if (std::isnan(degrees) || degrees < kColdestSensorReading || degrees > kHottestSensorReading)
@@ -186,7 +186,7 @@ FanFailsafe FanControl::sensorFault(const FanOutputSettings& s) const {
 // A fan that stands while driven below full speed may not start again by itself.
 bool FanControl::stalled(const FanOutputState& st) const {
     const ItemReading& fan = m_monitor.reading(st.fanItem);
-    return m_monitor.machine().settings.monitored[size_t(st.fanItem)] == 1 && fan.read &&
+    return IsMonitored(m_monitor.machine().settings, st.fanItem) && fan.read &&
            fan.raw == kFanStoppedCount && st.written != kFullDuty;
 }
 

@@ -331,4 +331,51 @@ double ControlTemperature::update(double reading, int hysteresis) {
     return *m_value;
 }
 
+namespace {
+
+// Unlike std::clamp, defined when a file's points leave no room (lo > hi gives lo).
+int Fenced(double value, int lo, int hi) {
+    return std::max(lo, std::min(int(std::lround(value)), hi));
+}
+
+} // namespace
+
+bool MoveCurvePoint(std::vector<CurvePoint>& points, int index, double celsius, double percent,
+                    int coldest) {
+    if (index < 0 || index >= int(points.size()))
+        return false;
+    const auto i = size_t(index);
+    const bool first = i == 0, last = i + 1 == points.size();
+    const CurvePoint moved{Fenced(celsius, first ? coldest : points[i - 1].celsius + 1,
+                                  last ? kHottestSensorReading : points[i + 1].celsius - 1),
+                           Fenced(percent, first ? 0 : points[i - 1].percent,
+                                  last ? kMaxPercent : points[i + 1].percent)};
+    if (moved == points[i])
+        return false;
+    points[i] = moved;
+    return true;
+}
+
+int AddCurvePoint(std::vector<CurvePoint>& points, double celsius, double percent, int coldest) {
+    if (int(points.size()) >= kMaxCurvePoints)
+        return -1;
+    const int at = Fenced(celsius, coldest, kHottestSensorReading);
+    const auto next = std::find_if(points.begin(), points.end(),
+                                   [at](const CurvePoint& p) { return p.celsius >= at; });
+    if (next != points.end() && next->celsius == at)
+        return -1;
+    const int duty = Fenced(percent, next == points.begin() ? 0 : std::prev(next)->percent,
+                            next == points.end() ? kMaxPercent : next->percent);
+    const int index = int(next - points.begin());
+    points.insert(next, {at, duty});
+    return index;
+}
+
+bool RemoveCurvePoint(std::vector<CurvePoint>& points, int index) {
+    if (index < 0 || index >= int(points.size()) || int(points.size()) <= kMinCurvePoints)
+        return false;
+    points.erase(points.begin() + index);
+    return true;
+}
+
 } // namespace hmdx

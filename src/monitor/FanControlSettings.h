@@ -51,6 +51,16 @@ struct FanControlSettings {
     bool operator==(const FanControlSettings&) const = default;
 };
 
+// The curve's editing rules: points stay in order of temperature, at least a degree apart,
+// from `coldest` up to the hottest reading, and their duties never fall. A position is
+// rounded and fenced in by its neighbours; false (the curve unchanged) when the edit is not
+// allowed or changes nothing.
+bool MoveCurvePoint(std::vector<CurvePoint>& points, int index, double celsius, double percent,
+                    int coldest);
+// The new point's index, or -1: the curve is full, or a point stands at that temperature.
+int AddCurvePoint(std::vector<CurvePoint>& points, double celsius, double percent, int coldest);
+bool RemoveCurvePoint(std::vector<CurvePoint>& points, int index);
+
 struct FanControlFile {
     FanControlSettings settings; // an output whose section has a fault is left Full
     // One message naming the file and every entry at fault; empty when there is none. An

@@ -43,7 +43,7 @@ void ItemActions::setMonitored(int item, bool on) {
     machine().settings.monitored[size_t(item)] = on ? 1 : 0;
     ProgramBeeps(machine());
     // The first two fans' limits are read again from the chip; the third's never were.
-    if (item == kFirstFanItem || item == kFirstFanItem + 1)
+    if (KindOf(item) == ItemKind::Fan && FanIndex(item) < 2)
         m_monitor.reloadFans();
 }
 
@@ -51,7 +51,7 @@ void ItemActions::setWarnAfterThree(int item, bool threeFaults) {
     SettingsModel& s = machine().settings;
     const auto i = size_t(item);
     if (threeFaults)
-        m_rememberedBeep[i] = s.beep[i] == 1;
+        m_rememberedBeep[i] = Beeps(s, item);
     s.warnAtOnce[i] = threeFaults ? 0 : 1;
     s.warnAfterThree[i] = threeFaults ? 1 : 0;
     s.beep[i] = !threeFaults && m_rememberedBeep[i] ? 1 : 0;
@@ -64,7 +64,7 @@ void ItemActions::setBeep(int item, bool on) {
 }
 
 void ItemActions::rememberBeep(int item) {
-    m_rememberedBeep[size_t(item)] = machine().settings.beep[size_t(item)] == 1;
+    m_rememberedBeep[size_t(item)] = Beeps(machine().settings, item);
 }
 
 void ItemActions::restore(const Snapshot& before) {

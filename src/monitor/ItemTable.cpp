@@ -10,45 +10,43 @@ constexpr std::string_view kWarning = QT_TRANSLATE_NOOP("hmdx::WarningDialog", "
 // The standby and battery dialogs spell it without the blank; users know them that way.
 constexpr std::string_view kWarningTight = QT_TRANSLATE_NOOP("hmdx::WarningDialog", "Warning!!!");
 
-using K = ItemKind;
-
 } // namespace
 
 // Message texts are kept letter for letter, double blanks included: users know them.
-constexpr std::array<ItemInfo, 16> kItems{{
-    {K::Voltage, "Vcore", "VCore", "frmVcoreA", kWarning,
+constexpr std::array<ItemInfo, kItemCount> kItems{{
+    {"Vcore", "VCore", "frmVcoreA", kWarning,
      QT_TRANSLATE_NOOP("hmdx::WarningDialog", "Your Vcore voltage exceed the limits.")},
-    {K::Voltage, "VcoreB", "VCoreB", "frmVcoreB", kWarning,
+    {"VcoreB", "VCoreB", "frmVcoreB", kWarning,
      QT_TRANSLATE_NOOP("hmdx::WarningDialog", "Your VcoreB voltage exceed the limits.")},
-    {K::Voltage, "+3.3V", "+3.3V", "frmV33", kWarning,
+    {"+3.3V", "+3.3V", "frmV33", kWarning,
      QT_TRANSLATE_NOOP("hmdx::WarningDialog", "Your  +3.3V voltage exceed the limits.")},
-    {K::Voltage, "+5V", "+5V", "frmVp5", kWarning,
+    {"+5V", "+5V", "frmVp5", kWarning,
      QT_TRANSLATE_NOOP("hmdx::WarningDialog", "Your +5V voltage exceed the limits.")},
-    {K::Voltage, "+12V", "+12V", "frmVp12", kWarning,
+    {"+12V", "+12V", "frmVp12", kWarning,
      QT_TRANSLATE_NOOP("hmdx::WarningDialog", "Your +12V voltage exceed the limits.")},
-    {K::Voltage, "-12V", "-12V", "frmVn12", kWarning,
+    {"-12V", "-12V", "frmVn12", kWarning,
      QT_TRANSLATE_NOOP("hmdx::WarningDialog", "Your -12V voltage exceed the limits.")},
-    {K::Voltage, "-5V", "-5V", "frmVn5", kWarning,
+    {"-5V", "-5V", "frmVn5", kWarning,
      QT_TRANSLATE_NOOP("hmdx::WarningDialog", "Your -5V voltage exceed the limits.")},
-    {K::Voltage, "5Vsb", "5Vsb", "frmVsb", kWarningTight,
+    {"5Vsb", "5Vsb", "frmVsb", kWarningTight,
      QT_TRANSLATE_NOOP("hmdx::WarningDialog", "Your 5Vsb voltage exceed the limits.")},
-    {K::Voltage, "Vbat", "Vbat", "frmVbat", kWarningTight,
+    {"Vbat", "Vbat", "frmVbat", kWarningTight,
      QT_TRANSLATE_NOOP("hmdx::WarningDialog", "Your Vbat voltage exceed the limits.")},
-    {K::Fan, "CPU FAN", "CPU FAN", "frmFan1", kWarning,
+    {"CPU FAN", "CPU FAN", "frmFan1", kWarning,
      QT_TRANSLATE_NOOP("hmdx::WarningDialog", "Your CPU FAN Speed exceed the limits.")},
-    {K::Fan, "FAN1", "FAN1", "frmFan2", kWarning,
+    {"FAN1", "FAN1", "frmFan2", kWarning,
      QT_TRANSLATE_NOOP("hmdx::WarningDialog", "Your FAN1 Speed exceed the limits.")},
-    {K::Fan, "FAN2", "FAN2", "frmFan3", kWarning,
+    {"FAN2", "FAN2", "frmFan3", kWarning,
      QT_TRANSLATE_NOOP("hmdx::WarningDialog", "Your Fan 3 Speed exceed the limits.")},
-    {K::Temperature, "System", "System", "frmTemp1", kWarning,
+    {"System", "System", "frmTemp1", kWarning,
      QT_TRANSLATE_NOOP("hmdx::WarningDialog", "Your system temperature exceed the limits.")},
-    {K::Temperature, "CPU", "CPU", "frmTemp2", kWarning,
+    {"CPU", "CPU", "frmTemp2", kWarning,
      QT_TRANSLATE_NOOP("hmdx::WarningDialog", "Your CPU  temperature exceed the limits.")},
-    {K::Temperature, "Other", "Other", "frmTemp3", kWarning,
+    {"Other", "Other", "frmTemp3", kWarning,
      QT_TRANSLATE_NOOP("hmdx::WarningDialog",
                        "Your certain device temperature exceed the limits.")},
     // The case switch has no row name in the main window, only its status line.
-    {K::CaseOpen, "", "Case Open", "frmCaseOpen", kWarning,
+    {"", "Case Open", "frmCaseOpen", kWarning,
      QT_TRANSLATE_NOOP("hmdx::WarningDialog", "Your PC Case has been opened.")},
 }};
 

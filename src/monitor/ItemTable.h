@@ -1,17 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "chip/Items.h"
+
 #include <QtGlobal>
 #include <array>
 #include <string_view>
 
 namespace hmdx {
 
-enum class ItemKind { Voltage, Fan, Temperature, CaseOpen };
-
-// What the program knows of each monitored item, by item index 0..15.
+// What the program knows of each monitored item, by item index 0..15; its kind is KindOf.
 struct ItemInfo {
-    ItemKind kind;
     std::string_view caption;       // main window row
     std::string_view configCaption; // configuration dialog row
     std::string_view formName;      // its warning dialog
@@ -19,7 +18,7 @@ struct ItemInfo {
     std::string_view warningMessage;
 };
 
-extern const std::array<ItemInfo, 16> kItems;
+extern const std::array<ItemInfo, kItemCount> kItems;
 
 // The unit of an item's numbers, "V", "RPM" or "°C"; the case switch has none. The log and the
 // rows' unit labels spell degrees a plain "C".

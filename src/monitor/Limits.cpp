@@ -37,12 +37,16 @@ Limits::Limits(Machine& machine) : m_machine(machine) {
 }
 
 Limits::ShownLimits Limits::shownFor(int item) const {
-    if (item < kFirstFanItem)
+    switch (KindOf(item)) {
+    case ItemKind::Voltage:
         return {&voltage(item).lowText, &voltage(item).highText};
-    if (item < kFirstTempItem)
-        return {&fan(item - kFirstFanItem).text, nullptr};
-    if (item < kCaseOpenItem)
-        return {nullptr, &temperature(item - kFirstTempItem).highText};
+    case ItemKind::Fan:
+        return {&fan(FanIndex(item)).text, nullptr};
+    case ItemKind::Temperature:
+        return {nullptr, &temperature(TemperatureIndex(item)).highText};
+    case ItemKind::CaseOpen:
+        break;
+    }
     return {};
 }
 
@@ -149,7 +153,7 @@ void Limits::storeVoltage(int i, bool high, int scale) {
 void Limits::tellMoved(int item, const char* which, const Shown& before, const Shown& after) {
     if (!onChanged)
         return;
-    const std::string_view unit = PlainUnitOf(kItems[size_t(item)].kind);
+    const std::string_view unit = PlainUnitOf(KindOf(item));
     const auto change = [&](const std::string& from, const std::string& to) {
         return std::string(which) + " " + from + " -> " + to + " " + std::string(unit);
     };
@@ -185,13 +189,13 @@ void Limits::fanMoved(int f) {
     m_machine.settings.fanCountLimit[size_t(f)] = count;
     const Shown before = fan.text;
     fan.text = ShowLimitSpeed(FanLimitSpeed(count, m_machine.settings.fanDivisor[size_t(f)]));
-    tellMoved(kFirstFanItem + f, "low", before, fan.text);
+    tellMoved(FanItem(f), "low", before, fan.text);
     WriteFanCountLimit(m_machine.chip, f, uint8_t(count));
 }
 
 void Limits::loadTemperatures() {
     for (int t = 0; t < 3; ++t)
-        if (m_machine.chip.hasItem(kFirstTempItem + t))
+        if (m_machine.chip.hasItem(TemperatureItem(t)))
             loadTemperature(t);
 }
 
@@ -232,7 +236,7 @@ void Limits::temperatureMoved(int t) {
     const Shown before = l.highText;
     l.lowText = ShowOneDecimal(degrees);
     l.highText = ShowOneDecimal(degrees);
-    tellMoved(kFirstTempItem + t, "high", before, l.highText);
+    tellMoved(TemperatureItem(t), "high", before, l.highText);
     m_machine.settings.temperatureHigh[size_t(t)] = degrees;
     m_machine.settings.temperatureLow[size_t(t)] = degrees;
     WriteTemperatureLimits(m_machine.chip, t, h, h);

@@ -41,7 +41,7 @@ Monitor::Monitor(Machine& machine, WarningDialogs& dialogs)
         keepLimits(item);
     };
     m_limits.onStandingFan = [this](int fan) {
-        ItemReading& r = m_readings[size_t(kFirstFanItem + fan)];
+        ItemReading& r = m_readings[size_t(FanItem(fan))];
         r.value = NAN;
         r.shown = ShowWords(QStringLiteral(QT_TRANSLATE_NOOP("hmdx::Monitor", "low speed")), 0);
     };
@@ -97,8 +97,8 @@ void Monitor::loadLimits() {
         if (RailOf(m_machine.chip.model(), i) != VoltageRail::None)
             m_readings[size_t(i)].marker = m_limits.voltage(i).band.start;
     for (int t = 0; t < 3; ++t)
-        if (m_machine.chip.hasItem(kFirstTempItem + t))
-            m_readings[size_t(kFirstTempItem + t)].marker = m_limits.temperature(t).band.start;
+        if (m_machine.chip.hasItem(TemperatureItem(t)))
+            m_readings[size_t(TemperatureItem(t))].marker = m_limits.temperature(t).band.start;
     for (int i = 0; i < kItemCount; ++i)
         keepLimits(i);
 }
@@ -112,9 +112,9 @@ void Monitor::keepLimits(int item) {
 uint16_t Monitor::itemsToRead() const {
     uint16_t items = 0;
     for (int i = 0; i < kItemCount; ++i) {
-        const bool convertible =
-            i >= kVoltItems || RailOf(m_machine.chip.model(), i) != VoltageRail::None;
-        if (m_machine.settings.monitored[size_t(i)] == 1 && convertible)
+        const bool convertible = KindOf(i) != ItemKind::Voltage ||
+                                 RailOf(m_machine.chip.model(), i) != VoltageRail::None;
+        if (IsMonitored(m_machine.settings, i) && convertible)
             items = uint16_t(items | (1U << i));
     }
     return items;
@@ -130,16 +130,22 @@ void Monitor::poll() {
             continue;
         const uint8_t raw = in.raw[size_t(i)];
         m_raw[size_t(i)] = raw;
-        if (i < kFirstFanItem) {
+        switch (KindOf(i)) {
+        case ItemKind::Voltage:
             judgeVoltage(i, raw);
-        } else if (i < kFirstTempItem) {
+            break;
+        case ItemKind::Fan:
             judgeFan(i, raw);
-        } else if (i < kCaseOpenItem) {
-            const bool half = HasHalfDegree(in.halfDegrees[size_t(i - kFirstTempItem)]);
+            break;
+        case ItemKind::Temperature: {
+            const bool half = HasHalfDegree(in.halfDegrees[size_t(TemperatureIndex(i))]);
             halves = uint16_t(halves | (half ? 1U << i : 0U));
             judgeTemperature(i, raw, half);
-        } else {
+            break;
+        }
+        case ItemKind::CaseOpen:
             judgeCase(raw != 0);
+            break;
         }
     }
     ClearAlarmStatus(m_machine.chip);
@@ -160,7 +166,7 @@ void Monitor::judgeVoltage(int i, uint8_t raw) {
 }
 
 void Monitor::judgeFan(int item, uint8_t count) {
-    const int f = item - kFirstFanItem;
+    const int f = FanIndex(item);
     ItemReading& r = m_readings[size_t(item)];
     r.raw = count;
     r.marker = 255 - count;
@@ -181,7 +187,7 @@ void Monitor::judgeFan(int item, uint8_t count) {
 }
 
 void Monitor::judgeTemperature(int item, uint8_t whole, bool half) {
-    const int t = item - kFirstTempItem;
+    const int t = TemperatureIndex(item);
     const int scale = TemperatureScale(t).scaleOf(TemperatureSteps(t, whole, half));
     ItemReading& r = m_readings[size_t(item)];
     r.raw = whole;
@@ -245,23 +251,27 @@ Event Monitor::itemEvent(int item, EventKind kind) const {
 }
 
 double Monitor::valueOf(int item, uint8_t raw, bool half) const {
-    if (item < kFirstFanItem) {
+    switch (KindOf(item)) {
+    case ItemKind::Voltage: {
         const VoltageRail rail = RailOf(m_machine.chip.model(), item);
         if (rail == VoltageRail::Converted)
             return NegativeRailVolts(item, raw);
         return ScaleToVolts(rail == VoltageRail::Negated ? -raw : raw,
                             m_machine.settings.voltageFactor[size_t(item)]);
     }
-    if (item < kFirstTempItem) {
+    case ItemKind::Fan: {
         if (raw == kFanStoppedCount)
             return NAN;
         const auto rpm =
-            FanSpeed(raw ? raw : 1, m_machine.settings.fanDivisor[size_t(item - kFirstFanItem)]);
+            FanSpeed(raw ? raw : 1, m_machine.settings.fanDivisor[size_t(FanIndex(item))]);
         return rpm ? *rpm : NAN;
     }
-    if (item < kCaseOpenItem) {
-        const int t = item - kFirstTempItem;
+    case ItemKind::Temperature: {
+        const int t = TemperatureIndex(item);
         return TemperatureScale(t).degreesOf(TemperatureSteps(t, raw, half));
+    }
+    case ItemKind::CaseOpen:
+        break;
     }
     return raw != 0;
 }

@@ -17,7 +17,7 @@ QString text(const std::string& s) {
 
 // The unit a row shows beside a number; words ("low_speed") go without.
 QString unitAfter(int item, const std::string& shown) {
-    const std::string_view unit = UnitOf(kItems[size_t(item)].kind);
+    const std::string_view unit = UnitOf(KindOf(item));
     const bool number =
         !shown.empty() && (std::isdigit(static_cast<unsigned char>(shown[0])) || shown[0] == '-');
     return number && !unit.empty() ? QString::fromUtf8(" " + std::string(unit)) : QString();

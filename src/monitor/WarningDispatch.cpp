@@ -17,11 +17,11 @@ void WarningDispatch::reportOutOfRange(int item) {
     if (!isItem(item))
         return;
     const auto i = static_cast<std::size_t>(item);
-    if (m_machine.settings.monitored[i] != 1)
+    if (!IsMonitored(m_machine.settings, item))
         return;
     int& count = m_machine.state.faultCounts[i];
     ++count;
-    if (m_machine.settings.warnAtOnce[i] != 1 && count < kFaultsInARow)
+    if (!WarnsAtOnce(m_machine.settings, item) && count < kFaultsInARow)
         return;
     // Reset on every warning, so the count cycles while the dialog stays up and cannot grow.
     count = 0;
@@ -44,7 +44,7 @@ void WarningDispatch::reportInRange(int item) {
         return;
     m_raised[i] = false;
     // Taken away because the item is no longer watched: its own event says so.
-    if (onChange && m_machine.settings.monitored[i] == 1)
+    if (onChange && IsMonitored(m_machine.settings, item))
         onChange(item, false);
 }
 

@@ -37,4 +37,18 @@ struct SettingsModel {
     bool operator==(const SettingsModel&) const = default;
 };
 
+// A switch counts as on only when its byte is 1, whatever else a file may hold.
+inline bool IsMonitored(const SettingsModel& s, int item) {
+    return s.monitored[std::size_t(item)] == 1;
+}
+inline bool WarnsAtOnce(const SettingsModel& s, int item) {
+    return s.warnAtOnce[std::size_t(item)] == 1;
+}
+inline bool WarnsAfterThree(const SettingsModel& s, int item) {
+    return s.warnAfterThree[std::size_t(item)] == 1;
+}
+inline bool Beeps(const SettingsModel& s, int item) {
+    return s.beep[std::size_t(item)] == 1;
+}
+
 } // namespace hmdx

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SimulatedReadings.h"
 
+#include "chip/Items.h"
 #include "chip/RegisterMap.h"
 
 #include <algorithm>
@@ -46,19 +47,19 @@ int DrivenCount(int count, int duty) {
 } // namespace
 
 SimulatedReadings::SimulatedReadings(const ModelProfile& p, bool fansFollowDuty) {
-    for (int item = 0; item < 9; ++item)
+    for (int item = 0; item < kVoltItems; ++item)
         if (!Absent(p, item))
             add(Kind::Count, reg::kVoltage[size_t(item)].bank, reg::kVoltage[size_t(item)].reading,
                 p.volts[item]);
     for (int fan = 0; fan < 3; ++fan) {
-        const bool turns = !Absent(p, 9 + fan) && p.fans[fan] != 255;
+        const bool turns = !Absent(p, FanItem(fan)) && p.fans[fan] != 255;
         const int pwm = fansFollowDuty && fan < 2 ? p.pwm[fan] : 0;
         add(Kind::Fan, 0, reg::kFanCount + fan, turns ? p.fans[fan] * 8 : kStopped, fan, pwm);
     }
-    if (!Absent(p, 12))
+    if (!Absent(p, TemperatureItem(0)))
         add(Kind::WholeDegrees, reg::kTemperature[0].bank, reg::kTemperature[0].reading, p.temp1);
     for (int sensor = 0; sensor < 2; ++sensor)
-        if (!Absent(p, 13 + sensor))
+        if (!Absent(p, TemperatureItem(1 + sensor)))
             add(Kind::HalfDegrees, reg::kTemperature[size_t(1 + sensor)].bank,
                 reg::kTemperature[size_t(1 + sensor)].reading, p.tempHalves[sensor]);
 }

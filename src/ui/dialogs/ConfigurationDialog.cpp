@@ -237,10 +237,10 @@ void ConfigurationDialog::loadRow(int i) {
     // Each box is set from the setting as it stands at that moment: a change of an earlier
     // box may already have moved it. This is what mends a row whose fault options are both
     // set or both clear.
-    monitoredBoxes[i]->setChecked(s.monitored[i] == 1);
-    warnAtOnceBoxes[i]->setChecked(s.warnAtOnce[i] == 1);
-    warnAfterThreeBoxes[i]->setChecked(s.warnAfterThree[i] == 1);
-    beepBoxes[i]->setChecked(s.beep[i] == 1);
+    monitoredBoxes[i]->setChecked(IsMonitored(s, i));
+    warnAtOnceBoxes[i]->setChecked(WarnsAtOnce(s, i));
+    warnAfterThreeBoxes[i]->setChecked(WarnsAfterThree(s, i));
+    beepBoxes[i]->setChecked(Beeps(s, i));
     if (machine().chip.hasItem(i)) {
         captionLabels[i]->show();
         monitoredBoxes[i]->show();
@@ -274,7 +274,7 @@ void ConfigurationDialog::monitoredToggled(int i) {
     showRowBoxes(i);
     actions().setMonitored(i, monitoredBoxes[i]->isChecked());
     refreshMainWindow();
-    if ((i == kFirstFanItem || i == kFirstFanItem + 1) && m_dialogs.hasMain())
+    if (KindOf(i) == ItemKind::Fan && FanIndex(i) < 2 && m_dialogs.hasMain())
         m_dialogs.main().refreshFans();
 }
 
@@ -286,9 +286,9 @@ void ConfigurationDialog::faultCountChanged(int i, bool threeFaults) {
     m_switching[i] = true;
     actions().setWarnAfterThree(i, threeFaults);
     const SettingsModel& s = machine().settings;
-    warnAtOnceBoxes[i]->setChecked(s.warnAtOnce[i] == 1);
-    warnAfterThreeBoxes[i]->setChecked(s.warnAfterThree[i] == 1);
-    beepBoxes[i]->setChecked(s.beep[i] == 1);
+    warnAtOnceBoxes[i]->setChecked(WarnsAtOnce(s, i));
+    warnAfterThreeBoxes[i]->setChecked(WarnsAfterThree(s, i));
+    beepBoxes[i]->setChecked(Beeps(s, i));
     beepBoxes[i]->setVisible(!threeFaults && beepCapable(i));
     m_switching[i] = false;
 }

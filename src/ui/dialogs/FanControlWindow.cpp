@@ -19,16 +19,16 @@ FanControlWindow::FanControlWindow(FanControl& fans, const Monitor& monitor, Mes
     setWindowTitle(tr("Fan Control"));
     QStringList sensors;
     for (int s = 0; s < 3; ++s)
-        sensors << QString::fromStdString(monitor.caption(kFirstTempItem + s));
+        sensors << QString::fromStdString(monitor.caption(TemperatureItem(s)));
     auto* row = new QHBoxLayout;
     for (int output = 1; output <= fans.outputCount(); ++output) {
-        const QString fan = QString::fromStdString(monitor.caption(kFirstFanItem + output - 1));
+        const QString fan = QString::fromStdString(monitor.caption(FanItem(output - 1)));
         auto* panel = new FanOutputPanel(tr("Output %1: %2").arg(output).arg(fan), sensors, this);
         panel->setObjectName(QStringLiteral("fraOutput%1").arg(output));
         // A sensor the chip lacks could only ever hold its output at full speed.
         auto* choices = qobject_cast<QStandardItemModel*>(panel->sensor->model());
         for (int s = 0; s < 3; ++s)
-            choices->item(s)->setEnabled(monitor.machine().chip.hasItem(kFirstTempItem + s));
+            choices->item(s)->setEnabled(monitor.machine().chip.hasItem(TemperatureItem(s)));
         panel->showSettings(m_found.outputs[size_t(output - 1)]);
         row->addWidget(panel);
         m_panels.push_back(panel);

@@ -17,11 +17,6 @@ constexpr double kReach = 9; // pixels from a point that still take it
 constexpr double kPad = 2.5; // chart units beyond the ends, so a point there shows whole
 constexpr int kHottest = kHottestSensorReading; // the chart's right end
 
-// Unlike std::clamp, defined when a file's points leave no room (lo > hi gives lo).
-int Clamp(double value, int lo, int hi) {
-    return std::max(lo, std::min(int(std::lround(value)), hi));
-}
-
 QValueAxis* MakeAxis(const QString& title, int top, int step) {
     auto* axis = new QValueAxis;
     axis->setRange(-kPad, top + kPad);
@@ -99,41 +94,24 @@ std::optional<QPointF> FanCurveEditor::live() const {
 }
 
 bool FanCurveEditor::movePoint(int index, QPointF to) {
-    if (index < 0 || index >= int(m_points.size()))
+    if (!MoveCurvePoint(m_points, index, to.x(), to.y(), m_left))
         return false;
-    const auto i = size_t(index);
-    const bool first = i == 0, last = i + 1 == m_points.size();
-    const CurvePoint moved{Clamp(to.x(), first ? m_left : m_points[i - 1].celsius + 1,
-                                 last ? kHottest : m_points[i + 1].celsius - 1),
-                           Clamp(to.y(), first ? 0 : m_points[i - 1].percent,
-                                 last ? kMaxPercent : m_points[i + 1].percent)};
-    if (moved == m_points[i])
-        return false;
-    m_points[i] = moved;
     changed();
     return true;
 }
 
 bool FanCurveEditor::addPoint(QPointF at) {
-    if (int(m_points.size()) >= kMaxCurvePoints)
+    const int index = AddCurvePoint(m_points, at.x(), at.y(), m_left);
+    if (index < 0)
         return false;
-    const int celsius = Clamp(at.x(), m_left, kHottest);
-    const auto next = std::find_if(m_points.begin(), m_points.end(),
-                                   [celsius](const CurvePoint& p) { return p.celsius >= celsius; });
-    if (next != m_points.end() && next->celsius == celsius)
-        return false;
-    const int percent = Clamp(at.y(), next == m_points.begin() ? 0 : std::prev(next)->percent,
-                              next == m_points.end() ? kMaxPercent : next->percent);
-    m_touched = int(next - m_points.begin());
-    m_points.insert(next, {celsius, percent});
+    m_touched = index;
     changed();
     return true;
 }
 
 bool FanCurveEditor::removePoint(int index) {
-    if (index < 0 || index >= int(m_points.size()) || int(m_points.size()) <= kMinCurvePoints)
+    if (!RemoveCurvePoint(m_points, index))
         return false;
-    m_points.erase(m_points.begin() + index);
     m_dragged = m_touched = -1;
     changed();
     return true;

@@ -36,7 +36,7 @@ FanRows::FanRows(Monitor& monitor, QGroupBox* frame) : QObject(frame), m_monitor
 void FanRows::buildRow(int f, QGridLayout* grid) {
     QWidget* parent = grid->parentWidget();
     Row& r = row[f];
-    r.captionLabel = MakeLabel(QString::fromUtf8(kItems[kFirstFanItem + f].caption), parent);
+    r.captionLabel = MakeLabel(QString::fromUtf8(kItems[FanItem(f)].caption), parent);
     r.lowUpDown = new UpDown(parent);
     r.lowLabel = MakeLabel(QString(), parent, Qt::AlignRight);
     r.speedBar = new QProgressBar(parent);
@@ -76,11 +76,11 @@ void FanRows::refreshLimits(int f) {
     r.lowUpDown->refresh();
     r.lowUpDown->setEnabled(limit.editable);
     r.lowLabel->setText(limit.text.text);
-    DescribeStatus(r.readingLabel, StatusWords::description(m_monitor, kFirstFanItem + f));
+    DescribeStatus(r.readingLabel, StatusWords::description(m_monitor, FanItem(f)));
 }
 
 void FanRows::refreshReading(int f) {
-    const int item = kFirstFanItem + f;
+    const int item = FanItem(f);
     const ItemReading& reading = m_monitor.reading(item);
     const bool read = m_monitor.machine().state.everRead[size_t(item)];
     if (read)

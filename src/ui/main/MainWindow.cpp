@@ -95,9 +95,9 @@ void MainWindow::watchRowsForHistory() {
     for (int i = 0; i < kVoltItems; ++i)
         watch(i, m_rows.voltage->row[i].controls());
     for (int f = 0; f < 3; ++f)
-        watch(kFirstFanItem + f, m_rows.fan->row[f].controls());
+        watch(FanItem(f), m_rows.fan->row[f].controls());
     for (int t = 0; t < 3; ++t)
-        watch(kFirstTempItem + t, m_rows.temperature->row[t].controls());
+        watch(TemperatureItem(t), m_rows.temperature->row[t].controls());
     m_history.watchRow(kCaseOpenItem, m_rows.caseLine.statusLabel);
 }
 

@@ -35,14 +35,18 @@ ItemControls split(const std::array<QWidget*, N>& controls, QWidget* skip = null
 }
 
 ItemControls controlsOf(MainRows& rows, int i) {
-    if (i < kFirstFanItem)
+    switch (KindOf(i)) {
+    case ItemKind::Voltage:
         return split(rows.voltage->row[i].controls());
-    if (i < kFirstTempItem)
-        return split(rows.fan->row[i - kFirstFanItem].controls());
-    if (i < kCaseOpenItem) {
+    case ItemKind::Fan:
+        return split(rows.fan->row[FanIndex(i)].controls());
+    case ItemKind::Temperature: {
         // The hidden hysteresis up-down stays hidden whatever the item's state.
-        const auto& r = rows.temperature->row[i - kFirstTempItem];
+        const auto& r = rows.temperature->row[TemperatureIndex(i)];
         return split(r.controls(), r.lowUpDown);
+    }
+    case ItemKind::CaseOpen:
+        break;
     }
     ItemControls item;
     item.others = {rows.caseLine.openedMark, rows.caseLine.statusLabel};
@@ -65,7 +69,7 @@ void HideAbsentItems(const Machine& m, MainRows& rows) {
 
 void RefreshItemEnabled(const Machine& m, MainRows& rows) {
     for (int i = 0; i < kItemCount; ++i) {
-        const bool enabled = m.settings.monitored[i] == 1;
+        const bool enabled = IsMonitored(m.settings, i);
         ItemControls item = controlsOf(rows, i);
         if (item.name)
             item.name->setEnabled(enabled);

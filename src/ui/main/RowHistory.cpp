@@ -36,7 +36,7 @@ void RowHistory::open(int item) {
         std::array<HistoryItemInfo, 16> items;
         for (int i = 0; i < kItemCount; ++i)
             items[i] = {
-                QString::fromStdString(m_monitor.caption(i)), unitOf(kItems[i].kind),
+                QString::fromStdString(m_monitor.caption(i)), unitOf(KindOf(i)),
                 [this, i](uint8_t raw, bool half) { return m_monitor.valueOf(i, raw, half); }};
         m_window = new HistoryWindow(m_monitor.machine().history, std::move(items), item);
         m_window->setAttribute(Qt::WA_DeleteOnClose);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "StatusWords.h"
 
-#include "monitor/ItemTable.h"
+#include "chip/Items.h"
 
 #include <QStringList>
 
@@ -24,7 +24,7 @@ LimitTexts limitsOf(const Monitor& monitor, int item) {
 }
 
 bool monitored(const Monitor& monitor, int item) {
-    return monitor.machine().settings.monitored[size_t(item)] == 1 && monitor.reading(item).read;
+    return IsMonitored(monitor.machine().settings, item) && monitor.reading(item).read;
 }
 
 } // namespace
@@ -34,7 +34,7 @@ QString StatusWords::reading(const Monitor& monitor, int item) {
     const QString text = shown.text.trimmed();
     if (shown.decimals < 0) // words: "low_speed", "Fan off", the case
         return text;
-    switch (kItems[size_t(item)].kind) {
+    switch (KindOf(item)) {
     case ItemKind::Voltage:
         return tr("%1 V").arg(text);
     case ItemKind::Fan:
@@ -53,7 +53,7 @@ QString StatusWords::description(const Monitor& monitor, int item) {
     if (!r.inRange)
         return tr("%1, out of range").arg(reading(monitor, item));
     const LimitTexts limits = limitsOf(monitor, item);
-    switch (kItems[size_t(item)].kind) {
+    switch (KindOf(item)) {
     case ItemKind::Voltage:
         return tr("%1, within %2 to %3").arg(reading(monitor, item), limits.low, limits.high);
     case ItemKind::Fan:
@@ -66,7 +66,7 @@ QString StatusWords::description(const Monitor& monitor, int item) {
 QString StatusWords::outOfRangeLine(const Monitor& monitor, int item) {
     const LimitTexts limits = limitsOf(monitor, item);
     const QString what = caption(monitor, item);
-    switch (kItems[size_t(item)].kind) {
+    switch (KindOf(item)) {
     case ItemKind::Voltage:
         return tr("%1: %2, limits %3 to %4")
             .arg(what, reading(monitor, item), limits.low, limits.high);
@@ -95,8 +95,8 @@ TrayState StatusWords::tray(const Monitor& monitor) {
     }
     lines << tr("All monitored items are in range.");
     QStringList temperatures;
-    for (int i = kFirstTempItem; i < kCaseOpenItem; ++i)
-        if (monitored(monitor, i))
+    for (int i = 0; i < kItemCount; ++i)
+        if (KindOf(i) == ItemKind::Temperature && monitored(monitor, i))
             temperatures << tr("%1 %2").arg(caption(monitor, i), reading(monitor, i));
     if (!temperatures.isEmpty())
         lines << temperatures.join(tr(", "));

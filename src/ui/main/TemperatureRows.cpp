@@ -40,7 +40,7 @@ TemperatureRows::TemperatureRows(Monitor& monitor, QGroupBox* frame)
 void TemperatureRows::buildRow(int t, QGridLayout* grid) {
     QWidget* parent = grid->parentWidget();
     Row& r = row[t];
-    r.captionLabel = MakeLabel(QString::fromUtf8(kItems[kFirstTempItem + t].caption), parent);
+    r.captionLabel = MakeLabel(QString::fromUtf8(kItems[TemperatureItem(t)].caption), parent);
     r.lowUpDown = new UpDown(parent);
     r.lowLabel = MakeLabel(QString(), parent, Qt::AlignRight);
     r.scaleLowLabel =
@@ -91,11 +91,11 @@ void TemperatureRows::refreshLimits(int t) {
     r.scaleSlider->setSelLength(limits.band.length);
     r.lowLabel->setText(limits.lowText.text);
     r.highLabel->setText(limits.highText.text);
-    DescribeStatus(r.readingLabel, StatusWords::description(m_monitor, kFirstTempItem + t));
+    DescribeStatus(r.readingLabel, StatusWords::description(m_monitor, TemperatureItem(t)));
 }
 
 void TemperatureRows::refreshReading(int t) {
-    const int item = kFirstTempItem + t;
+    const int item = TemperatureItem(t);
     const ItemReading& reading = m_monitor.reading(item);
     row[t].scaleSlider->setValue(reading.marker);
     if (ShowReading(row[t].readingLabel, reading, m_monitor.machine().state.everRead[size_t(item)]))
