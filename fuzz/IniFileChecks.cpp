@@ -24,14 +24,15 @@ std::filesystem::path written(const char* name, const uint8_t* data, std::size_t
     return folder / name;
 }
 
-// The non-blank lines a save was not to touch, as written.
+// The non-blank lines a save was not to touch, as written. A byte order mark before a line is
+// left out: a first line removed by the save leaves the next line's mark at the file's start.
 std::vector<std::string> kept(const std::string& text,
                               const std::function<bool(const Line&)>& own) {
     std::vector<std::string> lines;
     const IniText ini(text);
     for (const Line& line : ini.lines())
         if (line.kind != Kind::Blank && !own(line))
-            lines.push_back(line.raw);
+            lines.push_back(line.raw.starts_with("\xEF\xBB\xBF") ? line.raw.substr(3) : line.raw);
     return lines;
 }
 

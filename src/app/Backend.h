@@ -2,10 +2,10 @@
 #pragma once
 
 #include "CommandLine.h"
-#include "EmergencyPorts.h"
 #include "chip/HardwarePortIo.h"
 #include "chip/PortClaims.h"
 #include "chip/PortIo.h"
+#include "monitor/EmergencyPorts.h"
 #include "platform/ChipClaim.h"
 #include "platform/PowerOff.h"
 #include "platform/SleepWatcher.h"

@@ -4,12 +4,11 @@
 #include "AlertCommand.h"
 #include "Backend.h"
 #include "ChipKeeper.h"
-#include "FanSafety.h"
 #include "Headless.h"
-#include "MetricsPublisher.h"
 #include "QuitOnSignal.h"
 #include "StartAtLogin.h"
 #include "Translations.h"
+#include "monitor/FanSafety.h"
 #include "monitor/JournalSink.h"
 #include "monitor/JsonLinesSink.h"
 #include "monitor/Machine.h"
@@ -105,32 +104,21 @@ int runSession(Machine& m, ProgramEnvironment& env, Backend& backend, const Comm
         dialogs.emplace(m, env.boxes, backend.power());
     ConsoleWarnings console(std::cerr);
     WarningDialogs& warnings = dialogs ? static_cast<WarningDialogs&>(*dialogs) : console;
-    // While a fan output is controlled, a crash, a kill or a hang still leaves it at full speed.
-    // Ended after the session and its way out, which writes the outputs full: the guardian then
-    // quits.
-    FanSafety safety(m.chip, m.events, backend.emergencyPorts(),
-                     env.guardian.empty() ? FindGuardian() : env.guardian);
     Session session(m, warnings);
     session.monitor().whileStopped = [] { QCoreApplication::processEvents(); };
     session.onEnd = env.endProgram;
     FanControl& fans = session.fans();
-    fans.onControlChanged = [&safety, &fans, before = std::move(fans.onControlChanged)] {
-        if (before)
-            before();
-        safety.follow(ControlledOutputs(fans));
-    };
     // Without a guardian a crash or a kill could leave a fan slow: control waits for one.
-    safety.onGuardian = [&fans, &boxes = env.boxes](bool standing, const std::string& why) {
-        fans.setGuarded(standing);
-        if (!standing)
+    session.guardFans(
+        backend.emergencyPorts(), env.guardian.empty() ? FindGuardian() : env.guardian,
+        [&boxes = env.boxes](const std::string& why) {
             boxes.inform(Filled(Translated("hmdx::Messages",
-                                           "Fan control is off: the fan guardian cannot be "
-                                           "started (%1). Without it a crash or a kill could "
-                                           "leave a fan slow, so every fan output stays at full "
-                                           "speed. hmdx tries again at every tick."),
+                                           "Fan control is off: the fan guardian cannot be started "
+                                           "(%1). Without it a crash or a kill could leave a fan "
+                                           "slow, so every fan output stays at full speed. hmdx "
+                                           "tries again at every tick."),
                                 {why}));
-    };
-    session.setDuty(Session::Duty::GuardianHeartbeat, [&safety] { safety.tick(); });
+        });
     console.describe = [&session](int item) {
         return session.monitor().itemEvent(item, EventKind::WarningRaised);
     };
@@ -162,12 +150,8 @@ int runSession(Machine& m, ProgramEnvironment& env, Backend& backend, const Comm
         fans.resume();
     };
     backend.sleep().onSleep = [&fans] { fans.goFull(FanFailsafe::Sleep); };
-    std::optional<MetricsPublisher> metrics;
-    if (!options.metricsFile.empty()) {
-        metrics.emplace(session.monitor(), options.metricsFile, options.metricsSeconds);
-        metrics->publish();
-        session.setDuty(Session::Duty::Metrics, [&metrics] { metrics->tick(); });
-    }
+    if (!options.metricsFile.empty())
+        session.publishMetrics(options.metricsFile, options.metricsSeconds);
     if (window && options.minimized) // to the tray, as a close
         window->hideInsteadOfClosing(MainWindow::CloseReason::User);
     else if (window)

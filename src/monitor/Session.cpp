@@ -18,6 +18,29 @@ void Session::setDuty(Duty duty, std::function<void()> work) {
     m_duties[size_t(duty)] = std::move(work);
 }
 
+void Session::guardFans(EmergencyPorts ports, std::filesystem::path guardian,
+                        std::function<void(const std::string& why)> tell) {
+    m_safety.emplace(m_machine.chip, m_machine.events, std::move(ports), std::move(guardian));
+    FanControl& fans = m_monitor.fans();
+    fans.onControlChanged = [this, &fans, before = std::move(fans.onControlChanged)] {
+        if (before)
+            before();
+        m_safety->follow(ControlledOutputs(fans));
+    };
+    m_safety->onGuardian = [&fans, tell = std::move(tell)](bool standing, const std::string& why) {
+        fans.setGuarded(standing);
+        if (!standing && tell)
+            tell(why);
+    };
+    setDuty(Duty::GuardianHeartbeat, [this] { m_safety->tick(); });
+}
+
+void Session::publishMetrics(std::filesystem::path file, int seconds) {
+    m_metrics.emplace(m_monitor, std::move(file), seconds);
+    m_metrics->publish();
+    setDuty(Duty::Metrics, [this] { m_metrics->tick(); });
+}
+
 void Session::start() {
     m_monitor.load();
     m_clock.start();

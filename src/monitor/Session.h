@@ -1,22 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "EmergencyPorts.h"
+#include "FanSafety.h"
 #include "Machine.h"
+#include "MetricsPublisher.h"
 #include "Monitor.h"
 #include "WarningDispatch.h"
 
 #include <QObject>
 #include <QTimer>
 #include <array>
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
 
 namespace hmdx {
 
-// One run's monitoring with its clock: the monitor with its fan control, and every duty that
-// follows a reading, driven by one timer in one order. Windows and the headless front end
-// watch it; none is needed for it to run.
+// One run's monitoring with its clock: the monitor with its fan control, the fans' safety
+// net, the metrics, and every duty that follows a reading, driven by one timer in one order.
+// Windows and the headless front end watch it; none is needed for it to run.
 class Session : public QObject {
     Q_OBJECT
 public:
@@ -37,6 +41,13 @@ public:
     QTimer& clock() { return m_clock; }
 
     void setDuty(Duty duty, std::function<void()> work);
+    // While a fan output is controlled, a crash, a kill or a hang still leaves it at full
+    // speed: a crash handler and the guardian program stand by, the guardian fed at every
+    // tick. Without a guardian fan control holds the outputs full, and `tell` hears why.
+    void guardFans(EmergencyPorts ports, std::filesystem::path guardian,
+                   std::function<void(const std::string& why)> tell);
+    // The metrics file, now and then every `seconds` ticks.
+    void publishMetrics(std::filesystem::path file, int seconds);
     // Chip and limits from the settings, then a tick every second.
     void start();
     // One tick: the monitor's poll, every duty, then ticked().
@@ -60,7 +71,11 @@ signals:
 
 private:
     Machine& m_machine;
+    // Before the monitor: its fan control's last word (full speed) reaches a guardian that
+    // still stands.
+    std::optional<FanSafety> m_safety;
     Monitor m_monitor;
+    std::optional<MetricsPublisher> m_metrics;
     QTimer m_clock;
     std::array<std::function<void()>, 3> m_duties;
 };

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/FanSafety.h"
+#include "monitor/FanSafety.h"
 
-#include "app/CrashWrites.h"
 #include "app/FansFull.h"
 #include "app/Program.h"
+#include "monitor/CrashWrites.h"
 #include "platform/ChipClaim.h"
 #include "support/SimRig.h"
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/MetricsPublisher.h"
+#include "monitor/MetricsPublisher.h"
 
 #include "support/ReadFile.h"
 #include "support/WindowRig.h"

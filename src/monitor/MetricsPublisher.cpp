@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MetricsPublisher.h"
 
-#include "Translations.h"
 #include "chip/Items.h"
+#include "platform/Filled.h"
 
+#include <QCoreApplication>
 #include <iostream>
 
 namespace hmdx {
@@ -77,9 +78,10 @@ void MetricsPublisher::publish() {
     const std::optional<std::string> error = WriteMetricsFile(m_file, FormatMetrics(snapshot()));
     if (error && !m_failing) {
         std::cerr << "hmdx: "
-                  << Filled(Translated("hmdx::MetricsPublisher",
-                                       "Cannot write the metrics file %1: %2 Trying again in %3 "
-                                       "s; monitoring goes on."),
+                  << Filled(QCoreApplication::translate("hmdx::MetricsPublisher",
+                                                        "Cannot write the metrics file %1: %2 "
+                                                        "Trying again in %3 s; monitoring goes on.")
+                                .toStdString(),
                             {m_file.string(), reason(*error, m_file), std::to_string(m_seconds)})
                   << "\n";
         m_monitor.machine().events.record(
