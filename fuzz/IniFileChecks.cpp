@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <fstream>
 #include <functional>
+#include <string_view>
 
 namespace hmdx::fuzz {
 namespace {
@@ -24,15 +25,20 @@ std::filesystem::path written(const char* name, const uint8_t* data, std::size_t
     return folder / name;
 }
 
-// The non-blank lines a save was not to touch, as written. A byte order mark before a line is
-// left out: a first line removed by the save leaves the next line's mark at the file's start.
+// The non-blank lines a save was not to touch, as written, less the byte order marks they start
+// with: which line the file's own mark stands before moves when the save adds or removes the
+// first line, though every byte stays.
 std::vector<std::string> kept(const std::string& text,
                               const std::function<bool(const Line&)>& own) {
     std::vector<std::string> lines;
     const IniText ini(text);
-    for (const Line& line : ini.lines())
+    for (const Line& line : ini.lines()) {
+        std::string_view raw = line.raw;
+        while (raw.starts_with("\xEF\xBB\xBF"))
+            raw.remove_prefix(3);
         if (line.kind != Kind::Blank && !own(line))
-            lines.push_back(line.raw.starts_with("\xEF\xBB\xBF") ? line.raw.substr(3) : line.raw);
+            lines.emplace_back(raw);
+    }
     return lines;
 }
 

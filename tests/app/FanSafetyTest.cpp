@@ -85,6 +85,8 @@ pid_t StandIn(const GuardianProcess::Launch& launch) {
     int ready[2];
     EXPECT_EQ(::pipe(ready), 0);
     const pid_t pid = ::fork();
+    if (pid < 0)
+        return pid;
     if (pid == 0) {
         GuardianProcess guardian;
         const char started = guardian.start(launch).empty() ? 1 : 0;
@@ -108,6 +110,7 @@ TEST(Guardian, WritesFullWhenHmdxIsKilledOrHangs) {
     for (int sig : {SIGKILL, SIGSTOP}) {
         Trace trace;
         const pid_t hmdx = StandIn({HMDX_GUARDIAN_PATH, Full(), trace.to(), trace.path});
+        ASSERT_GT(hmdx, 0) << "no stand-in: kill() would signal every process";
         ::kill(hmdx, sig);
         EXPECT_EQ(Died(hmdx), SIGKILL);
         EXPECT_EQ(trace.read(std::strlen(kFull)), kFull) << sig;
