@@ -10,6 +10,7 @@
 #include "app/Translations.h"
 #include "platform/DesktopNotifier.h"
 #include "platform/InstanceLock.h"
+#include "platform/SessionBusActivation.h"
 #include "ui/main/QtTrayIcon.h"
 
 #include <QApplication>
@@ -104,6 +105,9 @@ int main(int argc, char** argv) {
                                  [](hmdx::Session&) { return QCoreApplication::exec(); },
                                  [] { QCoreApplication::exit(hmdx::kExitOk); }};
     env.notifier = notifier.get();
+    hmdx::SessionBusActivation activation;
+    if (!headless)
+        env.activation = &activation;
     env.started = &started;
     return hmdx::RunProgram(*parsed.options, env);
 }

@@ -152,11 +152,15 @@ int runSession(Machine& m, ProgramEnvironment& env, Backend& backend, const Comm
     backend.sleep().onSleep = [&fans] { fans.goFull(FanFailsafe::Sleep); };
     if (!options.metricsFile.empty())
         session.publishMetrics(options.metricsFile, options.metricsSeconds);
+    if (window && env.activation)
+        env.activation->listen([&window] { window->restoreFromTray(); });
     if (window && options.minimized) // to the tray, as a close
         window->hideInsteadOfClosing(MainWindow::CloseReason::User);
     else if (window)
         window->show();
     const int code = QuitOnSignal::requested() ? kExitOk : env.eventLoop(session);
+    if (env.activation)
+        env.activation->listen(nullptr); // the window goes with this function
     // Signals and the session's end come here without the window's own way out.
     fans.goFull(FanFailsafe::Ending);
     backend.sleep().onSleep = nullptr;
@@ -246,8 +250,11 @@ int RunProgram(const CommandLine& options, ProgramEnvironment& env) {
                              &backend.chipClaim(),
                              env.started && !options.simulate ? &env.started->detection : nullptr};
     const StartupOutcome outcome = StartUp(m.chip, {m.settings, m.settingsFile}, services);
-    if (outcome == StartupOutcome::AlreadyRunning)
+    if (outcome == StartupOutcome::AlreadyRunning) {
         std::cerr << "hmdx: " << Translated("hmdx::Messages", "already running.") << "\n";
+        if (env.activation && !options.headless)
+            env.activation->activateRunning();
+    }
     int code = outcome == StartupOutcome::Ready || outcome == StartupOutcome::AlreadyRunning
                    ? kExitOk
                    : kExitStartupFailed;

@@ -4,6 +4,7 @@
 #include "CommandLine.h"
 #include "PrivilegedStart.h"
 #include "chip/Startup.h"
+#include "platform/InstanceActivation.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Notifier.h"
 #include "platform/SingleInstance.h"
@@ -36,6 +37,8 @@ struct ProgramEnvironment {
     PrivilegedStart* started = nullptr;
     // The fan guardian's program; empty: the one beside hmdx or installed.
     std::filesystem::path guardian = {};
+    // A second start's way to the running window; none headless.
+    InstanceActivation* activation = nullptr;
 };
 
 // One run of hmdx from its options to its end: chooses the backend, runs start-up, runs the

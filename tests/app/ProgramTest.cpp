@@ -172,7 +172,8 @@ TEST(Program, FanControlFollowsTheTicksTheSleepAndEveryWayOut) {
 }
 
 // hmdx.conf's alert command runs for a warning unless the option names another; --minimized
-// starts in the tray, or minimised without one; Start at Login writes the entry and the file.
+// starts in the tray, or minimised without one, and a second start brings the window back;
+// Start at Login writes the entry and the file.
 TEST(Program, DesktopSettingsAlertCommandAndMinimized) {
     struct Case {
         bool minimized, tray;
@@ -204,12 +205,15 @@ TEST(Program, DesktopSettingsAlertCommandAndMinimized) {
         FakeInstance instance;
         FakeTrayIcon tray;
         tray.available = c.tray;
+        FakeActivation activation;
         int seconds = 0;
         std::string shown;
         const auto eventLoop = [&](Session& session) {
             MainWindow& w = *FoundMainWindow();
             shown = w.isMinimized() ? "minimised" : w.isVisible() ? "window" : "";
             shown += tray.visible ? "tray" : "";
+            activation.answer();
+            EXPECT_TRUE(w.isVisible() && !w.isMinimized() && !tray.visible);
             session.clock().stop();
             while (seconds < 4) {
                 ++seconds;
@@ -225,8 +229,13 @@ TEST(Program, DesktopSettingsAlertCommandAndMinimized) {
         ProgramEnvironment env{
             boxes, instance, tray, dir.path(), eventLoop, [] {}, [&] {
                                    return seconds; }};
+        env.activation = &activation;
         QtApp();
         EXPECT_EQ(RunProgram(options, env), kExitOk);
+        EXPECT_FALSE(activation.answer) << "still answering for a window that is gone";
+        instance.another = true; // a second start asks the first and ends
+        EXPECT_EQ(RunProgram(options, env), kExitOk);
+        EXPECT_EQ(activation.asked, 1);
         unsetenv("XDG_CONFIG_HOME");
         EXPECT_EQ(shown, c.shown);
         EXPECT_EQ(ReadFile(dir / (std::string("ran-") + c.ran)), "warning raised\n");

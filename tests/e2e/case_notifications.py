@@ -26,14 +26,10 @@ DUNSTRC = """[global]
 
 
 def start_server(session):
-    missing = [tool for tool in ("dbus-daemon", "dunst", "dunstctl") if not shutil.which(tool)]
+    missing = [tool for tool in ("dunst", "dunstctl") if not shutil.which(tool)]
     if missing:
         raise Skip(f"{', '.join(missing)} missing; scripts/install-deps.sh installs them")
-    socket = os.path.join(session.dir, "bus")
-    session.helper("dbus-daemon", ["dbus-daemon", "--session", "--nofork", "--nopidfile",
-                                   f"--address=unix:path={socket}"], env=session.env)
-    wait_for("the session bus", lambda: os.path.exists(socket))
-    session.env["DBUS_SESSION_BUS_ADDRESS"] = f"unix:path={socket}"
+    session.start_bus()
     config = os.path.join(session.dir, "dunstrc")
     with open(config, "w", encoding="utf-8") as f:
         f.write(DUNSTRC)

@@ -38,12 +38,16 @@ for _failure in FAILURES:
 
 @case("second-instance")
 def second_instance(session):
-    first = session.start("--simulate=hmb")
-    session.wait_window(MAIN_TITLE, first)
+    session.start_bus()
+    session.start_tray()
+    first = session.start("--simulate=hmb", "--minimized")
+    session.tray_icon(first)
     second = session.start("--simulate=hmb")
     second.ends_with(0, "a second start")
     check("already running" in second.stderr(), f"stderr {second.stderr()!r}")
     check(second.dump()["ports"] == 0, "the second copy touched the chip")
+    # It asked the first, in the tray, to bring its window back.
+    session.wait_window(MAIN_TITLE, first)
     check(not session.windows(BOX_TITLE), "the second copy showed a message box")
     check(len(session.windows(MAIN_TITLE)) == 1, "not exactly one main window")
     session.exit_from_menu(first)

@@ -193,6 +193,16 @@ class Session:
                     env=self.env)
         wait_for("the notification area", lambda: xlib.tray_running(self.display))
 
+    def start_bus(self):
+        """A session bus of the case's own, for the programs started after this."""
+        if not shutil.which("dbus-daemon"):
+            raise Skip("dbus-daemon missing; scripts/install-deps.sh installs it")
+        socket = os.path.join(self.dir, "bus")
+        self.helper("dbus-daemon", ["dbus-daemon", "--session", "--nofork", "--nopidfile",
+                                    f"--address=unix:path={socket}"], env=self.env)
+        wait_for("the session bus", lambda: os.path.exists(socket))
+        self.env["DBUS_SESSION_BUS_ADDRESS"] = f"unix:path={socket}"
+
     def start(self, *options, scenario=None, display=True):
         """Starts hmdx with the given options and a file of scenarios/ (or any path), with no
         X display at all when display is False."""

@@ -11,10 +11,12 @@
 #include "monitor/Machine.h"
 #include "monitor/Monitor.h"
 #include "monitor/WarningDispatch.h"
+#include "platform/InstanceActivation.h"
 
 #include <QLocale>
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -44,6 +46,16 @@ inline sim::Scenario ScenarioFor(const std::string& model) {
 struct FakeInstance : SingleInstance {
     bool another = false;
     bool anotherIsRunning() override { return another; }
+};
+
+struct FakeActivation : InstanceActivation {
+    int asked = 0; // times a second start asked the running one
+    std::function<void()> answer;
+    bool activateRunning() override { return ++asked, true; }
+    bool listen(std::function<void()> onActivate) override {
+        answer = std::move(onActivate);
+        return true;
+    }
 };
 
 // The simulated machine after start-up with an empty data folder (factory settings), or one

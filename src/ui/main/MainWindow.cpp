@@ -233,6 +233,7 @@ void MainWindow::exitProgram() {
 }
 
 void MainWindow::restoreFromTray() {
+    setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
     raise();
     activateWindow();
