@@ -14,7 +14,7 @@ packages=(
     desktop-file-utils appstream dpkg-dev debhelper lintian devscripts man-db systemd
     libsystemd-dev libcap-dev libcap2-bin
     prometheus prometheus-node-exporter
-    dbus-daemon dunst
+    dbus-daemon dunst at-spi2-core python3-pyatspi
 )
 
 missing=()

@@ -7,16 +7,48 @@
         <source>The alert command %1 cannot be started: %2. Later events try it again without saying so.</source>
         <translation>Der Alarmbefehl %1 kann nicht gestartet werden: %2. Spätere Ereignisse versuchen es erneut, ohne es zu melden.</translation>
     </message>
+    <message>
+        <source>%1 events already wait for the alert command; this one and later ones are not run until it catches up</source>
+        <translation>%1 Ereignisse warten bereits auf den Alarmbefehl; dieses und spätere werden nicht ausgeführt, bis er aufgeholt hat</translation>
+    </message>
+    <message>
+        <source>%1 events were not run while the alert command was behind</source>
+        <translation>%1 Ereignisse wurden nicht ausgeführt, während der Alarmbefehl im Rückstand war</translation>
+    </message>
+    <message>
+        <source>%1 [%2 more bytes not kept]</source>
+        <translation>%1 [%2 weitere Bytes verworfen]</translation>
+    </message>
+    <message>
+        <source>still running after %1: ended</source>
+        <translation>lief nach %1 noch: beendet</translation>
+    </message>
+    <message>
+        <source>ended by a signal</source>
+        <translation>durch ein Signal beendet</translation>
+    </message>
+    <message>
+        <source>exit code %1</source>
+        <translation>Rückgabewert %1</translation>
+    </message>
+    <message>
+        <source>cannot start %1: %2</source>
+        <translation>%1 kann nicht gestartet werden: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>DesktopSettings</name>
     <message>
         <source>%1 cannot be read (%2); the desktop settings stay at their defaults and are not saved there.</source>
-        <translation>%1 kann nicht gelesen werden (%2); die Desktop-Einstellungen bleiben auf ihren Vorgaben und werden dort nicht gespeichert.</translation>
+        <translation>%1 kann nicht gelesen werden (%2); die Desktop-Einstellungen behalten ihre Standardwerte und werden dort nicht gespeichert.</translation>
     </message>
     <message>
         <source>%1: %2 cannot be used; the default is used instead, and the file is left as it is.</source>
-        <translation>%1: %2 kann nicht verwendet werden; stattdessen gilt die Vorgabe, und die Datei bleibt, wie sie ist.</translation>
+        <translation>%1: %2 kann nicht verwendet werden; stattdessen gilt der Standardwert, und die Datei bleibt, wie sie ist.</translation>
     </message>
     <message>
         <source>Start at Login is not kept in %1, which cannot be read (%2).</source>
@@ -122,18 +154,18 @@
     </message>
     <message>
         <source>Hardware Monitor</source>
-        <translation>Hardware Monitor</translation>
+        <translation>Hardware-Monitor</translation>
     </message>
 </context>
 <context>
     <name>hmdx::AboutDialog</name>
     <message>
         <source>About Hardware Monitor</source>
-        <translation>Über Hardware Monitor</translation>
+        <translation>Über Hardware-Monitor</translation>
     </message>
     <message>
         <source>r810/hmdx Hardware Monitor Product Utility</source>
-        <translation>r810/hmdx Hardware Monitor – Produktwerkzeug</translation>
+        <translation>r810/hmdx Hardware-Monitor – Dienstprogramm</translation>
     </message>
     <message>
         <source>Hardware Monitor for NT/Win2000</source>
@@ -171,7 +203,7 @@
     </message>
     <message>
         <source>resume</source>
-        <translation>Aufwachen</translation>
+        <translation>Aufwachen aus dem Ruhezustand</translation>
     </message>
     <message>
         <source>%1; registers that had changed: %2</source>
@@ -211,14 +243,16 @@
     <message>
         <source>Usage: hmdx [options]
 Watches the motherboard&apos;s hardware monitor chip: voltages, fans, temperatures
-and the case switch.
+and the case switch. Without --simulate or --scenario it drives the real chip,
+which needs the port capability (man hmdx, PERMISSIONS).
 
-  --simulate[=MODEL]   run on a simulated chip (hma, hmb, hmc, hmdf; default hmb)
-  --scenario FILE      script the simulated chip (implies --simulate)
+  --simulate[=MODEL]   simulate the chip: hma, hmb, hmc or hmdf (default hmb)
+  --scenario FILE      script the simulated chip (implies --simulate); the
+                       statements are described in man hmdx, SCENARIO LANGUAGE
   --sim-trace FILE     write every port access of the simulation to FILE
   --sim-dump FILE      write the simulated registers to FILE when hmdx ends
-  --data-dir DIR       keep the settings file in DIR instead of the default folder
-                       (beside the program in a build tree or a copy of one&apos;s own,
+  --data-dir DIR       keep the settings file in DIR, not in the default folder
+                       (beside the program in a build tree or one&apos;s own copy,
                        else ~/.local/share/hmdx)
   --event-log FILE     also append every event to FILE as JSON Lines
   --verify-interval S  read the chip&apos;s limits back every S seconds and put them
@@ -238,30 +272,39 @@ and the case switch.
   --version            show the version
 </source>
         <translation>Aufruf: hmdx [Optionen]
-Überwacht den Hardware-Monitor-Chip der Hauptplatine: Spannungen, Lüfter, Temperaturen
-und den Gehäuseschalter.
+Überwacht den Hardware-Monitor-Chip der Hauptplatine: Spannungen, Lüfter,
+Temperaturen und den Gehäusekontakt. Ohne --simulate oder --scenario steuert
+hmdx den echten Chip und braucht dafür die Port-Berechtigung (man hmdx,
+Abschnitt PERMISSIONS).
 
-  --simulate[=MODELL]  auf einem simulierten Chip laufen (hma, hmb, hmc, hmdf; Vorgabe hmb)
-  --scenario DATEI     den simulierten Chip nach Skript steuern (schließt --simulate ein)
-  --sim-trace DATEI    jeden Portzugriff der Simulation in DATEI schreiben
-  --sim-dump DATEI     die simulierten Register beim Ende von hmdx in DATEI schreiben
-  --data-dir ORDNER    die Einstellungsdatei in ORDNER statt im Standardordner halten
-                       (neben dem Programm in einem Build-Baum oder einer eigenen Kopie,
-                       sonst ~/.local/share/hmdx)
-  --event-log DATEI    jedes Ereignis zusätzlich als JSON Lines an DATEI anhängen
+  --simulate[=MODEL]   Chip simulieren: hma, hmb, hmc oder hmdf (Standard hmb)
+  --scenario FILE      den simulierten Chip nach Skript steuern (schließt
+                       --simulate ein); die Anweisungen beschreibt man hmdx,
+                       Abschnitt SCENARIO LANGUAGE
+  --sim-trace FILE     jeden Portzugriff der Simulation in FILE schreiben
+  --sim-dump FILE      die simulierten Register am Ende in FILE schreiben
+  --data-dir DIR       die Einstellungsdatei in DIR statt im üblichen Ordner
+                       halten (neben dem Programm in einem Build-Verzeichnis
+                       oder einer eigenen Kopie, sonst ~/.local/share/hmdx)
+  --event-log FILE     jedes Ereignis zusätzlich als JSON Lines an FILE anhängen
   --verify-interval S  die Grenzwerte des Chips alle S Sekunden zurücklesen und
-                       richtigstellen, wenn sie sich geändert haben (Vorgabe 60; 0: nie)
-  --headless           ohne Bildschirm laufen: Warnungen gehen auf die Standardfehlerausgabe
-                       und ins Ereignisprotokoll; SIGTERM beendet es
-  --metrics-file DATEI Prometheus-Metriken schreiben (Textdatei-Format des node_exporter)
-  --metrics-interval S wie oft sie geschrieben werden (Vorgabe 15)
-  --fans-full          alle Lüfterausgänge des Chips auf volle Drehzahl setzen und beenden
-  --alert-command PROGRAMM
-                       PROGRAMM (ohne Shell, ohne Argumente) ausführen, wenn eine Warnung
-                       ausgelöst oder aufgehoben wird, der Chip neu programmiert wird oder ein
-                       Lüfterausgang in die Schutzschaltung geht; HMDX_*-Variablen sagen, was
-                       geschah (Vorgabe: alertCommand in hmdx.conf)
-  --minimized          versteckt im Infobereich starten (ohne Infobereich minimiert)
+                       geänderte berichtigen (Standard 60; 0: nie)
+  --headless           ohne Bildschirm laufen: Warnungen gehen auf die
+                       Standardfehlerausgabe und ins Ereignisprotokoll; SIGTERM
+                       beendet es
+  --metrics-file FILE  Prometheus-Metriken schreiben (Textdateiformat von
+                       node_exporter)
+  --metrics-interval S wie oft sie geschrieben werden (Standard 15)
+  --fans-full          jeden Lüfterausgang des Chips auf volle Drehzahl setzen
+                       und beenden
+  --alert-command PROGRAM
+                       PROGRAM (ohne Shell, ohne Argumente) ausführen, wenn
+                       eine Warnung kommt oder geht, der Chip neu programmiert
+                       wird oder ein Lüfter in die Schutzschaltung geht;
+                       HMDX_*-Variablen sagen, was geschah
+                       (Standard: alertCommand in hmdx.conf)
+  --minimized          versteckt im Infobereich starten (ohne Infobereich
+                       minimiert)
   --help               diese Hilfe zeigen
   --version            die Version zeigen
 </translation>
@@ -330,7 +373,7 @@ und den Gehäuseschalter.
     </message>
     <message>
         <source>item %1</source>
-        <translation>Element %1</translation>
+        <translation>Messpunkt %1</translation>
     </message>
     <message>
         <source>%1: out of range</source>
@@ -339,6 +382,21 @@ und den Gehäuseschalter.
     <message>
         <source>%1: out of range (%2)</source>
         <translation>%1: außerhalb des Bereichs (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>hmdx::CurvePointFields</name>
+    <message>
+        <source>Chosen point:</source>
+        <translation>Gewählter Punkt:</translation>
+    </message>
+    <message>
+        <source>&amp;Temperature:</source>
+        <translation>&amp;Temperatur:</translation>
+    </message>
+    <message>
+        <source>D&amp;uty:</source>
+        <translation>Leist&amp;ung:</translation>
     </message>
 </context>
 <context>
@@ -361,11 +419,11 @@ und den Gehäuseschalter.
     </message>
     <message>
         <source>Low</source>
-        <translation>Unten</translation>
+        <translation>Untergrenze</translation>
     </message>
     <message>
         <source>High</source>
-        <translation>Oben</translation>
+        <translation>Obergrenze</translation>
     </message>
     <message>
         <source>Detail</source>
@@ -393,7 +451,7 @@ und den Gehäuseschalter.
     </message>
     <message>
         <source>disable</source>
-        <translation>Abschalten</translation>
+        <translation>Deaktivieren</translation>
     </message>
     <message>
         <source>shut down</source>
@@ -405,7 +463,7 @@ und den Gehäuseschalter.
     </message>
     <message>
         <source>default</source>
-        <translation>Standardwerte</translation>
+        <translation>Werkseinstellungen</translation>
     </message>
     <message>
         <source>save</source>
@@ -474,6 +532,53 @@ und den Gehäuseschalter.
         <source>Event Log</source>
         <translation>Ereignisprotokoll</translation>
     </message>
+    <message>
+        <source>Select an event to read it in full here.</source>
+        <translation>Wählen Sie ein Ereignis, um es hier vollständig zu lesen.</translation>
+    </message>
+    <message>
+        <source>Search events</source>
+        <translation>Ereignisse durchsuchen</translation>
+    </message>
+    <message>
+        <source>All items</source>
+        <translation>Alle Messpunkte</translation>
+    </message>
+    <message>
+        <source>All kinds</source>
+        <translation>Alle Arten</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>hmdx::FanControl</name>
+    <message>
+        <source>full</source>
+        <translation>volle Drehzahl</translation>
+    </message>
+    <message>
+        <source>fixed %1%</source>
+        <translation>fest %1%</translation>
+    </message>
+    <message>
+        <source>curve on sensor %1</source>
+        <translation>Kurve nach Sensor %1</translation>
+    </message>
+    <message>
+        <source>output %1 %2</source>
+        <translation>Ausgang %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>hmdx::FanControlSettings</name>
@@ -532,16 +637,26 @@ und den Gehäuseschalter.
 <context>
     <name>hmdx::FanCurveEditor</name>
     <message>
-        <source>Drag a point to move it, double-click to add one, right-click a point to remove it.</source>
-        <translation>Punkt ziehen, um ihn zu verschieben, Doppelklick fügt einen hinzu, Rechtsklick auf einen Punkt entfernt ihn.</translation>
-    </message>
-    <message>
         <source>Duty (%)</source>
-        <translation>Tastgrad (%)</translation>
+        <translation>Leistung (%)</translation>
     </message>
     <message>
         <source>Temperature (°C)</source>
         <translation>Temperatur (°C)</translation>
+    </message>
+    <message>
+        <source>Drag a point to move it, double-click to add one, right-click a point to remove it.
+Keys: Left and Right (Home, End) choose a point; Up and Down change its duty, Shift+Left and Shift+Right its temperature, by 10 with Ctrl (Page Up and Page Down: duty by 10); Insert adds a point after it; Delete removes it.</source>
+        <translation>Ziehen Sie einen Punkt, um ihn zu verschieben; ein Doppelklick fügt einen hinzu, ein Rechtsklick auf einen Punkt entfernt ihn.
+Tasten: Pfeil links und rechts (Pos1, Ende) wählen einen Punkt; Pfeil auf und ab ändern seine Leistung, Umschalt+Pfeil links und Umschalt+Pfeil rechts seine Temperatur, mit Strg jeweils um 10 (Bild auf und Bild ab: Leistung um 10); Einfg fügt dahinter einen Punkt ein; Entf entfernt ihn.</translation>
+    </message>
+    <message>
+        <source>Full speed above %1 °C</source>
+        <translation>Volle Drehzahl über %1 °C</translation>
+    </message>
+    <message>
+        <source>%1 °C, %2 %</source>
+        <translation>%1 °C, %2 %</translation>
     </message>
 </context>
 <context>
@@ -564,7 +679,7 @@ und den Gehäuseschalter.
     </message>
     <message>
         <source>fan stalled below full speed</source>
-        <translation>Lüfter blockiert unter voller Drehzahl</translation>
+        <translation>Lüfter unterhalb voller Drehzahl stehen geblieben</translation>
     </message>
     <message>
         <source>system going to sleep</source>
@@ -598,16 +713,12 @@ und den Gehäuseschalter.
         <translation>Kurve</translation>
     </message>
     <message>
-        <source>Drag a point to move it; double-click to add one; right-click a point to remove it.</source>
-        <translation>Punkt ziehen, um ihn zu verschieben; Doppelklick fügt einen hinzu; Rechtsklick auf einen Punkt entfernt ihn.</translation>
-    </message>
-    <message>
         <source>&amp;Mode:</source>
         <translation>&amp;Modus:</translation>
     </message>
     <message>
         <source>&amp;Duty:</source>
-        <translation>&amp;Tastgrad:</translation>
+        <translation>&amp;Leistung:</translation>
     </message>
     <message>
         <source>&amp;Sensor:</source>
@@ -619,27 +730,15 @@ und den Gehäuseschalter.
     </message>
     <message>
         <source>M&amp;inimum:</source>
-        <translation>M&amp;indestens:</translation>
+        <translation>M&amp;inimum:</translation>
     </message>
     <message>
-        <source>Not controlled: the output stays at full speed.</source>
-        <translation>Nicht gesteuert: Der Ausgang bleibt auf voller Drehzahl.</translation>
+        <source>Drag a point to move it, double-click to add one, right-click to remove it. Keys: the arrows choose and move a point, Insert adds one, Delete removes it.</source>
+        <translation>Ziehen Sie einen Punkt, um ihn zu verschieben; ein Doppelklick fügt einen hinzu, ein Rechtsklick entfernt ihn. Tasten: Die Pfeiltasten wählen und verschieben einen Punkt, Einfg fügt einen hinzu, Entf entfernt ihn.</translation>
     </message>
     <message>
-        <source>Duty %2 %, output %3 of 255</source>
-        <translation>Tastgrad %2 %, Ausgang %3 von 255</translation>
-    </message>
-    <message>
-        <source>Failsafe: full speed, %1.</source>
-        <translation>Schutzschaltung: volle Drehzahl, %1.</translation>
-    </message>
-    <message>
-        <source>Failsafe: not active.</source>
-        <translation>Schutzschaltung: nicht aktiv.</translation>
-    </message>
-    <message>
-        <source>Control temperature %1 °C, duty %2 %, output %3 of 255</source>
-        <translation>Steuertemperatur %1 °C, Tastgrad %2 %, Ausgang %3 von 255</translation>
+        <source>Points above %1 °C are never reached: there the failsafe runs the fan at full speed.</source>
+        <translation>Punkte über %1 °C werden nie erreicht: Dort lässt die Schutzschaltung den Lüfter mit voller Drehzahl laufen.</translation>
     </message>
 </context>
 <context>
@@ -655,6 +754,80 @@ und den Gehäuseschalter.
     <message>
         <source>%1 low limit</source>
         <translation>%1 Untergrenze</translation>
+    </message>
+    <message>
+        <source>Fan speed: the fuller the bar, the faster the fan turns</source>
+        <translation>Lüfterdrehzahl: Je voller der Balken, desto schneller dreht sich der Lüfter</translation>
+    </message>
+</context>
+<context>
+    <name>hmdx::FanSafety</name>
+    <message>
+        <source>%1; started again on the next tick</source>
+        <translation>%1; beim nächsten Takt erneut gestartet</translation>
+    </message>
+</context>
+<context>
+    <name>hmdx::FanStatusText</name>
+    <message>
+        <source>under control</source>
+        <translation>unter Kontrolle</translation>
+    </message>
+    <message>
+        <source>sensor not monitored</source>
+        <translation>Sensor nicht überwacht</translation>
+    </message>
+    <message>
+        <source>sensor reads outside -40..125 °C</source>
+        <translation>Sensorwert außerhalb von -40..125 °C</translation>
+    </message>
+    <message>
+        <source>sensor above its high limit</source>
+        <translation>Sensor über seiner Obergrenze</translation>
+    </message>
+    <message>
+        <source>fan stalled below full speed</source>
+        <translation>Lüfter unterhalb voller Drehzahl stehen geblieben</translation>
+    </message>
+    <message>
+        <source>system going to sleep</source>
+        <translation>System geht in den Ruhezustand</translation>
+    </message>
+    <message>
+        <source>hmdx ending</source>
+        <translation>hmdx wird beendet</translation>
+    </message>
+    <message>
+        <source>no fan guardian</source>
+        <translation>kein Lüfterwächter</translation>
+    </message>
+    <message>
+        <source>Not controlled: the output stays at full speed.</source>
+        <translation>Nicht gesteuert: Der Ausgang bleibt auf voller Drehzahl.</translation>
+    </message>
+    <message>
+        <source>Failsafe (%1): full speed, output %2 of 255</source>
+        <translation>Schutzschaltung (%1): volle Drehzahl, Ausgang %2 von 255</translation>
+    </message>
+    <message>
+        <source>Fixed duty: %1 %, output %2 of 255</source>
+        <translation>Feste Leistung: %1 %, Ausgang %2 von 255</translation>
+    </message>
+    <message>
+        <source>Curve: waiting for the sensor&apos;s first reading; output %1 of 255</source>
+        <translation>Kurve: Warten auf den ersten Messwert des Sensors; Ausgang %1 von 255</translation>
+    </message>
+    <message>
+        <source>Curve: %1 °C gives %2 %; output %3 of 255</source>
+        <translation>Kurve: %1 °C ergibt %2 %; Ausgang %3 von 255</translation>
+    </message>
+    <message>
+        <source>Failsafe: not active.</source>
+        <translation>Schutzschaltung: nicht aktiv.</translation>
+    </message>
+    <message>
+        <source>Failsafe: full speed, %1.</source>
+        <translation>Schutzschaltung: volle Drehzahl, %1.</translation>
     </message>
 </context>
 <context>
@@ -712,10 +885,6 @@ und den Gehäuseschalter.
         <translation>Obergrenze</translation>
     </message>
     <message>
-        <source>%1 (%2)</source>
-        <translation>%1 (%2)</translation>
-    </message>
-    <message>
         <source>No readings of %1 in this range.</source>
         <translation>Keine Messwerte von %1 in diesem Zeitraum.</translation>
     </message>
@@ -738,6 +907,30 @@ und den Gehäuseschalter.
     <message>
         <source>CSV files (*.csv)</source>
         <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Vergleichen</translation>
+    </message>
+    <message>
+        <source>Plot other items of the same unit beside this one</source>
+        <translation>Andere Messpunkte mit derselben Einheit neben diesem anzeigen</translation>
+    </message>
+    <message>
+        <source>closed</source>
+        <translation>geschlossen</translation>
+    </message>
+    <message>
+        <source>open</source>
+        <translation>offen</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>, lowest %1, highest %2</source>
+        <translation>, Minimum %1, Maximum %2</translation>
     </message>
 </context>
 <context>
@@ -768,6 +961,76 @@ und den Gehäuseschalter.
     </message>
 </context>
 <context>
+    <name>hmdx::ItemActions</name>
+    <message>
+        <source>monitor</source>
+        <translation>überwachen</translation>
+    </message>
+    <message>
+        <source>warn at once</source>
+        <translation>sofort warnen</translation>
+    </message>
+    <message>
+        <source>warn after 3</source>
+        <translation>nach 3 warnen</translation>
+    </message>
+    <message>
+        <source>beep</source>
+        <translation>Piepton</translation>
+    </message>
+    <message>
+        <source>%1: %2 off -&gt; on</source>
+        <translation>%1: %2 aus -&gt; an</translation>
+    </message>
+    <message>
+        <source>%1: %2 on -&gt; off</source>
+        <translation>%1: %2 an -&gt; aus</translation>
+    </message>
+    <message>
+        <source>ignore</source>
+        <translation>ignorieren</translation>
+    </message>
+    <message>
+        <source>disable</source>
+        <translation>deaktivieren</translation>
+    </message>
+    <message>
+        <source>declined</source>
+        <translation>abgelehnt</translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation>verweigert</translation>
+    </message>
+    <message>
+        <source>requested</source>
+        <translation>angefordert</translation>
+    </message>
+</context>
+<context>
+    <name>hmdx::Items</name>
+    <message>
+        <source>System</source>
+        <translation>Mainboard</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Sonstige</translation>
+    </message>
+    <message>
+        <source>Case Open</source>
+        <translation>Gehäuse offen</translation>
+    </message>
+    <message>
+        <source>RPM</source>
+        <translation>U/min</translation>
+    </message>
+    <message>
+        <source>Case open</source>
+        <translation>Gehäuse offen</translation>
+    </message>
+</context>
+<context>
     <name>hmdx::JsonLinesSink</name>
     <message>
         <source>Cannot open the event log %1: %2</source>
@@ -787,10 +1050,21 @@ und den Gehäuseschalter.
     </message>
 </context>
 <context>
+    <name>hmdx::Limits</name>
+    <message>
+        <source>low</source>
+        <translation>Untergrenze</translation>
+    </message>
+    <message>
+        <source>high</source>
+        <translation>Obergrenze</translation>
+    </message>
+</context>
+<context>
     <name>hmdx::MainWindow</name>
     <message>
         <source>r810/hmdx Hardware Monitor</source>
-        <translation>r810/hmdx Hardware Monitor</translation>
+        <translation>r810/hmdx Hardware-Monitor</translation>
     </message>
     <message>
         <source>Voltage</source>
@@ -905,7 +1179,7 @@ und den Gehäuseschalter.
     </message>
     <message>
         <source>Board Sentinel</source>
-        <translation>Board Sentinel</translation>
+        <translation>Mainboard-Wächter</translation>
     </message>
     <message>
         <source>Fan control is off: the fan guardian cannot be started (%1). Without it a crash or a kill could leave a fan slow, so every fan output stays at full speed. hmdx tries again at every tick.</source>
@@ -927,7 +1201,7 @@ und den Gehäuseschalter.
     </message>
     <message>
         <source>PC Case is closed</source>
-        <translation>PC-Gehäuse ist zu</translation>
+        <translation>PC-Gehäuse ist geschlossen</translation>
     </message>
     <message>
         <source>low speed</source>
@@ -935,11 +1209,15 @@ und den Gehäuseschalter.
     </message>
     <message>
         <source>low_speed</source>
-        <translation>zu_langsam</translation>
+        <translation>zu langsam</translation>
     </message>
     <message>
         <source>Fan off</source>
         <translation>Lüfter aus</translation>
+    </message>
+    <message>
+        <source>factory settings, not yet saved</source>
+        <translation>Werkseinstellungen, noch nicht gespeichert</translation>
     </message>
 </context>
 <context>
@@ -997,6 +1275,21 @@ und den Gehäuseschalter.
     </message>
 </context>
 <context>
+    <name>hmdx::Program</name>
+    <message>
+        <source>unknown model</source>
+        <translation>unbekanntes Modell</translation>
+    </message>
+    <message>
+        <source>%1, chip ID %2, ports %3/%4</source>
+        <translation>%1, Chip-ID %2, Ports %3/%4</translation>
+    </message>
+    <message>
+        <source>exit code %1</source>
+        <translation>Rückgabewert %1</translation>
+    </message>
+</context>
+<context>
     <name>hmdx::QtTrayIcon</name>
     <message>
         <source>&amp;Restore</source>
@@ -1008,10 +1301,18 @@ und den Gehäuseschalter.
     </message>
 </context>
 <context>
-    <name>hmdx::RowHistory</name>
+    <name>hmdx::RowWidgets</name>
     <message>
-        <source>open</source>
-        <translation>offen</translation>
+        <source>The scale&apos;s low end</source>
+        <translation>Unteres Ende der Skala</translation>
+    </message>
+    <message>
+        <source>The scale&apos;s high end</source>
+        <translation>Oberes Ende der Skala</translation>
+    </message>
+    <message>
+        <source>The marker shows the reading against the limits</source>
+        <translation>Die Markierung zeigt den Messwert im Verhältnis zu den Grenzwerten</translation>
     </message>
 </context>
 <context>
@@ -1037,7 +1338,7 @@ und den Gehäuseschalter.
     <name>hmdx::Startup</name>
     <message>
         <source>The monitor chip&apos;s ports %1-%2 are in use by the kernel driver &quot;%3&quot;. Two programs moving the chip&apos;s bank register at once corrupt each other&apos;s readings and limits. Unload it with &quot;sudo modprobe -r %3&quot; and start hmdx again.</source>
-        <translation>Die Ports %1-%2 des Überwachungschips werden vom Kerneltreiber &quot;%3&quot; benutzt. Zwei Programme, die gleichzeitig das Bankregister des Chips umschalten, verfälschen gegenseitig Messwerte und Grenzwerte. Entladen Sie ihn mit &quot;sudo modprobe -r %3&quot; und starten Sie hmdx erneut.</translation>
+        <translation>Die Ports %1-%2 des Überwachungschips werden vom Kerneltreiber „%3“ benutzt. Zwei Programme, die gleichzeitig das Bankregister des Chips umschalten, verfälschen gegenseitig Messwerte und Grenzwerte. Entladen Sie ihn mit „sudo modprobe -r %3“ und starten Sie hmdx erneut.</translation>
     </message>
     <message>
         <source>could not check whether a kernel driver uses the chip&apos;s ports: %1.</source>
@@ -1049,11 +1350,11 @@ und den Gehäuseschalter.
     </message>
     <message>
         <source>The monitor chip is in use by the hmdx service (process %1). Only one hmdx at a time may drive the chip; stop the service first with &quot;sudo systemctl stop hmdx&quot;.</source>
-        <translation>Der Überwachungschip wird vom hmdx-Dienst benutzt (Prozess %1). Nur ein hmdx zur Zeit darf den Chip steuern; beenden Sie zuerst den Dienst mit &quot;sudo systemctl stop hmdx&quot;.</translation>
+        <translation>Der Überwachungschip wird vom hmdx-Dienst benutzt (Prozess %1). Es darf immer nur ein hmdx den Chip steuern; beenden Sie zuerst den Dienst mit „sudo systemctl stop hmdx“.</translation>
     </message>
     <message>
         <source>The monitor chip is in use by another hmdx, whose process cannot be seen from here. Only one hmdx at a time may drive the chip.</source>
-        <translation>Der Überwachungschip wird von einem anderen hmdx benutzt, dessen Prozess von hier aus nicht sichtbar ist. Nur ein hmdx zur Zeit darf den Chip steuern.</translation>
+        <translation>Der Überwachungschip wird von einem anderen hmdx benutzt, dessen Prozess von hier aus nicht sichtbar ist. Es darf immer nur ein hmdx den Chip steuern.</translation>
     </message>
     <message>
         <source>process %1 of user %2</source>
@@ -1065,7 +1366,7 @@ und den Gehäuseschalter.
     </message>
     <message>
         <source>The monitor chip is in use by another hmdx: %1. Only one hmdx at a time may drive the chip; end that one first.</source>
-        <translation>Der Überwachungschip wird von einem anderen hmdx benutzt: %1. Nur ein hmdx zur Zeit darf den Chip steuern; beenden Sie zuerst jenes.</translation>
+        <translation>Der Überwachungschip wird von einem anderen hmdx benutzt: %1. Es darf immer nur ein hmdx den Chip steuern; beenden Sie zuerst das andere.</translation>
     </message>
     <message>
         <source>could not claim the monitor chip for this machine: %1; another hmdx driving it would not be noticed.</source>
@@ -1073,7 +1374,7 @@ und den Gehäuseschalter.
     </message>
     <message>
         <source>The monitor chip cannot be claimed: %1. The file belongs to user %2, and hmdx takes the chip as in use. Only one hmdx at a time may drive the chip; remove the file, or have an administrator remove it.</source>
-        <translation>Der Überwachungschip kann nicht beansprucht werden: %1. Die Datei gehört dem Benutzer %2, und hmdx betrachtet den Chip als belegt. Nur ein hmdx zur Zeit darf den Chip steuern; entfernen Sie die Datei oder lassen Sie sie von einem Administrator entfernen.</translation>
+        <translation>Der Überwachungschip kann nicht beansprucht werden: %1. Die Datei gehört dem Benutzer %2, und hmdx betrachtet den Chip als belegt. Es darf immer nur ein hmdx den Chip steuern; entfernen Sie die Datei oder lassen Sie sie von einem Administrator entfernen.</translation>
     </message>
 </context>
 <context>
@@ -1090,16 +1391,20 @@ und den Gehäuseschalter.
         <source>%1 high limit</source>
         <translation>%1 Obergrenze</translation>
     </message>
+    <message>
+        <source>Hysteresis: once the temperature went above its high limit, the chip&apos;s alarm clears only below this temperature</source>
+        <translation>Hysterese: Hat die Temperatur ihre Obergrenze überschritten, erlischt der Alarm des Chips erst unterhalb dieser Temperatur</translation>
+    </message>
 </context>
 <context>
     <name>hmdx::UpDown</name>
     <message>
         <source>Up</source>
-        <translation>Hoch</translation>
+        <translation>Erhöhen</translation>
     </message>
     <message>
         <source>Down</source>
-        <translation>Runter</translation>
+        <translation>Verringern</translation>
     </message>
 </context>
 <context>
@@ -1129,11 +1434,11 @@ und den Gehäuseschalter.
     <name>hmdx::WarningDialog</name>
     <message>
         <source>Warning !!!</source>
-        <translation>Warnung !!!</translation>
+        <translation>Warnung!</translation>
     </message>
     <message>
         <source>Warning!!!</source>
-        <translation>Warnung!!!</translation>
+        <translation>Warnung!</translation>
     </message>
     <message>
         <source>Your Vcore voltage exceed the limits.</source>
@@ -1173,11 +1478,11 @@ und den Gehäuseschalter.
     </message>
     <message>
         <source>Your CPU FAN Speed exceed the limits.</source>
-        <translation>Die Drehzahl Ihres CPU FAN überschreitet die Grenzwerte.</translation>
+        <translation>Die Drehzahl von CPU FAN überschreitet die Grenzwerte.</translation>
     </message>
     <message>
         <source>Your FAN1 Speed exceed the limits.</source>
-        <translation>Die Drehzahl Ihres FAN1 überschreitet die Grenzwerte.</translation>
+        <translation>Die Drehzahl von FAN1 überschreitet die Grenzwerte.</translation>
     </message>
     <message>
         <source>Your Fan 3 Speed exceed the limits.</source>
@@ -1185,7 +1490,7 @@ und den Gehäuseschalter.
     </message>
     <message>
         <source>Your system temperature exceed the limits.</source>
-        <translation>Ihre Systemtemperatur überschreitet die Grenzwerte.</translation>
+        <translation>Ihre Mainboard-Temperatur überschreitet die Grenzwerte.</translation>
     </message>
     <message>
         <source>Your CPU  temperature exceed the limits.</source>
@@ -1209,7 +1514,7 @@ und den Gehäuseschalter.
     </message>
     <message>
         <source>Disable</source>
-        <translation>Abschalten</translation>
+        <translation>Deaktivieren</translation>
     </message>
     <message>
         <source>Shut Down</source>

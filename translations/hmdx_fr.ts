@@ -7,6 +7,38 @@
         <source>The alert command %1 cannot be started: %2. Later events try it again without saying so.</source>
         <translation>La commande d&apos;alerte %1 ne peut pas être lancée : %2. Les événements suivants la relancent sans le signaler.</translation>
     </message>
+    <message>
+        <source>%1 events already wait for the alert command; this one and later ones are not run until it catches up</source>
+        <translation>%1 événements attendent déjà la commande d&apos;alerte ; celui-ci et les suivants ne sont pas traités tant qu&apos;elle n&apos;a pas rattrapé son retard</translation>
+    </message>
+    <message>
+        <source>%1 events were not run while the alert command was behind</source>
+        <translation>%1 événements n&apos;ont pas été traités pendant le retard de la commande d&apos;alerte</translation>
+    </message>
+    <message>
+        <source>%1 [%2 more bytes not kept]</source>
+        <translation>%1 [%2 octets de plus non conservés]</translation>
+    </message>
+    <message>
+        <source>still running after %1: ended</source>
+        <translation>toujours en cours après %1 : arrêtée</translation>
+    </message>
+    <message>
+        <source>ended by a signal</source>
+        <translation>arrêtée par un signal</translation>
+    </message>
+    <message>
+        <source>exit code %1</source>
+        <translation>code de sortie %1</translation>
+    </message>
+    <message>
+        <source>cannot start %1: %2</source>
+        <translation>impossible de lancer %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
 </context>
 <context>
     <name>DesktopSettings</name>
@@ -133,7 +165,7 @@
     </message>
     <message>
         <source>r810/hmdx Hardware Monitor Product Utility</source>
-        <translation>r810/hmdx Hardware Monitor – utilitaire du produit</translation>
+        <translation>r810/hmdx Hardware Monitor – utilitaire</translation>
     </message>
     <message>
         <source>Hardware Monitor for NT/Win2000</source>
@@ -145,7 +177,7 @@
     </message>
     <message>
         <source>Watches the board&apos;s voltages, fans, temperatures and case switch.</source>
-        <translation>Surveille les tensions, les ventilateurs, les températures et le contact du boîtier de la carte.</translation>
+        <translation>Surveille les tensions, les ventilateurs et les températures de la carte mère, ainsi que le contact d&apos;ouverture du boîtier.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -211,14 +243,16 @@
     <message>
         <source>Usage: hmdx [options]
 Watches the motherboard&apos;s hardware monitor chip: voltages, fans, temperatures
-and the case switch.
+and the case switch. Without --simulate or --scenario it drives the real chip,
+which needs the port capability (man hmdx, PERMISSIONS).
 
-  --simulate[=MODEL]   run on a simulated chip (hma, hmb, hmc, hmdf; default hmb)
-  --scenario FILE      script the simulated chip (implies --simulate)
+  --simulate[=MODEL]   simulate the chip: hma, hmb, hmc or hmdf (default hmb)
+  --scenario FILE      script the simulated chip (implies --simulate); the
+                       statements are described in man hmdx, SCENARIO LANGUAGE
   --sim-trace FILE     write every port access of the simulation to FILE
   --sim-dump FILE      write the simulated registers to FILE when hmdx ends
-  --data-dir DIR       keep the settings file in DIR instead of the default folder
-                       (beside the program in a build tree or a copy of one&apos;s own,
+  --data-dir DIR       keep the settings file in DIR, not in the default folder
+                       (beside the program in a build tree or one&apos;s own copy,
                        else ~/.local/share/hmdx)
   --event-log FILE     also append every event to FILE as JSON Lines
   --verify-interval S  read the chip&apos;s limits back every S seconds and put them
@@ -238,30 +272,40 @@ and the case switch.
   --version            show the version
 </source>
         <translation>Usage : hmdx [options]
-Surveille la puce de surveillance matérielle de la carte mère : tensions, ventilateurs,
-températures et contact du boîtier.
+Surveille la puce de surveillance matérielle de la carte mère : tensions,
+ventilateurs, températures et contact d&apos;ouverture du boîtier. Sans --simulate
+ni --scenario, hmdx pilote la vraie puce, ce qui demande la capacité d&apos;accès
+aux ports (man hmdx, section PERMISSIONS).
 
-  --simulate[=MODÈLE]  fonctionner sur une puce simulée (hma, hmb, hmc, hmdf ; hmb par défaut)
-  --scenario FICHIER   piloter la puce simulée par un script (implique --simulate)
-  --sim-trace FICHIER  écrire chaque accès aux ports de la simulation dans FICHIER
-  --sim-dump FICHIER   écrire les registres simulés dans FICHIER à la fin de hmdx
-  --data-dir DOSSIER   garder le fichier de réglages dans DOSSIER au lieu du dossier par défaut
-                       (à côté du programme dans un arbre de compilation ou une copie
-                       personnelle, sinon ~/.local/share/hmdx)
-  --event-log FICHIER  ajouter aussi chaque événement à FICHIER au format JSON Lines
-  --verify-interval S  relire les limites de la puce toutes les S secondes et les rétablir
-                       si elles ont changé (60 par défaut ; 0 : jamais)
-  --headless           fonctionner sans écran : les avertissements vont sur la sortie
-                       d&apos;erreur et dans le journal des événements ; SIGTERM l&apos;arrête
-  --metrics-file FICHIER écrire des métriques Prometheus (format textfile de node_exporter)
-  --metrics-interval S fréquence d&apos;écriture (15 par défaut)
-  --fans-full          mettre toutes les sorties ventilateur de la puce à pleine vitesse et quitter
-  --alert-command PROGRAMME
-                       lancer PROGRAMME (sans shell, sans arguments) quand un avertissement est
-                       levé ou retiré, que la puce est reprogrammée ou qu&apos;une sortie ventilateur
-                       passe en sécurité ; des variables HMDX_* disent ce qui s&apos;est passé
-                       (par défaut : alertCommand dans hmdx.conf)
-  --minimized          démarrer caché dans la zone de notification (réduit s&apos;il n&apos;y en a pas)
+  --simulate[=MODEL]   simuler la puce : hma, hmb, hmc ou hmdf (par défaut hmb)
+  --scenario FILE      piloter la puce simulée par un script (implique
+                       --simulate) ; les instructions sont décrites dans
+                       man hmdx, section SCENARIO LANGUAGE
+  --sim-trace FILE     écrire chaque accès aux ports de la simulation dans FILE
+  --sim-dump FILE      écrire les registres simulés dans FILE à la fin de hmdx
+  --data-dir DIR       garder le fichier de réglages dans DIR plutôt que dans
+                       le dossier habituel (à côté du programme dans un
+                       dossier de compilation ou une copie personnelle, sinon
+                       ~/.local/share/hmdx)
+  --event-log FILE     ajouter aussi chaque événement à FILE en JSON Lines
+  --verify-interval S  relire les limites de la puce toutes les S secondes et
+                       les rétablir si elles ont changé (par défaut 60 ;
+                       0 : jamais)
+  --headless           fonctionner sans écran : les avertissements vont sur la
+                       sortie d&apos;erreur et dans le journal ; SIGTERM l&apos;arrête
+  --metrics-file FILE  écrire les métriques Prometheus (format fichier texte
+                       de node_exporter)
+  --metrics-interval S fréquence d&apos;écriture (par défaut 15)
+  --fans-full          mettre chaque sortie ventilateur à pleine vitesse, puis
+                       quitter
+  --alert-command PROGRAM
+                       lancer PROGRAM (sans interpréteur, sans arguments)
+                       quand un avertissement apparaît ou disparaît, que la
+                       puce est reprogrammée ou qu&apos;un ventilateur passe en
+                       sécurité ; les variables HMDX_* disent ce qui s&apos;est
+                       passé (par défaut : alertCommand dans hmdx.conf)
+  --minimized          démarrer caché dans la zone de notification (réduit
+                       s&apos;il n&apos;y en a pas)
   --help               afficher cette aide
   --version            afficher la version
 </translation>
@@ -342,6 +386,21 @@ températures et contact du boîtier.
     </message>
 </context>
 <context>
+    <name>hmdx::CurvePointFields</name>
+    <message>
+        <source>Chosen point:</source>
+        <translation>Point choisi :</translation>
+    </message>
+    <message>
+        <source>&amp;Temperature:</source>
+        <translation>&amp;Température :</translation>
+    </message>
+    <message>
+        <source>D&amp;uty:</source>
+        <translation>P&amp;uissance :</translation>
+    </message>
+</context>
+<context>
     <name>hmdx::EventLogModel</name>
     <message>
         <source>Time</source>
@@ -397,7 +456,7 @@ températures et contact du boîtier.
     </message>
     <message>
         <source>shut down</source>
-        <translation>Arrêt</translation>
+        <translation>Extinction</translation>
     </message>
     <message>
         <source>limit changed</source>
@@ -405,11 +464,11 @@ températures et contact du boîtier.
     </message>
     <message>
         <source>default</source>
-        <translation>Valeurs par défaut</translation>
+        <translation>Valeurs d&apos;usine</translation>
     </message>
     <message>
         <source>save</source>
-        <translation>Enregistré</translation>
+        <translation>Enregistrement</translation>
     </message>
     <message>
         <source>save failed</source>
@@ -474,6 +533,53 @@ températures et contact du boîtier.
         <source>Event Log</source>
         <translation>Journal des événements</translation>
     </message>
+    <message>
+        <source>Select an event to read it in full here.</source>
+        <translation>Sélectionnez un événement pour le lire ici en entier.</translation>
+    </message>
+    <message>
+        <source>Search events</source>
+        <translation>Rechercher dans les événements</translation>
+    </message>
+    <message>
+        <source>All items</source>
+        <translation>Tous les éléments</translation>
+    </message>
+    <message>
+        <source>All kinds</source>
+        <translation>Tous les types</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>hmdx::FanControl</name>
+    <message>
+        <source>full</source>
+        <translation>pleine vitesse</translation>
+    </message>
+    <message>
+        <source>fixed %1%</source>
+        <translation>fixe %1 %</translation>
+    </message>
+    <message>
+        <source>curve on sensor %1</source>
+        <translation>courbe sur le capteur %1</translation>
+    </message>
+    <message>
+        <source>output %1 %2</source>
+        <translation>sortie %1 : %2</translation>
+    </message>
 </context>
 <context>
     <name>hmdx::FanControlSettings</name>
@@ -532,23 +638,33 @@ températures et contact du boîtier.
 <context>
     <name>hmdx::FanCurveEditor</name>
     <message>
-        <source>Drag a point to move it, double-click to add one, right-click a point to remove it.</source>
-        <translation>Faites glisser un point pour le déplacer, double-cliquez pour en ajouter un, cliquez du bouton droit sur un point pour le retirer.</translation>
-    </message>
-    <message>
         <source>Duty (%)</source>
-        <translation>Rapport cyclique (%)</translation>
+        <translation>Puissance (%)</translation>
     </message>
     <message>
         <source>Temperature (°C)</source>
         <translation>Température (°C)</translation>
+    </message>
+    <message>
+        <source>Drag a point to move it, double-click to add one, right-click a point to remove it.
+Keys: Left and Right (Home, End) choose a point; Up and Down change its duty, Shift+Left and Shift+Right its temperature, by 10 with Ctrl (Page Up and Page Down: duty by 10); Insert adds a point after it; Delete removes it.</source>
+        <translation>Faites glisser un point pour le déplacer, double-cliquez pour en ajouter un, clic droit sur un point pour le supprimer.
+Clavier : Gauche et Droite (Début, Fin) choisissent un point ; Haut et Bas changent sa puissance, Maj+Gauche et Maj+Droite sa température, par pas de 10 avec Ctrl (Page préc. et Page suiv. : puissance par pas de 10) ; Inser ajoute un point après lui ; Suppr le supprime.</translation>
+    </message>
+    <message>
+        <source>Full speed above %1 °C</source>
+        <translation>Pleine vitesse au-dessus de %1 °C</translation>
+    </message>
+    <message>
+        <source>%1 °C, %2 %</source>
+        <translation>%1 °C, %2 %</translation>
     </message>
 </context>
 <context>
     <name>hmdx::FanFailsafe</name>
     <message>
         <source>under control</source>
-        <translation>sous contrôle</translation>
+        <translation>régulé</translation>
     </message>
     <message>
         <source>sensor not monitored</source>
@@ -556,7 +672,7 @@ températures et contact du boîtier.
     </message>
     <message>
         <source>sensor reads outside -40..125 C</source>
-        <translation>capteur hors de -40..125 C</translation>
+        <translation>mesure du capteur hors de -40..125 C</translation>
     </message>
     <message>
         <source>sensor above its high limit</source>
@@ -598,16 +714,12 @@ températures et contact du boîtier.
         <translation>Courbe</translation>
     </message>
     <message>
-        <source>Drag a point to move it; double-click to add one; right-click a point to remove it.</source>
-        <translation>Faites glisser un point pour le déplacer ; double-cliquez pour en ajouter un ; cliquez du bouton droit sur un point pour le retirer.</translation>
-    </message>
-    <message>
         <source>&amp;Mode:</source>
         <translation>&amp;Mode :</translation>
     </message>
     <message>
         <source>&amp;Duty:</source>
-        <translation>&amp;Rapport :</translation>
+        <translation>&amp;Puissance :</translation>
     </message>
     <message>
         <source>&amp;Sensor:</source>
@@ -622,24 +734,12 @@ températures et contact du boîtier.
         <translation>M&amp;inimum :</translation>
     </message>
     <message>
-        <source>Not controlled: the output stays at full speed.</source>
-        <translation>Non commandée : la sortie reste à pleine vitesse.</translation>
+        <source>Drag a point to move it, double-click to add one, right-click to remove it. Keys: the arrows choose and move a point, Insert adds one, Delete removes it.</source>
+        <translation>Faites glisser un point pour le déplacer, double-cliquez pour en ajouter un, clic droit pour le supprimer. Clavier : les flèches choisissent et déplacent un point, Inser en ajoute un, Suppr le supprime.</translation>
     </message>
     <message>
-        <source>Duty %2 %, output %3 of 255</source>
-        <translation>Rapport %2 %, sortie %3 sur 255</translation>
-    </message>
-    <message>
-        <source>Failsafe: full speed, %1.</source>
-        <translation>Sécurité : pleine vitesse, %1.</translation>
-    </message>
-    <message>
-        <source>Failsafe: not active.</source>
-        <translation>Sécurité : inactive.</translation>
-    </message>
-    <message>
-        <source>Control temperature %1 °C, duty %2 %, output %3 of 255</source>
-        <translation>Température de commande %1 °C, rapport %2 %, sortie %3 sur 255</translation>
+        <source>Points above %1 °C are never reached: there the failsafe runs the fan at full speed.</source>
+        <translation>Les points au-dessus de %1 °C ne sont jamais atteints : la sécurité y fait tourner le ventilateur à pleine vitesse.</translation>
     </message>
 </context>
 <context>
@@ -655,6 +755,80 @@ températures et contact du boîtier.
     <message>
         <source>%1 low limit</source>
         <translation>%1 limite basse</translation>
+    </message>
+    <message>
+        <source>Fan speed: the fuller the bar, the faster the fan turns</source>
+        <translation>Vitesse du ventilateur : plus la barre est remplie, plus le ventilateur tourne vite</translation>
+    </message>
+</context>
+<context>
+    <name>hmdx::FanSafety</name>
+    <message>
+        <source>%1; started again on the next tick</source>
+        <translation>%1 ; relancé au cycle suivant</translation>
+    </message>
+</context>
+<context>
+    <name>hmdx::FanStatusText</name>
+    <message>
+        <source>under control</source>
+        <translation>régulé</translation>
+    </message>
+    <message>
+        <source>sensor not monitored</source>
+        <translation>capteur non surveillé</translation>
+    </message>
+    <message>
+        <source>sensor reads outside -40..125 °C</source>
+        <translation>mesure du capteur hors de -40..125 °C</translation>
+    </message>
+    <message>
+        <source>sensor above its high limit</source>
+        <translation>capteur au-dessus de sa limite haute</translation>
+    </message>
+    <message>
+        <source>fan stalled below full speed</source>
+        <translation>ventilateur bloqué sous la pleine vitesse</translation>
+    </message>
+    <message>
+        <source>system going to sleep</source>
+        <translation>mise en veille du système</translation>
+    </message>
+    <message>
+        <source>hmdx ending</source>
+        <translation>hmdx se termine</translation>
+    </message>
+    <message>
+        <source>no fan guardian</source>
+        <translation>pas de gardien des ventilateurs</translation>
+    </message>
+    <message>
+        <source>Not controlled: the output stays at full speed.</source>
+        <translation>Non régulée : la sortie reste à pleine vitesse.</translation>
+    </message>
+    <message>
+        <source>Failsafe (%1): full speed, output %2 of 255</source>
+        <translation>Sécurité (%1) : pleine vitesse, sortie %2 sur 255</translation>
+    </message>
+    <message>
+        <source>Fixed duty: %1 %, output %2 of 255</source>
+        <translation>Puissance fixe : %1 %, sortie %2 sur 255</translation>
+    </message>
+    <message>
+        <source>Curve: waiting for the sensor&apos;s first reading; output %1 of 255</source>
+        <translation>Courbe : en attente de la première mesure du capteur ; sortie %1 sur 255</translation>
+    </message>
+    <message>
+        <source>Curve: %1 °C gives %2 %; output %3 of 255</source>
+        <translation>Courbe : %1 °C donne %2 % ; sortie %3 sur 255</translation>
+    </message>
+    <message>
+        <source>Failsafe: not active.</source>
+        <translation>Sécurité : inactive.</translation>
+    </message>
+    <message>
+        <source>Failsafe: full speed, %1.</source>
+        <translation>Sécurité : pleine vitesse, %1.</translation>
     </message>
 </context>
 <context>
@@ -693,7 +867,7 @@ températures et contact du boîtier.
     </message>
     <message>
         <source>Last %1 s</source>
-        <translation>%1 dernières s</translation>
+        <translation>%1 dernières secondes</translation>
     </message>
     <message>
         <source>Within limits</source>
@@ -710,10 +884,6 @@ températures et contact du boîtier.
     <message>
         <source>High limit</source>
         <translation>Limite haute</translation>
-    </message>
-    <message>
-        <source>%1 (%2)</source>
-        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>No readings of %1 in this range.</source>
@@ -738,6 +908,30 @@ températures et contact du boîtier.
     <message>
         <source>CSV files (*.csv)</source>
         <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Comparer</translation>
+    </message>
+    <message>
+        <source>Plot other items of the same unit beside this one</source>
+        <translation>Tracer à côté de celui-ci d&apos;autres éléments de même unité</translation>
+    </message>
+    <message>
+        <source>closed</source>
+        <translation>fermé</translation>
+    </message>
+    <message>
+        <source>open</source>
+        <translation>ouvert</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>, lowest %1, highest %2</source>
+        <translation>, minimum %1, maximum %2</translation>
     </message>
 </context>
 <context>
@@ -768,6 +962,76 @@ températures et contact du boîtier.
     </message>
 </context>
 <context>
+    <name>hmdx::ItemActions</name>
+    <message>
+        <source>monitor</source>
+        <translation>suivi</translation>
+    </message>
+    <message>
+        <source>warn at once</source>
+        <translation>avertissement immédiat</translation>
+    </message>
+    <message>
+        <source>warn after 3</source>
+        <translation>avertissement après 3 défaillances</translation>
+    </message>
+    <message>
+        <source>beep</source>
+        <translation>bip</translation>
+    </message>
+    <message>
+        <source>%1: %2 off -&gt; on</source>
+        <translation>%1 : %2 désactivé -&gt; activé</translation>
+    </message>
+    <message>
+        <source>%1: %2 on -&gt; off</source>
+        <translation>%1 : %2 activé -&gt; désactivé</translation>
+    </message>
+    <message>
+        <source>ignore</source>
+        <translation>ignorer</translation>
+    </message>
+    <message>
+        <source>disable</source>
+        <translation>désactiver</translation>
+    </message>
+    <message>
+        <source>declined</source>
+        <translation>refusée par l&apos;utilisateur</translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation>non autorisée</translation>
+    </message>
+    <message>
+        <source>requested</source>
+        <translation>demandée</translation>
+    </message>
+</context>
+<context>
+    <name>hmdx::Items</name>
+    <message>
+        <source>System</source>
+        <translation>Carte mère</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Autre</translation>
+    </message>
+    <message>
+        <source>Case Open</source>
+        <translation>Boîtier ouvert</translation>
+    </message>
+    <message>
+        <source>RPM</source>
+        <translation>tr/min</translation>
+    </message>
+    <message>
+        <source>Case open</source>
+        <translation>Boîtier ouvert</translation>
+    </message>
+</context>
+<context>
     <name>hmdx::JsonLinesSink</name>
     <message>
         <source>Cannot open the event log %1: %2</source>
@@ -784,6 +1048,17 @@ températures et contact du boîtier.
     <message>
         <source>The event log %1 is not read as fast as events come: events are dropped, and the file will say how many once its reader catches up. Monitoring goes on.</source>
         <translation>Le journal des événements %1 n&apos;est pas lu aussi vite que les événements arrivent : des événements sont abandonnés, et le fichier en dira le nombre dès que son lecteur aura rattrapé son retard. La surveillance continue.</translation>
+    </message>
+</context>
+<context>
+    <name>hmdx::Limits</name>
+    <message>
+        <source>low</source>
+        <translation>limite basse</translation>
+    </message>
+    <message>
+        <source>high</source>
+        <translation>limite haute</translation>
     </message>
 </context>
 <context>
@@ -873,11 +1148,11 @@ températures et contact du boîtier.
     </message>
     <message>
         <source>Do you want to shut down your System?</source>
-        <translation>Voulez-vous arrêter le système ?</translation>
+        <translation>Voulez-vous éteindre l&apos;ordinateur ?</translation>
     </message>
     <message>
         <source> You don&apos;t have the priviledge to shut down VUradav1 </source>
-        <translation> Vous n&apos;avez pas le droit d&apos;arrêter VUradav1 </translation>
+        <translation> Vous n&apos;avez pas le droit d&apos;éteindre VUradav1 </translation>
     </message>
     <message>
         <source>LOAD Device Driver fail!</source>
@@ -905,7 +1180,7 @@ températures et contact du boîtier.
     </message>
     <message>
         <source>Board Sentinel</source>
-        <translation>Board Sentinel</translation>
+        <translation>Sentinelle de la carte mère</translation>
     </message>
     <message>
         <source>Fan control is off: the fan guardian cannot be started (%1). Without it a crash or a kill could leave a fan slow, so every fan output stays at full speed. hmdx tries again at every tick.</source>
@@ -916,7 +1191,7 @@ températures et contact du boîtier.
     <name>hmdx::MetricsPublisher</name>
     <message>
         <source>Cannot write the metrics file %1: %2 Trying again in %3 s; monitoring goes on.</source>
-        <translation>Impossible d’écrire le fichier de mesures %1 : %2 Nouvel essai dans %3 s ; la surveillance continue.</translation>
+        <translation>Impossible d&apos;écrire le fichier de métriques %1 : %2 Nouvel essai dans %3 s ; la surveillance continue.</translation>
     </message>
 </context>
 <context>
@@ -940,6 +1215,10 @@ températures et contact du boîtier.
     <message>
         <source>Fan off</source>
         <translation>Arrêté</translation>
+    </message>
+    <message>
+        <source>factory settings, not yet saved</source>
+        <translation>réglages d&apos;usine, pas encore enregistrés</translation>
     </message>
 </context>
 <context>
@@ -997,6 +1276,21 @@ températures et contact du boîtier.
     </message>
 </context>
 <context>
+    <name>hmdx::Program</name>
+    <message>
+        <source>unknown model</source>
+        <translation>modèle inconnu</translation>
+    </message>
+    <message>
+        <source>%1, chip ID %2, ports %3/%4</source>
+        <translation>%1, ID de puce %2, ports %3/%4</translation>
+    </message>
+    <message>
+        <source>exit code %1</source>
+        <translation>code de sortie %1</translation>
+    </message>
+</context>
+<context>
     <name>hmdx::QtTrayIcon</name>
     <message>
         <source>&amp;Restore</source>
@@ -1008,10 +1302,18 @@ températures et contact du boîtier.
     </message>
 </context>
 <context>
-    <name>hmdx::RowHistory</name>
+    <name>hmdx::RowWidgets</name>
     <message>
-        <source>open</source>
-        <translation>ouvert</translation>
+        <source>The scale&apos;s low end</source>
+        <translation>Bas de l&apos;échelle</translation>
+    </message>
+    <message>
+        <source>The scale&apos;s high end</source>
+        <translation>Haut de l&apos;échelle</translation>
+    </message>
+    <message>
+        <source>The marker shows the reading against the limits</source>
+        <translation>Le repère situe la mesure par rapport aux limites</translation>
     </message>
 </context>
 <context>
@@ -1090,6 +1392,10 @@ températures et contact du boîtier.
         <source>%1 high limit</source>
         <translation>%1 limite haute</translation>
     </message>
+    <message>
+        <source>Hysteresis: once the temperature went above its high limit, the chip&apos;s alarm clears only below this temperature</source>
+        <translation>Hystérésis : une fois la limite haute dépassée, l&apos;alarme de la puce ne cesse qu&apos;en dessous de cette température</translation>
+    </message>
 </context>
 <context>
     <name>hmdx::UpDown</name>
@@ -1133,7 +1439,7 @@ températures et contact du boîtier.
     </message>
     <message>
         <source>Warning!!!</source>
-        <translation>Avertissement!!!</translation>
+        <translation>Avertissement !!!</translation>
     </message>
     <message>
         <source>Your Vcore voltage exceed the limits.</source>
@@ -1173,19 +1479,19 @@ températures et contact du boîtier.
     </message>
     <message>
         <source>Your CPU FAN Speed exceed the limits.</source>
-        <translation>La vitesse de votre CPU FAN dépasse les limites.</translation>
+        <translation>La vitesse du ventilateur CPU FAN dépasse les limites.</translation>
     </message>
     <message>
         <source>Your FAN1 Speed exceed the limits.</source>
-        <translation>La vitesse de votre FAN1 dépasse les limites.</translation>
+        <translation>La vitesse du ventilateur FAN1 dépasse les limites.</translation>
     </message>
     <message>
         <source>Your Fan 3 Speed exceed the limits.</source>
-        <translation>La vitesse de votre ventilateur 3 dépasse les limites.</translation>
+        <translation>La vitesse du ventilateur 3 dépasse les limites.</translation>
     </message>
     <message>
         <source>Your system temperature exceed the limits.</source>
-        <translation>La température de votre système dépasse les limites.</translation>
+        <translation>La température de la carte mère dépasse les limites.</translation>
     </message>
     <message>
         <source>Your CPU  temperature exceed the limits.</source>
@@ -1193,7 +1499,7 @@ températures et contact du boîtier.
     </message>
     <message>
         <source>Your certain device temperature exceed the limits.</source>
-        <translation>La température d&apos;un de vos périphériques dépasse les limites.</translation>
+        <translation>La température d&apos;un autre composant dépasse les limites.</translation>
     </message>
     <message>
         <source>Your PC Case has been opened.</source>
@@ -1213,7 +1519,7 @@ températures et contact du boîtier.
     </message>
     <message>
         <source>Shut Down</source>
-        <translation>Arrêter</translation>
+        <translation>Éteindre</translation>
     </message>
     <message>
         <source>Ignore this Warning Message.</source>
@@ -1225,7 +1531,7 @@ températures et contact du boîtier.
     </message>
     <message>
         <source>Exit Windows</source>
-        <translation>Arrêter le système</translation>
+        <translation>Éteindre l&apos;ordinateur</translation>
     </message>
     <message>
         <source>Warning!</source>

@@ -2,6 +2,7 @@
 #include "AlertCommand.h"
 
 #include "chip/PortPermissions.h"
+#include "platform/Filled.h"
 
 #include <QCoreApplication>
 #include <QProcess>
@@ -38,6 +39,17 @@ void signalGroup(const QProcess& process, int signal) {
         ::kill(-pid_t(pid), signal);
 }
 
+std::string said(const char* context, const char* text) {
+    return QCoreApplication::translate(context, text).toStdString();
+}
+
+// A detail in English for the log, and in the user's language for people.
+Event Detailed(Event e, const char* form, std::initializer_list<std::string_view> args) {
+    e.detail = Filled(form, args);
+    e.detailForPeople = Filled(said("AlertCommand", form), args);
+    return e;
+}
+
 std::string seconds(std::chrono::milliseconds t) {
     const long long ms = t.count();
     return ms % 1000 == 0 ? std::to_string(ms / 1000) + " s" : std::to_string(ms) + " ms";
@@ -65,11 +77,12 @@ void AlertCommand::write(const Event& e) {
         return;
     if (m_waiting.size() >= kMostWaiting) {
         if (m_dropped++ == 0)
-            m_log.record({.kind = EventKind::AlertEventsDropped,
-                          .detail = std::to_string(kMostWaiting) +
-                                    " events already wait for the alert command; this one and "
-                                    "later ones are not run until it catches up",
-                          .warning = true});
+            m_log.record(Detailed({.kind = EventKind::AlertEventsDropped, .warning = true},
+                                  QT_TRANSLATE_NOOP("AlertCommand",
+                                                    "%1 events already wait for the alert "
+                                                    "command; this one and later ones are not "
+                                                    "run until it catches up"),
+                                  {std::to_string(kMostWaiting)}));
         return;
     }
     m_waiting.push_back(e);
@@ -89,10 +102,11 @@ void AlertCommand::startWaiting() {
         start(std::move(next));
     }
     if (m_dropped > 0 && m_waiting.size() < kMostWaiting) {
-        m_log.record({.kind = EventKind::AlertEventsDropped,
-                      .detail = std::to_string(m_dropped) +
-                                " events were not run while the alert command was behind",
-                      .warning = true});
+        m_log.record(
+            Detailed({.kind = EventKind::AlertEventsDropped, .warning = true},
+                     QT_TRANSLATE_NOOP("AlertCommand",
+                                       "%1 events were not run while the alert command was behind"),
+                     {std::to_string(m_dropped)}));
         m_dropped = 0;
     }
 }
@@ -153,20 +167,25 @@ void AlertCommand::overdue(Run& run) {
 
 void AlertCommand::finished(Run& run, int exitCode, bool crashed) {
     readOutput(run);
-    std::string output = run.output.trimmed().toStdString();
+    const std::string output = run.output.trimmed().toStdString();
     if (run.outputDropped > 0)
-        output += " [" + std::to_string(run.outputDropped) + " more bytes not kept]";
-    if (!output.empty())
-        record(run, EventKind::AlertCommandOutput, output, false);
+        record(run, EventKind::AlertCommandOutput,
+               QT_TRANSLATE_NOOP("AlertCommand", "%1 [%2 more bytes not kept]"),
+               {output, std::to_string(run.outputDropped)}, false);
+    else if (!output.empty())
+        record(run, EventKind::AlertCommandOutput, "%1", {output}, false);
     if (run.ended) {
         record(run, EventKind::AlertCommandFailed,
-               "still running after " + seconds(timeout) + ": ended", true);
+               QT_TRANSLATE_NOOP("AlertCommand", "still running after %1: ended"),
+               {seconds(timeout)}, true);
         // What it started may ignore SIGTERM and outlive it: the SIGKILL still comes.
         killGroupLater(run.group);
     } else if (crashed)
-        record(run, EventKind::AlertCommandFailed, "ended by a signal", true);
+        record(run, EventKind::AlertCommandFailed,
+               QT_TRANSLATE_NOOP("AlertCommand", "ended by a signal"), {}, true);
     else if (exitCode != 0)
-        record(run, EventKind::AlertCommandFailed, "exit code " + std::to_string(exitCode), true);
+        record(run, EventKind::AlertCommandFailed,
+               QT_TRANSLATE_NOOP("AlertCommand", "exit code %1"), {std::to_string(exitCode)}, true);
     forget(run);
 }
 
@@ -175,7 +194,8 @@ void AlertCommand::cannotStart(Run& run) {
     const bool tell = !m_toldCannotStart;
     m_toldCannotStart = true;
     if (tell)
-        record(run, EventKind::AlertCommandFailed, "cannot start " + m_program + ": " + why, true);
+        record(run, EventKind::AlertCommandFailed,
+               QT_TRANSLATE_NOOP("AlertCommand", "cannot start %1: %2"), {m_program, why}, true);
     forget(run);
     if (tell && m_tell)
         m_tell(QCoreApplication::translate("AlertCommand",
@@ -207,12 +227,20 @@ void AlertCommand::forget(Run& run) {
     }
 }
 
-void AlertCommand::record(const Run& run, EventKind kind, std::string detail, bool warning) {
-    m_log.record({.kind = kind,
-                  .item = run.cause.item,
-                  .caption = run.cause.caption,
-                  .detail = EventWord(run.cause.kind) + ": " + std::move(detail),
-                  .warning = warning});
+void AlertCommand::record(const Run& run, EventKind kind, const char* form,
+                          std::initializer_list<std::string_view> args, bool warning) {
+    // Which event ran it leads, by its word or its name in the window.
+    const char* cause = InfoOf(run.cause.kind).word;
+    const std::string detail = Filled(form, args);
+    m_log.record(
+        {.kind = kind,
+         .item = run.cause.item,
+         .caption = run.cause.caption,
+         .detail = EventWord(run.cause.kind) + ": " + detail,
+         .warning = warning,
+         .detailForPeople = Filled(
+             said("AlertCommand", QT_TRANSLATE_NOOP("AlertCommand", "%1: %2")),
+             {said("hmdx::EventLogModel", cause), Filled(said("AlertCommand", form), args)})});
 }
 
 } // namespace hmdx

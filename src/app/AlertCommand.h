@@ -8,8 +8,10 @@
 #include <cstddef>
 #include <deque>
 #include <functional>
+#include <initializer_list>
 #include <list>
 #include <string>
+#include <string_view>
 
 class QProcess;
 class QTimer;
@@ -66,7 +68,9 @@ private:
     void cannotStart(Run& run);
     void forget(Run& run);
     void killGroupLater(qint64 group);
-    void record(const Run& run, EventKind kind, std::string detail, bool warning);
+    // The detail is `form` filled with `args`: in English for the log, translated for people.
+    void record(const Run& run, EventKind kind, const char* form,
+                std::initializer_list<std::string_view> args, bool warning);
 
     std::string m_program;
     EventLog& m_log;

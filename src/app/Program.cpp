@@ -15,6 +15,7 @@
 #include "monitor/NotificationSink.h"
 #include "monitor/Session.h"
 #include "platform/Journal.h"
+#include "ui/ScreenPlacement.h"
 #include "ui/dialogs/Dialogs.h"
 #include "ui/main/MainWindow.h"
 
@@ -156,8 +157,10 @@ int runSession(Machine& m, ProgramEnvironment& env, Backend& backend, const Comm
         env.activation->listen([&window] { window->restoreFromTray(); });
     if (window && options.minimized) // to the tray, as a close
         window->hideInsteadOfClosing(MainWindow::CloseReason::User);
-    else if (window)
+    else if (window) {
+        PlaceOnScreen(&*window);
         window->show();
+    }
     const int code = QuitOnSignal::requested() ? kExitOk : env.eventLoop(session);
     if (env.activation)
         env.activation->listen(nullptr); // the window goes with this function
@@ -208,11 +211,25 @@ std::string checkOutputFolders(const CommandLine& options) {
     return {};
 }
 
-std::string describeStart(const Machine& m) {
-    char ids[64];
-    std::snprintf(ids, sizeof ids, ", chip ID 0x%02X, ports 0x%04X/0x%04X", m.chip.chipId,
-                  m.chip.bus.indexPort, m.chip.bus.indexPort + 1);
-    return std::string(m.chip.model() ? m.chip.model()->name : "unknown model") + ids;
+// `said` gives a text as the log has it (English) or in the user's language.
+template <typename Said> std::string describeStart(const Machine& m, Said said) {
+    char id[16], index[16], data[16];
+    std::snprintf(id, sizeof id, "0x%02X", unsigned(m.chip.chipId));
+    std::snprintf(index, sizeof index, "0x%04X", unsigned(m.chip.bus.indexPort));
+    std::snprintf(data, sizeof data, "0x%04X", unsigned(m.chip.bus.indexPort + 1));
+    const std::string model = m.chip.model()
+                                  ? std::string(m.chip.model()->name)
+                                  : said(QT_TRANSLATE_NOOP("hmdx::Program", "unknown model"));
+    return Filled(said(QT_TRANSLATE_NOOP("hmdx::Program", "%1, chip ID %2, ports %3/%4")),
+                  {model, id, index, data});
+}
+
+std::string english(const char* text) {
+    return text;
+}
+
+std::string translated(const char* text) {
+    return Translated("hmdx::Program", text);
 }
 
 } // namespace
@@ -259,9 +276,14 @@ int RunProgram(const CommandLine& options, ProgramEnvironment& env) {
                    ? kExitOk
                    : kExitStartupFailed;
     if (outcome == StartupOutcome::Ready) {
-        m.events.record({.kind = EventKind::Start, .detail = describeStart(m)});
+        m.events.record({.kind = EventKind::Start,
+                         .detail = describeStart(m, english),
+                         .detailForPeople = describeStart(m, translated)});
         code = runSession(m, env, backend, options, notices);
-        m.events.record({.kind = EventKind::End, .detail = "exit code " + std::to_string(code)});
+        const char* ended = QT_TRANSLATE_NOOP("hmdx::Program", "exit code %1");
+        m.events.record({.kind = EventKind::End,
+                         .detail = Filled(ended, {std::to_string(code)}),
+                         .detailForPeople = Filled(translated(ended), {std::to_string(code)})});
     }
     backend.finish();
     return code;

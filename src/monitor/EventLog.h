@@ -32,6 +32,7 @@ struct Event {
     // The reading and limits with the user's decimal and grouping characters, "4,03", for the
     // window and notifications; empty: as above.
     std::string valueForPeople{}, lowForPeople{}, highForPeople{};
+    std::string captionForPeople{}; // in the user's language: "Gehäuse offen"
 };
 
 // The form for people where an event has one.

@@ -31,16 +31,29 @@ std::string outputName(int output) {
     return "output " + std::to_string(output);
 }
 
-std::string describeSettings(const FanOutputSettings& s) {
+// An output's settings as the log has them (`text` keeps the English) or as people read them.
+template <typename Text> std::string describeSettings(const FanOutputSettings& s, Text text) {
     switch (s.mode) {
     case FanMode::Full:
-        return "full";
+        return text(QT_TRANSLATE_NOOP("hmdx::FanControl", "full"));
     case FanMode::Fixed:
-        return "fixed " + std::to_string(s.duty) + "%";
+        return Filled(text(QT_TRANSLATE_NOOP("hmdx::FanControl", "fixed %1%")),
+                      {std::to_string(s.duty)});
     case FanMode::Curve:
-        return "curve on sensor " + std::to_string(s.sensor);
+        return Filled(text(QT_TRANSLATE_NOOP("hmdx::FanControl", "curve on sensor %1")),
+                      {std::to_string(s.sensor)});
     }
     return {};
+}
+
+template <typename Text>
+std::string describeOutputs(const FanOutputSettings* outputs, int count, Text text) {
+    std::string all;
+    for (int o = 1; o <= count; ++o)
+        all += (o > 1 ? ", " : "") +
+               Filled(text(QT_TRANSLATE_NOOP("hmdx::FanControl", "output %1 %2")),
+                      {std::to_string(o), describeSettings(outputs[o - 1], text)});
+    return all;
 }
 
 } // namespace
@@ -99,11 +112,15 @@ std::string FanControl::load(const std::filesystem::path& file) {
 
 std::optional<std::string> FanControl::apply(const FanControlSettings& settings) {
     take(settings);
-    std::string detail;
-    for (int o = 1; o <= outputCount(); ++o)
-        detail += (o > 1 ? ", " : "") + outputName(o) + " " +
-                  describeSettings(m_settings.outputs[size_t(o - 1)]);
-    m_monitor.machine().events.record({.kind = EventKind::FanSettingsChanged, .detail = detail});
+    const auto english = [](const char* s) { return std::string(s); };
+    const auto people = [](const char* s) {
+        return QCoreApplication::translate("hmdx::FanControl", s).toStdString();
+    };
+    const FanOutputSettings* outputs = m_settings.outputs.data();
+    m_monitor.machine().events.record(
+        {.kind = EventKind::FanSettingsChanged,
+         .detail = describeOutputs(outputs, outputCount(), english),
+         .detailForPeople = describeOutputs(outputs, outputCount(), people)});
     if (m_file.empty())
         return std::nullopt;
     return SaveFanControl(m_file, m_settings, outputCount());
@@ -177,10 +194,12 @@ FanFailsafe FanControl::sensorFault(const FanOutputSettings& s) const {
     const double degrees = r.value;
     if (std::isnan(degrees) || degrees < kColdestSensorReading || degrees > kHottestSensorReading)
         return FanFailsafe::BadReading;
-    const int sensor = s.sensor - 1;
-    const double high =
-        TemperatureScale(sensor).degreesAt(m_monitor.limits().temperature(sensor).high.value());
-    return degrees > high ? FanFailsafe::AboveLimit : FanFailsafe::None;
+    return degrees > failsafeAbove(s.sensor) ? FanFailsafe::AboveLimit : FanFailsafe::None;
+}
+
+double FanControl::failsafeAbove(int sensor) const {
+    const int s = sensor - 1;
+    return TemperatureScale(s).degreesAt(m_monitor.limits().temperature(s).high.value());
 }
 
 // A fan that stands while driven below full speed may not start again by itself.

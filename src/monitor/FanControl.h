@@ -70,6 +70,8 @@ public:
     void setGuarded(bool guarded);
 
     const FanOutputState& state(int output) const { return m_state[size_t(output - 1)]; }
+    // The sensor's (1..3) high limit in degrees: a reading above it runs its outputs full.
+    double failsafeAbove(int sensor) const;
     bool anyControlled() const;
     // Called when which outputs are controlled, or their registers, change.
     std::function<void()> onControlChanged;

@@ -3,7 +3,9 @@
 
 #include "CrashWrites.h"
 #include "chip/FullSpeed.h"
+#include "platform/Filled.h"
 
+#include <QCoreApplication>
 #include <utility>
 
 namespace hmdx {
@@ -39,9 +41,14 @@ void FanSafety::tick() {
         return;
     }
     if (std::optional<std::string> ended = m_guardian.reap()) {
-        m_events.record({.kind = EventKind::FanGuardianEnded,
-                         .detail = *ended + "; started again on the next tick",
-                         .warning = true});
+        const char* form =
+            QT_TRANSLATE_NOOP("hmdx::FanSafety", "%1; started again on the next tick");
+        m_events.record(
+            {.kind = EventKind::FanGuardianEnded,
+             .detail = Filled(form, {*ended}),
+             .warning = true,
+             .detailForPeople = Filled(
+                 QCoreApplication::translate("hmdx::FanSafety", form).toStdString(), {*ended})});
         return;
     }
     m_guardian.heartbeat();

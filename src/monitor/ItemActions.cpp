@@ -5,8 +5,10 @@
 #include "MachineControl.h"
 #include "Monitor.h"
 #include "chip/Shutdown.h"
+#include "platform/Filled.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace hmdx {
@@ -18,11 +20,17 @@ struct SwitchName {
     const char* name; // as the configuration event names it
 };
 constexpr SwitchName kSwitches[] = {
-    {&ItemActions::Snapshot::monitored, "monitor"},
-    {&ItemActions::Snapshot::warnAtOnce, "warn at once"},
-    {&ItemActions::Snapshot::warnAfterThree, "warn after 3"},
-    {&ItemActions::Snapshot::beep, "beep"},
+    {&ItemActions::Snapshot::monitored, QT_TRANSLATE_NOOP("hmdx::ItemActions", "monitor")},
+    {&ItemActions::Snapshot::warnAtOnce, QT_TRANSLATE_NOOP("hmdx::ItemActions", "warn at once")},
+    {&ItemActions::Snapshot::warnAfterThree,
+     QT_TRANSLATE_NOOP("hmdx::ItemActions", "warn after 3")},
+    {&ItemActions::Snapshot::beep, QT_TRANSLATE_NOOP("hmdx::ItemActions", "beep")},
 };
+
+// An event's detail in the user's language; the log keeps the English.
+std::string Said(const char* text) {
+    return QCoreApplication::translate("hmdx::ItemActions", text).toStdString();
+}
 
 } // namespace
 
@@ -80,16 +88,21 @@ void ItemActions::recordChanges(const Snapshot& before) {
     const Snapshot after = now();
     if (after == before)
         return;
-    std::string detail;
+    std::string detail, forPeople;
     for (int i = 0; i < kItemCount; ++i)
         for (const SwitchName& s : kSwitches) {
             const int was = (before.*s.field)[size_t(i)], is = (after.*s.field)[size_t(i)];
             if (was == is)
                 continue;
-            detail += (detail.empty() ? "" : "; ") + std::string(kItems[size_t(i)].configCaption) +
-                      ": " + s.name + (is ? " off -> on" : " on -> off");
+            const std::string_view item = kItems[size_t(i)].configCaption;
+            const char* form = is ? QT_TRANSLATE_NOOP("hmdx::ItemActions", "%1: %2 off -> on")
+                                  : QT_TRANSLATE_NOOP("hmdx::ItemActions", "%1: %2 on -> off");
+            const char* separator = detail.empty() ? "" : "; ";
+            detail += separator + Filled(form, {item, s.name});
+            forPeople += separator + Filled(Said(form), {item, Said(s.name)});
         }
-    machine().events.record({.kind = EventKind::ConfigurationChanged, .detail = detail});
+    machine().events.record(
+        {.kind = EventKind::ConfigurationChanged, .detail = detail, .detailForPeople = forPeople});
 }
 
 void ItemActions::ignore(int item) {
@@ -103,9 +116,11 @@ void ItemActions::disable(int item) {
 }
 
 bool ItemActions::confirmCaseAction(bool ignore, const QString& password) {
-    const char* action = ignore ? "ignore" : "disable";
+    const char* action = ignore ? QT_TRANSLATE_NOOP("hmdx::ItemActions", "ignore")
+                                : QT_TRANSLATE_NOOP("hmdx::ItemActions", "disable");
     Event e = m_monitor.itemEvent(kCaseOpenItem, EventKind::PasswordAccepted);
     e.detail = action;
+    e.detailForPeople = Said(action);
     if (!PasswordMatches(machine().settings.password, password)) {
         e.kind = EventKind::PasswordRefused;
         e.warning = true;
@@ -119,10 +134,13 @@ bool ItemActions::confirmCaseAction(bool ignore, const QString& password) {
 }
 
 void ItemActions::shutDown(int item, MessageBoxes& boxes, PowerOff& power) {
-    static constexpr const char* kOutcome[] = {"declined", "refused", "requested"};
+    static constexpr const char* kOutcome[] = {QT_TRANSLATE_NOOP("hmdx::ItemActions", "declined"),
+                                               QT_TRANSLATE_NOOP("hmdx::ItemActions", "refused"),
+                                               QT_TRANSLATE_NOOP("hmdx::ItemActions", "requested")};
     const ShutdownOutcome outcome = ShutdownSystem(boxes, machine().chip.io, power);
     Event e = m_monitor.itemEvent(item, EventKind::ShutDown);
     e.detail = kOutcome[int(outcome)];
+    e.detailForPeople = Said(kOutcome[int(outcome)]);
     e.warning = outcome == ShutdownOutcome::Refused;
     machine().events.record(std::move(e));
 }

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ItemTable.h"
 
+#include <QCoreApplication>
 #include <QtGlobal>
+#include <string>
 
 namespace hmdx {
 namespace {
@@ -38,17 +40,37 @@ constexpr std::array<ItemInfo, kItemCount> kItems{{
      QT_TRANSLATE_NOOP("hmdx::WarningDialog", "Your FAN1 Speed exceed the limits.")},
     {"FAN2", "FAN2", "frmFan3", kWarning,
      QT_TRANSLATE_NOOP("hmdx::WarningDialog", "Your Fan 3 Speed exceed the limits.")},
-    {"System", "System", "frmTemp1", kWarning,
+    {QT_TRANSLATE_NOOP("hmdx::Items", "System"), "System", "frmTemp1", kWarning,
      QT_TRANSLATE_NOOP("hmdx::WarningDialog", "Your system temperature exceed the limits.")},
     {"CPU", "CPU", "frmTemp2", kWarning,
      QT_TRANSLATE_NOOP("hmdx::WarningDialog", "Your CPU  temperature exceed the limits.")},
-    {"Other", "Other", "frmTemp3", kWarning,
+    {QT_TRANSLATE_NOOP("hmdx::Items", "Other"), "Other", "frmTemp3", kWarning,
      QT_TRANSLATE_NOOP("hmdx::WarningDialog",
                        "Your certain device temperature exceed the limits.")},
     // The case switch has no row name in the main window, only its status line.
-    {"", "Case Open", "frmCaseOpen", kWarning,
+    {"", QT_TRANSLATE_NOOP("hmdx::Items", "Case Open"), "frmCaseOpen", kWarning,
      QT_TRANSLATE_NOOP("hmdx::WarningDialog", "Your PC Case has been opened.")},
 }};
+
+namespace {
+
+QString translated(std::string_view caption) {
+    return QCoreApplication::translate("hmdx::Items", std::string(caption).c_str());
+}
+
+} // namespace
+
+QString ShownCaption(int item) {
+    return translated(item == kCaseOpenItem ? kCaseOpenCaption : kItems[size_t(item)].caption);
+}
+
+QString ShownConfigCaption(int item) {
+    return translated(kItems[size_t(item)].configCaption);
+}
+
+QString ShownUnit(ItemKind kind, bool plain) {
+    return translated(plain ? PlainUnitOf(kind) : UnitOf(kind));
+}
 
 std::string_view UnitOf(ItemKind kind) {
     return kind == ItemKind::Temperature ? "°C" : PlainUnitOf(kind);
@@ -59,7 +81,7 @@ std::string_view PlainUnitOf(ItemKind kind) {
     case ItemKind::Voltage:
         return "V";
     case ItemKind::Fan:
-        return "RPM";
+        return QT_TRANSLATE_NOOP("hmdx::Items", "RPM");
     case ItemKind::Temperature:
         return "C";
     case ItemKind::CaseOpen:

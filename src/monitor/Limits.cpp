@@ -7,6 +7,7 @@
 #include "chip/ChipProgramming.h"
 #include "chip/ChipReading.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 #include <utility>
@@ -18,6 +19,10 @@ namespace {
 // limit of 0 would have no speed at all.
 constexpr int kLowestSetting = 1;
 constexpr int kHighestSetting = 254;
+
+// Which limit moved, in the log's words; people read them in their language.
+const char* const kLow = QT_TRANSLATE_NOOP("hmdx::Limits", "low");
+const char* const kHigh = QT_TRANSLATE_NOOP("hmdx::Limits", "high");
 
 } // namespace
 
@@ -145,7 +150,7 @@ void Limits::storeVoltage(int i, bool high, int scale) {
     Shown& shown = high ? v.highText : v.lowText;
     const Shown before = shown;
     shown = ShowTwoDecimals(volts);
-    tellMoved(i, high ? "high" : "low", before, shown);
+    tellMoved(i, high ? kHigh : kLow, before, shown);
     (high ? m_machine.settings.voltageHigh : m_machine.settings.voltageLow)[size_t(i)] = volts;
     WriteVoltageLimit(m_machine.chip, i, high, scale);
 }
@@ -153,12 +158,14 @@ void Limits::storeVoltage(int i, bool high, int scale) {
 void Limits::tellMoved(int item, const char* which, const Shown& before, const Shown& after) {
     if (!onChanged)
         return;
-    const std::string_view unit = PlainUnitOf(KindOf(item));
-    const auto change = [&](const std::string& from, const std::string& to) {
-        return std::string(which) + " " + from + " -> " + to + " " + std::string(unit);
-    };
-    onChanged(item, change(MachineText(before), MachineText(after)),
-              change(before.text.trimmed().toStdString(), after.text.trimmed().toStdString()));
+    const std::string unit(PlainUnitOf(KindOf(item)));
+    const std::string machine =
+        std::string(which) + " " + MachineText(before) + " -> " + MachineText(after) + " " + unit;
+    const QString people =
+        QStringLiteral("%1 %2 -> %3 %4")
+            .arg(QCoreApplication::translate("hmdx::Limits", which), before.text.trimmed(),
+                 after.text.trimmed(), ShownUnit(KindOf(item), true));
+    onChanged(item, machine, people.toStdString());
 }
 
 void Limits::loadFans() {
@@ -189,7 +196,7 @@ void Limits::fanMoved(int f) {
     m_machine.settings.fanCountLimit[size_t(f)] = count;
     const Shown before = fan.text;
     fan.text = ShowLimitSpeed(FanLimitSpeed(count, m_machine.settings.fanDivisor[size_t(f)]));
-    tellMoved(FanItem(f), "low", before, fan.text);
+    tellMoved(FanItem(f), kLow, before, fan.text);
     WriteFanCountLimit(m_machine.chip, f, uint8_t(count));
 }
 
@@ -236,7 +243,7 @@ void Limits::temperatureMoved(int t) {
     const Shown before = l.highText;
     l.lowText = ShowOneDecimal(degrees);
     l.highText = ShowOneDecimal(degrees);
-    tellMoved(TemperatureItem(t), "high", before, l.highText);
+    tellMoved(TemperatureItem(t), kHigh, before, l.highText);
     m_machine.settings.temperatureHigh[size_t(t)] = degrees;
     m_machine.settings.temperatureLow[size_t(t)] = degrees;
     WriteTemperatureLimits(m_machine.chip, t, h, h);

@@ -8,6 +8,7 @@
 #include "chip/ChipReading.h"
 #include "settings/SettingsFile.h"
 
+#include <QCoreApplication>
 #include <chrono>
 #include <cmath>
 
@@ -73,8 +74,11 @@ void Monitor::restoreDefaults() {
         whileStopped();
     SetDefaultSettings(m_machine.settings, m_machine.chip.presentItems(),
                        m_machine.chip.beepCapableItems());
+    const char* detail = QT_TRANSLATE_NOOP("hmdx::Monitor", "factory settings, not yet saved");
     m_machine.events.record(
-        {.kind = EventKind::Default, .detail = "factory settings, not yet saved"});
+        {.kind = EventKind::Default,
+         .detail = detail,
+         .detailForPeople = QCoreApplication::translate("hmdx::Monitor", detail).toStdString()});
     // The limits stay live: every limit the defaults move writes its register, quietly.
     m_machine.state.quietLimits = true;
     SetVcoreLimitsFromVid(m_machine.chip, m_machine.settings);
@@ -227,7 +231,7 @@ void Monitor::showCaseOpen(bool open) {
 }
 
 std::string Monitor::caption(int item) const {
-    return item == kCaseOpenItem ? "Case open" : std::string(kItems[size_t(item)].caption);
+    return std::string(item == kCaseOpenItem ? kCaseOpenCaption : kItems[size_t(item)].caption);
 }
 
 Event Monitor::itemEvent(int item, EventKind kind) const {
@@ -237,7 +241,10 @@ Event Monitor::itemEvent(int item, EventKind kind) const {
     e.caption = caption(item);
     const Shown& reading = m_readings[size_t(item)].shown;
     e.value = MachineText(reading);
-    e.valueForPeople = trimmed(reading);
+    e.captionForPeople = ShownCaption(item).toStdString();
+    // Words ("PC Case is opened") in the user's language; numbers have no translation.
+    e.valueForPeople =
+        QCoreApplication::translate("hmdx::Monitor", trimmed(reading).c_str()).toStdString();
     const Limits::ShownLimits shown = m_limits.shownFor(item);
     if (shown.low) {
         e.low = MachineText(*shown.low);

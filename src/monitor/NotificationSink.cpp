@@ -17,10 +17,10 @@ QString text(const std::string& s) {
 
 // The unit a row shows beside a number; words ("low_speed") go without.
 QString unitAfter(int item, const std::string& shown) {
-    const std::string_view unit = UnitOf(KindOf(item));
+    const QString unit = ShownUnit(KindOf(item));
     const bool number =
         !shown.empty() && (std::isdigit(static_cast<unsigned char>(shown[0])) || shown[0] == '-');
-    return number && !unit.empty() ? QString::fromUtf8(" " + std::string(unit)) : QString();
+    return number && !unit.isEmpty() ? QLatin1Char(' ') + unit : QString();
 }
 
 QString warningBody(const Event& e) {
@@ -74,7 +74,8 @@ void NotificationSink::write(const Event& e) {
     const Notice notice = InfoOf(e.kind).notice;
     if (notice == Notice::ItemWarning && isItem) {
         Notifier::Notification n;
-        n.summary = tr("%1 out of range").arg(text(e.caption)).toStdString();
+        n.summary =
+            tr("%1 out of range").arg(text(ForPeople(e.captionForPeople, e.caption))).toStdString();
         n.body = warningBody(e).toStdString();
         n.urgency = Notifier::Urgency::Critical;
         n.actionLabel = tr("Show").toStdString();

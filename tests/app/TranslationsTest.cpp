@@ -6,7 +6,9 @@
 #include "support/QtApp.h"
 
 #include <QCoreApplication>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <map>
 
 namespace hmdx {
@@ -71,6 +73,28 @@ TEST(Translations, LoadForTheirLanguageAndLeaveEnglishAsItIs) {
         const std::string shown = unreadable.text(
             QCoreApplication::translate(kSettingsMessageContext, unreadable.form).toStdString());
         EXPECT_EQ(shown.rfind(c.settings, 0), 0u) << shown;
+    }
+}
+
+// --help fits a terminal of 80 columns in every language, and the manual's synopsis names
+// every option it lists.
+TEST(Translations, HelpFitsATerminalAndTheManualNamesEveryOption) {
+    test::QtApp();
+    std::ifstream file(HMDX_TEST_DATA "/../../data/hmdx.1");
+    const std::string manual((std::istreambuf_iterator<char>(file)), {});
+    const std::string synopsis = manual.substr(0, manual.find(".SH DESCRIPTION"));
+    for (const char* language : {"", "de", "fr"}) {
+        const Translations translations{QLatin1String(language)};
+        for (const QString& line : QString::fromStdString(UsageText()).split(u'\n')) {
+            EXPECT_LE(line.size(), 80) << language << ": " << line.toStdString();
+            const QString option = line.trimmed().section(u' ', 0, 0).section(u'[', 0, 0);
+            if (*language != 0 || !option.startsWith(u"--"))
+                continue;
+            std::string roff; // as the manual writes it: "\-\-event\-log"
+            for (const char ch : option.toStdString())
+                roff += ch == '-' ? std::string("\\-") : std::string(1, ch);
+            EXPECT_NE(synopsis.find(roff), std::string::npos) << roff;
+        }
     }
 }
 

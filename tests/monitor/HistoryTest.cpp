@@ -6,12 +6,18 @@
 #include "monitor/HistorySeries.h"
 #include "support/QtApp.h"
 #include "ui/dialogs/HistoryCsv.h"
+#include "ui/dialogs/HistoryTimeAxis.h"
 #include "ui/dialogs/HistoryWindow.h"
 
+#include <QCategoryAxis>
+#include <QChart>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QGraphicsScene>
+#include <QGraphicsTextItem>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -215,8 +221,20 @@ std::array<HistoryItemInfo, 16> Items() {
     std::array<HistoryItemInfo, 16> items;
     items[0] = {QStringLiteral("+3.3V"), QStringLiteral("V"),
                 [](uint8_t r, bool) { return r * 0.016; }};
-    items[1] = {QStringLiteral("Fan 1"), QStringLiteral("RPM"), Fan};
+    items[1] = {QStringLiteral("Fan 1"), QStringLiteral("RPM"), Fan, 0};
+    items[2] = {QStringLiteral("+5V"), QStringLiteral("V"), items[0].toUnit};
+    items[3] = {QStringLiteral("Vcore"), QStringLiteral("V"), items[0].toUnit};
+    items[15] = {QStringLiteral("Case Open"), QString(), {}, 0, true};
     return items;
+}
+
+// `count` ticks up to t0, item i reading 200 + i, the case open for the last two.
+void Fill(ReadingHistory& h, int count) {
+    for (int s = 0; s < count; ++s) {
+        std::array<uint8_t, 16> raw{200, 201, 202, 203};
+        raw[15] = s >= count - 2;
+        h.record(t0 - seconds(count - 1 - s), raw, 0xFFFF);
+    }
 }
 
 // The window shows what the series builder gives for the item and range its boxes choose.
@@ -233,7 +251,7 @@ TEST(HistoryWindow, ShowsTheChosenItemOverTheChosenRange) {
     EXPECT_EQ(w.windowTitle(), QStringLiteral("History"));
     ASSERT_EQ(w.itemBox->count(), 16);
     EXPECT_EQ(w.itemBox->itemText(1), QStringLiteral("Fan 1"));
-    EXPECT_EQ(w.rangeBox->currentText(), QStringLiteral("Last hour"));
+    EXPECT_EQ(w.rangeBox->currentText(), QStringLiteral("Last 10 minutes"));
     EXPECT_EQ(w.pointCount(), 20);
     EXPECT_TRUE(w.status->text().startsWith(QStringLiteral("20 readings, ")));
     EXPECT_EQ(w.shownReadings().first(), QPointF(Ms(t0), 200 * 0.016));
@@ -265,6 +283,84 @@ TEST(HistoryWindow, EmptyHistoryShowsNothingAndCannotExport) {
     EXPECT_FALSE(w.exportButton->isEnabled());
     w.showItem(-3);
     EXPECT_EQ(w.item(), 0);
+}
+
+TEST(HistoryWindow, OpensOnTheShortestRangeHoldingTheDataAndFitsTheAxisToIt) {
+    QtApp(); // {seconds of data, range, axis start in seconds before t0: at least a minute}
+    const std::tuple<int, int, int> table[] = {
+        {20, 600, 60}, {300, 600, 299}, {1800, 3600, 1799}, {4000, 86400, 3999}};
+    for (const auto& [data, range, start] : table) {
+        ReadingHistory h(5000);
+        Fill(h, data);
+        HistoryWindow w(h, Items(), 0);
+        const auto* axis = static_cast<QValueAxis*>(w.chart->axes(Qt::Horizontal).first());
+        EXPECT_EQ(std::tuple(w.range(), axis->min(), axis->max()),
+                  std::tuple(range, Ms(t0 - seconds(start)), Ms(t0)));
+    }
+}
+
+TEST(HistoryWindow, TimeTicksFallOnRoundClockTimesInTheLocale) {
+    ::setenv("TZ", "Europe/Berlin", 1), ::tzset(); // t0 is 10:00
+    const system_clock::time_point from = t0 + 37s,
+                                   summer = sys_days{year{2026} / 3 / 29} - 3h + 37s;
+    const std::tuple<system_clock::time_point, seconds, QStringList> table[] = {
+        {from, 600s, {"10:02", "10:04", "10:06", "10:08", "10:10"}},
+        {from, 1h, {"10:10", "10:20", "10:30", "10:40", "10:50", "11:00"}},
+        {from, 24h, {"12:00", "15:00", "18:00", "21:00", "00:00", "03:00", "06:00", "09:00"}},
+        {from, 60s, {"10:00:40", "10:00:50", "10:01:00", "10:01:10", "10:01:20", "10:01:30"}},
+        {summer, 24h, {"00:00", "03:00", "06:00", "09:00", "12:00", "15:00", "18:00", "21:00"}}};
+    for (const auto& [start, span, want] : table) {
+        QStringList labels;
+        for (const TimeTick& tick : RoundTimeTicks(int64_t(Ms(start)), int64_t(Ms(start + span)), 8,
+                                                   QLocale(QLocale::German)))
+            labels << tick.label;
+        EXPECT_EQ(labels, want) << span.count();
+    }
+    ::unsetenv("TZ"), ::tzset();
+}
+
+// The case switch steps between two words. Items of the shown one's unit are drawn beside it,
+// named in a legend, in the locale's numbers; the shown item keeps its limits and its export.
+TEST(HistoryWindow, ShowsTheSwitchInWordsAndComparesItemsOfOneUnit) {
+    QtApp();
+    ReadingHistory h(100);
+    h.limits(t0 - 10s, 0, 3.0, 3.6);
+    Fill(h, 10);
+    HistoryWindow w(h, Items(), 15);
+    const double open = Ms(t0 - 1s);
+    EXPECT_EQ(w.shownReadings().mid(8), QList<QPointF>({{open, 0}, {open, 1}, {open + 1000, 1}}));
+    auto* levels = qobject_cast<QCategoryAxis*>(w.chart->axes(Qt::Vertical).first());
+    EXPECT_EQ(levels ? levels->categoriesLabels() : QStringList(), QStringList({"closed", "open"}));
+    EXPECT_FALSE(w.compareButton->isEnabled());
+
+    QLocale::setDefault(QLocale(QLocale::German));
+    w.showItem(0);
+    EXPECT_FALSE(w.chart->legend()->isVisible());
+    w.compare(1, true); // the fan: not of the unit, and not offered
+    w.compareButton->menu()->actions()[1]->setChecked(true); // Vcore
+    w.compare(2, true);
+    EXPECT_EQ(w.compared(), QList<int>({2, 3}));
+    EXPECT_EQ(w.shownReadings(2).last(), QPointF(Ms(t0), 203 * 0.016));
+    EXPECT_EQ(w.shownLow().first().y(), 3.0);
+    EXPECT_EQ(w.exportFileName(), "hmdx-+3.3V.csv");
+    EXPECT_TRUE(w.status->text().endsWith(", lowest 3,20 V, highest 3,20 V"));
+    w.show();
+    QCoreApplication::processEvents();
+    QStringList drawn; // the legend's and the axes' words
+    for (const QGraphicsItem* item : w.chart->scene()->items())
+        if (const auto* text = dynamic_cast<const QGraphicsTextItem*>(item);
+            text && text->isVisible())
+            drawn << text->toPlainText();
+    for (const char* word : {"Within limits", "High limit", "+3.3V", "+5V", "Vcore", "3,00"})
+        EXPECT_TRUE(drawn.contains(word)) << word;
+    EXPECT_FALSE(drawn.contains("closed") || drawn.contains("3.00"));
+    QLocale::setDefault(QLocale::c());
+
+    w.showItem(2); // of the same unit: the others stay, not the item itself
+    EXPECT_EQ(w.compared(), QList<int>({3}));
+    w.showItem(1);
+    EXPECT_TRUE(w.compared().isEmpty() && !w.chart->legend()->isVisible());
+    EXPECT_TRUE(w.minimumSizeHint().width() <= 1000 && w.minimumSizeHint().height() <= 600);
 }
 
 QByteArray Read(const QString& path) {
@@ -321,6 +417,13 @@ TEST(HistoryCsv, WritesEveryReadingAndAFailureLeavesWhatWasThere) {
     EXPECT_TRUE(error.endsWith(QString::fromLocal8Bit(std::strerror(EFBIG))))
         << error.toStdString();
     EXPECT_EQ(Read(path), csv);
+}
+
+TEST(HistoryCsv, FileNameIsTheCaptionMadeSafe) {
+    const QStringList captions{"CPU Temp", "In/Out", " . .hidden", "a\tb\n", ""},
+        names{"CPU Temp", "In_Out", "hidden", "a_b_", "history"};
+    for (qsizetype i = 0; i < captions.size(); ++i)
+        EXPECT_EQ(HistoryCsvFileName(captions[i]), "hmdx-" + names[i] + ".csv");
 }
 
 } // namespace

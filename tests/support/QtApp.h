@@ -5,9 +5,11 @@
 
 namespace hmdx::test {
 
-// The one QApplication of a widget test binary, always offscreen.
+// The one QApplication of a widget test binary, always offscreen (a test may give the offscreen
+// screens first).
 inline QApplication& QtApp() {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (!qEnvironmentVariable("QT_QPA_PLATFORM").startsWith(QLatin1String("offscreen")))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     static int argc = 1;
     static char name[] = "hmdx-tests";
     static char* argv[] = {name, nullptr};

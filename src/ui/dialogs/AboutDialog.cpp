@@ -10,7 +10,7 @@ namespace hmdx {
 
 AboutDialog::AboutDialog() : QDialog(nullptr) {
     setAttribute(Qt::WA_DeleteOnClose);
-    setObjectName(QStringLiteral("AboutDialog"));
+    setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(tr("About Hardware Monitor"));
     auto* layout = new QVBoxLayout(this);
     auto* frame = new QGroupBox(tr("r810/hmdx Hardware Monitor Product Utility"), this);

@@ -3,6 +3,7 @@
 
 #include "Dialogs.h"
 #include "monitor/ItemTable.h"
+#include "ui/ScreenPlacement.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -11,6 +12,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QSpacerItem>
 
 namespace hmdx {
 namespace {
@@ -62,7 +64,7 @@ QCheckBox* makeBox(QWidget* parent, const char* name, int item, bool checked) {
 
 ConfigurationDialog::ConfigurationDialog(Dialogs& forms) : QDialog(nullptr), m_dialogs(forms) {
     setAttribute(Qt::WA_DeleteOnClose);
-    setObjectName(QStringLiteral("ConfigurationDialog"));
+    setObjectName(QStringLiteral("frmConfig"));
     setWindowTitle(tr("Monitoring Config."));
     buildGrid();
 }
@@ -129,7 +131,7 @@ void ConfigurationDialog::buildRow(int item, int gridRow) {
     warnAtOnceBoxes[item] = makeBox(this, "chkWErr1", item, true);
     warnAfterThreeBoxes[item] = makeBox(this, "chkWErr3", item, false);
     beepBoxes[item] = makeBox(this, "ChkBeep", item, true);
-    nameRow(item, QString::fromUtf8(kItems[item].configCaption));
+    nameRow(item, ShownConfigCaption(item));
     placeRow(item, gridRow);
     connect(monitoredBoxes[item], &QCheckBox::toggled, this,
             [this, item] { monitoredToggled(item); });
@@ -142,6 +144,8 @@ void ConfigurationDialog::buildRow(int item, int gridRow) {
 
 void ConfigurationDialog::buildButtons(int gridRow) {
     auto* buttons = new QHBoxLayout;
+    // The grid packs its check boxes tight; the buttons keep the style's usual gap.
+    buttons->setSpacing(fontMetrics().height() / 2);
     buttons->addStretch();
     for (int i = 0; i < 2; ++i) {
         okCancelButtons[i] = new QPushButton(tr(kButtons[i]), this);
@@ -155,6 +159,8 @@ void ConfigurationDialog::buildButtons(int gridRow) {
     }
     buttons->addStretch();
     m_grid->addLayout(buttons, gridRow, 0, 1, kColumns);
+    // The dialog keeps the size its grid asks for; that size must leave its title whole.
+    m_grid->addItem(new QSpacerItem(WidthForTitle(this), 0), gridRow + 1, 0, 1, kColumns);
 }
 
 // The boxes have no text of their own; screen readers get the row and column instead.

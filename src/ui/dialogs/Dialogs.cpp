@@ -5,11 +5,10 @@
 #include "ConfigurationDialog.h"
 #include "PasswordDialog.h"
 #include "WarningDialog.h"
+#include "ui/ScreenPlacement.h"
 
 #include <QAction>
 #include <QCheckBox>
-#include <QGuiApplication>
-#include <QScreen>
 
 namespace hmdx {
 namespace {
@@ -21,12 +20,6 @@ void bringUp(QWidget* dialog) {
 }
 
 } // namespace
-
-void CentreOnScreen(QWidget* dialog) {
-    dialog->adjustSize();
-    if (QScreen* screen = QGuiApplication::primaryScreen())
-        dialog->move(screen->availableGeometry().center() - dialog->rect().center());
-}
 
 Dialogs::Dialogs(Machine& m, MessageBoxes& boxes, PowerOff& power)
     : m_machine(m), m_boxes(boxes), m_power(power) {}
@@ -71,6 +64,7 @@ void Dialogs::openPassword(PasswordAction mode) {
 void Dialogs::openAbout() {
     if (!m_about)
         m_about = new AboutDialog;
+    PlaceOnScreen(m_about);
     bringUp(m_about);
 }
 

@@ -75,7 +75,4 @@ private:
     std::array<QPointer<WarningDialog>, 16> m_warnings;
 };
 
-// Places a dialog at the centre of the screen.
-void CentreOnScreen(QWidget* dialog);
-
 } // namespace hmdx

@@ -3,12 +3,15 @@
 
 #include "FanOutputPanel.h"
 #include "chip/Items.h"
+#include "monitor/ItemTable.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QStandardItemModel>
 #include <QVBoxLayout>
+#include <array>
 
 namespace hmdx {
 
@@ -19,10 +22,10 @@ FanControlWindow::FanControlWindow(FanControl& fans, const Monitor& monitor, Mes
     setWindowTitle(tr("Fan Control"));
     QStringList sensors;
     for (int s = 0; s < 3; ++s)
-        sensors << QString::fromStdString(monitor.caption(TemperatureItem(s)));
+        sensors << ShownCaption(TemperatureItem(s));
     auto* row = new QHBoxLayout;
     for (int output = 1; output <= fans.outputCount(); ++output) {
-        const QString fan = QString::fromStdString(monitor.caption(FanItem(output - 1)));
+        const QString fan = ShownCaption(FanItem(output - 1));
         auto* panel = new FanOutputPanel(tr("Output %1: %2").arg(output).arg(fan), sensors, this);
         panel->setObjectName(QStringLiteral("fraOutput%1").arg(output));
         // A sensor the chip lacks could only ever hold its output at full speed.
@@ -49,9 +52,24 @@ FanControlSettings FanControlWindow::settings() const {
     return s;
 }
 
+// The limits are read again each tick: the main window moves them while this one is open.
 void FanControlWindow::refreshState() {
-    for (size_t i = 0; i < m_panels.size(); ++i)
-        m_panels[i]->showState(m_fans.state(int(i) + 1));
+    std::array<double, 3> above{};
+    for (int s = 0; s < 3; ++s)
+        above[size_t(s)] = m_fans.failsafeAbove(s + 1);
+    for (size_t i = 0; i < m_panels.size(); ++i) {
+        m_panels[i]->showFailsafeLimits(above);
+        m_panels[i]->showState(m_fans.state(int(i) + 1), m_fans.settings().outputs[i].mode);
+    }
+}
+
+// The state texts wrap, and the layout's minimum counts them a line each: without the height
+// they take at this width, a longer text would squeeze the chart.
+bool FanControlWindow::event(QEvent* event) {
+    const bool done = QDialog::event(event);
+    if (event->type() == QEvent::LayoutRequest || event->type() == QEvent::Resize)
+        setMinimumHeight(layout()->totalHeightForWidth(width()));
+    return done;
 }
 
 // Settings that did not change are not applied again: the file is left as it is.

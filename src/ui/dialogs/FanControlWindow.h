@@ -34,6 +34,9 @@ public:
 
     QDialogButtonBox* buttons = nullptr;
 
+protected:
+    bool event(QEvent* event) override;
+
 private:
     FanControl& m_fans;
     MessageBoxes& m_boxes;

@@ -1,14 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FanOutputPanel.h"
 
+#include "CurvePointFields.h"
 #include "FanCurveEditor.h"
+#include "FanStatusText.h"
 
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
-#include <QLocale>
 #include <QSpinBox>
+#include <algorithm>
 
 namespace hmdx {
 namespace {
@@ -28,6 +29,15 @@ QSpinBox* MakeSpin(QWidget* parent, const char* name, int top, const QString& su
     return spin;
 }
 
+// Texts that change with the state wrap within the panel's width and never widen the window.
+QLabel* MakeWrapping(QWidget* parent, const char* name, const QString& text = {}) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    label->setWordWrap(true);
+    return label;
+}
+
 } // namespace
 
 FanOutputPanel::FanOutputPanel(const QString& title, const QStringList& sensors, QWidget* parent)
@@ -43,14 +53,15 @@ FanOutputPanel::FanOutputPanel(const QString& title, const QStringList& sensors,
     hysteresis = MakeSpin(this, "spnHysteresis", kMaxHysteresis, QStringLiteral(" \u00b0C"));
     minimum = MakeSpin(this, "spnMinimum", kMaxPercent, QStringLiteral(" %"));
     curve = new FanCurveEditor(this);
-    m_hint = new QLabel(tr("Drag a point to move it; double-click to add one; right-click a "
-                           "point to remove it."),
-                        this);
-    m_hint->setWordWrap(true);
-    now = new QLabel(this);
-    now->setObjectName(QStringLiteral("lblNow"));
-    failsafe = new QLabel(this);
-    failsafe->setObjectName(QStringLiteral("lblFailsafe"));
+    point = new CurvePointFields(curve, this);
+    unreachable = MakeWrapping(this, "lblUnreachable");
+    unreachable->setStyleSheet(QStringLiteral("color: rgb(200, 0, 0);"));
+    m_hint = MakeWrapping(this, "lblHint",
+                          tr("Drag a point to move it, double-click to add one, right-click to "
+                             "remove it. Keys: the arrows choose and move a point, Insert adds "
+                             "one, Delete removes it."));
+    now = MakeWrapping(this, "lblNow");
+    failsafe = MakeWrapping(this, "lblFailsafe");
 
     auto* grid = new QGridLayout(this);
     const auto field = [&](int row, int column, const QString& text, QWidget* control) {
@@ -63,16 +74,20 @@ FanOutputPanel::FanOutputPanel(const QString& title, const QStringList& sensors,
     field(0, 2, tr("&Duty:"), duty);
     field(1, 0, tr("&Sensor:"), sensor);
     grid->addWidget(curve, 2, 0, 1, 5);
-    grid->addWidget(m_hint, 3, 0, 1, 5);
-    field(4, 0, tr("&Hysteresis:"), hysteresis);
-    field(4, 2, tr("M&inimum:"), minimum);
-    grid->addWidget(now, 5, 0, 1, 5);
-    grid->addWidget(failsafe, 6, 0, 1, 5);
+    grid->addWidget(point, 3, 0, 1, 5);
+    grid->addWidget(unreachable, 4, 0, 1, 5);
+    grid->addWidget(m_hint, 5, 0, 1, 5);
+    field(6, 0, tr("&Hysteresis:"), hysteresis);
+    field(6, 2, tr("M&inimum:"), minimum);
+    grid->addWidget(now, 7, 0, 1, 5);
+    grid->addWidget(failsafe, 8, 0, 1, 5);
     grid->setColumnStretch(4, 1);
     grid->setRowStretch(2, 1);
 
     connect(mode, &QComboBox::currentIndexChanged, this, &FanOutputPanel::enableForMode);
     connect(minimum, &QSpinBox::valueChanged, curve, &FanCurveEditor::setMinimum);
+    connect(sensor, &QComboBox::currentIndexChanged, this, &FanOutputPanel::showFailsafeLine);
+    connect(curve, &FanCurveEditor::pointsChanged, this, &FanOutputPanel::showFailsafeLine);
     enableForMode();
 }
 
@@ -84,6 +99,7 @@ void FanOutputPanel::showSettings(const FanOutputSettings& s) {
     hysteresis->setValue(s.hysteresis);
     minimum->setValue(s.minimum);
     curve->setCurve(m_hadPoints ? s.points : kFirstCurve, s.minimum);
+    showFailsafeLine();
 }
 
 FanOutputSettings FanOutputPanel::settings() const {
@@ -103,32 +119,37 @@ void FanOutputPanel::enableForMode() {
     const auto m = FanMode(mode->currentIndex());
     duty->setEnabled(m == FanMode::Fixed);
     sensor->setEnabled(m != FanMode::Full);
-    for (QWidget* w : std::initializer_list<QWidget*>{curve, m_hint, hysteresis, minimum})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{curve, point, unreachable, m_hint, hysteresis, minimum})
         w->setEnabled(m == FanMode::Curve);
 }
 
-void FanOutputPanel::showState(const FanOutputState& state) {
-    const auto& t = state.controlTemperature;
-    curve->setLive(t ? std::optional<QPointF>({*t, state.duty}) : std::nullopt);
-    if (!state.controlled) {
-        now->setText(tr("Not controlled: the output stays at full speed."));
-    } else {
-        const QLocale locale; // "33,0 °C" in German, as the main window's numbers
-        const QString text = t ? tr("Control temperature %1 °C, duty %2 %, output %3 of 255")
-                                     .arg(locale.toString(*t, 'f', 1))
-                               : tr("Duty %2 %, output %3 of 255");
-        now->setText(text.arg(locale.toString(state.duty, 'f', 0)).arg(state.written));
-    }
+void FanOutputPanel::showState(const FanOutputState& state, FanMode applied) {
+    curve->setLive(state.controlTemperature);
+    now->setText(FanStatusText::now(state, applied));
     const bool tripped = state.failsafe != FanFailsafe::None;
-    const std::string_view why = Describe(state.failsafe);
-    failsafe->setText(tripped ? tr("Failsafe: full speed, %1.")
-                                    .arg(QCoreApplication::translate("hmdx::FanFailsafe",
-                                                                     std::string(why).c_str()))
-                              : tr("Failsafe: not active."));
+    failsafe->setText(FanStatusText::failsafe(state.failsafe));
     const QString style =
         tripped ? QStringLiteral("color: rgb(200, 0, 0); font-weight: bold;") : QString();
     if (failsafe->styleSheet() != style) // a new sheet restyles the label even when the same
         failsafe->setStyleSheet(style);
+}
+
+void FanOutputPanel::showFailsafeLimits(const std::array<double, 3>& above) {
+    m_failsafeAbove = above;
+    showFailsafeLine();
+}
+
+void FanOutputPanel::showFailsafeLine() {
+    const double above = m_failsafeAbove[size_t(std::clamp(sensor->currentIndex(), 0, 2))];
+    curve->setFailsafeAbove(above);
+    const QString text = curve->unreachable() == 0
+                             ? QString()
+                             : tr("Points above %1 °C are never reached: there the failsafe "
+                                  "runs the fan at full speed.")
+                                   .arg(FanStatusText::degrees(above));
+    unreachable->setText(text);
+    unreachable->setVisible(!text.isEmpty());
 }
 
 } // namespace hmdx

@@ -5,6 +5,7 @@
 
 #include <QGroupBox>
 #include <QStringList>
+#include <array>
 
 class QComboBox;
 class QLabel;
@@ -12,6 +13,7 @@ class QSpinBox;
 
 namespace hmdx {
 
+class CurvePointFields;
 class FanCurveEditor;
 
 // One PWM output in the Fan Control window: its settings as the user sets them, and what
@@ -24,12 +26,17 @@ public:
 
     void showSettings(const FanOutputSettings& settings);
     FanOutputSettings settings() const;
-    void showState(const FanOutputState& state);
+    // `applied`: the mode in effect, which may not be the one being edited.
+    void showState(const FanOutputState& state, FanMode applied);
+    // Each sensor's high limit in degrees: the chosen sensor's is drawn on the curve.
+    void showFailsafeLimits(const std::array<double, 3>& above);
 
     QComboBox* mode = nullptr; // in FanMode's order
     QSpinBox* duty = nullptr;
     QComboBox* sensor = nullptr;
     FanCurveEditor* curve = nullptr;
+    CurvePointFields* point = nullptr;
+    QLabel* unreachable = nullptr; // says why points beyond the failsafe line are hollow
     QSpinBox* hysteresis = nullptr;
     QSpinBox* minimum = nullptr;
     QLabel* now = nullptr;
@@ -37,10 +44,13 @@ public:
 
 private:
     void enableForMode();
+    void showFailsafeLine();
 
     QLabel* m_hint = nullptr;
     // Points an output had, or none: a curve the user never chose is not written.
     bool m_hadPoints = false;
+    std::array<double, 3> m_failsafeAbove{kHottestSensorReading, kHottestSensorReading,
+                                          kHottestSensorReading};
 };
 
 } // namespace hmdx

@@ -33,6 +33,18 @@ QString Number(double v) {
 
 } // namespace
 
+QString HistoryCsvFileName(const QString& caption) {
+    QString name;
+    for (const QChar c : caption)
+        name +=
+            c == QLatin1Char('/') || c == QLatin1Char('\\') || !c.isPrint() ? QLatin1Char('_') : c;
+    qsizetype lead = 0; // a dot or blank in front would hide the file or look like nothing
+    while (lead < name.size() && (name[lead] == QLatin1Char('.') || name[lead].isSpace()))
+        ++lead;
+    name = name.mid(lead).trimmed().left(100);
+    return QStringLiteral("hmdx-%1.csv").arg(name.isEmpty() ? QStringLiteral("history") : name);
+}
+
 bool ExportHistoryCsv(const HistorySeries& series, const QString& path, QString* error) {
     const auto fail = [&](const QString& reason) {
         if (error)

@@ -12,4 +12,8 @@ namespace hmdx {
 // failure returns false with a message naming the file.
 bool ExportHistoryCsv(const HistorySeries& series, const QString& path, QString* error);
 
+// The file name the export offers for an item, "hmdx-CPU Temp.csv": its caption made safe for a
+// file name (no folder separator, control character or leading dot).
+QString HistoryCsvFileName(const QString& caption);
+
 } // namespace hmdx

@@ -23,7 +23,7 @@ constexpr char kWrongPassword[] =
 
 PasswordDialog::PasswordDialog(Dialogs& forms) : QDialog(nullptr), m_dialogs(forms) {
     setAttribute(Qt::WA_DeleteOnClose);
-    setObjectName(QStringLiteral("PasswordDialog"));
+    setObjectName(QStringLiteral("ConfirmPassword"));
     setWindowTitle(tr("Confirm Psssword"));
     auto* grid = new QGridLayout(this);
     promptLabel = new QLabel(tr("Input password:"), this);

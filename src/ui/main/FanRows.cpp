@@ -36,7 +36,7 @@ FanRows::FanRows(Monitor& monitor, QGroupBox* frame) : QObject(frame), m_monitor
 void FanRows::buildRow(int f, QGridLayout* grid) {
     QWidget* parent = grid->parentWidget();
     Row& r = row[f];
-    r.captionLabel = MakeLabel(QString::fromUtf8(kItems[FanItem(f)].caption), parent);
+    r.captionLabel = MakeLabel(ShownCaption(FanItem(f)), parent);
     r.lowUpDown = new UpDown(parent);
     r.lowLabel = MakeLabel(QString(), parent, Qt::AlignRight);
     r.speedBar = new QProgressBar(parent);
@@ -44,7 +44,7 @@ void FanRows::buildRow(int f, QGridLayout* grid) {
     r.speedBar->setValue(0);
     r.speedBar->setTextVisible(false);
     r.readingLabel = MakeStatusLabel(parent);
-    r.unitLabel = MakeLabel(QString::fromUtf8(PlainUnitOf(ItemKind::Fan)), parent);
+    r.unitLabel = MakeLabel(ShownUnit(ItemKind::Fan, true), parent);
     const char* names[] = {"lblFanItem",  "updFanLoLimit", "lblFanLoLimit",
                            "prbFanSpeed", "lblFanSpeed",   "lblFanUnit"};
     const auto controls = r.controls();
@@ -54,6 +54,7 @@ void FanRows::buildRow(int f, QGridLayout* grid) {
     }
     r.lowUpDown->setAccessibleName(tr("%1 low limit").arg(r.captionLabel->text()));
     r.readingLabel->setAccessibleName(r.captionLabel->text());
+    r.speedBar->setToolTip(tr("Fan speed: the fuller the bar, the faster the fan turns"));
     r.lowUpDown->bind(m_monitor.limits().fan(f).setting);
     connect(r.lowUpDown, &UpDown::edited, this, [this, f] { refreshLimits(f); });
 }
@@ -76,6 +77,8 @@ void FanRows::refreshLimits(int f) {
     r.lowUpDown->refresh();
     r.lowUpDown->setEnabled(limit.editable);
     r.lowLabel->setText(limit.text.text);
+    r.lowUpDown->setShownValue(limit.text.text.trimmed() + QLatin1Char(' ') +
+                               ShownUnit(ItemKind::Fan));
     DescribeStatus(r.readingLabel, StatusWords::description(m_monitor, FanItem(f)));
 }
 

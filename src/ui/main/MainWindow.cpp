@@ -8,7 +8,9 @@
 #include "TemperatureRows.h"
 #include "UpDown.h"
 #include "VoltageRows.h"
+#include "monitor/ItemTable.h"
 #include "ui/Resources.h"
+#include "ui/ScreenPlacement.h"
 #include "ui/dialogs/EventLogWindow.h"
 #include "ui/dialogs/FanControlWindow.h"
 
@@ -29,6 +31,7 @@ MainWindow::MainWindow(Services s)
       m_boxes(s.boxes), m_tray(s.tray), m_endProgram(std::move(s.endProgram)),
       m_history(m_monitor) {
     InitUiResources();
+    setObjectName(QStringLiteral("frmdoctor"));
     setWindowTitle(tr("r810/hmdx Hardware Monitor"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/hmdx.svg")));
     createFrames();
@@ -68,8 +71,7 @@ void MainWindow::createFrames() {
     m_rows.caseLine.statusLabel = new QLabel(closed, central);
     m_rows.caseLine.openedMark = new QRadioButton(central);
     m_rows.caseLine.statusLabel->setObjectName(QStringLiteral("lblCaseOpen"));
-    m_rows.caseLine.statusLabel->setAccessibleName(
-        QString::fromStdString(m_monitor.caption(kCaseOpenItem)));
+    m_rows.caseLine.statusLabel->setAccessibleName(ShownCaption(kCaseOpenItem));
     m_rows.caseLine.openedMark->setObjectName(QStringLiteral("optCaseOpened"));
     // It shows the chip's switch; the user cannot set it.
     m_rows.caseLine.openedMark->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -206,8 +208,8 @@ void MainWindow::openEventLog() {
     if (!m_eventLog) {
         m_eventLog = new EventLogWindow(m_machine.events);
         m_eventLog->setAttribute(Qt::WA_DeleteOnClose);
-        m_eventLog->resize(760, 420);
     }
+    PlaceOnScreen(m_eventLog);
     m_eventLog->show();
     m_eventLog->raise();
     m_eventLog->activateWindow();
@@ -218,6 +220,7 @@ void MainWindow::openFanControl() {
         m_fanWindow = new FanControlWindow(m_monitor.fans(), m_monitor, m_boxes, this);
         m_fanWindow->setAttribute(Qt::WA_DeleteOnClose);
     }
+    PlaceOnScreen(m_fanWindow);
     m_fanWindow->show();
     m_fanWindow->raise();
     m_fanWindow->activateWindow();
@@ -234,6 +237,7 @@ void MainWindow::exitProgram() {
 
 void MainWindow::restoreFromTray() {
     setWindowState(windowState() & ~Qt::WindowMinimized);
+    PlaceOnScreen(this);
     show();
     raise();
     activateWindow();

@@ -2,9 +2,9 @@
 #include "RowHistory.h"
 
 #include "monitor/ItemTable.h"
+#include "ui/ScreenPlacement.h"
 #include "ui/dialogs/HistoryWindow.h"
 
-#include <QCoreApplication>
 #include <QEvent>
 #include <QVariant>
 #include <QWidget>
@@ -14,10 +14,9 @@ namespace {
 
 constexpr const char* kItemProperty = "hmdxItem";
 
-QString unitOf(ItemKind kind) {
-    if (kind != ItemKind::CaseOpen)
-        return QString::fromUtf8(UnitOf(kind));
-    return QCoreApplication::translate("hmdx::RowHistory", "open");
+// The digits the item's row shows: whole turns, hundredths of a volt or degree.
+int DecimalsOf(ItemKind kind) {
+    return kind == ItemKind::Voltage || kind == ItemKind::Temperature ? 2 : 0;
 }
 
 } // namespace
@@ -36,12 +35,14 @@ void RowHistory::open(int item) {
         std::array<HistoryItemInfo, 16> items;
         for (int i = 0; i < kItemCount; ++i)
             items[i] = {
-                QString::fromStdString(m_monitor.caption(i)), unitOf(KindOf(i)),
-                [this, i](uint8_t raw, bool half) { return m_monitor.valueOf(i, raw, half); }};
+                ShownCaption(i), ShownUnit(KindOf(i)),
+                [this, i](uint8_t raw, bool half) { return m_monitor.valueOf(i, raw, half); },
+                DecimalsOf(KindOf(i)), KindOf(i) == ItemKind::CaseOpen};
         m_window = new HistoryWindow(m_monitor.machine().history, std::move(items), item);
         m_window->setAttribute(Qt::WA_DeleteOnClose);
     }
     m_window->showItem(item);
+    PlaceOnScreen(m_window);
     m_window->show();
     m_window->raise();
     m_window->activateWindow();

@@ -37,13 +37,14 @@ QLabel* MakeLabel(const QString& text, QWidget* parent, Qt::Alignment align) {
 }
 
 void FixSizeFor(QLabel* label, std::initializer_list<QString> texts) {
-    const QFontMetrics metrics = label->fontMetrics();
-    int width = 0;
-    for (const QString& text : texts)
-        width = std::max(width, metrics.horizontalAdvance(text));
-    const QMargins margins = label->contentsMargins();
-    label->setFixedSize(width + margins.left() + margins.right() + 2 * label->margin(),
-                        label->sizeHint().height());
+    const QString shown = label->text();
+    QSize size;
+    for (const QString& text : texts) {
+        label->setText(text);
+        size = size.expandedTo(label->sizeHint());
+    }
+    label->setText(shown);
+    label->setFixedSize(size);
 }
 
 QLabel* MakeStatusLabel(QWidget* parent) {
@@ -106,6 +107,13 @@ bool HasOutOfRangeFrame(const QWidget* status) {
 void DescribeStatus(QLabel* status, const QString& description) {
     if (status->accessibleDescription() != description)
         status->setAccessibleDescription(description);
+}
+
+void ExplainScale(QLabel* lowEnd, QWidget* scale, QLabel* highEnd) {
+    lowEnd->setToolTip(QCoreApplication::translate("hmdx::RowWidgets", "The scale's low end"));
+    highEnd->setToolTip(QCoreApplication::translate("hmdx::RowWidgets", "The scale's high end"));
+    scale->setToolTip(QCoreApplication::translate(
+        "hmdx::RowWidgets", "The marker shows the reading against the limits"));
 }
 
 } // namespace hmdx

@@ -49,6 +49,10 @@ void DescribeStatus(QLabel* status, const QString& description);
 // A word the monitor shows ("Fan off") in the user's language; a number as it is.
 QString ShownText(const QString& text);
 
+// Says what a scale's two end numbers and its marker and band show: the window has no
+// header over them.
+void ExplainScale(QLabel* lowEnd, QWidget* scale, QLabel* highEnd);
+
 // Gives the columns of a voltage or temperature frame the same widths in every frame, so the
 // scales of all rows line up. `texts` are the widest contents of columns 0, 1, 2, ...
 void SetColumnWidths(QGridLayout* grid, std::initializer_list<const char*> texts);

@@ -1,16 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "StatusWords.h"
 
+#include "RowWidgets.h"
 #include "chip/Items.h"
+#include "monitor/ItemTable.h"
 
 #include <QStringList>
 
 namespace hmdx {
 namespace {
-
-QString caption(const Monitor& monitor, int item) {
-    return QString::fromStdString(monitor.caption(item));
-}
 
 // The limits as the row shows them, the fans' with no leading blank.
 struct LimitTexts {
@@ -33,7 +31,7 @@ QString StatusWords::reading(const Monitor& monitor, int item) {
     const Shown& shown = monitor.reading(item).shown;
     const QString text = shown.text.trimmed();
     if (shown.decimals < 0) // words: "low_speed", "Fan off", the case
-        return text;
+        return ShownText(text);
     switch (KindOf(item)) {
     case ItemKind::Voltage:
         return tr("%1 V").arg(text);
@@ -65,7 +63,7 @@ QString StatusWords::description(const Monitor& monitor, int item) {
 
 QString StatusWords::outOfRangeLine(const Monitor& monitor, int item) {
     const LimitTexts limits = limitsOf(monitor, item);
-    const QString what = caption(monitor, item);
+    const QString what = ShownCaption(item);
     switch (KindOf(item)) {
     case ItemKind::Voltage:
         return tr("%1: %2, limits %3 to %4")
@@ -97,7 +95,7 @@ TrayState StatusWords::tray(const Monitor& monitor) {
     QStringList temperatures;
     for (int i = 0; i < kItemCount; ++i)
         if (KindOf(i) == ItemKind::Temperature && monitored(monitor, i))
-            temperatures << tr("%1 %2").arg(caption(monitor, i), reading(monitor, i));
+            temperatures << tr("%1 %2").arg(ShownCaption(i), reading(monitor, i));
     if (!temperatures.isEmpty())
         lines << temperatures.join(tr(", "));
     return {false, lines.join(QLatin1Char('\n'))};

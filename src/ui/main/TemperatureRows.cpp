@@ -40,7 +40,7 @@ TemperatureRows::TemperatureRows(Monitor& monitor, QGroupBox* frame)
 void TemperatureRows::buildRow(int t, QGridLayout* grid) {
     QWidget* parent = grid->parentWidget();
     Row& r = row[t];
-    r.captionLabel = MakeLabel(QString::fromUtf8(kItems[TemperatureItem(t)].caption), parent);
+    r.captionLabel = MakeLabel(ShownCaption(TemperatureItem(t)), parent);
     r.lowUpDown = new UpDown(parent);
     r.lowLabel = MakeLabel(QString(), parent, Qt::AlignRight);
     r.scaleLowLabel =
@@ -50,7 +50,7 @@ void TemperatureRows::buildRow(int t, QGridLayout* grid) {
     r.highLabel = MakeLabel(QString(), parent, Qt::AlignRight);
     r.highUpDown = new UpDown(parent);
     r.readingLabel = MakeStatusLabel(parent);
-    r.unitLabel = MakeLabel(QString::fromUtf8(PlainUnitOf(ItemKind::Temperature)), parent);
+    r.unitLabel = MakeLabel(ShownUnit(ItemKind::Temperature, true), parent);
     r.scaleSlider->setEnabled(false);
     const char* names[] = {
         "lblTempItem",    "updTempLoLimit", "lblTempLoLimit", "lblTempLoBound", "sldTemp",
@@ -62,6 +62,9 @@ void TemperatureRows::buildRow(int t, QGridLayout* grid) {
     }
     r.highUpDown->setAccessibleName(tr("%1 high limit").arg(r.captionLabel->text()));
     r.readingLabel->setAccessibleName(r.captionLabel->text());
+    ExplainScale(r.scaleLowLabel, r.scaleSlider, r.scaleHighLabel);
+    r.lowLabel->setToolTip(tr("Hysteresis: once the temperature went above its high limit, the "
+                              "chip's alarm clears only below this temperature"));
     TemperatureLimits& limits = m_monitor.limits().temperature(t);
     r.lowUpDown->bind(limits.hysteresis);
     r.highUpDown->bind(limits.high);
@@ -91,6 +94,8 @@ void TemperatureRows::refreshLimits(int t) {
     r.scaleSlider->setSelLength(limits.band.length);
     r.lowLabel->setText(limits.lowText.text);
     r.highLabel->setText(limits.highText.text);
+    r.highUpDown->setShownValue(limits.highText.text.trimmed() + QLatin1Char(' ') +
+                                ShownUnit(ItemKind::Temperature));
     DescribeStatus(r.readingLabel, StatusWords::description(m_monitor, TemperatureItem(t)));
 }
 

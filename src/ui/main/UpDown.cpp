@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/main/UpDown.h"
 
+#include "UpDownAccessible.h"
+
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QToolButton>
@@ -36,6 +39,7 @@ UpDown::UpDown(QWidget* parent)
     layout->addWidget(m_up);
     layout->addWidget(m_down);
     setFocusPolicy(Qt::TabFocus);
+    UpDownAccessible::install();
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     connect(m_up, &QToolButton::clicked, this, &UpDown::stepUp);
     connect(m_down, &QToolButton::clicked, this, &UpDown::stepDown);
@@ -69,6 +73,14 @@ void UpDown::setMaximum(int max) {
     m_model->setMaximum(max);
     updateArrows();
     emit edited();
+}
+
+void UpDown::setShownValue(const QString& text) {
+    if (text == m_shown)
+        return;
+    m_shown = text;
+    QAccessibleValueChangeEvent event(this, value());
+    QAccessible::updateAccessibility(&event);
 }
 
 QSize UpDown::sizeHint() const {

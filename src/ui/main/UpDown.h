@@ -31,6 +31,11 @@ public:
 
     QSize sizeHint() const override;
 
+    // The limit as the row shows it, for screen readers: the up-down's own value is a step on
+    // the chip's scale.
+    void setShownValue(const QString& text);
+    const QString& shownValue() const { return m_shown; }
+
     // For tests and keyboard users: one click on an arrow.
     void stepUp();
     void stepDown();
@@ -50,6 +55,7 @@ private:
     BoundedValue* m_model = &m_own;
     QToolButton* m_up;
     QToolButton* m_down;
+    QString m_shown;
 };
 
 } // namespace hmdx

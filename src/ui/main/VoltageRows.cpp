@@ -48,7 +48,7 @@ VoltageRows::VoltageRows(Monitor& monitor, QGroupBox* frame)
 void VoltageRows::buildRow(int i, QGridLayout* grid) {
     QWidget* parent = grid->parentWidget();
     Row& r = row[i];
-    r.captionLabel = MakeLabel(QString::fromUtf8(kItems[i].caption), parent);
+    r.captionLabel = MakeLabel(ShownCaption(i), parent);
     r.lowUpDown = new UpDown(parent);
     r.lowLabel = MakeLabel(QString(), parent, Qt::AlignRight);
     r.scaleLowLabel = MakeLabel(QString(), parent, Qt::AlignRight);
@@ -57,7 +57,7 @@ void VoltageRows::buildRow(int i, QGridLayout* grid) {
     r.highLabel = MakeLabel(QString(), parent, Qt::AlignRight);
     r.highUpDown = new UpDown(parent);
     r.readingLabel = MakeStatusLabel(parent);
-    r.unitLabel = MakeLabel(QString::fromUtf8(PlainUnitOf(ItemKind::Voltage)), parent);
+    r.unitLabel = MakeLabel(ShownUnit(ItemKind::Voltage, true), parent);
     r.gridRow = kFirstRow + i;
     r.scaleSlider->setEnabled(false);
     const char* names[] = {"lblItemName", "updLoLimit", "LblLoLimit", "lblLoBound", "SldVoltage",
@@ -70,6 +70,7 @@ void VoltageRows::buildRow(int i, QGridLayout* grid) {
     r.lowUpDown->setAccessibleName(tr("%1 low limit").arg(r.captionLabel->text()));
     r.highUpDown->setAccessibleName(tr("%1 high limit").arg(r.captionLabel->text()));
     r.readingLabel->setAccessibleName(r.captionLabel->text());
+    ExplainScale(r.scaleLowLabel, r.scaleSlider, r.scaleHighLabel);
     VoltageLimits& limits = m_monitor.limits().voltage(i);
     r.lowUpDown->bind(limits.low);
     r.highUpDown->bind(limits.high);
@@ -102,6 +103,10 @@ void VoltageRows::refreshLimits(int i) {
     r.scaleHighLabel->setText(limits.highBound);
     r.lowLabel->setText(limits.lowText.text);
     r.highLabel->setText(limits.highText.text);
+    r.lowUpDown->setShownValue(limits.lowText.text.trimmed() + QLatin1Char(' ') +
+                               ShownUnit(ItemKind::Voltage));
+    r.highUpDown->setShownValue(limits.highText.text.trimmed() + QLatin1Char(' ') +
+                                ShownUnit(ItemKind::Voltage));
     DescribeStatus(r.readingLabel, StatusWords::description(m_monitor, i));
 }
 

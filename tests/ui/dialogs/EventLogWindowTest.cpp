@@ -4,8 +4,15 @@
 #include "monitor/JournalSink.h"
 #include "support/QtApp.h"
 #include "support/SimRig.h"
+#include "ui/dialogs/EventFilter.h"
 
+#include <QAction>
+#include <QClipboard>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QLocale>
+#include <QPlainTextEdit>
 #include <QTableView>
 #include <gtest/gtest.h>
 #include <memory>
@@ -54,7 +61,7 @@ TEST(EventLogWindow, ShowsTheRunNewestFirstAndFollowsIt) {
     EXPECT_EQ(resets, 0);
     EXPECT_EQ(heard, full + 2);
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Event Log"));
-    EXPECT_EQ(window->table->model(), &model);
+    EXPECT_EQ(window->filter->sourceModel(), &model);
     ASSERT_EQ(model.rowCount(), full);
     QStringList headers, top;
     for (int c = EventLogModel::Name; c < model.columnCount(); ++c) {
@@ -107,6 +114,110 @@ TEST(EventLogWindow, ShowsTheUsersNumbersWhileProgramsGetADecimalPoint) {
             shown << window.model->data(window.model->index(int(std::size(rows) - 1 - i), c))
                          .toString();
         EXPECT_EQ(shown, rows[i].second);
+    }
+}
+
+// Oldest first: what the filter tests and the copy test look through.
+void RecordSample(EventLog& log) {
+    const Event sample[] = {
+        {.kind = EventKind::Start, .detail = "sim model, chip ID 0x30"},
+        {.kind = EventKind::WarningRaised, .item = 3, .caption = "+5V", .value = "6.72"},
+        {.kind = EventKind::Ignore, .item = 3, .caption = "+5V", .value = "6.72"},
+        {.kind = EventKind::ShutDown, .item = 9, .caption = "CPU FAN", .detail = "Declined"},
+        {.kind = EventKind::WarningRaised, .item = 9, .caption = "CPU FAN", .value = "1200"},
+    };
+    for (const Event& e : sample)
+        log.record(e);
+}
+
+QStringList Column(const QAbstractItemModel& m, int column) {
+    QStringList cells;
+    for (int r = 0; r < m.rowCount(); ++r)
+        cells << m.index(r, column).data().toString();
+    return cells;
+}
+
+// Item, kind and search narrow the rows together, newest still first; the search looks in
+// every column and ignores case; new events that match show up while the filter stands.
+TEST(EventLogWindow, FiltersByItemKindAndText) {
+    QtApp();
+    EventLog log;
+    RecordSample(log);
+    EventLogWindow window(log);
+    struct Case {
+        int item, kind; // combo rows: 0 is "All"
+        const char* search;
+        QStringList kinds;
+    };
+    const int raised = int(EventKind::WarningRaised) + 1, item9 = 9 + 1;
+    const Case cases[] = {
+        {0, 0, "", {"warning raised", "shut down", "ignore", "warning raised", "start"}},
+        {0, raised, "", {"warning raised", "warning raised"}},
+        {item9, raised, "", {"warning raised"}},
+        {0, 0, "DECLINED", {"shut down"}},
+        {0, 0, " 6.72", {"ignore", "warning raised"}},
+        {0, 0, "chip id", {"start"}},
+        {4 + 1, 0, "", {}},
+    };
+    for (const Case& c : cases) {
+        window.items->setCurrentIndex(c.item);
+        window.kinds->setCurrentIndex(c.kind);
+        window.search->setText(QString::fromLatin1(c.search));
+        EXPECT_EQ(Column(*window.filter, EventLogModel::Name), c.kinds)
+            << c.item << " " << c.kind << " " << c.search;
+    }
+    window.items->setCurrentIndex(item9);
+    window.search->clear();
+    log.record({.kind = EventKind::Ignore, .item = 9, .caption = "CPU FAN"});
+    log.record({.kind = EventKind::Ignore, .item = 3, .caption = "+5V"});
+    EXPECT_EQ(Column(*window.filter, EventLogModel::Name),
+              QStringList({"ignore", "warning raised", "shut down"}));
+}
+
+void Key(QWidget* to, QKeySequence key) {
+    QKeyEvent press(QEvent::KeyPress, key[0].key(), key[0].keyboardModifiers());
+    QCoreApplication::sendEvent(to, &press);
+}
+
+// Copy puts the selected rows on the clipboard in the table's order, under a header line,
+// one line each with tab-separated cells; the pane shows the current event whole, however
+// long. Escape, Ctrl+W and the desktop's close keys close the window.
+TEST(EventLogWindow, CopiesShowsInFullAndClosesByKey) {
+    QtApp();
+    EventLog log;
+    RecordSample(log);
+    const std::string longDetail = std::string(300, 'x') + "\tend\nline";
+    log.record({.kind = EventKind::Save, .detail = longDetail});
+    EventLogWindow window(log);
+    window.show();
+    window.activateWindow();
+    QCoreApplication::processEvents(); // shortcuts go to the active window
+    EXPECT_TRUE(window.minimumSizeHint().width() <= 1000 &&
+                window.minimumSizeHint().height() <= 600);
+    window.table->selectRow(0);
+    EXPECT_TRUE(window.details->toPlainText().contains(QString::fromStdString(longDetail)));
+    window.table->setSelectionMode(QAbstractItemView::MultiSelection);
+    window.table->selectRow(3); // "ignore"
+    window.table->selectRow(2); // CPU FAN shut down
+    window.table->setFocus();
+    Key(window.table, QKeySequence::Copy);
+    const QStringList lines = QApplication::clipboard()->text().split('\n');
+    ASSERT_EQ(lines.size(), 5);
+    EXPECT_EQ(lines[0], "Time\tEvent\tItem\tReading\tLow\tHigh\tDetail");
+    EXPECT_TRUE(lines[1].endsWith("\tsave\t\t\t\t\t" + QString(300, 'x') + " end line"));
+    EXPECT_TRUE(lines[2].endsWith("\tshut down\tCPU FAN\t\t\t\tDeclined"));
+    EXPECT_TRUE(lines[3].endsWith("\tignore\t+5V\t6.72\t\t\t"));
+    EXPECT_EQ(lines[4], "");
+
+    const QKeySequence closing[] = {QKeySequence(Qt::Key_Escape),
+                                    QKeySequence(Qt::CTRL | Qt::Key_W),
+                                    QKeySequence(QKeySequence::Close)};
+    for (const QKeySequence& key : closing) {
+        window.show();
+        window.activateWindow();
+        QCoreApplication::processEvents();
+        Key(window.search, key);
+        EXPECT_FALSE(window.isVisible()) << key.toString().toStdString();
     }
 }
 

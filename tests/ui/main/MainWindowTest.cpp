@@ -62,6 +62,20 @@ TEST_F(MainWindowTest, RowsShowTheMonitor) {
     EXPECT_EQ(cpu.highLabel->text(), QStringLiteral("60.5"));
 }
 
+// What no header names says what it is when pointed at: the scales and their ends, the
+// temperatures' hysteresis, the fan bars.
+TEST_F(MainWindowTest, WhatNoHeaderNamesHasATip) {
+    std::vector<QWidget*> unnamed;
+    for (const auto& r : rig.w().voltageRows().row)
+        unnamed.insert(unnamed.end(), {r.scaleLowLabel, r.scaleSlider, r.scaleHighLabel});
+    for (const auto& r : rig.w().temperatureRows().row)
+        unnamed.insert(unnamed.end(), {r.lowLabel, r.scaleLowLabel, r.scaleSlider});
+    for (const auto& r : rig.w().fanRows().row)
+        unnamed.push_back(r.speedBar);
+    for (const QWidget* widget : unnamed)
+        EXPECT_FALSE(widget->toolTip().isEmpty()) << widget->objectName().toStdString();
+}
+
 TEST(MainWindow, HmcHidesItsAbsentRowsAndClosesTheVcoreBGap) {
     WindowRig rig(ScenarioFor("hmc"));
     VoltageRows& volts = rig.w().voltageRows();
