@@ -139,13 +139,6 @@ QStringList FitProblems(QWidget* window) {
                     if (v->columnWidth(c) < v->fontMetrics().horizontalAdvance(text) + 6)
                         problems << what + QStringLiteral("cell cut: ") + text;
                 }
-        if (auto* v = qobject_cast<QTableView*>(w); v && v->model()) // the last one stretches
-            for (int c = 0; c + 1 < v->model()->columnCount(); ++c)
-                for (int r = 0; r < v->model()->rowCount(); ++r) {
-                    const QString text = v->model()->index(r, c).data().toString();
-                    if (v->columnWidth(c) < v->fontMetrics().horizontalAdvance(text) + 6)
-                        problems << what + QStringLiteral("cell cut: ") + text;
-                }
         if (auto* g = qobject_cast<QGroupBox*>(w))
             if (g->width() < g->fontMetrics().horizontalAdvance(Plain(g->title())) + 16)
                 problems << what + QStringLiteral("title cut: ") + g->title();

@@ -7,6 +7,7 @@
 #include <QColor>
 #include <QLocale>
 #include <ctime>
+#include <iterator>
 
 namespace hmdx {
 
@@ -114,26 +115,15 @@ QVariant EventLogModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant EventLogModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+    // In Column's order.
+    static const char* const kHeaders[] = {
+        QT_TR_NOOP("Time"), QT_TR_NOOP("Event"), QT_TR_NOOP("Item"),  QT_TR_NOOP("Reading"),
+        QT_TR_NOOP("Low"),  QT_TR_NOOP("High"),  QT_TR_NOOP("Detail")};
+    static_assert(std::size(kHeaders) == ColumnCount);
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
+        section >= ColumnCount)
         return {};
-    switch (section) {
-    case Time:
-        return tr("Time");
-    case Name:
-        return tr("Event");
-    case Item:
-        return tr("Item");
-    case Reading:
-        return tr("Reading");
-    case Low:
-        return tr("Low");
-    case High:
-        return tr("High");
-    case Detail:
-        return tr("Detail");
-    default:
-        return {};
-    }
+    return tr(kHeaders[section]);
 }
 
 void EventLogModel::refresh() {

@@ -2,7 +2,6 @@
 #include "TemperatureRows.h"
 
 #include "RowWidgets.h"
-#include "ScaleSlider.h"
 #include "StatusWords.h"
 #include "UpDown.h"
 #include "monitor/Conversions.h"
@@ -16,11 +15,6 @@
 #include <algorithm>
 
 namespace hmdx {
-
-std::array<QWidget*, 10> TemperatureRows::Row::controls() const {
-    return {captionLabel,   lowUpDown, lowLabel,   scaleLowLabel, scaleSlider,
-            scaleHighLabel, highLabel, highUpDown, readingLabel,  unitLabel};
-}
 
 TemperatureRows::TemperatureRows(Monitor& monitor, QGroupBox* frame)
     : QObject(frame), m_monitor(monitor) {
@@ -38,31 +32,14 @@ TemperatureRows::TemperatureRows(Monitor& monitor, QGroupBox* frame)
 }
 
 void TemperatureRows::buildRow(int t, QGridLayout* grid) {
-    QWidget* parent = grid->parentWidget();
+    row[t] = ScaleRow::Build(grid, 1 + t, TemperatureItem(t), t,
+                             {"lblTempItem", "updTempLoLimit", "lblTempLoLimit", "lblTempLoBound",
+                              "sldTemp", "lblTempHiBound", "lblTempHiLimit", "updTempHiLimit",
+                              "lblStatusT", "lblT"});
     Row& r = row[t];
-    r.captionLabel = MakeLabel(ShownCaption(TemperatureItem(t)), parent);
-    r.lowUpDown = new UpDown(parent);
-    r.lowLabel = MakeLabel(QString(), parent, Qt::AlignRight);
-    r.scaleLowLabel =
-        MakeLabel(QString::number(TemperatureScale::kLowestDegrees), parent, Qt::AlignRight);
-    r.scaleSlider = new ScaleSlider(parent);
-    r.scaleHighLabel = MakeLabel(QString::number(TemperatureScale::kHighestDegrees), parent);
-    r.highLabel = MakeLabel(QString(), parent, Qt::AlignRight);
-    r.highUpDown = new UpDown(parent);
-    r.readingLabel = MakeStatusLabel(parent);
-    r.unitLabel = MakeLabel(ShownUnit(ItemKind::Temperature, true), parent);
-    r.scaleSlider->setEnabled(false);
-    const char* names[] = {
-        "lblTempItem",    "updTempLoLimit", "lblTempLoLimit", "lblTempLoBound", "sldTemp",
-        "lblTempHiBound", "lblTempHiLimit", "updTempHiLimit", "lblStatusT",     "lblT"};
-    const auto controls = r.controls();
-    for (int c = 0; c < int(controls.size()); ++c) {
-        controls[c]->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(names[c])).arg(t));
-        grid->addWidget(controls[c], 1 + t, c);
-    }
+    r.scaleLowLabel->setText(QString::number(TemperatureScale::kLowestDegrees));
+    r.scaleHighLabel->setText(QString::number(TemperatureScale::kHighestDegrees));
     r.highUpDown->setAccessibleName(tr("%1 high limit").arg(r.captionLabel->text()));
-    r.readingLabel->setAccessibleName(r.captionLabel->text());
-    ExplainScale(r.scaleLowLabel, r.scaleSlider, r.scaleHighLabel);
     r.lowLabel->setToolTip(tr("Hysteresis: once the temperature went above its high limit, the "
                               "chip's alarm clears only below this temperature"));
     TemperatureLimits& limits = m_monitor.limits().temperature(t);
@@ -86,24 +63,14 @@ void TemperatureRows::refreshReadings() {
 void TemperatureRows::refreshLimits(int t) {
     const TemperatureLimits& limits = m_monitor.limits().temperature(t);
     Row& r = row[t];
-    r.lowUpDown->refresh();
-    r.highUpDown->refresh();
-    r.scaleSlider->setMaximum(limits.scaleMax);
-    r.scaleSlider->setMinimum(limits.scaleMin);
-    r.scaleSlider->setSelStart(limits.band.start);
-    r.scaleSlider->setSelLength(limits.band.length);
-    r.lowLabel->setText(limits.lowText.text);
-    r.highLabel->setText(limits.highText.text);
-    r.highUpDown->setShownValue(limits.highText.text.trimmed() + QLatin1Char(' ') +
-                                ShownUnit(ItemKind::Temperature));
+    r.showLimits(limits.scaleMin, limits.scaleMax, limits.band, limits.lowText, limits.highText);
     DescribeStatus(r.readingLabel, StatusWords::description(m_monitor, TemperatureItem(t)));
 }
 
 void TemperatureRows::refreshReading(int t) {
     const int item = TemperatureItem(t);
-    const ItemReading& reading = m_monitor.reading(item);
-    row[t].scaleSlider->setValue(reading.marker);
-    if (ShowReading(row[t].readingLabel, reading, m_monitor.machine().state.everRead[size_t(item)]))
+    if (row[t].showReading(m_monitor.reading(item),
+                           m_monitor.machine().state.everRead[size_t(item)]))
         DescribeStatus(row[t].readingLabel, StatusWords::description(m_monitor, item));
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "ScaleRow.h"
 #include "monitor/Monitor.h"
 
 #include <QObject>
@@ -12,28 +13,12 @@ class QLabel;
 
 namespace hmdx {
 
-class ScaleSlider;
-class UpDown;
-
 // The three rows of the "Temperature" frame. Row 0 counts whole degrees, rows 1 and 2 half
 // degrees; a limit sets both the chip's overtemperature and its hysteresis register.
 class TemperatureRows : public QObject {
     Q_OBJECT
 public:
-    struct Row {
-        QLabel* captionLabel;
-        UpDown* lowUpDown; // hidden for good: the hysteresis follows the high limit
-        QLabel* lowLabel;
-        QLabel* scaleLowLabel;
-        ScaleSlider* scaleSlider;
-        QLabel* scaleHighLabel;
-        QLabel* highLabel;
-        UpDown* highUpDown;
-        QLabel* readingLabel;
-        QLabel* unitLabel;
-
-        std::array<QWidget*, 10> controls() const;
-    };
+    using Row = ScaleRow;
 
     TemperatureRows(Monitor& monitor, QGroupBox* frame);
 

@@ -2,7 +2,6 @@
 #include "VoltageRows.h"
 
 #include "RowWidgets.h"
-#include "ScaleSlider.h"
 #include "StatusWords.h"
 #include "UpDown.h"
 #include "monitor/Conversions.h"
@@ -21,11 +20,6 @@ namespace {
 constexpr int kFirstRow = 1; // grid row 0 holds the headers
 
 } // namespace
-
-std::array<QWidget*, 10> VoltageRows::Row::controls() const {
-    return {captionLabel,   lowUpDown, lowLabel,   scaleLowLabel, scaleSlider,
-            scaleHighLabel, highLabel, highUpDown, readingLabel,  unitLabel};
-}
 
 VoltageRows::VoltageRows(Monitor& monitor, QGroupBox* frame)
     : QObject(frame), m_monitor(monitor), m_grid(new QGridLayout(frame)) {
@@ -46,31 +40,12 @@ VoltageRows::VoltageRows(Monitor& monitor, QGroupBox* frame)
 }
 
 void VoltageRows::buildRow(int i, QGridLayout* grid) {
-    QWidget* parent = grid->parentWidget();
+    row[i] = ScaleRow::Build(grid, kFirstRow + i, i, i,
+                             {"lblItemName", "updLoLimit", "LblLoLimit", "lblLoBound", "SldVoltage",
+                              "lblHiBound", "LblHiLimit", "updHiLimit", "lblStatusV", "lblV"});
     Row& r = row[i];
-    r.captionLabel = MakeLabel(ShownCaption(i), parent);
-    r.lowUpDown = new UpDown(parent);
-    r.lowLabel = MakeLabel(QString(), parent, Qt::AlignRight);
-    r.scaleLowLabel = MakeLabel(QString(), parent, Qt::AlignRight);
-    r.scaleSlider = new ScaleSlider(parent);
-    r.scaleHighLabel = MakeLabel(QString(), parent);
-    r.highLabel = MakeLabel(QString(), parent, Qt::AlignRight);
-    r.highUpDown = new UpDown(parent);
-    r.readingLabel = MakeStatusLabel(parent);
-    r.unitLabel = MakeLabel(ShownUnit(ItemKind::Voltage, true), parent);
-    r.gridRow = kFirstRow + i;
-    r.scaleSlider->setEnabled(false);
-    const char* names[] = {"lblItemName", "updLoLimit", "LblLoLimit", "lblLoBound", "SldVoltage",
-                           "lblHiBound",  "LblHiLimit", "updHiLimit", "lblStatusV", "lblV"};
-    const auto controls = r.controls();
-    for (int c = 0; c < int(controls.size()); ++c) {
-        controls[c]->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(names[c])).arg(i));
-        grid->addWidget(controls[c], r.gridRow, c);
-    }
     r.lowUpDown->setAccessibleName(tr("%1 low limit").arg(r.captionLabel->text()));
     r.highUpDown->setAccessibleName(tr("%1 high limit").arg(r.captionLabel->text()));
-    r.readingLabel->setAccessibleName(r.captionLabel->text());
-    ExplainScale(r.scaleLowLabel, r.scaleSlider, r.scaleHighLabel);
     VoltageLimits& limits = m_monitor.limits().voltage(i);
     r.lowUpDown->bind(limits.low);
     r.highUpDown->bind(limits.high);
@@ -93,27 +68,14 @@ void VoltageRows::refreshReadings() {
 void VoltageRows::refreshLimits(int i) {
     const VoltageLimits& limits = m_monitor.limits().voltage(i);
     Row& r = row[i];
-    r.lowUpDown->refresh();
-    r.highUpDown->refresh();
-    r.scaleSlider->setMaximum(limits.scaleMax);
-    r.scaleSlider->setMinimum(limits.scaleMin);
-    r.scaleSlider->setSelStart(limits.band.start);
-    r.scaleSlider->setSelLength(limits.band.length);
+    r.showLimits(limits.scaleMin, limits.scaleMax, limits.band, limits.lowText, limits.highText);
     r.scaleLowLabel->setText(limits.lowBound);
     r.scaleHighLabel->setText(limits.highBound);
-    r.lowLabel->setText(limits.lowText.text);
-    r.highLabel->setText(limits.highText.text);
-    r.lowUpDown->setShownValue(limits.lowText.text.trimmed() + QLatin1Char(' ') +
-                               ShownUnit(ItemKind::Voltage));
-    r.highUpDown->setShownValue(limits.highText.text.trimmed() + QLatin1Char(' ') +
-                                ShownUnit(ItemKind::Voltage));
     DescribeStatus(r.readingLabel, StatusWords::description(m_monitor, i));
 }
 
 void VoltageRows::refreshReading(int i) {
-    const ItemReading& reading = m_monitor.reading(i);
-    row[i].scaleSlider->setValue(reading.marker);
-    if (ShowReading(row[i].readingLabel, reading, m_monitor.machine().state.everRead[size_t(i)]))
+    if (row[i].showReading(m_monitor.reading(i), m_monitor.machine().state.everRead[size_t(i)]))
         DescribeStatus(row[i].readingLabel, StatusWords::description(m_monitor, i));
 }
 

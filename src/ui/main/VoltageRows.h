@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "ScaleRow.h"
 #include "monitor/Monitor.h"
 
 #include <QObject>
@@ -12,29 +13,12 @@ class QLabel;
 
 namespace hmdx {
 
-class ScaleSlider;
-class UpDown;
-
 // The nine voltage rows of the "Voltage" frame: each shows its item's reading and limits, and
 // its up-downs move the limits in the monitor.
 class VoltageRows : public QObject {
     Q_OBJECT
 public:
-    struct Row {
-        QLabel* captionLabel;
-        UpDown* lowUpDown;
-        QLabel* lowLabel;
-        QLabel* scaleLowLabel;
-        ScaleSlider* scaleSlider;
-        QLabel* scaleHighLabel;
-        QLabel* highLabel;
-        UpDown* highUpDown;
-        QLabel* readingLabel;
-        QLabel* unitLabel;
-        int gridRow; // where the row stands in the frame's grid
-
-        std::array<QWidget*, 10> controls() const;
-    };
+    using Row = ScaleRow;
 
     VoltageRows(Monitor& monitor, QGroupBox* frame);
 
